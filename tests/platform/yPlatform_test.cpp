@@ -1,0 +1,170 @@
+#include "yPlatform.h"
+
+#include "ZT_HostPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+uint32_t ProcessDoubleClick()
+{
+    return 321;
+}
+} // namespace
+
+// What the hosting process exports; found by name at run time.
+extern "C" __attribute__((visibility("default"))) const ZT_HostPlatform zelTonescopeHostPlatform = {
+    ZT_HostPlatform_VERSION, nullptr, &ProcessDoubleClick, nullptr, nullptr, nullptr};
+
+namespace
+{
+struct FakeHost
+{
+    static inline uint32_t tick = 0;
+    static inline int32_t button = 0;
+    static inline uint32_t modifiers = 0;
+    static inline int32_t accept = 0;
+    static inline uint8_t answer[3] = {};
+    static inline uint8_t offered[3] = {};
+
+    static uint32_t Tick() { return tick; }
+    static uint32_t Interval() { return 250; }
+    static int32_t Button() { return button; }
+    static uint32_t Modifiers() { return modifiers; }
+    static int32_t Choose(uint8_t rgb[3])
+    {
+        for (int i = 0; i < 3; ++i)
+        {
+            offered[i] = rgb[i];
+            rgb[i] = answer[i];
+        }
+        return accept;
+    }
+};
+
+const ZT_HostPlatform kFake = {ZT_HostPlatform_VERSION, &FakeHost::Tick,      &FakeHost::Interval,
+                               &FakeHost::Button,       &FakeHost::Modifiers, &FakeHost::Choose};
+const ZT_HostPlatform kEmpty = {ZT_HostPlatform_VERSION, nullptr, nullptr, nullptr, nullptr, nullptr};
+
+class HostTable : public ::testing::Test
+{
+protected:
+    void TearDown() override { yPlatform::SetHostPlatform(nullptr); }
+};
+} // namespace
+
+TEST_F(HostTable, InstalledTableAnswersEveryQuestion)
+{
+    yPlatform::SetHostPlatform(&kFake);
+    FakeHost::tick = 0xFFFFFFF0u; // the clock wraps; it is passed through untouched
+    FakeHost::button = 7;
+    FakeHost::modifiers = ZT_Modifier_CONTROL | ZT_Modifier_ALT | 0x100;
+    EXPECT_EQ(yPlatform::TickCount(), 0xFFFFFFF0u);
+    EXPECT_EQ(yPlatform::DoubleClickInterval(), 250u);
+    EXPECT_TRUE(yPlatform::LeftButtonDown());
+    EXPECT_EQ(yPlatform::Modifiers(), yPlatform::kModifierControl | yPlatform::kModifierAlt);
+    FakeHost::button = 0;
+    EXPECT_FALSE(yPlatform::LeftButtonDown());
+}
+
+TEST_F(HostTable, ColourChooserKeepsTheColourWhenCancelled)
+{
+    yPlatform::SetHostPlatform(&kFake);
+    uint8_t rgb[3] = {10, 20, 30};
+    FakeHost::answer[0] = 200;
+    FakeHost::accept = 0;
+    EXPECT_FALSE(yPlatform::ChooseColor(rgb));
+    EXPECT_EQ(FakeHost::offered[1], 20); // the chooser starts from the current colour
+    EXPECT_EQ(rgb[0], 10);
+
+    FakeHost::accept = 1;
+    EXPECT_TRUE(yPlatform::ChooseColor(rgb));
+    EXPECT_EQ(rgb[0], 200);
+    EXPECT_FALSE(yPlatform::ChooseColor(nullptr));
+}
+
+TEST_F(HostTable, MissingEntriesFallBackToHeadlessDefaults)
+{
+    yPlatform::SetHostPlatform(&kEmpty);
+    EXPECT_FALSE(yPlatform::LeftButtonDown());
+    EXPECT_EQ(yPlatform::Modifiers(), 0u);
+    EXPECT_EQ(yPlatform::DoubleClickInterval(), 500u);
+    uint8_t rgb[3] = {1, 2, 3};
+    EXPECT_FALSE(yPlatform::ChooseColor(rgb));
+    EXPECT_EQ(rgb[2], 3);
+
+    // The headless clock is monotonic milliseconds.
+    const uint32_t t0 = yPlatform::TickCount();
+    usleep(20000);
+    const uint32_t elapsed = yPlatform::TickCount() - t0;
+    EXPECT_GE(elapsed, 19u);
+    EXPECT_LT(elapsed, 2000u);
+}
+
+TEST_F(HostTable, ClearingGoesBackToTheProcessTable)
+{
+    yPlatform::SetHostPlatform(&kFake);
+    yPlatform::SetHostPlatform(nullptr);
+    EXPECT_EQ(yPlatform::DoubleClickInterval(), 321u);
+    EXPECT_FALSE(yPlatform::LeftButtonDown()); // the process table leaves this one out
+}
+
+TEST(PlatformPaths, FoldersEndWithTheSeparator)
+{
+    for (std::string const& folder : {yPlatform::DesktopPath(), yPlatform::SystemFolder()})
+    {
+        ASSERT_FALSE(folder.empty());
+        EXPECT_EQ(folder.back(), yPlatform::kPathSeparator) << folder;
+    }
+}
+
+TEST(PlatformPaths, DesktopFollowsHome)
+{
+    char const* saved = std::getenv("HOME");
+    const std::string oldHome = saved ? saved : "";
+    char dir[] = "/tmp/yplatformXXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+
+    setenv("HOME", dir, 1);
+    EXPECT_EQ(yPlatform::DesktopPath(), std::string(dir) + "/");
+    const std::string desktop = std::string(dir) + "/Desktop";
+    ASSERT_EQ(mkdir(desktop.c_str(), 0700), 0);
+    EXPECT_EQ(yPlatform::DesktopPath(), desktop + "/");
+    unsetenv("HOME");
+    EXPECT_EQ(yPlatform::DesktopPath(), "/");
+
+    rmdir(desktop.c_str());
+    rmdir(dir);
+    if (saved)
+        setenv("HOME", oldHome.c_str(), 1);
+}
+
+TEST(PlatformPaths, ModulePathIsThisProgram)
+{
+    char exe[PATH_MAX];
+    ASSERT_NE(realpath("/proc/self/exe", exe), nullptr);
+    EXPECT_EQ(yPlatform::ModulePath(), exe);
+}
+
+TEST(PlatformDate, LocalDateIsToday)
+{
+    auto today = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+    };
+    const int before = today();
+    int y = 0, m = 0, d = 0;
+    yPlatform::LocalDate(y, m, d);
+    const int read = y * 10000 + m * 100 + d;
+    const int after = today(); // a midnight may pass between the readings
+    EXPECT_TRUE(read == before || read == after) << read;
+}
