@@ -1,6 +1,11 @@
 // The colour type's conversions and the font record.
 #include "draw/yColor.h"
+#include "draw/yColorPicker.h"
 #include "draw/yFont.h"
+#include "platform/yPlatform.h"
+
+#include "AE_EffectSuites.h"
+#include "ZT_HostPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +45,8 @@ TEST(yColor, FromHostColorShiftsAndLimits)
     };
     for (const Row& r : rows)
         EXPECT_EQ(yColor8::FromHostColor(r.in), r.out) << r.in.red << " " << r.in.green << " " << r.in.blue;
+    PF_App_Color host = {256, 128, 127}; // the host's own record
+    EXPECT_EQ(yColor8::FromHostColor(host), yColor8(255, 2, 1, 0));
 }
 
 TEST(yColor, PackedValueGivesGreyFromLowestByte)
@@ -84,4 +91,41 @@ TEST(yFont, FaceNamesAndStyles)
     yFont g(5, 9);
     g = f; // copies every field, the flag included
     EXPECT_EQ(g, f);
+}
+
+namespace
+{
+uint8_t gOffered[3];
+int32_t gAnswer; // non-zero confirms the choice
+int32_t ChooseGreenish(uint8_t rgb[3])
+{
+    std::memcpy(gOffered, rgb, 3);
+    rgb[0] = 1, rgb[1] = 200, rgb[2] = 3;
+    return gAnswer;
+}
+} // namespace
+
+TEST(yColorPicker, ConfirmedOrCancelled)
+{
+    ZT_HostPlatform table = {};
+    table.version = ZT_HostPlatform_VERSION;
+    table.choose_color = ChooseGreenish;
+    yPlatform::SetHostPlatform(&table);
+
+    gAnswer = 1;
+    EXPECT_EQ(SystemColorPicker(yColor8(9, 10, 20, 30)), yColor8(255, 1, 200, 3));
+    EXPECT_EQ(gOffered[0], 10);
+    EXPECT_EQ(gOffered[2], 30);
+    EXPECT_EQ(SystemColorPicker(), yColor8(255, 1, 200, 3));
+    EXPECT_EQ(gOffered[0], 255); // starts from red
+    EXPECT_EQ(gOffered[1], 0);
+
+    gAnswer = 0; // cancelled: opaque black whatever the start
+    EXPECT_EQ(SystemColorPicker(yColor8(9, 10, 20, 30)), yColor8(255, 0, 0, 0));
+    yPlatform::SetHostPlatform(nullptr);
+}
+
+TEST(yColorPicker, HeadlessCancels)
+{
+    EXPECT_EQ(SystemColorPicker(yColor8(200, 200, 200)), yColor8(255, 0, 0, 0));
 }
