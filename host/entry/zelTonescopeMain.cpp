@@ -1,5 +1,66 @@
-// Placeholder entry point until the bridge lands.
-extern "C" __attribute__((visibility("default"))) int zelTonescopeEntry(int, void*, void*, void*, void*, void*)
+// The module's entry point. The host finds it by the name "main" in the
+// property list and calls it once per command. A C++ function may not be
+// called main outside a program, so the work is done under another name and
+// the symbol "main" is set to it below.
+#include "yAEMessages.h"
+#include "yAEModule.h"
+#include "zelTonescopePlugin.h"
+
+#include <dlfcn.h>
+
+#include <new>
+
+namespace
 {
-    return 0;
+// Records the module's handle when the module is loaded. There is no host
+// window to record on POSIX.
+__attribute__((constructor)) void RecordLoad()
+{
+    Dl_info info = {};
+    void* module = dladdr(reinterpret_cast<void*>(&RecordLoad), &info) ? info.dli_fbase : nullptr;
+    yAE::RecordModuleLoad(module, nullptr);
 }
+
+PF_Err OutOfMemory(PF_InData* in_data, PF_OutData* out_data)
+{
+    if (in_data && out_data)
+        yAE::WriteErrorMessage(in_data, out_data, zelTonescope::kPluginName, "Main", "Out of Memory");
+    return PF_Err_OUT_OF_MEMORY;
+}
+} // namespace
+
+extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
+                                    PF_LayerDef* output, void* extra)
+{
+    zelTonescope::zelTonescopePlugin* plugin = nullptr;
+    try
+    {
+        plugin = new (std::nothrow) zelTonescope::zelTonescopePlugin;
+    }
+    catch (...)
+    {
+        return OutOfMemory(in_data, out_data);
+    }
+    if (!plugin)
+        return PF_Err_OUT_OF_MEMORY;
+
+    PF_Err result = PF_Err_NONE;
+    try
+    {
+        plugin->SetPluginName(zelTonescope::kPluginName);
+        plugin->Main(cmd, in_data, out_data, params, output, extra);
+        result = plugin->err;
+    }
+    catch (...)
+    {
+        // Nothing may cross into the host; memory is what runs out in practice.
+        result = OutOfMemory(in_data, out_data);
+    }
+    delete plugin;
+    return result;
+}
+
+// Export the entry point as "main", a function symbol of default visibility.
+asm(".globl main\n"
+    ".type main, @function\n"
+    ".set main, zelTonescopeEntry\n");
