@@ -1,0 +1,13 @@
+// "tonescope info": what a module declares about itself and what it tells the
+// host when it is set up.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace yHost
+{
+// Prints the module's description to out; returns the process exit status.
+// Errors go to err as one sentence.
+int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err);
+} // namespace yHost

@@ -1,0 +1,42 @@
+// Files, scratch folders and child processes for the host's tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace yTest
+{
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// Offset of the first occurrence of needle, or npos.
+size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle);
+
+// A fresh folder, removed with its files at the end of the test.
+class yScratchFolder
+{
+public:
+    yScratchFolder();
+    ~yScratchFolder();
+    yScratchFolder(const yScratchFolder&) = delete;
+    yScratchFolder& operator=(const yScratchFolder&) = delete;
+
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+struct yProcessResult
+{
+    int status = -1; // exit status, or -1 when the process did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the tonescope program with the given arguments and no standard input.
+yProcessResult RunTonescope(const std::vector<std::string>& arguments);
+
+// Number of lines in a text (a last line without a line break counts).
+int LineCount(const std::string& text);
+} // namespace yTest
