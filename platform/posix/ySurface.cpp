@@ -1,0 +1,347 @@
+#include "ySurface.h"
+
+#include "yResources.h"
+#include "yTextEngine.h"
+
+#include "ZT_ResourceSection.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace yPlatform
+{
+namespace
+{
+uint32_t ReadU32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+
+constexpr size_t kDibHeaderSize = 40;
+
+// Cuts [a, a + n) to [0, limit), moving `other` (the start on the other
+// side of a copy) by what is cut at the front; false when nothing is left.
+bool CutSpan(int32_t& a, int32_t& n, int32_t& other, int32_t limit)
+{
+    int64_t a64 = a, n64 = n, other64 = other;
+    if (n64 <= 0)
+        return false;
+    if (a64 < 0)
+    {
+        n64 += a64;
+        other64 -= a64;
+        a64 = 0;
+    }
+    n64 = std::min<int64_t>(n64, limit - a64);
+    // A start beyond any surface leaves nothing to copy on that side either.
+    if (n64 <= 0 || other64 > Surface::kMaxSide)
+        return false;
+    a = int32_t(a64);
+    n = int32_t(n64);
+    other = int32_t(other64);
+    return true;
+}
+} // namespace
+
+Surface::~Surface()
+{
+    if (m_ownsBits)
+        std::free(m_bits);
+}
+
+std::unique_ptr<Surface> Surface::Create(int32_t width, int32_t height, bool bottomUp)
+{
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
+        return nullptr;
+    const size_t bytes = size_t(width) * size_t(height) * 4;
+    auto* bits = static_cast<uint8_t*>(std::calloc(bytes, 1));
+    if (!bits)
+        return nullptr;
+    std::unique_ptr<Surface> s(new (std::nothrow) Surface);
+    if (!s)
+    {
+        std::free(bits);
+        return nullptr;
+    }
+    s->m_bits = bits;
+    s->m_width = width;
+    s->m_height = height;
+    s->m_stride = width * 4;
+    s->m_bottomUp = bottomUp;
+    s->m_ownsBits = true;
+    return s;
+}
+
+std::unique_ptr<Surface> Surface::Wrap(uint8_t* bits, int32_t width, int32_t height, int32_t stride,
+                                       bool bottomUp)
+{
+    if (!bits || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || stride < width * 4)
+        return nullptr;
+    std::unique_ptr<Surface> s(new (std::nothrow) Surface);
+    if (!s)
+        return nullptr;
+    s->m_bits = bits;
+    s->m_width = width;
+    s->m_height = height;
+    s->m_stride = stride;
+    s->m_bottomUp = bottomUp;
+    return s;
+}
+
+std::unique_ptr<Surface> Surface::FromDib(const uint8_t* data, size_t size)
+{
+    if (!data || size < kDibHeaderSize || ReadU32(data) != kDibHeaderSize)
+        return nullptr;
+    const int32_t width = int32_t(ReadU32(data + 4));
+    const int32_t height = int32_t(ReadU32(data + 8));
+    const uint16_t planes = ReadU16(data + 12), bits = ReadU16(data + 14);
+    const uint32_t compression = ReadU32(data + 16);
+    if (planes != 1 || (bits != 24 && bits != 32) || compression != 0 || height <= 0)
+        return nullptr;
+    const size_t bytesPerPixel = bits / 8;
+    const size_t rowBytes = (size_t(width) * bytesPerPixel + 3) & ~size_t(3);
+    auto s = Create(width, height, true);
+    if (!s || (size - kDibHeaderSize) / rowBytes < size_t(height))
+        return nullptr;
+    s->m_storedBits = bits;
+    const uint8_t* src = data + kDibHeaderSize;
+    for (int32_t row = 0; row < height; ++row)
+    {
+        // Both sides are bottom-up, so memory rows correspond one to one.
+        const uint8_t* in = src + size_t(row) * rowBytes;
+        uint8_t* out = s->m_bits + size_t(row) * size_t(s->m_stride);
+        if (bits == 32)
+            std::memcpy(out, in, size_t(width) * 4);
+        else
+            for (int32_t x = 0; x < width; ++x, in += 3, out += 4)
+            {
+                out[0] = in[0];
+                out[1] = in[1];
+                out[2] = in[2];
+                out[3] = 255;
+            }
+    }
+    return s;
+}
+
+std::unique_ptr<Surface> Surface::LoadBitmapResource(uint32_t number)
+{
+    const ResourceData r = FindResource(ZT_Resources::kTypeBitmap, number);
+    return r.bytes ? FromDib(r.bytes, r.size) : nullptr;
+}
+
+uint8_t* Surface::Row(int32_t y) const
+{
+    if (y < 0 || y >= m_height)
+        return nullptr;
+    const int32_t memoryRow = m_bottomUp ? m_height - 1 - y : y;
+    return m_bits + size_t(memoryRow) * size_t(m_stride);
+}
+
+uint8_t* Surface::PixelAt(int32_t x, int32_t y) const
+{
+    if (!Contains(x, y))
+        return nullptr;
+    return Row(y) + size_t(x) * 4;
+}
+
+Device::Device() = default;
+Device::~Device() = default;
+
+std::unique_ptr<Device> Device::CreateMemory()
+{
+    return std::unique_ptr<Device>(new (std::nothrow) Device);
+}
+
+std::unique_ptr<Device> Device::WrapWindow(uint8_t* bits, int32_t width, int32_t height, int32_t stride,
+                                           bool bottomUp)
+{
+    auto surface = Surface::Wrap(bits, width, height, stride, bottomUp);
+    if (!surface)
+        return nullptr;
+    std::unique_ptr<Device> d(new (std::nothrow) Device);
+    if (!d)
+        return nullptr;
+    d->m_window = std::move(surface);
+    d->m_target = d->m_window.get();
+    return d;
+}
+
+Surface* Device::Select(Surface* surface)
+{
+    if (m_window)
+        return nullptr;
+    Surface* previous = m_target;
+    m_target = surface;
+    return previous;
+}
+
+Box Device::ClientBox() const
+{
+    if (!m_window)
+        return {};
+    return Box{0, 0, m_window->Width(), m_window->Height()};
+}
+
+void Device::RequestRepaint(Box const*)
+{
+    if (m_window)
+        ++m_repaints;
+}
+
+Pen Device::SelectPen(Pen pen)
+{
+    std::swap(pen, m_pen);
+    return pen;
+}
+
+Brush Device::SelectBrush(Brush brush)
+{
+    std::swap(brush, m_brush);
+    return brush;
+}
+
+Rgb Device::SetBackColor(Rgb color)
+{
+    std::swap(color, m_back);
+    return color;
+}
+
+Rgb Device::SetTextColor(Rgb color)
+{
+    std::swap(color, m_text);
+    return color;
+}
+
+bool Device::SetTransparentText(bool transparent)
+{
+    std::swap(transparent, m_transparent);
+    return transparent;
+}
+
+Point Device::MoveTo(int32_t x, int32_t y)
+{
+    const Point previous = m_penAt;
+    m_penAt = Point{x, y};
+    return previous;
+}
+
+void Device::Plot(int32_t x, int32_t y, uint8_t b, uint8_t g, uint8_t r)
+{
+    if (uint8_t* p = m_target ? m_target->PixelAt(x, y) : nullptr)
+    {
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+        p[3] = 255;
+    }
+}
+
+void Device::LineTo(int32_t x, int32_t y)
+{
+    const Point from = m_penAt;
+    m_penAt = Point{x, y};
+    if (!m_target || !m_pen.valid)
+        return;
+    const Rgb c = m_pen.color;
+    if (from.y == y || from.x == x)
+    {
+        // Straight lines are a fill of one row or column, end pixel excluded.
+        Box b;
+        if (from.y == y)
+            b = from.x <= x ? Box{from.x, y, x, y + 1} : Box{x + 1, y, from.x + 1, y + 1};
+        else
+            b = from.y <= y ? Box{x, from.y, x + 1, y} : Box{x, y + 1, x + 1, from.y + 1};
+        FillBox(b, Brush::Solid(c));
+        return;
+    }
+    // Bresenham over 64-bit deltas, so far-away end points cannot overflow;
+    // the walk stops before the end pixel and skips runs outside the surface.
+    int64_t x0 = from.x, y0 = from.y;
+    const int64_t dx = std::llabs(int64_t(x) - x0), dy = -std::llabs(int64_t(y) - y0);
+    const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
+    int64_t err = dx + dy;
+    const int64_t steps = std::max(dx, -dy);
+    const int64_t w = m_target->Width(), h = m_target->Height();
+    for (int64_t i = 0; i < steps; ++i)
+    {
+        if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h)
+            Plot(int32_t(x0), int32_t(y0), c.blue, c.green, c.red);
+        const int64_t e2 = 2 * err;
+        if (e2 >= dy)
+        {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx)
+        {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+void Device::FillBox(Box const& box, Brush const& brush)
+{
+    if (!m_target || !brush.valid)
+        return;
+    const int32_t left = std::max(box.left, 0), top = std::max(box.top, 0);
+    const int32_t right = std::min(box.right, m_target->Width());
+    const int32_t bottom = std::min(box.bottom, m_target->Height());
+    const Rgb c = brush.color;
+    for (int32_t y = top; y < bottom; ++y)
+    {
+        uint8_t* p = m_target->Row(y) + size_t(left) * 4;
+        for (int32_t x = left; x < right; ++x, p += 4)
+        {
+            p[0] = c.blue;
+            p[1] = c.green;
+            p[2] = c.red;
+            p[3] = 255;
+        }
+    }
+}
+
+void Device::SetPixel(int32_t x, int32_t y, Rgb color) { Plot(x, y, color.blue, color.green, color.red); }
+
+bool Device::GetPixel(int32_t x, int32_t y, Rgb& color) const
+{
+    const uint8_t* p = m_target ? m_target->PixelAt(x, y) : nullptr;
+    if (!p)
+        return false;
+    color = Rgb{p[2], p[1], p[0]};
+    return true;
+}
+
+bool Device::Copy(Device& dst, int32_t dx, int32_t dy, int32_t width, int32_t height, Device const& src,
+                  int32_t sx, int32_t sy)
+{
+    Surface* to = dst.m_target;
+    const Surface* from = src.m_target;
+    if (!to || !from)
+        return false;
+    // Cut the block to the source, then to the destination, moving the other
+    // side's start by the same amount.
+    if (!CutSpan(sx, width, dx, from->Width()) || !CutSpan(sy, height, dy, from->Height()) ||
+        !CutSpan(dx, width, sx, to->Width()) || !CutSpan(dy, height, sy, to->Height()))
+        return true;
+    const size_t rowBytes = size_t(width) * 4;
+    if (to == from)
+    {
+        // Same memory: go through a copy so that overlapping blocks come out right.
+        std::vector<uint8_t> block(rowBytes * size_t(height));
+        for (int32_t r = 0; r < height; ++r)
+            std::memcpy(block.data() + size_t(r) * rowBytes, from->PixelAt(sx, sy + r), rowBytes);
+        for (int32_t r = 0; r < height; ++r)
+            std::memcpy(to->PixelAt(dx, dy + r), block.data() + size_t(r) * rowBytes, rowBytes);
+        return true;
+    }
+    for (int32_t r = 0; r < height; ++r)
+        std::memcpy(to->PixelAt(dx, dy + r), from->PixelAt(sx, sy + r), rowBytes);
+    return true;
+}
+} // namespace yPlatform
