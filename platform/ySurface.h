@@ -114,10 +114,17 @@ class Device
 public:
     // A memory device with nothing selected yet: drawing into it does nothing.
     static std::unique_ptr<Device> CreateMemory();
-    // A window's device over a surface that the host owns; null when the
-    // surface is not usable.
+    // A window's device over memory that the host owns; null when the
+    // description is not usable.
     static std::unique_ptr<Device> WrapWindow(uint8_t* bits, int32_t width, int32_t height, int32_t stride,
                                               bool bottomUp);
+    // A window's device over the drawing context a host hands to the module
+    // (on POSIX a ZT_DrawSurface). The context is read again before every
+    // operation, so a host may change its pixels or size between events; a
+    // context that describes no usable memory draws nothing. Null for null.
+    static std::unique_ptr<Device> WrapHostContext(const void* context);
+    // The host context this device wraps, or null.
+    const void* HostContext() const { return m_host; }
     ~Device();
     Device(Device const&) = delete;
     Device& operator=(Device const&) = delete;
@@ -125,10 +132,10 @@ public:
     // Selects a surface into a memory device (not owned); returns the previous one.
     Surface* Select(Surface* surface);
     // The surface selected into a memory device; null for a window's device.
-    Surface* SelectedSurface() const { return m_window ? nullptr : m_target; }
+    Surface* SelectedSurface() const { return m_isWindow ? nullptr : m_target; }
     // What the device draws into, for either kind; null when nothing.
-    Surface* Target() const { return m_target; }
-    bool IsWindow() const { return m_window != nullptr; }
+    Surface* Target() const;
+    bool IsWindow() const { return m_isWindow; }
     // The window's client area (0, 0, width, height); empty for a memory device.
     Box ClientBox() const;
     // Asks the window to repaint an area (all of it when null). There is no
@@ -179,9 +186,13 @@ public:
 private:
     Device();
     void Plot(int32_t x, int32_t y, uint8_t b, uint8_t g, uint8_t r);
+    // Re-reads a host context; the target then describes its current memory.
+    void Sync() const;
 
-    Surface* m_target = nullptr;
-    std::unique_ptr<Surface> m_window; // the wrapped host memory of a window's device
+    mutable Surface* m_target = nullptr;
+    mutable std::unique_ptr<Surface> m_window; // the wrapped host memory of a window's device
+    bool m_isWindow = false;
+    const void* m_host = nullptr;
     Pen m_pen = Pen::Solid(Rgb{0, 0, 0});
     Brush m_brush = Brush::Solid(Rgb{255, 255, 255});
     Rgb m_back{255, 255, 255};

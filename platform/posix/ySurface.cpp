@@ -3,6 +3,7 @@
 #include "yResources.h"
 #include "yTextEngine.h"
 
+#include "ZT_DrawSurface.h"
 #include "ZT_ResourceSection.h"
 
 #include <algorithm>
@@ -168,12 +169,46 @@ std::unique_ptr<Device> Device::WrapWindow(uint8_t* bits, int32_t width, int32_t
         return nullptr;
     d->m_window = std::move(surface);
     d->m_target = d->m_window.get();
+    d->m_isWindow = true;
     return d;
+}
+
+std::unique_ptr<Device> Device::WrapHostContext(const void* context)
+{
+    if (!context)
+        return nullptr;
+    std::unique_ptr<Device> d(new (std::nothrow) Device);
+    if (!d)
+        return nullptr;
+    d->m_isWindow = true;
+    d->m_host = context;
+    d->Sync();
+    return d;
+}
+
+void Device::Sync() const
+{
+    if (!m_host)
+        return;
+    const auto* s = static_cast<const ZT_DrawSurface*>(m_host);
+    if (m_window && s->version == ZT_DrawSurface_VERSION && m_window->Bits() == s->pixels &&
+        m_window->Width() == s->width && m_window->Height() == s->height && m_window->Stride() == s->row_bytes)
+        return;
+    m_window.reset();
+    if (s->version == ZT_DrawSurface_VERSION)
+        m_window = Surface::Wrap(s->pixels, s->width, s->height, s->row_bytes, true);
+    m_target = m_window.get();
+}
+
+Surface* Device::Target() const
+{
+    Sync();
+    return m_target;
 }
 
 Surface* Device::Select(Surface* surface)
 {
-    if (m_window)
+    if (m_isWindow)
         return nullptr;
     Surface* previous = m_target;
     m_target = surface;
@@ -182,6 +217,7 @@ Surface* Device::Select(Surface* surface)
 
 Box Device::ClientBox() const
 {
+    Sync();
     if (!m_window)
         return {};
     return Box{0, 0, m_window->Width(), m_window->Height()};
@@ -189,7 +225,7 @@ Box Device::ClientBox() const
 
 void Device::RequestRepaint(Box const*)
 {
-    if (m_window)
+    if (m_isWindow)
         ++m_repaints;
 }
 
@@ -245,6 +281,7 @@ void Device::LineTo(int32_t x, int32_t y)
 {
     const Point from = m_penAt;
     m_penAt = Point{x, y};
+    Sync();
     if (!m_target || !m_pen.valid)
         return;
     const Rgb c = m_pen.color;
@@ -287,6 +324,7 @@ void Device::LineTo(int32_t x, int32_t y)
 
 void Device::FillBox(Box const& box, Brush const& brush)
 {
+    Sync();
     if (!m_target || !brush.valid)
         return;
     const int32_t left = std::max(box.left, 0), top = std::max(box.top, 0);
@@ -306,10 +344,15 @@ void Device::FillBox(Box const& box, Brush const& brush)
     }
 }
 
-void Device::SetPixel(int32_t x, int32_t y, Rgb color) { Plot(x, y, color.blue, color.green, color.red); }
+void Device::SetPixel(int32_t x, int32_t y, Rgb color)
+{
+    Sync();
+    Plot(x, y, color.blue, color.green, color.red);
+}
 
 bool Device::GetPixel(int32_t x, int32_t y, Rgb& color) const
 {
+    Sync();
     const uint8_t* p = m_target ? m_target->PixelAt(x, y) : nullptr;
     if (!p)
         return false;
@@ -320,8 +363,8 @@ bool Device::GetPixel(int32_t x, int32_t y, Rgb& color) const
 bool Device::Copy(Device& dst, int32_t dx, int32_t dy, int32_t width, int32_t height, Device const& src,
                   int32_t sx, int32_t sy)
 {
-    Surface* to = dst.m_target;
-    const Surface* from = src.m_target;
+    Surface* to = dst.Target();
+    const Surface* from = src.Target();
     if (!to || !from)
         return false;
     // Cut the block to the source, then to the destination, moving the other

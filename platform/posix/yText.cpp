@@ -162,6 +162,7 @@ Box Device::MeasureText(const char* text, size_t length)
 
 void Device::DrawText(const char* text, size_t length, Box const& box)
 {
+    Sync();
     if (!m_target || !text)
         return;
     const FontState font = m_font ? *m_font : FontState{};
