@@ -1,5 +1,7 @@
 #include "yUIBaseShape.h"
 
+#include "draw/yDrawPort.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -100,12 +102,9 @@ bool yUIBaseShape::CanDraw() const
 
 void yUIBaseShape::Invalidate(bool now)
 {
-    if (now && m_invalidates && GetDrawPort() && IsVisibleInHierarchy())
-        MarkDirty(GetHitRect());
-}
-
-void yUIBaseShape::MarkDirty(const yRect&)
-{
+    yDrawPort* port = GetDrawPort();
+    if (now && m_invalidates && port && IsVisibleInHierarchy())
+        port->Invalidate(GetHitRect());
 }
 
 void yUIBaseShape::Layout()

@@ -116,8 +116,6 @@ protected:
     void StoreScale(const yPointF& scale);
 
 private:
-    // Hands a dirty rectangle to the port.
-    void MarkDirty(const yRect& r);
     bool IsScaleInForce() const;
     yPointL GetTopLeft() const;
 
