@@ -6,7 +6,7 @@ namespace zelTonescope
 {
 class zelTonescopeData
 {
-public:
+  public:
     zelTonescopeData() = default;
     virtual ~zelTonescopeData() = default;
 };

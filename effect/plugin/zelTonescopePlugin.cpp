@@ -21,8 +21,7 @@ void zelTonescopePlugin::GlobalSetup()
 {
     CreateGlobalData();
     GlobalSetupHook();
-    if (!out_data)
-        return;
+    if (!out_data) return;
     out_data->my_version = kPluginVersion;
     out_data->out_flags |= kOutFlags;
     out_data->out_flags2 |= kOutFlags2;
@@ -42,7 +41,6 @@ void zelTonescopePlugin::ParamsSetup()
                         PF_ParamFlag_START_COLLAPSED, PF_PUI_NONE, kParamWidth);
     AddFixedSliderParam("Height", Fixed(-10000), Fixed(10000), Fixed(0), Fixed(200), Fixed(100), 2, 0,
                         PF_ParamFlag_START_COLLAPSED, PF_PUI_NONE, kParamHeight);
-    if (out_data)
-        out_data->num_params = kParamCount;
+    if (out_data) out_data->num_params = kParamCount;
 }
 } // namespace zelTonescope

@@ -43,9 +43,10 @@ constexpr PF_OutFlags2 kOutFlags2 = PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG
 constexpr A_short kPanelWidth = 300;
 constexpr A_short kPanelHeight = 300;
 
-class zelTonescopePlugin : public yAE::PluginWithCustomUI<zelTonescopeData, zelTonescopeDataFlat, zelTonescopeDataFlat>
+class zelTonescopePlugin
+    : public yAE::PluginWithCustomUI<zelTonescopeData, zelTonescopeDataFlat, zelTonescopeDataFlat>
 {
-public:
+  public:
     zelTonescopePlugin();
 
     void GlobalSetup() override;

@@ -43,8 +43,7 @@ HostSprintf SprintfOf(const PF_InData* in_data)
 void WriteErrorMessage(const PF_InData* in_data, PF_OutData* out_data, const char* pluginName,
                        const char* function, const char* message)
 {
-    if (!out_data)
-        return;
+    if (!out_data) return;
     static const char kFormat[] = "%s:\n%s: %s: %s %s";
     std::string title = kErrorTitle, name = Text(pluginName), func = Text(function), text = Text(message);
     std::string footer = kSupportFooter;
@@ -62,8 +61,7 @@ void WriteErrorMessage(const PF_InData* in_data, PF_OutData* out_data, const cha
 
 void WriteMessage(const PF_InData* in_data, PF_OutData* out_data, const char* title, const char* text)
 {
-    if (!out_data)
-        return;
+    if (!out_data) return;
     static const char kFormat[] = "%s:\n%s";
     std::string head = Text(title), body = Text(text);
     std::string* pieces[] = {&head, &body};

@@ -25,10 +25,7 @@ const char* FileNamePart(const char* path)
 }
 } // namespace
 
-Plugin::Plugin()
-    : m_name("Plugin")
-{
-}
+Plugin::Plugin() : m_name("Plugin") {}
 
 void Plugin::Main(PF_Cmd& cmd, PF_InData* inData, PF_OutData* outData, PF_ParamDef* paramList[],
                   PF_LayerDef* outputWorld, void* extraArg)
@@ -119,8 +116,7 @@ void Plugin::GlobalSetup()
 {
     CreateGlobalData();
     GlobalSetupHook();
-    if (out_data)
-        out_data->out_flags |= kPluginOutFlags;
+    if (out_data) out_data->out_flags |= kPluginOutFlags;
 }
 
 void Plugin::GlobalSetdown()
@@ -128,21 +124,19 @@ void Plugin::GlobalSetdown()
     DisposeGlobalData();
 }
 
-template <class PixelT>
-void Plugin::CopyRows()
+template <class PixelT> void Plugin::CopyRows()
 {
     const PF_Rect area = output->extent_hint;
     A_long rows = area.bottom - area.top;
     for (A_long y = area.top; y < area.bottom && err == PF_Err_NONE; ++y)
     {
-        if (y < 0 || y >= output->height || y >= input->height)
-            continue;
+        if (y < 0 || y >= output->height || y >= input->height) continue;
         auto* src = reinterpret_cast<const PixelT*>(reinterpret_cast<const char*>(input->data) +
                                                     static_cast<ptrdiff_t>(y) * input->rowbytes);
         auto* dst = reinterpret_cast<PixelT*>(reinterpret_cast<char*>(output->data) +
                                               static_cast<ptrdiff_t>(y) * output->rowbytes);
-        for (A_long x = std::max<A_long>(area.left, 0); x < area.right && x < output->width && x < input->width;
-             ++x)
+        for (A_long x = std::max<A_long>(area.left, 0);
+             x < area.right && x < output->width && x < input->width; ++x)
             dst[x] = src[x];
         A_long done = y - area.top + 1;
         Progress(done, rows);
@@ -151,8 +145,7 @@ void Plugin::CopyRows()
 
 void Plugin::Render()
 {
-    if (!input || !output || !input->data || !output->data)
-        return;
+    if (!input || !output || !input->data || !output->data) return;
     if (deep)
         CopyRows<PF_Pixel16>();
     else
@@ -167,11 +160,9 @@ void Plugin::PrepareRender()
 
 void Plugin::CopyWorld(PF_EffectWorld* src, PF_EffectWorld* dst)
 {
-    if (err != PF_Err_NONE || !src || !dst)
-        return;
+    if (err != PF_Err_NONE || !src || !dst) return;
     Suite<PF_WorldTransformSuite1> suite(in_data, kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1);
-    if (suite && suite->copy)
-        err = suite->copy(in_data->effect_ref, src, dst, nullptr, nullptr);
+    if (suite && suite->copy) err = suite->copy(in_data->effect_ref, src, dst, nullptr, nullptr);
 }
 
 // Runs even while err is set: it is how a failed render still shows its input.
@@ -183,8 +174,7 @@ void Plugin::DoRenderNone()
         ReportError("DoRenderNone", "Could not load PF_WorldTransformSuite1");
         return;
     }
-    if (!input || !output || !suite->copy)
-        return;
+    if (!input || !output || !suite->copy) return;
     PF_Rect area = output->extent_hint;
     PF_Rect destination = output->extent_hint;
     err = suite->copy(in_data->effect_ref, input, output, &area, &destination);
@@ -192,8 +182,7 @@ void Plugin::DoRenderNone()
 
 void Plugin::ClearWorld(PF_EffectWorld* world)
 {
-    if (!world || err != PF_Err_NONE)
-        return;
+    if (!world || err != PF_Err_NONE) return;
     Suite<PF_FillMatteSuite1> suite(in_data, kPFFillMatteSuite, kPFFillMatteSuiteVersion1);
     if (!suite)
     {
@@ -203,14 +192,12 @@ void Plugin::ClearWorld(PF_EffectWorld* world)
     if (deep)
     {
         const PF_Pixel16 transparent = {0, 0, 0, 0};
-        if (suite->fill16)
-            err = suite->fill16(in_data->effect_ref, &transparent, nullptr, world);
+        if (suite->fill16) err = suite->fill16(in_data->effect_ref, &transparent, nullptr, world);
     }
     else
     {
         const PF_Pixel transparent = {0, 0, 0, 0};
-        if (suite->fill)
-            err = suite->fill(in_data->effect_ref, &transparent, nullptr, world);
+        if (suite->fill) err = suite->fill(in_data->effect_ref, &transparent, nullptr, world);
     }
 }
 
@@ -232,28 +219,24 @@ void Plugin::ReportMessage(const char* title, const char* text)
 
 void Plugin::RefreshAllWindows()
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     Suite<PF_AdvAppSuite1> suite(in_data, kPFAdvAppSuite, kPFAdvAppSuiteVersion1);
     if (!suite)
     {
         ReportError("RefreshAllWindows", "Could not load PF_AdvAppSuite1");
         return;
     }
-    if (suite->PF_RefreshAllWindows)
-        err = suite->PF_RefreshAllWindows();
+    if (suite->PF_RefreshAllWindows) err = suite->PF_RefreshAllWindows();
 }
 
 void Plugin::RequestUIRefresh()
 {
-    if (out_data)
-        out_data->out_flags |= PF_OutFlag_REFRESH_UI;
+    if (out_data) out_data->out_flags |= PF_OutFlag_REFRESH_UI;
 }
 
 void Plugin::CreateGlobalData()
 {
-    if (err != PF_Err_NONE || !in_data || !out_data)
-        return;
+    if (err != PF_Err_NONE || !in_data || !out_data) return;
     Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, kPFHandleSuiteVersion1);
     if (!handles || !handles->host_new_handle || !handles->host_lock_handle)
     {
@@ -292,20 +275,16 @@ void Plugin::CreateGlobalData()
 
 void Plugin::DisposeGlobalData()
 {
-    if (!in_data || !in_data->global_data)
-        return;
+    if (!in_data || !in_data->global_data) return;
     Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, kPFHandleSuiteVersion1);
-    if (handles && handles->host_dispose_handle)
-        handles->host_dispose_handle(in_data->global_data);
-    if (out_data)
-        out_data->global_data = nullptr;
+    if (handles && handles->host_dispose_handle) handles->host_dispose_handle(in_data->global_data);
+    if (out_data) out_data->global_data = nullptr;
     in_data->global_data = nullptr;
 }
 
 void Plugin::GlobalSetupHook()
 {
-    if (GetGlobalData())
-        RenderHook();
+    if (GetGlobalData()) RenderHook();
 }
 
 void Plugin::RenderHook()
@@ -315,23 +294,20 @@ void Plugin::RenderHook()
 
 GlobalData* Plugin::GetGlobalData() const
 {
-    if (!in_data || !in_data->global_data)
-        return nullptr;
+    if (!in_data || !in_data->global_data) return nullptr;
     return static_cast<GlobalData*>(*in_data->global_data);
 }
 
 void Plugin::DoPurgeAll()
 {
-    if (!in_data || err != PF_Err_NONE)
-        return;
+    if (!in_data || err != PF_Err_NONE) return;
     Suite<AEGP_CommandSuite1> suite(in_data, kAEGPCommandSuite, kAEGPCommandSuiteVersion1);
     if (!suite)
     {
         ReportError("DoPurgeAll", "Unable to load AEGP_CommandSuite1");
         return;
     }
-    if (suite->AEGP_DoCommand)
-        err = suite->AEGP_DoCommand(kPurgeAllCommand);
+    if (suite->AEGP_DoCommand) err = suite->AEGP_DoCommand(kPurgeAllCommand);
 }
 
 void Plugin::SetParamVisibility(PF_ParamIndex index, A_long& mode, const char* newName, bool touchFlags)
@@ -342,23 +318,19 @@ void Plugin::SetParamVisibility(PF_ParamIndex index, A_long& mode, const char* n
         ReportError("SetParamVisibility", "Could not load PF_ParamUtilsSuite1");
         return;
     }
-    if (!params || index < 0 || !params[index])
-        return;
+    if (!params || index < 0 || !params[index]) return;
     PF_ParamDef def = *params[index];
     if (mode == kParamEnable || mode == kParamEnableAlt)
     {
         def.ui_flags = PF_PUI_NONE;
-        if (touchFlags)
-            def.flags &= ~PF_ParamFlag_COLLAPSE_TWIRLY;
+        if (touchFlags) def.flags &= ~PF_ParamFlag_COLLAPSE_TWIRLY;
     }
     else if (mode == kParamDisable || mode == kParamDisableAlt)
     {
         def.ui_flags = PF_PUI_DISABLED;
-        if (touchFlags)
-            def.flags |= PF_ParamFlag_COLLAPSE_TWIRLY;
+        if (touchFlags) def.flags |= PF_ParamFlag_COLLAPSE_TWIRLY;
     }
-    if (newName)
-        CopyName(def.name, newName);
+    if (newName) CopyName(def.name, newName);
     def.uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
     if (err == PF_Err_NONE && suite->PF_UpdateParamUI)
         err = suite->PF_UpdateParamUI(in_data->effect_ref, index, &def);
@@ -384,8 +356,7 @@ void Plugin::AddParam(PF_ParamDef& def)
 void Plugin::AddPopupParam(const char* name, A_short choiceCount, A_short dephault, const char* choices,
                            PF_ParamFlags paramFlags, PF_ParamUIFlags uiFlags, A_long id)
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     PF_ParamDef def = {};
     CopyName(def.name, name);
     def.param_type = PF_Param_POPUP;
@@ -399,11 +370,10 @@ void Plugin::AddPopupParam(const char* name, A_short choiceCount, A_short dephau
     AddParam(def);
 }
 
-void Plugin::AddCheckBoxParam(const char* name, const char* label, PF_Boolean dephault, PF_ParamFlags paramFlags,
-                              PF_ParamUIFlags uiFlags, A_long id)
+void Plugin::AddCheckBoxParam(const char* name, const char* label, PF_Boolean dephault,
+                              PF_ParamFlags paramFlags, PF_ParamUIFlags uiFlags, A_long id)
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     PF_ParamDef def = {};
     CopyName(def.name, name);
     def.param_type = PF_Param_CHECKBOX;
@@ -416,11 +386,11 @@ void Plugin::AddCheckBoxParam(const char* name, const char* label, PF_Boolean de
     AddParam(def);
 }
 
-void Plugin::AddArbitraryParam(const char* name, A_short uiWidth, A_short uiHeight, PF_ParamUIFlags uiFlagsSet,
-                               A_long /*unused*/, PF_ParamFlags paramFlags, PF_ParamUIFlags uiFlags, A_long id)
+void Plugin::AddArbitraryParam(const char* name, A_short uiWidth, A_short uiHeight,
+                               PF_ParamUIFlags uiFlagsSet, A_long /*unused*/, PF_ParamFlags paramFlags,
+                               PF_ParamUIFlags uiFlags, A_long id)
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     PF_ParamDef def = {};
     CopyName(def.name, name);
     def.param_type = PF_Param_ARBITRARY_DATA;
@@ -445,8 +415,7 @@ void Plugin::AddArbitraryParam(const char* name, A_short uiWidth, A_short uiHeig
 void Plugin::AddPointParam(const char* name, PF_Fixed xDefault, PF_Fixed yDefault, PF_Boolean restrictBounds,
                            PF_ParamFlags paramFlags, PF_ParamUIFlags uiFlags, A_long id)
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     PF_ParamDef def = {};
     CopyName(def.name, name);
     def.param_type = PF_Param_POINT;
@@ -464,8 +433,7 @@ void Plugin::AddFixedSliderParam(const char* name, PF_Fixed validMin, PF_Fixed v
                                  PF_ValueDisplayFlags displayFlags, PF_ParamFlags paramFlags,
                                  PF_ParamUIFlags uiFlags, A_long id)
 {
-    if (err != PF_Err_NONE)
-        return;
+    if (err != PF_Err_NONE) return;
     PF_ParamDef def = {};
     CopyName(def.name, name);
     def.param_type = PF_Param_FIX_SLIDER;

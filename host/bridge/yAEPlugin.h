@@ -11,9 +11,8 @@
 namespace yAE
 {
 // Out flags the plain plug-in announces at global set-up.
-constexpr PF_OutFlags kPluginOutFlags =
-    PF_OutFlag_KEEP_RESOURCE_OPEN | PF_OutFlag_USE_OUTPUT_EXTENT | PF_OutFlag_PIX_INDEPENDENT |
-    PF_OutFlag_DEEP_COLOR_AWARE;
+constexpr PF_OutFlags kPluginOutFlags = PF_OutFlag_KEEP_RESOURCE_OPEN | PF_OutFlag_USE_OUTPUT_EXTENT |
+                                        PF_OutFlag_PIX_INDEPENDENT | PF_OutFlag_DEEP_COLOR_AWARE;
 // The host command that purges all caches.
 constexpr A_long kPurgeAllCommand = 2372;
 // Reference constant of the arbitrary-data parameters we add.
@@ -30,47 +29,47 @@ enum ParamVisibility : A_long
 
 class Plugin
 {
-public:
+  public:
     Plugin();
 
     // Virtual operations, declared in slot order (the destructor is last so
     // that it does not take a slot ahead of them).
     virtual void Main(PF_Cmd& cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
-                      PF_LayerDef* output, void* extra);             // 0
-    virtual void EnsureData() {}                                     // 1
-    virtual void About();                                            // 2
-    virtual void GlobalSetup();                                      // 3
-    virtual void GlobalSetdown();                                    // 4
-    virtual void ParamsSetup() {}                                    // 5
-    virtual void SequenceSetup() {}                                  // 6
-    virtual void SequenceResetup() {}                                // 7
-    virtual void SequenceResetupFromFlat() {}                        // 8
-    virtual void SequenceFlatten() {}                                // 9
-    virtual void SequenceSetdown() {}                                // 10
-    virtual void DoDialog() {}                                       // 11
-    virtual void FrameSetup() {}                                     // 12
-    virtual void FrameSetdown() {}                                   // 13
-    virtual void Render();                                           // 14
-    virtual void PrepareRender();                                    // 15
-    virtual void CopyWorld(PF_EffectWorld* src, PF_EffectWorld* dst); // 16
-    virtual void DoRenderNone();                                     // 17
-    virtual void ReservedSlot() {}                                   // 18
-    virtual void FinishRender(PF_LayerDef* /*output*/) {}            // 19
-    virtual void ClearWorld(PF_EffectWorld* world);                  // 20
-    virtual void UserChangedParam() {}                               // 21
-    virtual void UpdateParamsUI() {}                                 // 22
-    virtual void QueryDynamicFlags() {}                              // 23
-    virtual void NoOperation() {}                                    // 24
-    virtual void HandleEvent() {}                                    // 25
-    virtual void Progress(A_long& current, A_long& total);           // 26
+                      PF_LayerDef* output, void* extra);                 // 0
+    virtual void EnsureData() {}                                         // 1
+    virtual void About();                                                // 2
+    virtual void GlobalSetup();                                          // 3
+    virtual void GlobalSetdown();                                        // 4
+    virtual void ParamsSetup() {}                                        // 5
+    virtual void SequenceSetup() {}                                      // 6
+    virtual void SequenceResetup() {}                                    // 7
+    virtual void SequenceResetupFromFlat() {}                            // 8
+    virtual void SequenceFlatten() {}                                    // 9
+    virtual void SequenceSetdown() {}                                    // 10
+    virtual void DoDialog() {}                                           // 11
+    virtual void FrameSetup() {}                                         // 12
+    virtual void FrameSetdown() {}                                       // 13
+    virtual void Render();                                               // 14
+    virtual void PrepareRender();                                        // 15
+    virtual void CopyWorld(PF_EffectWorld* src, PF_EffectWorld* dst);    // 16
+    virtual void DoRenderNone();                                         // 17
+    virtual void ReservedSlot() {}                                       // 18
+    virtual void FinishRender(PF_LayerDef* /*output*/) {}                // 19
+    virtual void ClearWorld(PF_EffectWorld* world);                      // 20
+    virtual void UserChangedParam() {}                                   // 21
+    virtual void UpdateParamsUI() {}                                     // 22
+    virtual void QueryDynamicFlags() {}                                  // 23
+    virtual void NoOperation() {}                                        // 24
+    virtual void HandleEvent() {}                                        // 25
+    virtual void Progress(A_long& current, A_long& total);               // 26
     virtual void ReportError(const char* function, const char* message); // 27
-    virtual void ReportMessage(const char* title, const char* text); // 28
-    virtual void RefreshAllWindows();                                // 29
-    virtual void RequestUIRefresh();                                 // 30
-    virtual void CreateGlobalData();                                 // 31
-    virtual void DisposeGlobalData();                                // 32
-    virtual void GlobalSetupHook();                                  // 33
-    virtual void RenderHook();                                       // 34
+    virtual void ReportMessage(const char* title, const char* text);     // 28
+    virtual void RefreshAllWindows();                                    // 29
+    virtual void RequestUIRefresh();                                     // 30
+    virtual void CreateGlobalData();                                     // 31
+    virtual void DisposeGlobalData();                                    // 32
+    virtual void GlobalSetupHook();                                      // 33
+    virtual void RenderHook();                                           // 34
     virtual ~Plugin() = default;
 
     // The global-data block, or null without in_data or handle.
@@ -112,15 +111,14 @@ public:
     PF_ParamDef** params = nullptr; // index 0 is the input layer
     bool deep = false;              // the output has 16-bit pixels
 
-protected:
+  protected:
     // Copies a name into a definition through the host's ansi strcpy.
     void CopyName(A_char* dst, const char* name) const;
     // Adds a definition at the end while err is 0.
     void AddParam(PF_ParamDef& def);
 
-private:
-    template <class PixelT>
-    void CopyRows();
+  private:
+    template <class PixelT> void CopyRows();
 
     yString m_name;
 };

@@ -15,21 +15,19 @@ class PluginWithCustomUI : public PluginWithData<DataT, FlatT, Flat2T>, public y
 {
     using Base = PluginWithData<DataT, FlatT, Flat2T>;
 
-public:
+  public:
     PluginWithCustomUI() { yBroadcaster::SetName("PluginWithCustomUI"); }
 
     // A rebuilt instance renders again.
     void SequenceResetup() override
     {
         Base::SequenceResetup();
-        if (this->out_data)
-            this->out_data->out_flags |= PF_OutFlag_FORCE_RERENDER;
+        if (this->out_data) this->out_data->out_flags |= PF_OutFlag_FORCE_RERENDER;
     }
 
     void ReceiveCommand(const yString& command) override
     {
-        if (command == kLogoMouseUpCommand)
-            this->About();
+        if (command == kLogoMouseUpCommand) this->About();
     }
 };
 } // namespace yAE

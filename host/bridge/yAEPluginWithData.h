@@ -21,18 +21,16 @@ struct LiveBlock
     void* object;
 };
 
-template <class DataT, class FlatT, class Flat2T>
-class PluginWithData : public Plugin
+template <class DataT, class FlatT, class Flat2T> class PluginWithData : public Plugin
 {
-public:
+  public:
     using Data = DataT;
     using Flat = FlatT;
     using Flat2 = Flat2T;
 
     void EnsureData() override
     {
-        if (!GetDataPtr())
-            SequenceSetup();
+        if (!GetDataPtr()) SequenceSetup();
     }
     void SequenceSetup() override { NewSequenceData(); }
 

@@ -29,8 +29,8 @@ PF_Err OutOfMemory(PF_InData* in_data, PF_OutData* out_data)
 }
 } // namespace
 
-extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
-                                    PF_LayerDef* output, void* extra)
+extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data,
+                                    PF_ParamDef* params[], PF_LayerDef* output, void* extra)
 {
     zelTonescope::zelTonescopePlugin* plugin = nullptr;
     try
@@ -41,8 +41,7 @@ extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* 
     {
         return OutOfMemory(in_data, out_data);
     }
-    if (!plugin)
-        return PF_Err_OUT_OF_MEMORY;
+    if (!plugin) return PF_Err_OUT_OF_MEMORY;
 
     PF_Err result = PF_Err_NONE;
     try
