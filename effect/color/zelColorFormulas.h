@@ -1,0 +1,111 @@
+// The arithmetic the colour models are made of, inline so that the plain
+// per-pixel conversions and the row kernel's tables share one definition and
+// therefore give bit-identical results.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace zelTonescope
+{
+namespace zelColorFormulas
+{
+constexpr int kFull8 = 255;
+constexpr int kFull16 = 32768;
+
+// Lab's white point, and the Luv chromaticities of white.
+constexpr double kWhiteX = 0.95047;
+constexpr double kWhiteZ = 1.08883;
+constexpr double kWhiteU = 3.80188 / 19.21696;
+constexpr double kWhiteV = 9.0 / 19.21696;
+
+// v * k / 256 with v = 255 standing for one; v = 0 gives 0.
+inline int Mul8(int v, int k)
+{
+    if (v == 0)
+        return 0;
+    if (v >= 255)
+        return k - 1;
+    return ((v + 1) * k) >> 8;
+}
+
+// v * k / 32768, k itself from full upwards.
+inline int Mul16(int v, int k)
+{
+    if (v == 0)
+        return 0;
+    if (v >= kFull16)
+        return k;
+    return std::min((v * k) >> 15, kFull16);
+}
+
+// n / d on 0..255: full when n reaches d (0/0 included), 0 when n is not positive.
+inline int Frac8(int n, int d)
+{
+    if (n >= d)
+        return 255;
+    if (n <= 0)
+        return 0;
+    return n * 256 / d;
+}
+
+inline int Frac16(int64_t n, int64_t d)
+{
+    if (n >= d)
+        return kFull16;
+    if (n == 0)
+        return 0;
+    return static_cast<int>(n * kFull16 / d);
+}
+
+// A Lab or Luv value as a component: its magnitude, full from 1 upwards.
+inline int StoreUnit(double t, int full)
+{
+    if (t == 0.0)
+        return 0;
+    const double m = std::fabs(t);
+    if (m >= 1.0)
+        return full;
+    const int v = static_cast<int>(m * full);
+    return std::min(std::max(v, 0), full);
+}
+
+// Lab's cube-root curve; every cube root here is a power of 0.333333.
+inline double LabCurve(double t)
+{
+    return t > 0.008856 ? std::pow(t, 0.333333) : 7.787 * t + 0.137931;
+}
+
+// L* of a relative luminance y.
+inline double Lightness(double y)
+{
+    return y <= 0.008856 ? 903.3 * y : 116.0 * std::pow(y, 0.333333) - 16.0;
+}
+
+// Lab's second and third channels from the curves of x, y and z.
+inline double LabA(double gx, double gy)
+{
+    return (gx - gy + 0.191533333) * 2.929146272;
+}
+
+inline double LabB(double gy, double gz)
+{
+    return (gy - gz + 0.5651534) * 1.053268921;
+}
+
+// Luv's second and third channels from x, y, z (already divided by full) and L*.
+inline void LuvUV(double x, double y, double z, double l, double& u, double& v)
+{
+    const double s = x + 15.0 * y + 3.0 * z;
+    double up = 4.0, vp = 9.0;
+    if (s != 0.0)
+    {
+        up = 4.0 * x / s;
+        vp = 9.0 * y / s;
+    }
+    u = (up - kWhiteU) * 13.0 * l / 100.0;
+    v = (vp - kWhiteV) * 13.0 * l / 100.0;
+}
+} // namespace zelColorFormulas
+} // namespace zelTonescope

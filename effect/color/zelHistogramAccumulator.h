@@ -1,0 +1,82 @@
+// The histogram of one render: four channels counted into 256 bins (8-bit
+// images) or 32769 bins (16-bit), and per-channel statistics.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace zelTonescope
+{
+// One bin: the counts of channels A to D and the bin's own value.
+struct zelHistogramBin
+{
+    uint32_t count[4];
+    uint32_t value;
+};
+
+struct zelChannelStats
+{
+    int32_t first = -1;     // lowest non-empty bin; -1 when the channel is empty
+    int32_t last = 0;       // highest non-empty bin; 0 when empty
+    uint32_t peakCount = 0; // largest count of any bin
+    uint32_t peakBin = 0;   // the lowest bin holding the peak count
+};
+
+class zelHistogramAccumulator
+{
+public:
+    static constexpr int kChannels = 4;
+    static constexpr uint32_t kHighest8 = 255;
+    static constexpr uint32_t kHighest16 = 32768;
+
+    zelHistogramAccumulator();
+    ~zelHistogramAccumulator();
+    zelHistogramAccumulator(zelHistogramAccumulator const&) = delete;
+    zelHistogramAccumulator& operator=(zelHistogramAccumulator const&) = delete;
+
+    // Replaces the bins by highest + 1 empty ones and clears the statistics.
+    // False (and no bins) when the memory cannot be had.
+    bool Prepare(uint32_t highest);
+    // Counts each value below the bin count; the total grows by one regardless.
+    void AddSample(uint32_t a, uint32_t b, uint32_t c, uint32_t d);
+    // Folds the row kernel's counts into the bins, then walks them for the
+    // statistics and marks them valid. Nothing happens without bins.
+    void ComputeStatistics();
+
+    bool HasBins() const { return m_bins != nullptr; }
+    bool IsValid() const { return m_valid; }
+    uint32_t GetBinCount() const { return m_binCount; }
+    uint32_t GetTotal() const { return m_total; }
+    // The bin records; the row kernel's counts show up after ComputeStatistics.
+    const zelHistogramBin* GetBins() const { return m_bins.get(); }
+    zelChannelStats const& GetStats(int channel) const { return m_stats[channel & 3]; }
+
+    // Sampled pixels per display unit: the pixel count over 10000 (8-bit) or 100000 (16-bit).
+    static float DivisorFor(bool deep, int64_t pixelCount);
+    float GetDivisor() const { return m_divisor; }
+    void SetDivisor(float divisor) { m_divisor = divisor; }
+
+    // The row kernel's side door: planar counters, kLanes copies per channel,
+    // each indexed by any value of the sample's component type (so no bound
+    // check is needed while counting). Values at or past the bin count are
+    // dropped when folding. Null when the memory cannot be had.
+    static constexpr int kLanes = 4;
+    uint32_t* KernelCounters(bool deep);
+    static uint32_t KernelSpan(bool deep) { return deep ? 65536u : 256u; }
+    void AddToTotal(uint32_t n) { m_total += n; }
+
+private:
+    void FoldKernelCounters();
+
+    std::unique_ptr<zelHistogramBin[]> m_bins;
+    uint32_t m_binCount = 0;
+    uint32_t m_total = 0;
+    bool m_valid = false;
+    float m_divisor = 1.0f;
+    zelChannelStats m_stats[kChannels];
+
+    std::unique_ptr<uint32_t[]> m_counters; // kLanes x kChannels x span
+    uint32_t m_counterSpan = 0;
+    bool m_countersUsed = false;
+};
+} // namespace zelTonescope

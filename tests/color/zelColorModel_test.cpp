@@ -1,0 +1,156 @@
+// The colour models one pixel at a time: known values of every model.
+#include "effect/color/zelColorModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zelTonescope;
+
+namespace
+{
+struct Row8
+{
+    short model;
+    PF_Pixel in;  // alpha, red, green, blue
+    PF_Pixel out; // D, A, B, C
+    const char* note;
+};
+
+struct Row16
+{
+    short model;
+    PF_Pixel16 in;
+    PF_Pixel16 out;
+    const char* note;
+};
+
+template <class P> std::string Show(P const& p)
+{
+    return "(" + std::to_string(p.alpha) + ", " + std::to_string(p.red) + ", " + std::to_string(p.green) + ", " +
+           std::to_string(p.blue) + ")";
+}
+
+template <class P> bool Same(P const& a, P const& b)
+{
+    return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+template <class RowT, size_t N> void ExpectRows(RowT const (&rows)[N], short direction)
+{
+    for (const RowT& r : rows)
+    {
+        auto p = r.in;
+        zelColorModel::Convert(p, r.model, direction);
+        EXPECT_TRUE(Same(p, r.out)) << r.note << ": model " << r.model << " of " << Show(r.in) << " gave "
+                                    << Show(p) << ", expected " << Show(r.out);
+    }
+}
+} // namespace
+
+TEST(zelColorModel, Forward8)
+{
+    const Row8 rows[] = {
+        {kModelRGB, {40, 10, 20, 30}, {40, 10, 20, 30}, "RGB leaves the pixel alone"},
+        {0, {40, 10, 20, 30}, {40, 10, 20, 30}, "an unknown model too"},
+        {kModelHLS, {255, 255, 0, 0}, {255, 0, 127, 255}, "pure red: HLS hue 0"},
+        {kModelHSV, {255, 255, 0, 0}, {255, 255, 255, 255}, "pure red: HSV hue 255"},
+        {kModelHLS, {7, 128, 128, 128}, {7, 0, 128, 0}, "grey: no hue, no saturation, alpha kept"},
+        {kModelHSV, {7, 128, 128, 128}, {7, 0, 0, 128}, "grey in HSV"},
+        {kModelCMY, {9, 0, 100, 255}, {9, 255, 155, 0}, "complements, alpha kept"},
+        {kModelCMYK, {255, 255, 255, 255}, {0, 0, 0, 0}, "opaque white: no ink"},
+        {kModelCMYK, {255, 0, 0, 0}, {255, 0, 0, 0}, "opaque black: all black ink"},
+        {kModelCMYK, {0, 255, 255, 255}, {255, 0, 0, 0}, "transparent counts as black"},
+        {kModelCMYK, {255, 255, 0, 0}, {0, 0, 255, 255}, "opaque red: magenta and yellow"},
+        {kModelCMYK, {128, 255, 255, 255}, {127, 0, 0, 0}, "half-transparent white: grey ink in K"},
+        {kModelXYZ, {255, 255, 255, 255}, {255, 242, 254, 255}, "white: Z capped (278)"},
+        {kModelXYZ, {3, 0, 0, 0}, {3, 0, 0, 0}, "black"},
+        {kModelxyY, {255, 255, 255, 255}, {255, 82, 86, 254}, "white's chromaticity"},
+        {kModelxyY, {255, 0, 0, 0}, {255, 255, 255, 0}, "black: 0/0 reads as full"},
+        {kModelYUV, {255, 255, 255, 255}, {255, 255, 127, 127}, "white"},
+        {kModelYUV, {255, 0, 0, 0}, {255, 0, 127, 127}, "black"},
+        {kModelYIQ, {255, 255, 255, 255}, {255, 255, 127, 127}, "white"},
+        {kModelYIQ, {255, 255, 0, 0}, {255, 76, 23, 181}, "red: I wraps past 255 (279)"},
+        {kModelLab, {255, 0, 0, 0}, {255, 0, 143, 151}, "black"},
+        {kModelLab, {255, 255, 255, 255}, {255, 254, 143, 158}, "white"},
+        {kModelLab, {255, 255, 0, 0}, {255, 137, 255, 243}, "red: a past 1 is full"},
+        {kModelLuv, {255, 0, 0, 0}, {255, 0, 0, 0}, "black: s = 0"},
+        {kModelLuv, {255, 0, 255, 0}, {255, 222, 223, 255}, "green: negative u by magnitude"},
+        {kModelLuv, {255, 0, 0, 255}, {255, 81, 25, 255}, "blue: negative u and v"},
+        {kModelLuv, {255, 128, 128, 128}, {255, 194, 0, 2}, "grey: nearly neutral"},
+    };
+    ExpectRows(rows, kToModel);
+}
+
+TEST(zelColorModel, Forward16)
+{
+    const Row16 rows[] = {
+        {kModelRGB, {32768, 32768, 32768, 32768}, {32768, 32768, 32768, 32768}, "white stays full"},
+        {kModelHSV, {32768, 32768, 0, 0}, {32768, 32768, 32768, 32768}, "pure red: hue at full"},
+        {kModelHLS, {32768, 32768, 0, 0}, {32768, 0, 16384, 32768}, "pure red: HLS hue 0"},
+        {kModelHLS, {32768, 0, 32768, 0}, {32768, 10923, 16384, 32768}, "pure green"},
+        {kModelHSV, {32768, 0, 0, 32768}, {32768, 21844, 32768, 32768}, "pure blue"},
+        {kModelHSV, {100, 5000, 5000, 5000}, {100, 0, 0, 5000}, "grey"},
+        {kModelCMY, {1, 0, 16384, 32768}, {1, 32768, 16384, 0}, "complements"},
+        {kModelCMYK, {32768, 32768, 32768, 32768}, {0, 0, 0, 0}, "opaque white"},
+        {kModelCMYK, {0, 32768, 32768, 32768}, {32768, 0, 0, 0}, "transparent counts as black"},
+        {kModelXYZ, {32768, 32768, 32768, 32768}, {32768, 31160, 32766, 32768}, "white: Z capped"},
+        {kModelxyY, {32768, 0, 0, 0}, {32768, 32768, 32768, 0}, "black: 0/0 reads as full"},
+        {kModelYUV, {32768, 32768, 32768, 32768}, {32768, 32766, 16385, 16384}, "white"},
+        {kModelYIQ, {32768, 32768, 0, 0}, {32768, 9797, 35913, 23330}, "red: I beyond full"},
+        {kModelLab, {32768, 0, 0, 0}, {32768, 0, 18383, 19505}, "black"},
+        {kModelLuv, {32768, 0, 0, 0}, {32768, 0, 0, 0}, "black"},
+    };
+    ExpectRows(rows, kToModel);
+}
+
+TEST(zelColorModel, ToRGB)
+{
+    const Row8 rows[] = {
+        {kModelCMY, {9, 255, 155, 0}, {9, 0, 100, 255}, "complements back"},
+        {kModelCMYK, {0, 0, 0, 0}, {255, 255, 255, 255}, "no ink: opaque white"},
+        {kModelCMYK, {255, 0, 0, 0}, {255, 0, 0, 0}, "full black ink"},
+        {kModelCMYK, {50, 100, 255, 0}, {255, 124, 0, 205}, "ink plus black, wrapped round the byte"},
+        {kModelHLS, {77, 0, 127, 255}, {77, 254, 0, 0}, "red; alpha from channel D"},
+        {kModelHSV, {77, 0, 255, 255}, {77, 255, 0, 0}, "red"},
+        {kModelXYZ, {3, 242, 254, 255}, {3, 255, 253, 231}, "white's XYZ"},
+        {kModelXYZ, {3, 110, 56, 5}, {3, 255, 0, 0}, "red's XYZ"},
+        {kModelxyY, {3, 82, 86, 254}, {3, 255, 253, 231}, "white's xyY"},
+        {kModelYUV, {3, 255, 127, 127}, {3, 254, 255, 254}, "white"},
+        {kModelRGB, {3, 1, 2, 4}, {3, 1, 2, 4}, "RGB stays"},
+    };
+    ExpectRows(rows, kToRGB);
+}
+
+// Lab's inverse is approximate: colours come back near where they started.
+// (Luv keeps only the magnitudes of u and v, so it cannot come back.)
+TEST(zelColorModel, LabComesBackClose)
+{
+    const short model = kModelLab;
+        for (int r = 16; r < 256; r += 48)
+            for (int g = 16; g < 256; g += 48)
+                for (int b = 16; b < 256; b += 48)
+                {
+                    PF_Pixel p = {255, A_u_char(r), A_u_char(g), A_u_char(b)};
+                    const PF_Pixel in = p;
+                    zelColorModel::Convert(p, model, kToModel);
+                    if (p.green == 255 || p.blue == 255)
+                        continue; // out of the stored range
+                    zelColorModel::Convert(p, model, kToRGB);
+                    EXPECT_NEAR(p.red, in.red, 24) << Show(in) << " model " << model;
+                    EXPECT_NEAR(p.green, in.green, 24) << Show(in) << " model " << model;
+                    EXPECT_NEAR(p.blue, in.blue, 24) << Show(in) << " model " << model;
+                }
+}
+
+TEST(zelColorModel, Captions)
+{
+    EXPECT_STREQ(zelColorModel::Caption(kModelHLS, 0).label, "H");
+    EXPECT_STREQ(zelColorModel::Caption(kModelHLS, 0).name, "Hue");
+    EXPECT_STREQ(zelColorModel::Caption(kModelCMYK, 3).label, "K");
+    EXPECT_STREQ(zelColorModel::Caption(kModelCMYK, 3).name, "Black");
+    EXPECT_STREQ(zelColorModel::Caption(kModelxyY, 0).label, "x");
+    EXPECT_STREQ(zelColorModel::Caption(kModelLab, 1).label, "A");
+    EXPECT_STREQ(zelColorModel::Caption(kModelLab, 3).name, "Alpha");
+    EXPECT_STREQ(zelColorModel::Caption(42, 1).name, "Green"); // unknown models read as RGB
+    EXPECT_STREQ(zelColorModel::Caption(kModelHSV, 2).name, "Value");
+}
