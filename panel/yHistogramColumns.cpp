@@ -122,9 +122,9 @@ uint32_t yHistogramColumns::GetColumnValue(const unsigned long& column) const
     return m_columns[column < m_columnCount ? column : m_columnCount].value;
 }
 
-double yHistogramColumns::GetAutoScale(uint32_t peak, const unsigned long& target) const
+double yHistogramColumns::GetAutoScale(uint32_t peak, float divisor, const unsigned long& target)
 {
     if (peak == 0)
         return FLT_MAX;
-    return static_cast<double>(target) / (static_cast<double>(peak) / static_cast<double>(m_divisor));
+    return static_cast<double>(target) / (static_cast<double>(peak) / static_cast<double>(divisor));
 }

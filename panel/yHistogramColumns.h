@@ -9,8 +9,8 @@
 class yHistogramColumns
 {
 public:
-    // Counts of channels A to D and the bin's own value, as the accumulator
-    // keeps a bin.
+    // Counts of channels A to D and the bin's own value, laid out as the
+    // accumulator keeps a bin; each column is a copy of one bin.
     struct Entry
     {
         uint32_t count[4];
@@ -37,9 +37,9 @@ public:
     // Value of column min(column, N); 0 without columns.
     uint32_t GetColumnValue(const unsigned long& column) const;
     // Scale at which `peak` (the largest count among the shown channels) is
-    // `target` pixels tall. A zero peak yields the largest float, which the
-    // scale slider clamps to its maximum.
-    double GetAutoScale(uint32_t peak, const unsigned long& target) const;
+    // `target` pixels tall with this divisor. A zero peak yields the largest
+    // float, which the scale slider clamps to its maximum.
+    static double GetAutoScale(uint32_t peak, float divisor, const unsigned long& target);
 
     bool HasColumns() const { return m_columns != nullptr; }
     unsigned long GetColumnCount() const { return m_columnCount; }

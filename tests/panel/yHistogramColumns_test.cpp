@@ -166,9 +166,9 @@ TEST(HistogramColumns, AutoScaleMakesThePeakTargetPixelsTall)
     b.bins[7].count[0] = 640;
     Build(b, 255, 0, 255);
     b.columns.SetDivisor(10.0f);
-    const double scale = b.columns.GetAutoScale(640, 256);
+    const double scale = yHistogramColumns::GetAutoScale(640, 10.0f, 256);
     EXPECT_DOUBLE_EQ(scale, 4.0);
     b.columns.SetScale(static_cast<float>(scale));
     EXPECT_EQ(b.columns.GetColumnHeights(7).height[0], 256u);
-    EXPECT_GT(b.columns.GetAutoScale(0, 256), 1e30);
+    EXPECT_GT(yHistogramColumns::GetAutoScale(0, 10.0f, 256), 1e30);
 }
