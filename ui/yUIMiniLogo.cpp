@@ -1,0 +1,7 @@
+#include "yUIMiniLogo.h"
+
+yUIMiniLogo::yUIMiniLogo()
+{
+    SetName("Brindle");
+    SetSize(yPointL(32, 19));
+}

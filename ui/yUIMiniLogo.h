@@ -1,0 +1,10 @@
+// The maker's small logo on the panel, a themed control.
+#pragma once
+
+#include "yUIThemedControl.h"
+
+class yUIMiniLogo : public yUIThemedControl
+{
+public:
+    yUIMiniLogo();
+};

@@ -1,0 +1,6 @@
+#include "yUIThemedButton.h"
+
+yUIThemedButton::yUIThemedButton()
+{
+    SetName("yUIThemedButton");
+}
