@@ -1,0 +1,6 @@
+#include "yUIToggle.h"
+
+yUIToggle::yUIToggle()
+{
+    SetName("yUIToggle");
+}

@@ -1,0 +1,10 @@
+// A two-state button: a simple button, usually in toggle mode.
+#pragma once
+
+#include "yUISimpleButton.h"
+
+class yUIToggle : public yUISimpleButton
+{
+public:
+    yUIToggle();
+};
