@@ -3,19 +3,16 @@
 // into bar heights.
 #pragma once
 
+#include "effect/color/zelHistogramAccumulator.h"
+
 #include <cstdint>
 #include <memory>
 
 class yHistogramColumns
 {
 public:
-    // Counts of channels A to D and the bin's own value, laid out as the
-    // accumulator keeps a bin; each column is a copy of one bin.
-    struct Entry
-    {
-        uint32_t count[4];
-        uint32_t value;
-    };
+    // Each column is a copy of one bin.
+    using Entry = zelTonescope::zelHistogramBin;
     // Heights in pixels of channels A to D and the column's bin value.
     struct Heights
     {
