@@ -1,5 +1,7 @@
 #include "yInfoCommand.h"
 
+#include "yEffectHost.h"
+#include "yModule.h"
 #include "yPropertyList.h"
 
 #include <cstdio>
@@ -13,6 +15,14 @@ std::string Hex(uint32_t value, int digits)
 {
     char text[16];
     std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+// A 16.16 fixed-point value with the given number of decimals.
+std::string Fixed(PF_Fixed value, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value / 65536.0);
     return text;
 }
 
@@ -40,19 +50,93 @@ void PrintPropertyList(const yPropertyList& list, std::ostream& out)
     Line(out, "out_flags", Hex(list.outFlags, 8));
     Line(out, "out_flags2", Hex(list.outFlags2, 8));
 }
+
+// What kind of control a parameter is, with its default and range.
+std::string DescribeValue(const yParam& param)
+{
+    const PF_ParamDef& def = param.def;
+    switch (def.param_type)
+    {
+    case PF_Param_POPUP:
+        return "popup, default " + std::to_string(def.u.pd.dephault) + ", " + std::to_string(def.u.pd.num_choices) +
+               " choices \"" + param.choices + "\"";
+    case PF_Param_CHECKBOX:
+        return "check box \"" + param.label + "\", default " + (def.u.bd.dephault ? "on" : "off");
+    case PF_Param_ARBITRARY_DATA:
+        return "arbitrary data, arbitrary id " + std::to_string(def.u.arb_d.id) + ", default " +
+               (def.u.arb_d.dephault ? "a handle" : "none") + ", refcon " +
+               Hex(uint32_t(reinterpret_cast<uintptr_t>(def.u.arb_d.refconPV)), 8) + ", UI " +
+               std::to_string(def.ui_width) + " x " + std::to_string(def.ui_height);
+    case PF_Param_POINT:
+        return "point, default " + Fixed(def.u.td.x_dephault, 1) + "%, " + Fixed(def.u.td.y_dephault, 1) +
+               "%, bounds " + (def.u.td.restrict_bounds ? "restricted" : "not restricted");
+    case PF_Param_FIX_SLIDER: {
+        const PF_FixedSliderDef& s = def.u.fd;
+        return "fixed slider, default " + Fixed(s.dephault, s.precision) + ", valid " + Fixed(s.valid_min, 0) +
+               " to " + Fixed(s.valid_max, 0) + ", slider " + Fixed(s.slider_min, 0) + " to " +
+               Fixed(s.slider_max, 0) + ", " + std::to_string(s.precision) + " decimals, display flags " +
+               std::to_string(s.display_flags);
+    }
+    case PF_Param_LAYER:
+        return "layer";
+    default:
+        return "type " + std::to_string(def.param_type);
+    }
+}
+
+void PrintParams(const yEffectHost& host, std::ostream& out)
+{
+    out << "Parameters (num_params " << host.OutData().num_params << ")\n";
+    for (size_t i = 1; i < host.ParamCount(); ++i)
+    {
+        const PF_ParamDef& def = host.Param(i).def;
+        out << "  " << i << " \"" << def.name << "\": " << DescribeValue(host.Param(i)) << "; id " << def.uu.id
+            << ", flags " << Hex(uint32_t(def.flags), 2) << ", UI flags " << Hex(uint32_t(def.ui_flags), 2) << '\n';
+    }
+    for (const PF_CustomUIInfo& ui : host.CustomUIs())
+        out << "Custom UI registered: events " << Hex(uint32_t(ui.events), 2) << '\n';
+}
+
+// Runs one command; the module's return message goes to err.
+bool Run(yEffectHost& host, PF_Cmd cmd, const char* what, std::ostream& err)
+{
+    const PF_Err result = host.Call(cmd);
+    if (!host.ReturnMessage().empty())
+        err << host.ReturnMessage() << '\n';
+    if (result != PF_Err_NONE)
+        err << "The module failed its " << what << " with error " << result << ".\n";
+    return result == PF_Err_NONE;
+}
 } // namespace
 
 int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err)
 {
-    yPropertyList list;
+    yModule module;
     std::string error;
-    if (!yPropertyList::Read(modulePath, list, error))
+    if (!module.Load(modulePath, error))
     {
         err << error << '\n';
         return 1;
     }
     out << "Module " << modulePath << '\n';
-    PrintPropertyList(list, out);
-    return 0;
+    PrintPropertyList(module.Properties(), out);
+
+    yEffectHost host(module);
+    if (!Run(host, PF_Cmd_GLOBAL_SETUP, "global set-up", err))
+        return 1;
+    const PF_OutData& setup = host.OutData();
+    out << "Global set-up\n";
+    Line(out, "my_version", VersionText(setup.my_version) + " (" + Hex(setup.my_version, 8) + ")");
+    Line(out, "out_flags", Hex(uint32_t(setup.out_flags), 8));
+    Line(out, "out_flags2", Hex(uint32_t(setup.out_flags2), 8));
+
+    const bool paramsDone = Run(host, PF_Cmd_PARAMS_SETUP, "parameter set-up", err);
+    if (paramsDone)
+        PrintParams(host, out);
+    // Set down in any case, so that the module frees its global data.
+    const bool setdownDone = Run(host, PF_Cmd_GLOBAL_SETDOWN, "global set-down", err);
+    if (setdownDone)
+        out << "Global set-down done\n";
+    return paramsDone && setdownDone ? 0 : 1;
 }
 } // namespace yHost

@@ -1,0 +1,170 @@
+// The host side of the effect interface: the records passed with every call,
+// host memory, the callbacks and the suites a module asks for. Every host
+// call is logged, any of them can be made to fail and any suite withheld, so
+// that tests can drive a module through its error paths.
+#pragma once
+
+#include "AE_Effect.h"
+#include "AE_EffectCB.h"
+#include "AE_EffectSuites.h"
+#include "AE_EffectUI.h"
+#include "AE_GeneralPlug.h"
+#include "SPBasic.h"
+#include "ZT_DrawSurface.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace yHost
+{
+class yModule;
+
+// The host calls a module can make; each can be logged and made to fail.
+enum class yHostCall
+{
+    NewHandle,
+    LockHandle,
+    UnlockHandle,
+    DisposeHandle,
+    GetHandleSize,
+    ResizeHandle,
+    AddParam,
+    RegisterUI,
+    Progress,
+    CopyWorld,
+    Fill,
+    Fill16,
+    RegisterWithAEGP,
+    RefreshAllWindows,
+    DoCommand,
+    UpdateParamUI,
+    GetBackgroundColor,
+    GetDrawSurface,
+    AcquireSuite,
+    ReleaseSuite,
+};
+const char* HostCallName(yHostCall call);
+
+// A parameter as the host keeps it: the definition the module added, with
+// the texts it points to copied into host memory.
+struct yParam
+{
+    PF_ParamDef def{};
+    std::string choices; // popup choices
+    std::string label;   // check box label
+};
+
+struct yParamUIUpdate
+{
+    PF_ParamIndex index;
+    PF_ParamDef def;
+};
+
+class yEffectHost
+{
+public:
+    // The module must stay loaded for the life of the host.
+    explicit yEffectHost(const yModule& module);
+    ~yEffectHost();
+    yEffectHost(const yEffectHost&) = delete;
+    yEffectHost& operator=(const yEffectHost&) = delete;
+
+    // Calls the module's entry point once. out_data starts afresh for every
+    // call, carrying only the global and sequence data; afterwards the host
+    // keeps the handles the module left there. The parameter list is the
+    // host's parameters (index 0 the input layer).
+    PF_Err Call(PF_Cmd cmd, PF_LayerDef* output = nullptr, void* extra = nullptr);
+
+    PF_InData& InData() { return m_in; }
+    const PF_OutData& OutData() const { return m_out; } // as the last call left it
+    std::string ReturnMessage() const;                  // of the last call
+
+    // Parameters, index 0 being the input layer the host supplies.
+    size_t ParamCount() const { return m_params.size(); }
+    yParam& Param(size_t index) { return *m_params.at(index); }
+    const yParam& Param(size_t index) const { return *m_params.at(index); }
+    // Index of the parameter with this shown name (or check box label), or -1.
+    int FindParam(const std::string& name) const;
+    // The input image: parameter 0's world, and in_data's size and extent.
+    void SetInputLayer(const PF_EffectWorld& world);
+
+    const std::vector<PF_CustomUIInfo>& CustomUIs() const { return m_customUIs; }
+    const std::vector<yParamUIUpdate>& ParamUIUpdates() const { return m_paramUIUpdates; }
+    const std::vector<AEGP_Command>& Commands() const { return m_commands; }
+    const std::vector<std::string>& RegisteredNames() const { return m_registeredNames; }
+    int WindowRefreshes() const { return m_windowRefreshes; }
+    // The id AEGP_RegisterWithAEGP hands out.
+    static constexpr AEGP_PluginID kPluginId = 71;
+
+    // Host calls in the order the module made them.
+    const std::vector<yHostCall>& CallLog() const { return m_log; }
+    int CallCount(yHostCall call) const;
+    void ClearCallLog() { m_log.clear(); }
+    // After `succeed` more successful calls, the call fails with err from then
+    // on (calls without a result fail by giving nothing: no handle, no block).
+    void FailCall(yHostCall call, PF_Err err, int succeed = 0);
+    void ClearFailures() { m_failures.clear(); }
+    // The basic suite answers that it has no suite of this name.
+    void WithholdSuite(const std::string& name) { m_withheld.insert(name); }
+    // Suites acquired and not yet released.
+    int OpenSuites() const { return m_openSuites; }
+
+    // Host memory.
+    size_t LiveHandles() const { return m_handles.size(); }
+    bool IsHandle(PF_Handle handle) const { return m_handles.count(handle) != 0; }
+    size_t HandleSize(PF_Handle handle) const;
+    // Handles the module passed that the host never gave or already took back.
+    int BadHandleUses() const { return m_badHandleUses; }
+
+    void SetDownsample(PF_RationalScale x, PF_RationalScale y);
+    void SetBackgroundColor(const PF_App_Color& color) { m_background = color; }
+    // The window device of draw events; null when there is no window.
+    void SetDrawSurface(ZT_DrawSurface* surface) { m_surface = surface; }
+
+private:
+    struct yHandleBlock
+    {
+        void* data = nullptr; // first, so that a handle is the block's address
+        size_t size = 0;
+        int locks = 0;
+    };
+    struct yFailure
+    {
+        PF_Err err;
+        int succeed;
+    };
+    friend struct yHostCallbacks;
+
+    // Logs a call; returns the error it must give (0 to go ahead).
+    PF_Err Enter(yHostCall call);
+    yHandleBlock* Block(PF_Handle handle);
+    PF_Handle NewHandle(size_t size);
+    void DisposeHandle(PF_Handle handle);
+    PF_Err AddParam(PF_ParamIndex index, const PF_ParamDef* def);
+    void UpdateParamUI(PF_ParamIndex index, const PF_ParamDef& def);
+    const void* AcquireSuite(const char* name, int32_t version);
+
+    const yModule& m_module;
+    PF_InData m_in{};
+    PF_OutData m_out{};
+    PF_UtilCallbacks m_utils{};
+    SPBasicSuite m_basic{};
+    std::vector<std::unique_ptr<yParam>> m_params;
+    std::vector<PF_CustomUIInfo> m_customUIs;
+    std::vector<yParamUIUpdate> m_paramUIUpdates;
+    std::vector<AEGP_Command> m_commands;
+    std::vector<std::string> m_registeredNames;
+    int m_windowRefreshes = 0;
+    std::vector<yHostCall> m_log;
+    std::map<yHostCall, yFailure> m_failures;
+    std::set<std::string> m_withheld;
+    int m_openSuites = 0;
+    std::map<PF_Handle, std::unique_ptr<yHandleBlock>> m_handles;
+    int m_badHandleUses = 0;
+    PF_App_Color m_background{0xECEC, 0xECEC, 0xECEC};
+    ZT_DrawSurface* m_surface = nullptr;
+};
+} // namespace yHost

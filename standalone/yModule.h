@@ -1,0 +1,36 @@
+// A loaded effect module: its property list, checked before any of its code
+// runs, and the entry point the list names.
+#pragma once
+
+#include "AE_Effect.h"
+#include "yPropertyList.h"
+
+#include <string>
+
+namespace yHost
+{
+class yModule
+{
+public:
+    yModule() = default;
+    ~yModule();
+    yModule(const yModule&) = delete;
+    yModule& operator=(const yModule&) = delete;
+
+    // Reads and checks the property list, then loads the library and finds
+    // its entry point. On failure returns false with one sentence in error.
+    bool Load(const std::string& path, std::string& error);
+    void Unload();
+
+    bool IsLoaded() const { return m_entry != nullptr; }
+    const std::string& Path() const { return m_path; }
+    const yPropertyList& Properties() const { return m_properties; }
+    PF_FilterProc Entry() const { return m_entry; }
+
+private:
+    std::string m_path;
+    yPropertyList m_properties;
+    void* m_library = nullptr;
+    PF_FilterProc m_entry = nullptr;
+};
+} // namespace yHost
