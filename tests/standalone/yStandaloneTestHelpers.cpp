@@ -26,10 +26,10 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
         throw std::runtime_error("cannot write " + path);
 }
 
-size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle)
+size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle, size_t from)
 {
     const std::string text(haystack.begin(), haystack.end());
-    return text.find(needle);
+    return text.find(needle, from);
 }
 
 yScratchFolder::yScratchFolder()

@@ -9,8 +9,8 @@ namespace yTest
 {
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-// Offset of the first occurrence of needle, or npos.
-size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle);
+// Offset of the first occurrence of needle at or after from, or npos.
+size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle, size_t from = 0);
 
 // A fresh folder, removed with its files at the end of the test.
 class yScratchFolder
