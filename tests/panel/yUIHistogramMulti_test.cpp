@@ -1,0 +1,159 @@
+#include "panel/yUIHistogramMulti.h"
+
+#include "draw/yDrawPort.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const yColor8 kBack(255, 0xdb, 0xdc, 0xdf); // read back opaque
+const yColor8 kBlack(255, 0, 0, 0);
+const int kBottom = 254; // the lowest row of the inner area of a 256-high view
+
+// A 256 x 256 view at the panel's origin drawing into its own port; column x
+// shows bin x.
+class HistogramViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        port.SetSize(256, 256);
+        ASSERT_EQ(port.Create(), 0);
+        view.SetSize(yPointL(256, 256));
+        view.SetDrawPort(&port);
+        acc().SetDivisor(1.0f);
+        ASSERT_TRUE(acc().Prepare(255));
+    }
+
+    zelTonescope::zelHistogramAccumulator& acc() { return view.GetAccumulator(); }
+
+    void Add(uint32_t bin, int a, int b, int c, int d)
+    {
+        const uint32_t out = 1000; // past every bin: not counted
+        for (int i = 0; i < a; ++i)
+            acc().AddSample(bin, out, out, out);
+        for (int i = 0; i < b; ++i)
+            acc().AddSample(out, bin, out, out);
+        for (int i = 0; i < c; ++i)
+            acc().AddSample(out, out, bin, out);
+        for (int i = 0; i < d; ++i)
+            acc().AddSample(out, out, out, bin);
+    }
+
+    void Draw()
+    {
+        acc().ComputeStatistics();
+        const unsigned long range[2] = {0, 256};
+        ASSERT_TRUE(view.BuildColumns(256, range));
+        view.Draw();
+        port.SetDrawOffset(yPointL(0, 0));
+        port.SetClipRect(yRect(0, 0, 256, 256));
+    }
+
+    yColor8 At(int x, int y) { return port.GetPixel(x, y); }
+
+    // Rows from..to (both inclusive, from >= to) of column x all in colour c.
+    void ExpectRun(int x, int from, int to, yColor8 c)
+    {
+        for (int y = from; y >= to; --y)
+            ASSERT_EQ(At(x, y), c) << "x " << x << " y " << y;
+    }
+
+    yDrawPort port;
+    yUIHistogramMulti view;
+};
+} // namespace
+
+TEST_F(HistogramViewTest, WithoutStatisticsOrShownChannelsDrawsTheCross)
+{
+    view.Draw(); // nothing rendered yet
+    port.SetDrawOffset(yPointL(0, 0));
+    const yColor8 fore(255, 0x64, 0x64, 0x64);
+    EXPECT_EQ(At(40, 40), fore);
+    EXPECT_EQ(At(40, 215), fore);
+    EXPECT_EQ(At(40, 100), kBack);
+
+    Add(40, 100, 0, 0, 0);
+    for (int k = 0; k < 4; ++k)
+        view.SetChannelShown(k, false);
+    Draw();
+    EXPECT_EQ(At(40, 40), fore);
+    EXPECT_EQ(At(40, kBottom), kBack);
+}
+
+TEST_F(HistogramViewTest, ColourColumnsMixTheChannels)
+{
+    view.SetDisplayInColor(true);
+    Add(100, 40, 40, 40, 0); // equal: one grey bar
+    Add(120, 0, 0, 50, 0);   // only C: blue from the bottom
+    Add(130, 1, 5, 9, 0);    // a shared part of one pixel is left out
+    Draw();
+    ExpectRun(100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100));
+    EXPECT_EQ(At(100, kBottom - 40), kBack);
+    ExpectRun(120, kBottom, kBottom - 49, yColor8(255, 0, 0, 120));
+    EXPECT_EQ(At(120, kBottom - 50), kBack);
+    ExpectRun(130, kBottom, kBottom - 4, yColor8(255, 0, 130, 130));
+    ExpectRun(130, kBottom - 5, kBottom - 8, yColor8(255, 0, 0, 130));
+    EXPECT_EQ(At(130, kBottom - 9), kBack);
+    // The frame is drawn over the columns.
+    EXPECT_EQ(At(100, 255), yColor8(255, 0, 0, 0));
+}
+
+TEST_F(HistogramViewTest, ChannelDIsAShadeWithABlackTop)
+{
+    view.SetDisplayInColor(true);
+    Add(60, 0, 0, 0, 30);
+    Draw();
+    const yColor8 shade(255, 255 - 0xdb, 255 - 0xdc, 255 - 0xdf);
+    ExpectRun(60, kBottom, kBottom - 29, shade);
+    EXPECT_EQ(At(60, kBottom - 30), kBlack);
+    EXPECT_EQ(At(60, kBottom - 31), kBack);
+}
+
+TEST_F(HistogramViewTest, SelectedAndBlackColumnsAreOneBarOfTheTallestChannel)
+{
+    view.SetDisplayInColor(true);
+    const yColor8 highlight(255, 0x4b, 0x9b, 0xff);
+    view.SetSelectionColor(highlight);
+    view.SetSelection(70, 71);
+    view.SetSelectionShown(true);
+    Add(70, 10, 25, 5, 0);
+    Add(72, 10, 25, 5, 0);
+    Draw();
+    ExpectRun(70, kBottom, kBottom - 24, highlight);
+    EXPECT_EQ(At(70, kBottom - 25), kBack);
+    EXPECT_EQ(At(72, kBottom), yColor8(255, 72, 72, 72)); // not selected: colour
+
+    view.SetDisplayInColor(false);
+    view.SetChannelShown(1, false); // B hidden: A is now the tallest
+    Draw();
+    ExpectRun(72, kBottom, kBottom - 9, kBlack);
+    EXPECT_EQ(At(72, kBottom - 10), kBack);
+}
+
+TEST_F(HistogramViewTest, BarsAreClippedAtTheTopOfTheView)
+{
+    view.SetDisplayInColor(false);
+    Add(10, 400, 0, 0, 0);
+    Draw();
+    ExpectRun(10, kBottom, 1, kBlack);
+    EXPECT_EQ(At(10, 0), yColor8(255, 0, 0, 0)); // the frame
+}
+
+TEST(HistogramView, SwitchingBitDepthConvertsTheSelection)
+{
+    yUIHistogramMulti view;
+    view.SetSelection(1, 255);
+    view.SetDeep(true);
+    EXPECT_EQ(view.GetSelectionFirst(), 128u);
+    EXPECT_EQ(view.GetSelectionLast(), 32767u);
+    view.SetDeep(true); // no change, no conversion
+    EXPECT_EQ(view.GetSelectionLast(), 32767u);
+    view.SetDeep(false);
+    EXPECT_EQ(view.GetSelectionFirst(), 1u);
+    EXPECT_EQ(view.GetSelectionLast(), 255u);
+    view.SetSelection(0, 4000000000u);
+    view.SetDeep(true);
+    EXPECT_EQ(view.GetSelectionFirst(), 0u);
+    EXPECT_EQ(view.GetSelectionLast(), 32768u);
+}

@@ -1,0 +1,104 @@
+// Writes pictures of the histogram view for a person to look at. Runs only
+// when TONESCOPE_PANEL_PICTURES names a folder; the pictures are PPM files.
+#include "panel/yUIHistogramMulti.h"
+
+#include "draw/yDrawPort.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace
+{
+const char* PictureFolder()
+{
+    return std::getenv("TONESCOPE_PANEL_PICTURES");
+}
+
+void WritePPM(yDrawPort& port, const std::string& name)
+{
+    port.SetDrawOffset(yPointL(0, 0));
+    port.SetClipRect(yRect(0, 0, port.GetHeight(), port.GetWidth()));
+    std::ofstream out(std::string(PictureFolder()) + "/" + name + ".ppm", std::ios::binary);
+    out << "P6\n" << port.GetWidth() << " " << port.GetHeight() << "\n255\n";
+    for (long y = 0; y < port.GetHeight(); ++y)
+        for (long x = 0; x < port.GetWidth(); ++x)
+        {
+            const yColor8 c = port.GetPixel(x, y);
+            out.put(char(c.red)).put(char(c.green)).put(char(c.blue));
+        }
+}
+
+// A photo-like spread: a few broad humps per channel, shifted per channel.
+void FillPhotoLike(zelTonescope::zelHistogramAccumulator& acc, bool deep)
+{
+    const uint32_t full = deep ? 32768 : 255;
+    const double centres[4] = {0.35, 0.45, 0.6, 0.97};
+    for (int i = 0; i < 200000; ++i)
+    {
+        uint32_t v[4];
+        for (int k = 0; k < 4; ++k)
+        {
+            const double u = std::fmod(i * 0.6180339887 * (k + 1), 1.0);
+            const double w = std::fmod(i * 0.7548776662 + k * 0.3, 1.0);
+            const double spread = k == 3 ? 0.004 : 0.08 + 0.03 * k;
+            double x = centres[k] + spread * std::sqrt(-2.0 * std::log(u + 1e-9)) * std::cos(6.2831853 * w);
+            x = x < 0 ? 0 : x > 1 ? 1 : x;
+            v[k] = static_cast<uint32_t>(x * full);
+        }
+        acc.AddSample(v[0], v[1], v[2], v[3]);
+    }
+}
+} // namespace
+
+TEST(PanelPictures, HistogramView)
+{
+    if (!PictureFolder())
+        GTEST_SKIP() << "set TONESCOPE_PANEL_PICTURES to a folder to write the pictures";
+    struct Case
+    {
+        const char* name;
+        bool deep, inColor, selection;
+        short model;
+        bool shown[4];
+    } cases[] = {
+        {"view-rgb", false, true, false, 1, {true, true, true, false}},
+        {"view-rgb-alpha", false, true, false, 1, {true, true, true, true}},
+        {"view-hsv", false, true, false, 3, {true, true, true, false}},
+        {"view-black-selection", false, false, true, 1, {true, true, true, false}},
+        {"view-16bit", true, true, false, 1, {true, true, true, false}},
+    };
+    for (const Case& c : cases)
+    {
+        yDrawPort port;
+        port.SetSize(260, 256);
+        ASSERT_EQ(port.Create(), 0);
+        yUIHistogramMulti view;
+        view.SetSize(yPointL(260, 256));
+        view.SetForeColor(yColor8(0xff, 0xc8, 0xc8, 0xc8));
+        view.SetOutlineColor(yColor8(0xff, 0x40, 0x40, 0x40));
+        view.SetDrawPort(&port);
+        view.SetDeep(c.deep);
+        auto& acc = view.GetAccumulator();
+        acc.SetDivisor(200000 / (c.deep ? 100000.0f : 10000.0f));
+        ASSERT_TRUE(acc.Prepare(c.deep ? 32768 : 255));
+        FillPhotoLike(acc, c.deep);
+        acc.ComputeStatistics();
+        view.SetDisplayInColor(c.inColor);
+        view.SetColorModel(c.model);
+        for (int k = 0; k < 4; ++k)
+            view.SetChannelShown(k, c.shown[k]);
+        view.SetSelectionColor(yColor8(0xff, 0x4b, 0x9b, 0xff));
+        view.SetSelectionShown(c.selection);
+        view.SetSelection(90, 120);
+        const double scale = view.GetAutoScale(c.shown[0], c.shown[1], c.shown[2], c.shown[3], 256);
+        view.GetColumns().SetScale(static_cast<float>(scale));
+        const unsigned long range[2] = {0, c.deep ? 32768ul : 255ul};
+        ASSERT_TRUE(view.BuildColumns(260, range));
+        view.Draw();
+        WritePPM(port, c.name);
+    }
+}
