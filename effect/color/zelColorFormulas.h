@@ -59,6 +59,25 @@ inline int Frac16(int64_t n, int64_t d)
     return static_cast<int>(n * kFull16 / d);
 }
 
+struct Triple
+{
+    int a, b, c;
+};
+
+// CIE XYZ in the pixel's own range; Z is capped (white's would be 278).
+inline Triple XYZ8(int r, int g, int b)
+{
+    return {Mul8(r, 111) + Mul8(g, 88) + Mul8(b, 46), Mul8(r, 57) + Mul8(g, 181) + Mul8(b, 19),
+            std::min(Mul8(r, 6) + Mul8(g, 34) + Mul8(b, 241), kFull8)};
+}
+
+inline Triple XYZ16(int r, int g, int b)
+{
+    return {std::min(Mul16(r, 14122) + Mul16(g, 11206) + Mul16(b, 5832), kFull16),
+            std::min(Mul16(r, 7274) + Mul16(g, 23166) + Mul16(b, 2326), kFull16),
+            std::min(Mul16(r, 655) + Mul16(g, 4259) + Mul16(b, 30768), kFull16)};
+}
+
 // A Lab or Luv value as a component: its magnitude, full from 1 upwards.
 inline int StoreUnit(double t, int full)
 {

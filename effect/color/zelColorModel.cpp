@@ -21,11 +21,6 @@ constexpr int kHLSBlue16 = 21845;
 constexpr int kHSVGreen16 = 10921;
 constexpr int kHSVBlue16 = 21844;
 
-struct Triple
-{
-    int a, b, c;
-};
-
 void Store(PF_Pixel& p, int a, int b, int c)
 {
     p.red = static_cast<A_u_char>(a);
@@ -38,19 +33,6 @@ void Store(PF_Pixel16& p, int a, int b, int c)
     p.red = static_cast<A_u_short>(a);
     p.green = static_cast<A_u_short>(b);
     p.blue = static_cast<A_u_short>(c);
-}
-
-Triple XYZ8(int r, int g, int b)
-{
-    return {Mul8(r, 111) + Mul8(g, 88) + Mul8(b, 46), Mul8(r, 57) + Mul8(g, 181) + Mul8(b, 19),
-            std::min(Mul8(r, 6) + Mul8(g, 34) + Mul8(b, 241), kFull8)};
-}
-
-Triple XYZ16(int r, int g, int b)
-{
-    return {std::min(Mul16(r, 14122) + Mul16(g, 11206) + Mul16(b, 5832), kFull16),
-            std::min(Mul16(r, 7274) + Mul16(g, 23166) + Mul16(b, 2326), kFull16),
-            std::min(Mul16(r, 655) + Mul16(g, 4259) + Mul16(b, 30768), kFull16)};
 }
 
 Triple Lab(Triple xyz, double full)

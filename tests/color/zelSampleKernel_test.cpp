@@ -1,0 +1,188 @@
+// The row kernel against the plain per-pixel definition: every converted
+// pixel and every count must be identical.
+#include "effect/color/zelColorModel.h"
+#include "effect/color/zelHistogramAccumulator.h"
+#include "effect/color/zelSampleKernel.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace zelTonescope;
+
+namespace
+{
+#if defined(TONESCOPE_SANITIZED)
+constexpr uint32_t kStride = 7; // the sanitizer build samples the colour cube
+#else
+constexpr uint32_t kStride = 1;
+#endif
+
+template <class P> std::string Show(P const& p)
+{
+    return "(alpha " + std::to_string(p.alpha) + ", red " + std::to_string(p.red) + ", green " +
+           std::to_string(p.green) + ", blue " + std::to_string(p.blue) + ")";
+}
+
+template <class P> bool Same(P const& a, P const& b)
+{
+    return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+void ExpectSameHistograms(zelHistogramAccumulator& expected, zelHistogramAccumulator& actual, short model)
+{
+    expected.ComputeStatistics();
+    actual.ComputeStatistics();
+    ASSERT_EQ(expected.GetTotal(), actual.GetTotal()) << "model " << model;
+    ASSERT_EQ(expected.GetBinCount(), actual.GetBinCount());
+    for (uint32_t i = 0; i < expected.GetBinCount(); ++i)
+        for (int k = 0; k < 4; ++k)
+            ASSERT_EQ(expected.GetBins()[i].count[k], actual.GetBins()[i].count[k])
+                << "model " << model << ", bin " << i << ", channel " << k;
+}
+
+// Converts and counts rows both ways, comparing pixel by pixel.
+template <class P>
+void ExpectKernelMatches(std::vector<P> const& pixels, int rowLength, short model, bool deep,
+                         zelHistogramAccumulator& expected, zelHistogramAccumulator& actual, zelSampleKernel& kernel)
+{
+    std::vector<P> out(rowLength);
+    for (size_t start = 0; start < pixels.size(); start += rowLength)
+    {
+        const int n = static_cast<int>(std::min<size_t>(rowLength, pixels.size() - start));
+        ASSERT_TRUE(kernel.AddRow(&pixels[start], n, actual, out.data()));
+        for (int i = 0; i < n; ++i)
+        {
+            P p = pixels[start + i];
+            zelColorModel::Convert(p, model, kToModel);
+            expected.AddSample(p.red, p.green, p.blue, p.alpha);
+            ASSERT_TRUE(Same(p, out[i])) << "model " << model << (deep ? ", 16-bit" : ", 8-bit") << ": input "
+                                         << Show(pixels[start + i]) << " gave " << Show(out[i]) << ", expected "
+                                         << Show(p);
+        }
+    }
+}
+
+class zelSampleKernelModel : public ::testing::TestWithParam<short>
+{
+};
+
+std::string ModelName(::testing::TestParamInfo<short> const& info)
+{
+    static const char* const kNames[] = {"RGB", "HLS", "HSV", "CMY", "CMYK", "XYZ",
+                                         "xyY", "YUV", "YIQ", "Lab", "Luv"};
+    return kNames[info.param - 1];
+}
+} // namespace
+
+// All 2^24 colours, the alpha cycling through edge and middle values.
+TEST_P(zelSampleKernelModel, EveryEightBitColour)
+{
+    const short model = GetParam();
+    static const A_u_char kAlphas[] = {255, 0, 1, 128, 254, 77, 255};
+    zelSampleKernel kernel;
+    ASSERT_TRUE(kernel.SetModel(model, false));
+    zelHistogramAccumulator expected, actual;
+    ASSERT_TRUE(expected.Prepare(255));
+    ASSERT_TRUE(actual.Prepare(255));
+    std::vector<PF_Pixel> row;
+    constexpr uint32_t kRow = 3001; // not a multiple of the kernel's chunk
+    for (uint32_t rgb = 0; rgb < (1u << 24);)
+    {
+        row.clear();
+        for (; row.size() < kRow && rgb < (1u << 24); rgb += kStride)
+            row.push_back({kAlphas[rgb % 7], A_u_char(rgb >> 16), A_u_char(rgb >> 8), A_u_char(rgb)});
+        ExpectKernelMatches(row, kRow, model, false, expected, actual, kernel);
+        if (HasFatalFailure())
+            return;
+    }
+    ExpectSameHistograms(expected, actual, model);
+}
+
+// Seeded random deep pixels (some past full), and every mix of the edge values.
+TEST_P(zelSampleKernelModel, SixteenBitPixels)
+{
+    const short model = GetParam();
+    zelSampleKernel kernel;
+    ASSERT_TRUE(kernel.SetModel(model, true));
+    zelHistogramAccumulator expected, actual;
+    ASSERT_TRUE(expected.Prepare(32768));
+    ASSERT_TRUE(actual.Prepare(32768));
+
+    std::vector<PF_Pixel16> pixels;
+    const A_u_short edges[] = {0, 1, 16384, 32767, 32768};
+    for (A_u_short a : edges)
+        for (A_u_short r : edges)
+            for (A_u_short g : edges)
+                for (A_u_short b : edges)
+                    pixels.push_back({a, r, g, b});
+    std::mt19937 random(20261205u + model);
+    std::uniform_int_distribution<int> component(0, 32768), wide(0, 65535), pick(0, 19);
+    auto draw = [&] { return A_u_short(pick(random) == 0 ? wide(random) : component(random)); };
+    for (int i = 0; i < 200000 / int(kStride); ++i)
+        pixels.push_back({draw(), draw(), draw(), draw()});
+    ExpectKernelMatches(pixels, 1917, model, true, expected, actual, kernel);
+    ExpectSameHistograms(expected, actual, model);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModels, zelSampleKernelModel, ::testing::Range<short>(1, 12), ModelName);
+
+TEST(zelSampleKernel, CMYKOverEveryAlpha)
+{
+    zelSampleKernel kernel;
+    ASSERT_TRUE(kernel.SetModel(kModelCMYK, false));
+    zelHistogramAccumulator expected, actual;
+    ASSERT_TRUE(expected.Prepare(255));
+    ASSERT_TRUE(actual.Prepare(255));
+    std::vector<PF_Pixel> pixels;
+    for (int a = 0; a < 256; ++a)
+        for (int c = 0; c < 256; ++c)
+            pixels.push_back({A_u_char(a), A_u_char(c), A_u_char(255 - c), A_u_char((c * 7) & 255)});
+    ExpectKernelMatches(pixels, 1000, kModelCMYK, false, expected, actual, kernel);
+    ExpectSameHistograms(expected, actual, kModelCMYK);
+}
+
+TEST(zelSampleKernel, InPlaceWithoutOutputAndEmptyRows)
+{
+    zelSampleKernel kernel;
+    ASSERT_TRUE(kernel.SetModel(kModelHSV, false));
+    zelHistogramAccumulator acc;
+    ASSERT_TRUE(acc.Prepare(255));
+    std::vector<PF_Pixel> row(300, PF_Pixel{255, 255, 0, 0});
+    ASSERT_TRUE(kernel.AddRow(row.data(), 300, acc, row.data())); // converted in place
+    EXPECT_EQ(row[299].red, 255);                                  // HSV hue of pure red
+    ASSERT_TRUE(kernel.AddRow(row.data(), 0, acc));                // nothing
+    ASSERT_TRUE(kernel.AddRow(row.data(), -5, acc));               // nothing
+    ASSERT_TRUE(kernel.AddRow(static_cast<const PF_Pixel*>(nullptr), 10, acc)); // nothing
+    ASSERT_TRUE(kernel.AddRow(row.data(), 7, acc));                // counted, not written
+    acc.ComputeStatistics();
+    EXPECT_EQ(acc.GetTotal(), 307u);
+    EXPECT_EQ(acc.GetBins()[255].count[0], 300u); // the in-place pass counted hue 255
+}
+
+TEST(zelSampleKernel, WrongDepthOrModelIsRefused)
+{
+    zelSampleKernel kernel;
+    zelHistogramAccumulator acc;
+    ASSERT_TRUE(acc.Prepare(255));
+    PF_Pixel p = {255, 1, 2, 3};
+    PF_Pixel16 q = {32768, 1, 2, 3};
+    EXPECT_FALSE(kernel.AddRow(&p, 1, acc)); // no model yet
+    ASSERT_TRUE(kernel.SetModel(99, false)); // unknown models act as RGB
+    EXPECT_EQ(kernel.GetModel(), kModelRGB);
+    EXPECT_FALSE(kernel.AddRow(&q, 1, acc)); // 16-bit pixels with 8-bit tables
+    EXPECT_TRUE(kernel.AddRow(&p, 1, acc));
+}
+
+TEST(zelSampleKernel, AccumulatorWithoutBinsStillConverts)
+{
+    zelSampleKernel kernel;
+    ASSERT_TRUE(kernel.SetModel(kModelCMY, false));
+    zelHistogramAccumulator acc; // never prepared
+    PF_Pixel p = {9, 0, 100, 255};
+    ASSERT_TRUE(kernel.AddRow(&p, 1, acc, &p));
+    EXPECT_EQ(p.red, 255);
+    EXPECT_EQ(acc.GetTotal(), 0u);
+}
