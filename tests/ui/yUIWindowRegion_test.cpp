@@ -1,0 +1,172 @@
+#include "yUITestHelpers.h"
+#include "ui/yEventLayer.h"
+#include "ui/yUIWindowRegion.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Fills its rectangle with one colour.
+struct Patch : yUIBaseControl
+{
+    Patch(yRect local, yColor8 color) : m_color(color)
+    {
+        SetPosition(yPointL(local.left, local.top));
+        SetSize(yPointL(local.Width(), local.Height()));
+    }
+    void Draw() override
+    {
+        yDrawPort* port = GetDrawPort();
+        if (!CanDraw() || !port)
+            return;
+        ++draws;
+        const yRect r = GetScreenRect();
+        port->BeginDrawing();
+        port->SetDrawOffset(yPointL(r.left, r.top));
+        port->SetForeColor(m_color);
+        port->Fill(yRect(0, 0, r.Height(), r.Width()));
+        port->EndDrawing();
+        yUIBaseControl::Draw();
+    }
+    yColor8 m_color;
+    int draws = 0;
+};
+
+// Reads a pixel straight from the surface memory (rows bottom-up, blue first),
+// whatever the port's clip.
+yColor8 Pixel(yDrawPort& port, int x, int y)
+{
+    const auto* base = reinterpret_cast<const uint8_t*>(port.GetPixelBasePtr());
+    const uint8_t* p = base + (port.GetHeight() - 1 - y) * port.GetRowBytes() + 4 * x;
+    return yColor8(255, p[2], p[1], p[0]);
+}
+
+const yColor8 kWhite(255, 255, 255, 255);
+const yColor8 kRed(255, 255, 0, 0);
+const yColor8 kGrey(255, 200, 200, 200);
+const yColor8 kBlue(255, 0, 0, 255);
+
+// A 60 x 50 white window with a 40 x 30 region at (5, 5), outlined in red,
+// holding a 5 x 5 blue patch at (10, 10) of its content.
+struct Window : ::testing::Test
+{
+    ScriptedPlatform platform;
+    yEventLayer layer;
+    yDrawPort window;
+    yUIWindowRegion region;
+    Patch patch{yRect(10, 10, 15, 15), kBlue};
+
+    void SetUp() override
+    {
+        window.SetSize(60, 50);
+        ASSERT_EQ(window.Create(), 0);
+        window.BeginDrawing();
+        window.SetForeColor(kWhite);
+        window.Fill(yRect(0, 0, 50, 60));
+        window.EndDrawing();
+        layer.SetRoot(&region);
+        region.SetOutlineColor(kRed);
+        region.SetPosition(yPointL(5, 5));
+        region.SetSize(yPointL(40, 30));
+        region.AddChild(patch);
+    }
+};
+} // namespace
+
+TEST_F(Window, Defaults)
+{
+    yUIWindowRegion fresh;
+    EXPECT_EQ(fresh.GetName(), "yUIWindowRegion");
+    EXPECT_EQ(fresh.GetSize(), yPointL(50, 50));
+    EXPECT_FALSE(fresh.IsHitTarget());
+    EXPECT_FALSE(fresh.GetInheritPort());
+    EXPECT_EQ(fresh.GetBoxStyle(), yUIBox::kBoxOutline);
+    EXPECT_EQ(fresh.GetBackColor(), kGrey);
+    EXPECT_FALSE(fresh.IsOffscreen());
+    EXPECT_EQ(patch.GetParent(), &region.GetContent()) << "children live in the content";
+}
+
+TEST_F(Window, OffscreenPictureIsCopiedToTheWindow)
+{
+    region.SetDestinationPort(&window);
+    region.SetOffscreen(true);
+    region.CreateOffscreen();
+    EXPECT_EQ(patch.GetDrawPort(), &region.GetOwnPort());
+    layer.RouteDraw();
+    EXPECT_EQ(patch.draws, 1);
+    struct
+    {
+        int x, y;
+        yColor8 color;
+    } const expected[] = {
+        {4, 4, kWhite},   // outside, top-left
+        {5, 5, kRed},     // outline corner
+        {6, 6, kGrey},    // face
+        {14, 14, kGrey},  // just before the patch
+        {15, 15, kBlue},  // patch, first pixel
+        {19, 19, kBlue},  // patch, last pixel
+        {20, 20, kGrey},  // right after the patch
+        {44, 34, kRed},   // outline, bottom-right corner
+        {43, 33, kGrey},
+        {45, 35, kWhite}, // outside, bottom-right
+        {45, 20, kWhite},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(Pixel(window, e.x, e.y), e.color) << "at " << e.x << "," << e.y;
+    EXPECT_EQ(Pixel(region.GetOwnPort(), 10, 10), kBlue) << "the own port starts at the region's corner";
+}
+
+TEST_F(Window, WithoutDestinationNothingIsCopied)
+{
+    region.SetOffscreen(true);
+    region.CreateOffscreen();
+    region.Draw();
+    EXPECT_EQ(Pixel(region.GetOwnPort(), 12, 12), kBlue);
+    EXPECT_EQ(Pixel(region.GetOwnPort(), 0, 0), kRed);
+    EXPECT_EQ(Pixel(window, 15, 15), kWhite);
+}
+
+TEST_F(Window, WithoutOffscreenChildrenDrawStraightIntoTheWindow)
+{
+    region.SetDestinationPort(&window);
+    region.SetTransparent(true);
+    region.ChooseDrawPort();
+    EXPECT_EQ(patch.GetDrawPort(), &window);
+    region.Draw();
+    EXPECT_EQ(Pixel(window, 15, 15), kBlue);
+    EXPECT_EQ(Pixel(window, 6, 6), kWhite) << "a transparent region draws no face";
+    EXPECT_EQ(Pixel(window, 5, 5), kWhite);
+}
+
+TEST_F(Window, OwnPortFollowsTheRegionsSize)
+{
+    region.SetOffscreen(true);
+    region.CreateOffscreen();
+    region.Draw();
+    // The same size again keeps the surface and its pixels.
+    region.SetSize(yPointL(40, 30));
+    EXPECT_EQ(Pixel(region.GetOwnPort(), 12, 12), kBlue);
+    region.SetSize(yPointL(70, 20));
+    EXPECT_EQ(region.GetOwnPort().GetWidth(), 70);
+    EXPECT_EQ(region.GetOwnPort().GetHeight(), 20);
+    EXPECT_EQ(Pixel(region.GetOwnPort(), 12, 12), yColor8(255, 0, 0, 0)) << "a new surface";
+    region.SetScaled(true);
+    region.SetScale(yPointF(0.5f, 2.0f));
+    EXPECT_EQ(region.GetOwnPort().GetWidth(), 35);
+    EXPECT_EQ(region.GetOwnPort().GetHeight(), 40);
+    region.SetPosition(yPointL(9, 8));
+    EXPECT_EQ(region.GetCopyPosition(), yPointL(9, 8));
+    EXPECT_EQ(region.GetOwnPort().GetOrigin(), yPointL(9, 8));
+    // A region shrunk to nothing draws and copies without harm.
+    region.SetDestinationPort(&window);
+    region.SetSize(yPointL(0, -3));
+    region.Draw();
+}
+
+TEST_F(Window, OwnerDataReachesTheTree)
+{
+    int owner = 0;
+    region.SetOwnerData(&owner);
+    EXPECT_EQ(region.GetDestinationOwner(), &owner);
+    EXPECT_EQ(patch.GetOwnerData(), &owner);
+}
