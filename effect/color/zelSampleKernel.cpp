@@ -16,12 +16,8 @@ using namespace zelSampleKernelDetail;
 typedef zelSampleKernel::Tables Tables;
 typedef zelHistogramAccumulator Acc;
 
-// Pixels converted per pass: small enough to stay in the first-level cache.
-constexpr int kChunk = 256;
+constexpr int kChunk = kChunk8;
 constexpr int kLanes8 = Acc::kLanes;
-// Deep counters are large; two sets keep equal neighbours apart without
-// spreading random values over more cache than needed.
-constexpr int kLanes16 = 2;
 
 // Counts converted pixels (words: D in the low byte, then A, B, C). Pixel i
 // goes to counter set i % 4, so runs of equal values never wait on each other.
@@ -51,48 +47,46 @@ void Count8(const uint32_t* w, int n, uint32_t* counters)
     }
 }
 
-void Count16(const PF_Pixel16* p, int n, uint32_t* counters)
+// Counts one plane of 16-bit values. Equal neighbours (flat alpha, a row of
+// a vertical ramp) add up in a register, and a whole run costs one store.
+void CountPlane(const int32_t* v, int n, uint32_t* counts)
 {
-    constexpr uint32_t span = 65536;
-    uint32_t* lane[kLanes16];
-    for (int l = 0; l < kLanes16; ++l)
-        lane[l] = counters + l * Acc::kChannels * span;
+    uint32_t previous = static_cast<uint16_t>(v[0]), run = 0;
     for (int i = 0; i < n; ++i)
     {
-        uint32_t* c = lane[i & (kLanes16 - 1)];
-        ++c[p[i].red];
-        ++c[span + p[i].green];
-        ++c[2 * span + p[i].blue];
-        ++c[3 * span + p[i].alpha];
+        const uint32_t value = static_cast<uint16_t>(v[i]);
+        if (value == previous)
+        {
+            ++run;
+            continue;
+        }
+        counts[previous] += run;
+        previous = value;
+        run = 1;
+    }
+    counts[previous] += run;
+}
+
+void Split(const PF_Pixel16* in, int n, Planes16& p)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        p.a[i] = in[i].alpha;
+        p.r[i] = in[i].red;
+        p.g[i] = in[i].green;
+        p.b[i] = in[i].blue;
     }
 }
 
-void Store16(PF_Pixel16& p, int a, int b, int c)
-{
-    p.red = static_cast<A_u_short>(a);
-    p.green = static_cast<A_u_short>(b);
-    p.blue = static_cast<A_u_short>(c);
-}
-
-void ConvertLab16(Tables const& t, PF_Pixel16* p, int n)
+// Components are stored as 16 bits: sums past the range wrap round.
+void Join(Planes16 const& p, int n, PF_Pixel16* out)
 {
     for (int i = 0; i < n; ++i)
     {
-        const Triple xyz = XYZ16(p[i].red, p[i].green, p[i].blue);
-        const double gy = t.curveY16[xyz.b];
-        Store16(p[i], t.lightness16[xyz.b], StoreUnit(LabA(t.curveX16[xyz.a], gy), kFull16),
-                StoreUnit(LabB(gy, t.curveZ16[xyz.c]), kFull16));
-    }
-}
-
-void ConvertLuv16(Tables const& t, PF_Pixel16* p, int n)
-{
-    for (int i = 0; i < n; ++i)
-    {
-        const Triple xyz = XYZ16(p[i].red, p[i].green, p[i].blue);
-        double u, v;
-        LuvUV(xyz.a / 32768.0, xyz.b / 32768.0, xyz.c / 32768.0, t.lum16[xyz.b], u, v);
-        Store16(p[i], t.lightness16[xyz.b], StoreUnit(u, kFull16), StoreUnit(v, kFull16));
+        out[i].alpha = static_cast<A_u_short>(p.a[i]);
+        out[i].red = static_cast<A_u_short>(p.r[i]);
+        out[i].green = static_cast<A_u_short>(p.g[i]);
+        out[i].blue = static_cast<A_u_short>(p.b[i]);
     }
 }
 } // namespace
@@ -202,22 +196,22 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
         if (counters == nullptr)
             return false;
     }
-    PF_Pixel16 buffer[kChunk];
-    for (int32_t i = 0; i < count; i += kChunk)
+    constexpr uint32_t span = 65536;
+    Planes16 planes;
+    for (int32_t i = 0; i < count; i += kChunk16)
     {
-        const int n = count - i < kChunk ? count - i : kChunk;
-        std::memcpy(buffer, in + i, sizeof(PF_Pixel16) * n);
-        if (m_model == kModelLab)
-            ConvertLab16(*m_tables, buffer, n);
-        else if (m_model == kModelLuv)
-            ConvertLuv16(*m_tables, buffer, n);
-        else if (m_model != kModelRGB)
-            for (int k = 0; k < n; ++k)
-                zelColorModel::Convert(buffer[k], m_model, kToModel);
+        const int n = count - i < kChunk16 ? count - i : kChunk16;
+        Split(in + i, n, planes);
+        ConvertPlanes16(*m_tables, m_model, planes, n);
         if (counters)
-            Count16(buffer, n, counters);
+        {
+            CountPlane(planes.r, n, counters);
+            CountPlane(planes.g, n, counters + span);
+            CountPlane(planes.b, n, counters + 2 * span);
+            CountPlane(planes.a, n, counters + 3 * span);
+        }
         if (out)
-            std::memcpy(out + i, buffer, sizeof(PF_Pixel16) * n);
+            Join(planes, n, out + i);
     }
     if (counters)
         acc.AddToTotal(static_cast<uint32_t>(count));

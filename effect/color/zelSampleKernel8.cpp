@@ -116,34 +116,40 @@ void ConvertCMY(Tables const&, const uint32_t* in, uint32_t* out, int n)
         out[i] = in[i] ^ 0xFFFFFF00u;
 }
 
+// Random pixels make every branch a coin toss, so the loops below choose by
+// arithmetic: a comparison's 0 or 1 multiplies the alternative it stands for.
 void ConvertCMYK(Tables const& t, const uint32_t* in, uint32_t* out, int n)
 {
     for (int i = 0; i < n; ++i)
     {
         const uint32_t w = in[i];
         const uint32_t a = Alpha(w);
-        auto pre = [a](uint32_t c) { return c == 255 ? a : a == 255 ? c : ((a + 1) * (c + 1)) >> 8; };
+        // ((a + 1)(c + 1)) >> 8 is one too many exactly when a or c is 255,
+        // where the product is the other factor.
+        auto pre = [a](uint32_t c) { return (((a + 1) * (c + 1)) >> 8) - (a == 255 || c == 255); };
         const uint32_t cy = 255 - pre(Red(w)), ma = 255 - pre(Green(w)), ye = 255 - pre(Blue(w));
         const uint32_t k = std::min(cy, std::min(ma, ye));
-        const uint32_t d = k == 255 ? 1 : 255 - k;
-        auto frac = [&t, d](uint32_t v) { return v >= d ? 255u : Divide(t, v << 8, d); };
+        const uint32_t d = 255 - k + (k == 255);
+        // v never exceeds d, and v = d gives 256 here, hence the cap.
+        auto frac = [&t, d](uint32_t v) { return std::min<uint32_t>(Divide(t, v << 8, d), 255); };
         out[i] = Pack(k, frac(cy - k), frac(ma - k), frac(ye - k));
     }
 }
 
 // The hue of the hue models, which differ only in what red with green equal
-// to blue gives (0 for HLS, 255 for HSV).
+// to blue gives (0 for HLS, 255 for HSV). Red wins a tie for the largest,
+// then green.
 inline uint32_t Hue(Tables const& t, int r, int g, int b, int largest, int delta, int redFlat)
 {
-    int x, base, below;
-    if (r == largest)
-        x = g - b, base = 0, below = 255;
-    else if (g == largest)
-        x = b - r, base = 85, below = 85;
-    else
-        x = r - g, base = 170, below = 170;
+    const int isRed = r == largest;
+    const int isGreen = !isRed & (g == largest);
+    const int isBlue = !isRed & !isGreen;
+    const int x = isRed * (g - b) + isGreen * (b - r) + isBlue * (r - g);
+    const int base = isGreen * 85 + isBlue * 170;
+    const int below = base + isRed * 255;
+    const int flat = base + isRed * redFlat;
     const int ratio = static_cast<int>(Divide(t, static_cast<uint32_t>(std::abs(x)) << 8, 6 * delta));
-    const int hue = x > 0 ? base + ratio : x < 0 ? below - ratio : r == largest ? redFlat : base;
+    const int hue = flat + (x > 0) * (base + ratio - flat) + (x < 0) * (below - ratio - flat);
     return static_cast<uint32_t>(hue) & 255;
 }
 
@@ -155,8 +161,9 @@ void ConvertHSV(Tables const& t, const uint32_t* in, uint32_t* out, int n)
         const int r = Red(w), g = Green(w), b = Blue(w);
         const int value = std::max(r, std::max(g, b));
         const int delta = value - std::min(r, std::min(g, b));
-        const uint32_t saturation = value == 0 ? 0 : std::min<uint32_t>(Divide(t, delta << 8, value), 255);
-        const uint32_t hue = saturation == 0 ? 0 : Hue(t, r, g, b, value, delta, 255);
+        // Black divides by the zero reciprocal and so gets no saturation.
+        const uint32_t saturation = std::min<uint32_t>(Divide(t, delta << 8, value), 255);
+        const uint32_t hue = (saturation != 0) * Hue(t, r, g, b, value, delta, 255);
         out[i] = Pack(Alpha(w), hue, saturation, value);
     }
 }
@@ -173,12 +180,9 @@ void ConvertHLS(Tables const& t, const uint32_t* in, uint32_t* out, int n)
         const int sum = smallest + largest;
         const int lightness = sum >> 1;
         const int denominator = lightness < 128 ? sum : 510 - sum;
-        uint32_t hue = 0, saturation = 0;
-        if (delta != 0)
-        {
-            hue = Hue(t, r, g, b, largest, delta, 0);
-            saturation = delta >= denominator ? 255 : Divide(t, delta << 8, denominator);
-        }
+        const uint32_t coloured = delta != 0; // greys have neither hue nor saturation
+        const uint32_t hue = coloured * Hue(t, r, g, b, largest, delta, 0);
+        const uint32_t saturation = coloured * std::min<uint32_t>(Divide(t, delta << 8, denominator), 255);
         out[i] = Pack(Alpha(w), hue, lightness, saturation);
     }
 }
@@ -193,16 +197,38 @@ void ConvertLab(Tables const& t, const uint32_t* in, uint32_t* out, int n)
     }
 }
 
-void ConvertLuv(Tables const& t, const uint32_t* in, uint32_t* out, int n)
+// Luv's u and v for a chunk: plain arithmetic on arrays, which the compiler
+// vectorises, at whatever width the processor offers.
+// (The arrays are not const: the compiler cannot see that the caller filled
+// the first n, and would warn.)
+__attribute__((target_clones("avx512f", "avx2", "default"))) void LuvChunk(double* x, double* y, double* z,
+                                                                            double* l, uint32_t* uv, int n, int full)
 {
     for (int i = 0; i < n; ++i)
     {
-        uint32_t x, y, z;
-        XYZ(t, in[i], x, y, z);
         double u, v;
-        LuvUV(t.unit8[x], t.unit8[y], t.unit8[z], t.lum8[y], u, v);
-        out[i] = Pack(Alpha(in[i]), t.lightness8[y], StoreUnit(u, kFull8), StoreUnit(v, kFull8));
+        LuvUV(x[i], y[i], z[i], l[i], u, v);
+        uv[i] = static_cast<uint32_t>(StoreUnit(u, full)) | static_cast<uint32_t>(StoreUnit(v, full)) << 16;
     }
+}
+
+void ConvertLuv(Tables const& t, const uint32_t* in, uint32_t* out, int n)
+{
+    double x[kChunk8], y[kChunk8], z[kChunk8], l[kChunk8];
+    uint32_t uv[kChunk8], lightness[kChunk8];
+    for (int i = 0; i < n; ++i)
+    {
+        uint32_t cx, cy, cz;
+        XYZ(t, in[i], cx, cy, cz);
+        x[i] = t.unit8[cx];
+        y[i] = t.unit8[cy];
+        z[i] = t.unit8[cz];
+        l[i] = t.lum8[cy];
+        lightness[i] = t.lightness8[cy];
+    }
+    LuvChunk(x, y, z, l, uv, n, kFull8);
+    for (int i = 0; i < n; ++i)
+        out[i] = Pack(Alpha(in[i]), lightness[i], uv[i] & 0xFFFF, uv[i] >> 16);
 }
 
 void BuildLabLuv8(Tables& t, bool lab)

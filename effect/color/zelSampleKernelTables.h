@@ -38,9 +38,22 @@ struct zelSampleKernel::Tables
 
 namespace zelSampleKernelDetail
 {
+// Pixels converted per pass: small enough to stay in the first-level cache.
+constexpr int kChunk8 = 256;
 constexpr int kFieldBits = 21;
 constexpr uint64_t kFieldMask = (uint64_t(1) << kFieldBits) - 1;
 constexpr int kFieldBias = 1024;
+
+// A chunk of 16-bit pixels, one plane per component. After a conversion
+// r, g, b hold channels A, B, C and a holds D, each to be stored as 16 bits.
+constexpr int kChunk16 = 256;
+struct Planes16
+{
+    int32_t r[kChunk16], g[kChunk16], b[kChunk16], a[kChunk16];
+};
+
+// Converts n pixels of the planes in place; RGB and unknown models leave them.
+void ConvertPlanes16(zelSampleKernel::Tables const& t, short model, Planes16& p, int n);
 
 // Fills what the model needs at 8 bits and returns its converter (null for RGB).
 Convert8 Prepare8(zelSampleKernel::Tables& t, short model);
