@@ -68,7 +68,8 @@ void yUIBaseShape::SetScale(const yPointF& scale)
 
 void yUIBaseShape::SetSize(const yPointL& size)
 {
-    const yPointL s(std::clamp<int32_t>(size.x, 0, kCoordinateLimit), std::clamp<int32_t>(size.y, 0, kCoordinateLimit));
+    const yPointL s(std::clamp<int32_t>(size.x, 0, kCoordinateLimit),
+                    std::clamp<int32_t>(size.y, 0, kCoordinateLimit));
     if (s == m_size)
         return;
     Invalidate(true);
@@ -289,21 +290,6 @@ yRect yUIBaseShape::GetAnchoredRect() const
     const float h = static_cast<float>(s.y);
     return yRect(Trunc(-h * m_anchor.y), Trunc(-w * m_anchor.x), Trunc((1.0f - m_anchor.y) * h),
                  Trunc((1.0f - m_anchor.x) * w));
-}
-
-void yUIBaseShape::StorePosition(const yPointL& position)
-{
-    m_position = yPointL(Clamp(position.x), Clamp(position.y));
-}
-
-void yUIBaseShape::StoreSize(const yPointL& size)
-{
-    m_size = yPointL(std::clamp<int32_t>(size.x, 0, kCoordinateLimit), std::clamp<int32_t>(size.y, 0, kCoordinateLimit));
-}
-
-void yUIBaseShape::StoreScale(const yPointF& scale)
-{
-    m_scale = scale;
 }
 
 bool yUIBaseShape::IsScaleInForce() const

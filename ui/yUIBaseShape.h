@@ -110,10 +110,6 @@ protected:
     void UpdateGeometry();
     // The scaled rectangle around the anchor point (0, 0).
     yRect GetAnchoredRect() const;
-    // Plain stores for subclasses that do their own steps around them.
-    void StorePosition(const yPointL& position);
-    void StoreSize(const yPointL& size);
-    void StoreScale(const yPointF& scale);
 
 private:
     bool IsScaleInForce() const;
