@@ -1,0 +1,100 @@
+#include "zelPanelTestHelpers.h"
+
+#include "platform/yPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+PanelHarness::PanelHarness() : context(layer.GetEventContext())
+{
+    region.SetName("Histogram Data");
+    region.SetSize(yPointL(340, 300));
+    region.AddChild(panel);
+    region.SetOffscreen(true);
+    region.CreateOffscreen();
+    panel.AddListener(&log);
+    layer.SetRoot(&region);
+}
+
+void PanelHarness::Over(int x, int y)
+{
+    layer.BeginHostEvent();
+    context.SetEventName(kEventMouseOver);
+    context.mousePosition = yPointL(x, y);
+    layer.RouteMouseOver();
+}
+
+void PanelHarness::Down(int x, int y)
+{
+    layer.BeginHostEvent();
+    context.SetEventName(kEventMouseDown);
+    context.mousePosition = yPointL(x, y);
+    layer.RecordClick();
+    layer.RouteMouseDown();
+}
+
+void PanelHarness::Drag(int x, int y)
+{
+    layer.BeginHostEvent();
+    context.SetEventName(kEventMouseDrag);
+    context.mousePosition = yPointL(x, y);
+    layer.RouteMouseDrag();
+}
+
+void PanelHarness::Up(int x, int y)
+{
+    layer.BeginHostEvent();
+    context.SetEventName(kEventMouseUp);
+    context.mousePosition = yPointL(x, y);
+    layer.RouteMouseUp();
+}
+
+void PanelHarness::Click(int x, int y)
+{
+    Down(x, y);
+    Up(x, y);
+}
+
+void PanelHarness::Hold(uint32_t modifiers)
+{
+    ScriptedPlatform::modifiers = modifiers;
+    layer.BeginHostEvent();
+}
+
+void PanelHarness::Draw()
+{
+    layer.RouteDraw();
+}
+
+void PanelHarness::Render(const std::vector<std::array<uint32_t, 4>>& samples, bool deep)
+{
+    ASSERT_TRUE(panel.BeginHistogram(deep, static_cast<unsigned long>(samples.size())));
+    for (const auto& s : samples)
+        panel.AddSample(s[0], s[1], s[2], s[3]);
+    panel.EndHistogram();
+}
+
+void PanelHarness::RenderPhotoLike(bool deep, int count)
+{
+    const uint32_t full = deep ? 32768 : 255;
+    const double centres[4] = {0.35, 0.45, 0.6, 0.97};
+    std::vector<std::array<uint32_t, 4>> samples;
+    samples.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+    {
+        std::array<uint32_t, 4> v;
+        for (int k = 0; k < 4; ++k)
+        {
+            const double u = std::fmod(i * 0.6180339887 * (k + 1), 1.0);
+            const double w = std::fmod(i * 0.7548776662 + k * 0.3, 1.0);
+            const double spread = k == 3 ? 0.004 : 0.08 + 0.03 * k;
+            double x = centres[k] + spread * std::sqrt(-2.0 * std::log(u + 1e-9)) * std::cos(6.2831853 * w);
+            x = x < 0 ? 0 : x > 1 ? 1 : x;
+            v[k] = static_cast<uint32_t>(x * full);
+        }
+        samples.push_back(v);
+    }
+    Render(samples, deep);
+}

@@ -1,0 +1,44 @@
+// The panel as the effect's data object holds it: in a 340 x 300 window
+// region, with the event layer routing scripted mouse and key events into it.
+#pragma once
+
+#include "ui/yUITestHelpers.h"
+
+#include "panel/zelTonescopeUI.h"
+#include "ui/yEventLayer.h"
+#include "ui/yUIWindowRegion.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct PanelHarness
+{
+    PanelHarness();
+
+    void Over(int x, int y);
+    void Down(int x, int y);
+    void Drag(int x, int y);
+    void Up(int x, int y);
+    void Click(int x, int y);
+    // Modifier bits of the platform, announced to the tree as the host would.
+    void Hold(uint32_t modifiers);
+    void Wait(uint32_t ms) { ScriptedPlatform::now += ms; }
+    // Draws the whole region into its own surface.
+    void Draw();
+
+    // A render of an 8-bit (or 16-bit) histogram from explicit samples.
+    void Render(const std::vector<std::array<uint32_t, 4>>& samples, bool deep = false);
+    // A broad, photo-like spread of `count` samples.
+    void RenderPhotoLike(bool deep, int count = 60000);
+
+    // Panel x of the view's column (the view's left edge is column 0).
+    int ColumnX(int column) const { return 40 + column; }
+
+    ScriptedPlatform platform;
+    yEventLayer layer;
+    yUIWindowRegion region;
+    zelTonescope::zelTonescopeUI panel;
+    CommandLog log;
+    yUIEventContext& context;
+};
