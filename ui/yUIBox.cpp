@@ -82,7 +82,8 @@ void yUIBox::Draw()
 void yUIBox::DrawBox()
 {
     yDrawPort* port = GetDrawPort();
-    if (!port)
+    // An empty box has no edges: its lines would land outside it.
+    if (!port || GetScreenRect().IsEmpty())
         return;
     const bool wasDrawing = port->IsDrawing();
     port->BeginDrawing();

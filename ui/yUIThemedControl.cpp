@@ -54,9 +54,9 @@ void yUIThemedControl::ComputeBands()
 void yUIThemedControl::DrawBand(int band)
 {
     yDrawPort* port = GetDrawPort();
-    if (!port)
-        return;
     const yRect screen = GetScreenRect();
+    if (!port || screen.IsEmpty())
+        return;
     yDrawPort* image = GetImage();
     if (!image)
     {
