@@ -48,7 +48,10 @@ long yUIText::MeasurePrefix(long count) const
     yString prefix = m_text.Substring(0, static_cast<int>(count));
     if (yDrawPort* port = GetDrawPort())
         return port->MeasureText(prefix);
+    // Without a port of its own the text measures with a scratch surface.
     yDrawPort scratch;
+    scratch.SetSize(1, 1);
+    scratch.Create();
     return scratch.MeasureText(prefix);
 }
 
