@@ -1,0 +1,169 @@
+#include "yUIControlTestHelpers.h"
+
+#include "ui/yUIMiniLogo.h"
+#include "ui/yUIThemedButton.h"
+#include "ui/yUIThemedToggle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+const yColor8 kWhite(255, 255, 255, 255);
+const yColor8 kBlack(255, 0, 0, 0);
+// The picture's quarters from its top: normal, over, down, disabled.
+const yColor8 kQuarters[4] = {yColor8(255, 200, 0, 0), yColor8(255, 0, 200, 0), yColor8(255, 0, 0, 200),
+                              yColor8(255, 90, 90, 90)};
+
+// A 4 x 8 picture strip with full coverage, one colour per quarter.
+struct Strip
+{
+    yDrawPort port;
+    Strip()
+    {
+        port.SetSize(4, 8);
+        port.Create();
+        uint8_t* base = reinterpret_cast<uint8_t*>(port.GetPixelBasePtr());
+        for (int y = 0; y < 8; ++y)
+        {
+            uint8_t* row = base + (7 - y) * port.GetRowBytes(); // rows are stored bottom-up
+            const yColor8& c = kQuarters[y / 2];
+            for (int x = 0; x < 4; ++x)
+            {
+                row[4 * x + 0] = c.blue;
+                row[4 * x + 1] = c.green;
+                row[4 * x + 2] = c.red;
+                row[4 * x + 3] = 255;
+            }
+        }
+    }
+};
+
+// A 4 x 2 control at (10, 10) drawn from the strip.
+template <class Control> struct Themed : ::testing::Test
+{
+    ControlHarness h;
+    Strip strip;
+    Control control;
+    void SetUp() override
+    {
+        control.SetPosition(yPointL(10, 10));
+        control.SetSize(yPointL(4, 2));
+        control.SetImage(&strip.port);
+        h.Add(control);
+        h.UsePort(30, 30);
+    }
+    yColor8 Shown()
+    {
+        h.Draw();
+        return h.Pixel(11, 11);
+    }
+};
+
+using ThemedButton = Themed<yUIThemedButton>;
+using ThemedToggle = Themed<yUIThemedToggle>;
+
+TEST_F(ThemedButton, BandsFollowTheEventAndReadFromThePictureBottom)
+{
+    EXPECT_EQ(control.GetBand(yUIThemedControl::kBandNormal), yRect(6, 0, 8, 4));
+    EXPECT_EQ(control.GetBand(yUIThemedControl::kBandDisabled), yRect(0, 0, 2, 4));
+    EXPECT_EQ(Shown(), kQuarters[0]);
+    h.Over(11, 11);
+    EXPECT_EQ(Shown(), kQuarters[1]);
+    h.Down(11, 11);
+    EXPECT_EQ(Shown(), kQuarters[2]);
+    h.Drag(12, 11); // not drag enabled: the down look
+    EXPECT_EQ(Shown(), kQuarters[2]);
+    control.SetDragEnabled(true);
+    control.SetDragWithoutMoving(true);
+    EXPECT_EQ(Shown(), kQuarters[2]);
+    h.Up(12, 11);
+    EXPECT_EQ(Shown(), kQuarters[0]);
+    control.SetDisabled(true);
+    EXPECT_EQ(Shown(), kQuarters[3]);
+    h.Over(11, 11);
+    EXPECT_EQ(Shown(), kQuarters[3]);
+    EXPECT_EQ(h.Pixel(14, 11), kWhite); // nothing beyond the control
+}
+
+TEST_F(ThemedButton, ALargerControlShowsOneFrameOnly)
+{
+    control.SetSize(yPointL(6, 5));
+    EXPECT_EQ(Shown(), kQuarters[0]);
+    EXPECT_EQ(h.Pixel(13, 11), kQuarters[0]);
+    EXPECT_EQ(h.Pixel(14, 11), kWhite); // beyond the frame's width
+    EXPECT_EQ(h.Pixel(11, 12), kWhite); // beyond its height
+}
+
+TEST_F(ThemedToggle, OnShowsTheTopFrameAndOffTheBottomOne)
+{
+    control.SetChangeCommand("Changed");
+    control.SetMouseUpCommand("Released");
+    EXPECT_EQ(Shown(), kQuarters[3]);
+    h.Click(11, 11);
+    EXPECT_TRUE(control.IsOn());
+    EXPECT_EQ(h.log.heard, (Log{"Changed", "Released"}));
+    h.Over(200, 200);
+    EXPECT_EQ(Shown(), kQuarters[0]);
+}
+
+TEST_F(ThemedToggle, DisabledToggleStillFlipsButSendsNoMouseUp)
+{
+    control.SetChangeCommand("Changed");
+    control.SetMouseUpCommand("Released");
+    control.SetMouseDownCommand("Pressed");
+    control.SetDisabled(true);
+    h.Click(11, 11);
+    EXPECT_TRUE(control.IsOn());
+    EXPECT_EQ(h.log.heard, (Log{"Changed"}));
+    control.SetOn(false); // no command
+    EXPECT_EQ(h.log.heard.size(), 1u);
+}
+
+TEST(yUIThemedControl, WithoutAPictureDrawsAnOutlinedCross)
+{
+    ControlHarness h;
+    yUIMiniLogo logo;
+    EXPECT_FALSE(logo.LoadImageResource(99999));
+    EXPECT_EQ(logo.GetImage(), nullptr);
+    logo.SetPosition(yPointL(10, 10));
+    logo.SetSize(yPointL(10, 8));
+    h.Add(logo);
+    h.UsePort(30, 30);
+    h.Draw();
+    for (int x = 0; x < 10; ++x)
+    {
+        EXPECT_EQ(h.Pixel(10 + x, 10), kBlack) << x;
+        EXPECT_EQ(h.Pixel(10 + x, 17), kBlack) << x;
+    }
+    EXPECT_EQ(h.Pixel(11, 11), kBlack); // the diagonals
+    EXPECT_EQ(h.Pixel(18, 11), kBlack);
+    EXPECT_EQ(h.Pixel(15, 11), kWhite);
+    EXPECT_EQ(h.Pixel(20, 10), kWhite);
+
+    // A picture switched off counts as none; an empty control draws nothing.
+    Strip strip;
+    logo.SetImage(&strip.port);
+    logo.SetNoImage(true);
+    EXPECT_EQ(logo.GetImage(), nullptr);
+    logo.SetSize(yPointL(0, -4));
+    h.UsePort(30, 30);
+    h.Draw();
+    EXPECT_EQ(h.Pixel(10, 10), kWhite);
+}
+
+TEST(yUIMiniLogo, LoadsTheLogoPicture)
+{
+    yUIMiniLogo logo;
+    EXPECT_EQ(logo.GetName(), yString("Brindle"));
+    EXPECT_EQ(logo.GetSize(), yPointL(32, 19));
+    if (!logo.LoadImageResource(3009))
+        GTEST_SKIP() << "the artwork is not in this build's resources";
+    ASSERT_NE(logo.GetImage(), nullptr);
+    EXPECT_EQ(logo.GetBand(yUIThemedControl::kBandNormal), yRect(57, 0, 76, 32));
+}
+
+} // namespace
