@@ -16,7 +16,6 @@ using namespace zelSampleKernelDetail;
 typedef zelSampleKernel::Tables Tables;
 typedef zelHistogramAccumulator Acc;
 
-constexpr int kChunk = kChunk8;
 constexpr int kLanes8 = Acc::kLanes;
 
 // Counts converted pixels (words: D in the low byte, then A, B, C). Pixel i
@@ -67,7 +66,7 @@ void CountPlane(const int32_t* v, int n, uint32_t* counts)
     counts[previous] += run;
 }
 
-void Split(const PF_Pixel16* in, int n, Planes16& p)
+void Split(const PF_Pixel16* in, int n, Planes& p)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -79,7 +78,7 @@ void Split(const PF_Pixel16* in, int n, Planes16& p)
 }
 
 // Components are stored as 16 bits: sums past the range wrap round.
-void Join(Planes16 const& p, int n, PF_Pixel16* out)
+void Join(Planes const& p, int n, PF_Pixel16* out)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -197,10 +196,10 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
             return false;
     }
     constexpr uint32_t span = 65536;
-    Planes16 planes;
-    for (int32_t i = 0; i < count; i += kChunk16)
+    Planes planes;
+    for (int32_t i = 0; i < count; i += kChunk)
     {
-        const int n = count - i < kChunk16 ? count - i : kChunk16;
+        const int n = count - i < kChunk ? count - i : kChunk;
         Split(in + i, n, planes);
         ConvertPlanes16(*m_tables, m_model, planes, n);
         if (counters)

@@ -1,9 +1,4 @@
-// The row kernel's 16-bit conversions. A chunk of pixels is split into one
-// plane per component, converted plane-wise without branches (so that the
-// compiler vectorises the loops at whatever width the processor offers), and
-// counted from the planes. Quotients go through double division, which is
-// exact here: for 0 <= n < 2^31 and 0 < d < 2^20, a non-integer n / d lies at
-// least 1/d from the next integer, far more than the rounding error of n / d.
+// The row kernel's 16-bit conversions, plane by plane.
 #include "effect/color/zelColorFormulas.h"
 #include "effect/color/zelColorModel.h"
 #include "effect/color/zelSampleKernelTables.h"
@@ -23,16 +18,13 @@ inline int32_t M16(int32_t v, int32_t k)
     return v >= kFull16 ? k : (v * k) >> 15;
 }
 
-inline int32_t Quotient(int32_t n, int32_t d)
-{
-    return static_cast<int32_t>(static_cast<double>(n) / static_cast<double>(d));
-}
-
-// Frac16(n, d) for 0 <= n <= d (n = d, and d = 0, give full).
+// Frac16(n, d) for 0 <= n <= d, or n > 0 with any d: quotients past full
+// are capped, and d <= 0 counts as 1/1. Every part is computed whatever the
+// outcome, so that the compiler keeps the loops free of branches.
 inline int32_t Fraction(int32_t n, int32_t d)
 {
-    const int32_t q = Quotient(n * kFull16, d > 0 ? d : 1);
-    return n >= d ? kFull16 : q;
+    const int32_t none = d <= 0;
+    return std::min(Quotient((none ? 1 : n) * kFull16, none ? 1 : d), kFull16);
 }
 
 inline void XYZ(int32_t r, int32_t g, int32_t b, int32_t& x, int32_t& y, int32_t& z)
@@ -51,13 +43,13 @@ inline int32_t HueStep(int32_t x, int32_t delta)
 
 #define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
 
-Y_PLANE_LOOP void PlanesXYZ(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
         XYZ(p.r[i], p.g[i], p.b[i], p.r[i], p.g[i], p.b[i]);
 }
 
-Y_PLANE_LOOP void PlanesxyY(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesxyY(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -70,7 +62,7 @@ Y_PLANE_LOOP void PlanesxyY(Planes16& p, int n)
     }
 }
 
-Y_PLANE_LOOP void PlanesYUV(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesYUV(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -81,7 +73,7 @@ Y_PLANE_LOOP void PlanesYUV(Planes16& p, int n)
     }
 }
 
-Y_PLANE_LOOP void PlanesYIQ(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesYIQ(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -92,7 +84,7 @@ Y_PLANE_LOOP void PlanesYIQ(Planes16& p, int n)
     }
 }
 
-Y_PLANE_LOOP void PlanesCMY(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesCMY(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -102,7 +94,7 @@ Y_PLANE_LOOP void PlanesCMY(Planes16& p, int n)
     }
 }
 
-Y_PLANE_LOOP void PlanesCMYK(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesCMYK(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -137,14 +129,14 @@ inline HueParts Parts(int32_t r, int32_t g, int32_t b, int32_t largest, int32_t 
     return {x, base, isRed};
 }
 
-Y_PLANE_LOOP void PlanesHSV(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesHSV(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
         const int32_t r = p.r[i], g = p.g[i], b = p.b[i];
         const int32_t value = std::max(r, std::max(g, b));
         const int32_t delta = value - std::min(r, std::min(g, b));
-        const int32_t saturation = value == 0 ? 0 : Fraction(delta, value);
+        const int32_t saturation = Fraction(delta, value) * (value != 0);
         const HueParts h = Parts(r, g, b, value, 10921, 21844);
         const int32_t step = HueStep(h.x, delta);
         // Red with green equal to blue goes all the way round to full.
@@ -156,7 +148,7 @@ Y_PLANE_LOOP void PlanesHSV(Planes16& p, int n)
     }
 }
 
-Y_PLANE_LOOP void PlanesHLS(Planes16& p, int n)
+Y_PLANE_LOOP void PlanesHLS(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
@@ -171,51 +163,73 @@ Y_PLANE_LOOP void PlanesHLS(Planes16& p, int n)
         const int32_t hue = h.x > 0 ? h.base + step : h.x < 0 ? below - step : h.base;
         const int32_t denominator =
             lightness < 16385 ? 2 * smallest + delta : 2 * (kFull16 - largest) + delta;
-        const int32_t saturation =
-            delta >= denominator ? kFull16 : Quotient(delta * kFull16, denominator > 0 ? denominator : 1);
+        const int32_t saturation = Fraction(delta, denominator);
         p.r[i] = delta == 0 ? 0 : hue;
         p.g[i] = delta == 0 ? r : lightness;
         p.b[i] = delta == 0 ? 0 : saturation;
     }
 }
 
-Y_PLANE_LOOP void PlanesLab(Tables const& t, Planes16& p, int n)
+// Lab and Luv once XYZ is in the planes and the table values gathered
+// beside them (the gathers stay in a plain loop; the arithmetic vectorises).
+struct Gathered
 {
-    const double* cx = t.curveX16.data();
-    const double* cy = t.curveY16.data();
-    const double* cz = t.curveZ16.data();
-    const uint16_t* lightness = t.lightness16.data();
+    double x[kChunk], y[kChunk], z[kChunk];
+    int32_t lightness[kChunk];
+};
+
+Y_PLANE_LOOP void PlanesLabAB(Planes& p, Gathered const& g, int n)
+{
     for (int i = 0; i < n; ++i)
     {
-        int32_t x, y, z;
-        XYZ(p.r[i], p.g[i], p.b[i], x, y, z);
-        const double gy = cy[y];
-        p.r[i] = lightness[y];
-        p.g[i] = StoreUnit(LabA(cx[x], gy), kFull16);
-        p.b[i] = StoreUnit(LabB(gy, cz[z]), kFull16);
+        p.r[i] = g.lightness[i];
+        p.g[i] = StoreUnit(LabA(g.x[i], g.y[i]), kFull16);
+        p.b[i] = StoreUnit(LabB(g.y[i], g.z[i]), kFull16);
     }
 }
 
-Y_PLANE_LOOP void PlanesLuv(Tables const& t, Planes16& p, int n)
+Y_PLANE_LOOP void PlanesLuvUV(Planes& p, Gathered const& g, int n)
 {
-    const double* lum = t.lum16.data();
-    const uint16_t* lightness = t.lightness16.data();
     for (int i = 0; i < n; ++i)
     {
-        int32_t x, y, z;
-        XYZ(p.r[i], p.g[i], p.b[i], x, y, z);
         double u, v;
-        LuvUV(x / 32768.0, y / 32768.0, z / 32768.0, lum[y], u, v);
-        p.r[i] = lightness[y];
+        LuvUV(p.r[i] / 32768.0, p.g[i] / 32768.0, p.b[i] / 32768.0, g.y[i], u, v);
+        p.r[i] = g.lightness[i];
         p.g[i] = StoreUnit(u, kFull16);
         p.b[i] = StoreUnit(v, kFull16);
     }
 }
 
+void PlanesLab(Tables const& t, Planes& p, int n)
+{
+    PlanesXYZ(p, n);
+    Gathered g;
+    for (int i = 0; i < n; ++i)
+    {
+        g.x[i] = t.curveX16[p.r[i]];
+        g.y[i] = t.curveY16[p.g[i]];
+        g.z[i] = t.curveZ16[p.b[i]];
+        g.lightness[i] = t.lightness16[p.g[i]];
+    }
+    PlanesLabAB(p, g, n);
+}
+
+void PlanesLuv(Tables const& t, Planes& p, int n)
+{
+    PlanesXYZ(p, n);
+    Gathered g;
+    for (int i = 0; i < n; ++i)
+    {
+        g.y[i] = t.lum16[p.g[i]];
+        g.lightness[i] = t.lightness16[p.g[i]];
+    }
+    PlanesLuvUV(p, g, n);
+}
+
 #undef Y_PLANE_LOOP
 } // namespace
 
-void ConvertPlanes16(Tables const& t, short model, Planes16& p, int n)
+void ConvertPlanes16(Tables const& t, short model, Planes& p, int n)
 {
     switch (model)
     {

@@ -1,10 +1,8 @@
-// The row kernel's 8-bit conversions: whole chunks of pixels held as 32-bit
-// words (alpha in the low byte, then red, green, blue).
+// The row kernel's 8-bit conversions: chunks of pixels held as 32-bit words
+// (alpha in the low byte, then red, green, blue), converted plane by plane.
 #include "effect/color/zelColorFormulas.h"
 #include "effect/color/zelColorModel.h"
 #include "effect/color/zelSampleKernelTables.h"
-
-#include <cstdlib>
 
 namespace zelTonescope
 {
@@ -17,97 +15,182 @@ typedef zelSampleKernel::Tables Tables;
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are read as little-endian words");
 
-inline uint32_t Alpha(uint32_t w) { return w & 255; }
-inline uint32_t Red(uint32_t w) { return (w >> 8) & 255; }
-inline uint32_t Green(uint32_t w) { return (w >> 16) & 255; }
-inline uint32_t Blue(uint32_t w) { return w >> 24; }
-inline uint32_t Pack(uint32_t d, uint32_t a, uint32_t b, uint32_t c) { return d | a << 8 | b << 16 | c << 24; }
-
-inline uint64_t Sums(Tables const& t, uint32_t w)
-{
-    return t.sums[0][Red(w)] + t.sums[1][Green(w)] + t.sums[2][Blue(w)];
-}
-
-inline uint32_t Field(uint64_t s, int f)
-{
-    return static_cast<uint32_t>(s >> (kFieldBits * f)) & kFieldMask;
-}
-
-// n / d truncated, for n below 2^16 and 0 < d < 2048.
-inline uint32_t Divide(Tables const& t, uint32_t n, uint32_t d)
-{
-    return static_cast<uint32_t>((uint64_t(n) * t.reciprocal[d]) >> 32);
-}
-
-// Coefficients k of the three sums, field by field and channel by channel:
-// each adds Mul8(channel, |k|) with the sign of k; then a constant per field.
-struct Linear
-{
-    int k[3][3];
-    int constant[3];
-};
-
-constexpr Linear kXYZ = {{{111, 88, 46}, {57, 181, 19}, {6, 34, 241}}, {0, 0, 0}};
-constexpr Linear kYUV = {{{77, 151, 30}, {-44, -85, 128}, {128, -108, -21}}, {0, 127, 127}};
-constexpr Linear kYIQ = {{{77, 151, 30}, {153, -71, -83}, {55, -134, 80}}, {0, 127, 127}};
-
-void BuildSums(Tables& t, Linear const& m)
-{
-    for (int ch = 0; ch < 3; ++ch)
-        for (int v = 0; v < 256; ++v)
-        {
-            int64_t entry = 0;
-            for (int f = 0; f < 3; ++f)
-            {
-                const int k = m.k[f][ch];
-                int64_t part = k < 0 ? -Mul8(v, -k) : Mul8(v, k);
-                if (ch == 0)
-                    part += kFieldBias + m.constant[f];
-                entry += part * (int64_t(1) << (kFieldBits * f));
-            }
-            t.sums[ch][v] = static_cast<uint64_t>(entry);
-        }
-}
-
-void XYZ(Tables const& t, uint32_t w, uint32_t& x, uint32_t& y, uint32_t& z)
-{
-    const uint64_t s = Sums(t, w);
-    x = Field(s, 0) - kFieldBias;
-    y = Field(s, 1) - kFieldBias;
-    z = std::min<uint32_t>(Field(s, 2) - kFieldBias, kFull8);
-}
-
-void ConvertXYZ(Tables const& t, const uint32_t* in, uint32_t* out, int n)
+void Split(const uint32_t* in, int n, Planes& p)
 {
     for (int i = 0; i < n; ++i)
     {
-        uint32_t x, y, z;
-        XYZ(t, in[i], x, y, z);
-        out[i] = Pack(Alpha(in[i]), x, y, z);
+        p.a[i] = in[i] & 255;
+        p.r[i] = (in[i] >> 8) & 255;
+        p.g[i] = (in[i] >> 16) & 255;
+        p.b[i] = in[i] >> 24;
     }
 }
 
-// Y'UV and Y'IQ: sums that wrap round the byte.
-void ConvertWrapped(Tables const& t, const uint32_t* in, uint32_t* out, int n)
+// Components are stored as bytes: sums past the range wrap round.
+void Join(Planes const& p, int n, uint32_t* out)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = uint32_t(p.a[i] & 255) | uint32_t(p.r[i] & 255) << 8 | uint32_t(p.g[i] & 255) << 16 |
+                 uint32_t(p.b[i] & 255) << 24;
+}
+
+// Mul8 for bytes without branches: 0 scales to 0 by itself (k < 256), and
+// 255 scales to one too many.
+inline int32_t M8(int32_t v, int32_t k)
+{
+    return (((v + 1) * k) >> 8) - (v >= 255);
+}
+
+// Frac8(n, d) for 0 <= n <= d: n = d gives 256 before the cap, and d = 0
+// (so n = 0) counts as 1/1. Every part is computed whatever the outcome, so
+// that the compiler keeps the loops free of branches.
+inline int32_t Fraction(int32_t n, int32_t d)
+{
+    const int32_t none = d <= 0;
+    return std::min(Quotient((none ? 1 : n) << 8, none ? 1 : d), 255);
+}
+
+inline void XYZ(int32_t r, int32_t g, int32_t b, int32_t& x, int32_t& y, int32_t& z)
+{
+    x = M8(r, 111) + M8(g, 88) + M8(b, 46);
+    y = M8(r, 57) + M8(g, 181) + M8(b, 19);
+    z = std::min(M8(r, 6) + M8(g, 34) + M8(b, 241), kFull8);
+}
+
+// The hue of both hue models. Red wins a tie for the largest, then green;
+// they differ only in what red with green equal to blue gives (redFlat).
+inline int32_t Hue(int32_t r, int32_t g, int32_t b, int32_t largest, int32_t delta, int32_t redFlat)
+{
+    const int32_t isRed = r == largest;
+    const int32_t isGreen = !isRed & (g == largest);
+    const int32_t x = isRed ? g - b : isGreen ? b - r : r - g;
+    const int32_t base = isRed ? 0 : isGreen ? 85 : 170;
+    const int32_t below = isRed ? 255 : base;
+    const int32_t flat = isRed ? redFlat : base;
+    const int32_t six = 6 * delta;
+    const int32_t step = Quotient((x < 0 ? -x : x) << 8, six > 0 ? six : 1);
+    const int32_t hue = x > 0 ? base + step : x < 0 ? below - step : flat;
+    return hue & 255;
+}
+
+#define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
+
+Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        XYZ(p.r[i], p.g[i], p.b[i], p.r[i], p.g[i], p.b[i]);
+}
+
+Y_PLANE_LOOP void PlanesxyY(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
-        const uint64_t s = Sums(t, in[i]);
-        out[i] = Pack(Alpha(in[i]), Field(s, 0) & 255, Field(s, 1) & 255, Field(s, 2) & 255);
+        int32_t x, y, z;
+        XYZ(p.r[i], p.g[i], p.b[i], x, y, z);
+        const int32_t s = x + y + z;
+        p.r[i] = Fraction(x, s);
+        p.g[i] = Fraction(y, s);
+        p.b[i] = y;
     }
 }
 
-void ConvertxyY(Tables const& t, const uint32_t* in, uint32_t* out, int n)
+Y_PLANE_LOOP void PlanesYUV(Planes& p, int n)
 {
     for (int i = 0; i < n; ++i)
     {
-        uint32_t x, y, z;
-        XYZ(t, in[i], x, y, z);
-        const uint32_t s = x + y + z;
-        const uint32_t cx = x >= s ? 255 : Divide(t, x << 8, s);
-        const uint32_t cy = y >= s ? 255 : Divide(t, y << 8, s);
-        out[i] = Pack(Alpha(in[i]), cx, cy, y);
+        const int32_t r = p.r[i], g = p.g[i], b = p.b[i];
+        p.r[i] = M8(r, 77) + M8(g, 151) + M8(b, 30);
+        p.g[i] = M8(b, 128) + 127 - (M8(r, 44) + M8(g, 85));
+        p.b[i] = M8(r, 128) - M8(g, 108) - M8(b, 21) + 127;
     }
+}
+
+Y_PLANE_LOOP void PlanesYIQ(Planes& p, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        const int32_t r = p.r[i], g = p.g[i], b = p.b[i];
+        p.r[i] = M8(r, 77) + M8(g, 151) + M8(b, 30);
+        p.g[i] = M8(r, 153) - M8(g, 71) - M8(b, 83) + 127;
+        p.b[i] = M8(r, 55) - M8(g, 134) + M8(b, 80) + 127;
+    }
+}
+
+Y_PLANE_LOOP void PlanesCMYK(Planes& p, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        // Premultiplied by alpha, so a transparent pixel counts as black.
+        const int32_t a = p.a[i];
+        auto pre = [a](int32_t c) {
+            const int32_t product = ((a + 1) * (c + 1)) >> 8;
+            return c == 255 ? a : a == 255 ? c : product;
+        };
+        const int32_t cy = 255 - pre(p.r[i]), ma = 255 - pre(p.g[i]), ye = 255 - pre(p.b[i]);
+        const int32_t k = std::min(cy, std::min(ma, ye));
+        const int32_t d = k == 255 ? 1 : 255 - k;
+        p.r[i] = Fraction(cy - k, d);
+        p.g[i] = Fraction(ma - k, d);
+        p.b[i] = Fraction(ye - k, d);
+        p.a[i] = k;
+    }
+}
+
+Y_PLANE_LOOP void PlanesHSV(Planes& p, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        const int32_t r = p.r[i], g = p.g[i], b = p.b[i];
+        const int32_t value = std::max(r, std::max(g, b));
+        const int32_t delta = value - std::min(r, std::min(g, b));
+        const int32_t saturation = Fraction(delta, value) * (value != 0);
+        const int32_t hue = Hue(r, g, b, value, delta, 255);
+        p.r[i] = saturation == 0 ? 0 : hue;
+        p.g[i] = saturation;
+        p.b[i] = value;
+    }
+}
+
+Y_PLANE_LOOP void PlanesHLS(Planes& p, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        const int32_t r = p.r[i], g = p.g[i], b = p.b[i];
+        const int32_t largest = std::max(r, std::max(g, b));
+        const int32_t smallest = std::min(r, std::min(g, b));
+        const int32_t delta = largest - smallest;
+        const int32_t sum = smallest + largest;
+        const int32_t lightness = sum >> 1;
+        const int32_t denominator = lightness < 128 ? sum : 510 - sum;
+        const int32_t hue = Hue(r, g, b, largest, delta, 0);
+        const int32_t saturation = Fraction(delta, denominator);
+        // Greys have neither hue nor saturation.
+        p.r[i] = delta == 0 ? 0 : hue;
+        p.g[i] = lightness;
+        p.b[i] = delta == 0 ? 0 : saturation;
+    }
+}
+
+// Luv's u and v once XYZ is in the planes and L* gathered beside them.
+Y_PLANE_LOOP void PlanesLuvUV(Planes& p, const double* lum, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        double u, v;
+        LuvUV(p.r[i] / 255.0, p.g[i] / 255.0, p.b[i] / 255.0, lum[i], u, v);
+        p.g[i] = StoreUnit(u, kFull8);
+        p.b[i] = StoreUnit(v, kFull8);
+    }
+}
+
+#undef Y_PLANE_LOOP
+
+template <void (*Loop)(Planes&, int)> void ViaPlanes(Tables const&, const uint32_t* in, uint32_t* out, int n)
+{
+    Planes p;
+    Split(in, n, p);
+    Loop(p, n);
+    Join(p, n, out);
 }
 
 void ConvertCMY(Tables const&, const uint32_t* in, uint32_t* out, int n)
@@ -116,126 +199,43 @@ void ConvertCMY(Tables const&, const uint32_t* in, uint32_t* out, int n)
         out[i] = in[i] ^ 0xFFFFFF00u;
 }
 
-// Random pixels make every branch a coin toss, so the loops below choose by
-// arithmetic: a comparison's 0 or 1 multiplies the alternative it stands for.
-void ConvertCMYK(Tables const& t, const uint32_t* in, uint32_t* out, int n)
-{
-    for (int i = 0; i < n; ++i)
-    {
-        const uint32_t w = in[i];
-        const uint32_t a = Alpha(w);
-        // ((a + 1)(c + 1)) >> 8 is one too many exactly when a or c is 255,
-        // where the product is the other factor.
-        auto pre = [a](uint32_t c) { return (((a + 1) * (c + 1)) >> 8) - (a == 255 || c == 255); };
-        const uint32_t cy = 255 - pre(Red(w)), ma = 255 - pre(Green(w)), ye = 255 - pre(Blue(w));
-        const uint32_t k = std::min(cy, std::min(ma, ye));
-        const uint32_t d = 255 - k + (k == 255);
-        // v never exceeds d, and v = d gives 256 here, hence the cap.
-        auto frac = [&t, d](uint32_t v) { return std::min<uint32_t>(Divide(t, v << 8, d), 255); };
-        out[i] = Pack(k, frac(cy - k), frac(ma - k), frac(ye - k));
-    }
-}
-
-// The hue of the hue models, which differ only in what red with green equal
-// to blue gives (0 for HLS, 255 for HSV). Red wins a tie for the largest,
-// then green.
-inline uint32_t Hue(Tables const& t, int r, int g, int b, int largest, int delta, int redFlat)
-{
-    const int isRed = r == largest;
-    const int isGreen = !isRed & (g == largest);
-    const int isBlue = !isRed & !isGreen;
-    const int x = isRed * (g - b) + isGreen * (b - r) + isBlue * (r - g);
-    const int base = isGreen * 85 + isBlue * 170;
-    const int below = base + isRed * 255;
-    const int flat = base + isRed * redFlat;
-    const int ratio = static_cast<int>(Divide(t, static_cast<uint32_t>(std::abs(x)) << 8, 6 * delta));
-    const int hue = flat + (x > 0) * (base + ratio - flat) + (x < 0) * (below - ratio - flat);
-    return static_cast<uint32_t>(hue) & 255;
-}
-
-void ConvertHSV(Tables const& t, const uint32_t* in, uint32_t* out, int n)
-{
-    for (int i = 0; i < n; ++i)
-    {
-        const uint32_t w = in[i];
-        const int r = Red(w), g = Green(w), b = Blue(w);
-        const int value = std::max(r, std::max(g, b));
-        const int delta = value - std::min(r, std::min(g, b));
-        // Black divides by the zero reciprocal and so gets no saturation.
-        const uint32_t saturation = std::min<uint32_t>(Divide(t, delta << 8, value), 255);
-        const uint32_t hue = (saturation != 0) * Hue(t, r, g, b, value, delta, 255);
-        out[i] = Pack(Alpha(w), hue, saturation, value);
-    }
-}
-
-void ConvertHLS(Tables const& t, const uint32_t* in, uint32_t* out, int n)
-{
-    for (int i = 0; i < n; ++i)
-    {
-        const uint32_t w = in[i];
-        const int r = Red(w), g = Green(w), b = Blue(w);
-        const int largest = std::max(r, std::max(g, b));
-        const int smallest = std::min(r, std::min(g, b));
-        const int delta = largest - smallest;
-        const int sum = smallest + largest;
-        const int lightness = sum >> 1;
-        const int denominator = lightness < 128 ? sum : 510 - sum;
-        const uint32_t coloured = delta != 0; // greys have neither hue nor saturation
-        const uint32_t hue = coloured * Hue(t, r, g, b, largest, delta, 0);
-        const uint32_t saturation = coloured * std::min<uint32_t>(Divide(t, delta << 8, denominator), 255);
-        out[i] = Pack(Alpha(w), hue, lightness, saturation);
-    }
-}
-
+// Lab's channels each depend on one or two XYZ components: whole tables.
 void ConvertLab(Tables const& t, const uint32_t* in, uint32_t* out, int n)
 {
+    Planes p;
+    Split(in, n, p);
+    PlanesXYZ(p, n);
     for (int i = 0; i < n; ++i)
     {
-        uint32_t x, y, z;
-        XYZ(t, in[i], x, y, z);
-        out[i] = Pack(Alpha(in[i]), t.lightness8[y], t.labA8[x << 8 | y], t.labB8[y << 8 | z]);
+        const uint32_t x = p.r[i], y = p.g[i], z = p.b[i];
+        out[i] = uint32_t(p.a[i]) | uint32_t(t.lightness8[y]) << 8 | uint32_t(t.labA8[x << 8 | y]) << 16 |
+                 uint32_t(t.labB8[y << 8 | z]) << 24;
     }
 }
 
-// Luv's u and v for a chunk: plain arithmetic on arrays, which the compiler
-// vectorises, at whatever width the processor offers.
-// (The arrays are not const: the compiler cannot see that the caller filled
-// the first n, and would warn.)
-__attribute__((target_clones("avx512f", "avx2", "default"))) void LuvChunk(double* x, double* y, double* z,
-                                                                            double* l, uint32_t* uv, int n, int full)
-{
-    for (int i = 0; i < n; ++i)
-    {
-        double u, v;
-        LuvUV(x[i], y[i], z[i], l[i], u, v);
-        uv[i] = static_cast<uint32_t>(StoreUnit(u, full)) | static_cast<uint32_t>(StoreUnit(v, full)) << 16;
-    }
-}
-
+// Table reads stay in a plain loop of their own; the arithmetic vectorises.
 void ConvertLuv(Tables const& t, const uint32_t* in, uint32_t* out, int n)
 {
-    double x[kChunk8], y[kChunk8], z[kChunk8], l[kChunk8];
-    uint32_t uv[kChunk8], lightness[kChunk8];
+    Planes p;
+    Split(in, n, p);
+    PlanesXYZ(p, n);
+    double lum[kChunk];
+    int32_t lightness[kChunk];
     for (int i = 0; i < n; ++i)
     {
-        uint32_t cx, cy, cz;
-        XYZ(t, in[i], cx, cy, cz);
-        x[i] = t.unit8[cx];
-        y[i] = t.unit8[cy];
-        z[i] = t.unit8[cz];
-        l[i] = t.lum8[cy];
-        lightness[i] = t.lightness8[cy];
+        lum[i] = t.lum8[p.g[i]];
+        lightness[i] = t.lightness8[p.g[i]];
     }
-    LuvChunk(x, y, z, l, uv, n, kFull8);
+    PlanesLuvUV(p, lum, n);
     for (int i = 0; i < n; ++i)
-        out[i] = Pack(Alpha(in[i]), lightness[i], uv[i] & 0xFFFF, uv[i] >> 16);
+        p.r[i] = lightness[i];
+    Join(p, n, out);
 }
 
 void BuildLabLuv8(Tables& t, bool lab)
 {
     for (int v = 0; v < 256; ++v)
     {
-        t.unit8[v] = v / 255.0;
         t.lum8[v] = Lightness(v / 255.0);
         t.lightness8[v] = static_cast<uint8_t>(StoreUnit(t.lum8[v] / 100.0, kFull8));
     }
@@ -261,37 +261,28 @@ void BuildLabLuv8(Tables& t, bool lab)
 
 Convert8 Prepare8(Tables& t, short model)
 {
-    t.reciprocal[0] = 0;
-    for (uint64_t d = 1; d < 2048; ++d)
-        t.reciprocal[d] = (uint64_t(1) << 32) / d + 1;
     switch (model)
     {
     case kModelHLS:
-        return ConvertHLS;
+        return ViaPlanes<PlanesHLS>;
     case kModelHSV:
-        return ConvertHSV;
+        return ViaPlanes<PlanesHSV>;
     case kModelCMY:
         return ConvertCMY;
     case kModelCMYK:
-        return ConvertCMYK;
+        return ViaPlanes<PlanesCMYK>;
     case kModelXYZ:
-        BuildSums(t, kXYZ);
-        return ConvertXYZ;
+        return ViaPlanes<PlanesXYZ>;
     case kModelxyY:
-        BuildSums(t, kXYZ);
-        return ConvertxyY;
+        return ViaPlanes<PlanesxyY>;
     case kModelYUV:
-        BuildSums(t, kYUV);
-        return ConvertWrapped;
+        return ViaPlanes<PlanesYUV>;
     case kModelYIQ:
-        BuildSums(t, kYIQ);
-        return ConvertWrapped;
+        return ViaPlanes<PlanesYIQ>;
     case kModelLab:
-        BuildSums(t, kXYZ);
         BuildLabLuv8(t, true);
         return ConvertLab;
     case kModelLuv:
-        BuildSums(t, kXYZ);
         BuildLabLuv8(t, false);
         return ConvertLuv;
     default:

@@ -19,18 +19,11 @@ struct zelSampleKernel::Tables
     // The 8-bit model's chunk converter; null for RGB.
     zelSampleKernelDetail::Convert8 convert8 = nullptr;
 
-    // Three linear sums of the red, green and blue bytes at once: 21-bit
-    // fields at bits 0, 21 and 42, each offset by kFieldBias (plus the
-    // model's constant) so that no field ever borrows from the next.
-    uint64_t sums[3][256];
-    // floor(2^32 / d) + 1: (n * r) >> 32 is n / d exactly for n below 2^16
-    // and d below 2048 (the error, under n / 2^32, stays below 1 / d).
-    uint64_t reciprocal[2048];
-    // Lab and Luv at 8 bits: L from Y, Lab's a from (X, Y) and b from (Y, Z);
-    // for Luv, X, Y, Z over 255 and L* by value.
+    // Lab and Luv at 8 bits: L from Y, Lab's a from (X, Y) and b from (Y, Z),
+    // and L* for Luv.
     uint8_t lightness8[256];
     std::vector<uint8_t> labA8, labB8;
-    double unit8[256], lum8[256];
+    double lum8[256];
     // Lab and Luv at 16 bits, by component value 0..32768.
     std::vector<double> curveX16, curveY16, curveZ16, lum16;
     std::vector<uint16_t> lightness16;
@@ -39,21 +32,27 @@ struct zelSampleKernel::Tables
 namespace zelSampleKernelDetail
 {
 // Pixels converted per pass: small enough to stay in the first-level cache.
-constexpr int kChunk8 = 256;
-constexpr int kFieldBits = 21;
-constexpr uint64_t kFieldMask = (uint64_t(1) << kFieldBits) - 1;
-constexpr int kFieldBias = 1024;
+constexpr int kChunk = 256;
 
-// A chunk of 16-bit pixels, one plane per component. After a conversion
-// r, g, b hold channels A, B, C and a holds D, each to be stored as 16 bits.
-constexpr int kChunk16 = 256;
-struct Planes16
+// A chunk of pixels, one plane per component. After a conversion r, g, b
+// hold channels A, B, C and a holds D, to be stored in the component type.
+struct Planes
 {
-    int32_t r[kChunk16], g[kChunk16], b[kChunk16], a[kChunk16];
+    int32_t r[kChunk], g[kChunk], b[kChunk], a[kChunk];
 };
 
+// The plane loops convert without branches, so that the compiler vectorises
+// them at whatever width the processor offers. Their quotients go through
+// double division, which is exact here: for 0 <= n < 2^31 and 0 < d < 2^20,
+// a non-integer n / d lies at least 1/d from the next integer, far more than
+// the rounding error of the division.
+inline int32_t Quotient(int32_t n, int32_t d)
+{
+    return static_cast<int32_t>(static_cast<double>(n) / static_cast<double>(d));
+}
+
 // Converts n pixels of the planes in place; RGB and unknown models leave them.
-void ConvertPlanes16(zelSampleKernel::Tables const& t, short model, Planes16& p, int n);
+void ConvertPlanes16(zelSampleKernel::Tables const& t, short model, Planes& p, int n);
 
 // Fills what the model needs at 8 bits and returns its converter (null for RGB).
 Convert8 Prepare8(zelSampleKernel::Tables& t, short model);
