@@ -192,6 +192,28 @@ TEST(yUISliderWNumbers, NumbersShowTheValueAndCommitTypedNumbers)
     EXPECT_EQ(h.log.heard, (std::vector<std::string>{"Editing", "Edited"}));
 }
 
+TEST(yUISliderWNumbers, DraggingTheStaticNumberScrubsTheValue)
+{
+    ControlHarness h;
+    yUISliderWNumbers s;
+    s.SetMaximum(100.0f);
+    s.SetStaticPlace(0.5f);
+    s.SetMouseDragCommand("Drag");
+    s.SetMouseUpCommand("Up");
+    h.Add(s);
+    s.SetNormalizedValue(0.2f);
+    const yRect number = s.GetStaticNumber().GetScreenRect();
+    const int x = (number.left + number.right) / 2, y = (number.top + number.bottom) / 2;
+    h.Down(x, y);
+    ASSERT_EQ(h.context.target, &s.GetStaticNumber());
+    h.Drag(x + 51, y); // a fifth of the 255 pixel track
+    EXPECT_FLOAT_EQ(s.GetNormalizedValue(), 0.4f);
+    h.Up(x + 51, y);
+    EXPECT_FALSE(s.GetStaticNumber().IsEditing()); // a drag does not open it
+    EXPECT_EQ(s.GetStaticNumber().GetPosition(), yPointL(127, 10)); // it stays where it is
+    EXPECT_EQ(h.log.heard, (std::vector<std::string>{"Drag", "Up"}));
+}
+
 TEST(yUISliderWNumbers, ActiveNumberShowsOnlyNearTheThumb)
 {
     ControlHarness h;
