@@ -72,6 +72,8 @@ yUIBlackWhiteSlider::yUIBlackWhiteSlider()
         AddChild(*child);
     }
     SetSize(yPointL(255, 50));
+    // 8-bit bins until the first render says otherwise.
+    SetMaximum(kMax8);
     m_black.SetNormalizedValue(0.0f);
     m_white.SetNormalizedValue(1.0f);
 }
@@ -140,12 +142,15 @@ void yUIBlackWhiteSlider::ModifiersChanged()
     {
         m_spread = false;
         m_bar.SetCursor(kPanCursor);
+        m_bar.SetDragWithoutMoving(false);
         ShowBar();
     }
     else if (ec && ec->alt)
     {
         m_spread = true;
         m_bar.SetCursor(kSpreadCursor);
+        // A spread widens the bar in place: the drag must not carry it along.
+        m_bar.SetDragWithoutMoving(true);
         ShowBar();
     }
     else

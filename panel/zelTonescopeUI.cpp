@@ -24,6 +24,8 @@ const yColor8 kToggleDisabledText(0xff, 0x66, 0x66, 0x66);
 const char kSolo[] = " Channel (control-click to solo)";
 const char kScalePrefix[] = "Histogram Scale: ";
 const long kRowHeight = 17;
+// The logo's right edge (38 + 32) minus the status line's left edge (40).
+const long kStatusTextShift = 30;
 
 // Bitmap resources of the panel's artwork.
 const long kLogoImage = 3009;
@@ -90,6 +92,8 @@ zelTonescopeUI::zelTonescopeUI()
     m_status.SetAnchor(0.0f, 1.0f);
     m_status.SetPosition(yPointL(40, 20));
     m_status.SetBackColor(kStatusBackColor);
+    // The logo covers the line's left end, so its text starts past the logo.
+    m_status.GetTextControl().SetTextOffset(yPointL(-kStatusTextShift, 0));
 
     for (int k = 0; k < 4; ++k)
     {

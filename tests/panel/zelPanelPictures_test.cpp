@@ -1,6 +1,10 @@
 // Writes pictures of the histogram view for a person to look at. Runs only
-// when TONESCOPE_PANEL_PICTURES names a folder; the pictures are PPM files.
+// when TONESCOPE_PANEL_PICTURES names a folder; the pictures are PNG files.
+#include "zelPanelPngHelpers.h"
+#include "zelPanelTestHelpers.h"
+
 #include "panel/yUIHistogramMulti.h"
+#include "platform/yPlatform.h"
 
 #include "draw/yDrawPort.h"
 
@@ -18,18 +22,9 @@ const char* PictureFolder()
     return std::getenv("TONESCOPE_PANEL_PICTURES");
 }
 
-void WritePPM(yDrawPort& port, const std::string& name)
+void WritePicture(yDrawPort& port, const std::string& name)
 {
-    port.SetDrawOffset(yPointL(0, 0));
-    port.SetClipRect(yRect(0, 0, port.GetHeight(), port.GetWidth()));
-    std::ofstream out(std::string(PictureFolder()) + "/" + name + ".ppm", std::ios::binary);
-    out << "P6\n" << port.GetWidth() << " " << port.GetHeight() << "\n255\n";
-    for (long y = 0; y < port.GetHeight(); ++y)
-        for (long x = 0; x < port.GetWidth(); ++x)
-        {
-            const yColor8 c = port.GetPixel(x, y);
-            out.put(char(c.red)).put(char(c.green)).put(char(c.blue));
-        }
+    ASSERT_TRUE(WritePng(CaptureImage(port), std::string(PictureFolder()) + "/" + name + ".png"));
 }
 
 // A photo-like spread: a few broad humps per channel, shifted per channel.
@@ -99,6 +94,62 @@ TEST(PanelPictures, HistogramView)
         const unsigned long range[2] = {0, c.deep ? 32768ul : 255ul};
         ASSERT_TRUE(view.BuildColumns(260, range));
         view.Draw();
-        WritePPM(port, c.name);
+        WritePicture(port, c.name);
+    }
+}
+
+// The whole panel in its window region, in the states a user meets first.
+TEST(PanelPictures, WholePanel)
+{
+    if (!PictureFolder())
+        GTEST_SKIP() << "set TONESCOPE_PANEL_PICTURES to a folder to write the pictures";
+    {
+        PanelHarness h;
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-fresh");
+    }
+    {
+        PanelHarness h;
+        h.RenderPhotoLike(false);
+        h.panel.SetColorModel(1);
+        h.panel.ResetView();
+        h.Over(150, 150);
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-rgb");
+        h.Hold(yPlatform::kModifierControl);
+        h.Over(150, 283);
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-rgb-pan-bar");
+    }
+    {
+        PanelHarness h;
+        h.RenderPhotoLike(false);
+        h.panel.SetColorModel(3);
+        h.Hold(yPlatform::kModifierControl);
+        h.Click(173, 12); // channel B's toggle
+        h.Hold(0);
+        h.panel.ResetView();
+        h.Over(173, 12);
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-hsv-solo-b");
+    }
+    {
+        PanelHarness h;
+        h.RenderPhotoLike(false);
+        h.panel.ResetView();
+        h.Click(257, 12); // the colour switch
+        h.Down(h.ColumnX(90), 150);
+        h.Drag(h.ColumnX(120), 150);
+        h.Up(h.ColumnX(120), 150);
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-black-selection");
+    }
+    {
+        PanelHarness h;
+        h.RenderPhotoLike(true);
+        h.panel.AutoView();
+        h.Over(h.ColumnX(30), 290);
+        h.Draw();
+        WritePicture(h.region.GetOwnPort(), "panel-16bit");
     }
 }

@@ -68,6 +68,14 @@ void PanelHarness::Draw()
     layer.RouteDraw();
 }
 
+yColor8 PanelHarness::Pixel(int x, int y)
+{
+    yDrawPort& port = region.GetOwnPort();
+    port.SetDrawOffset(yPointL(0, 0));
+    port.SetClipRect(yRect(0, 0, 5000, 5000));
+    return port.GetPixel(x, y);
+}
+
 void PanelHarness::Render(const std::vector<std::array<uint32_t, 4>>& samples, bool deep)
 {
     ASSERT_TRUE(panel.BeginHistogram(deep, static_cast<unsigned long>(samples.size())));

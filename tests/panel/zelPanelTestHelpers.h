@@ -26,6 +26,8 @@ struct PanelHarness
     void Wait(uint32_t ms) { ScriptedPlatform::now += ms; }
     // Draws the whole region into its own surface.
     void Draw();
+    // The region's surface pixel at panel (x, y), whatever drawing left behind.
+    yColor8 Pixel(int x, int y);
 
     // A render of an 8-bit (or 16-bit) histogram from explicit samples.
     void Render(const std::vector<std::array<uint32_t, 4>>& samples, bool deep = false);
