@@ -22,9 +22,26 @@ const char* PictureFolder()
     return std::getenv("TONESCOPE_PANEL_PICTURES");
 }
 
+// Small details are easier to judge enlarged: a copy three times the size.
+PanelImage Enlarged(const PanelImage& in, int factor)
+{
+    PanelImage out;
+    out.width = in.width * factor;
+    out.height = in.height * factor;
+    out.rgb.resize(static_cast<size_t>(out.width * out.height * 3));
+    for (long y = 0; y < out.height; ++y)
+        for (long x = 0; x < out.width; ++x)
+            for (int c = 0; c < 3; ++c)
+                out.rgb[(y * out.width + x) * 3 + c] = in.rgb[((y / factor) * in.width + x / factor) * 3 + c];
+    return out;
+}
+
 void WritePicture(yDrawPort& port, const std::string& name)
 {
-    ASSERT_TRUE(WritePng(CaptureImage(port), std::string(PictureFolder()) + "/" + name + ".png"));
+    const PanelImage image = CaptureImage(port);
+    const std::string folder = std::string(PictureFolder()) + "/";
+    ASSERT_TRUE(WritePng(image, folder + name + ".png"));
+    ASSERT_TRUE(WritePng(Enlarged(image, 3), folder + name + "-x3.png"));
 }
 
 // A photo-like spread: a few broad humps per channel, shifted per channel.
@@ -116,8 +133,10 @@ TEST(PanelPictures, WholePanel)
         h.Over(150, 150);
         h.Draw();
         WritePicture(h.region.GetOwnPort(), "panel-rgb");
+        h.panel.GetRangeSlider().GetWhite().SetNormalizedValue(0.7f);
+        h.panel.GetRangeSlider().GetBlack().SetNormalizedValue(0.2f);
         h.Hold(yPlatform::kModifierControl);
-        h.Over(150, 283);
+        h.Over(150, 279);
         h.Draw();
         WritePicture(h.region.GetOwnPort(), "panel-rgb-pan-bar");
     }
@@ -138,6 +157,7 @@ TEST(PanelPictures, WholePanel)
         h.RenderPhotoLike(false);
         h.panel.ResetView();
         h.Click(257, 12); // the colour switch
+        h.Draw();
         h.Down(h.ColumnX(90), 150);
         h.Drag(h.ColumnX(120), 150);
         h.Up(h.ColumnX(120), 150);
@@ -146,7 +166,7 @@ TEST(PanelPictures, WholePanel)
     }
     {
         PanelHarness h;
-        h.RenderPhotoLike(true);
+        h.RenderPhotoLike(true, 400000);
         h.panel.AutoView();
         h.Over(h.ColumnX(30), 290);
         h.Draw();

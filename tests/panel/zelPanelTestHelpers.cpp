@@ -99,6 +99,8 @@ void PanelHarness::RenderPhotoLike(bool deep, int count)
             const double w = std::fmod(i * 0.7548776662 + k * 0.3, 1.0);
             const double spread = k == 3 ? 0.004 : 0.08 + 0.03 * k;
             double x = centres[k] + spread * std::sqrt(-2.0 * std::log(u + 1e-9)) * std::cos(6.2831853 * w);
+            // Folded back at the ends, so no value piles up on 0 or full scale.
+            x = x < 0 ? -x : x > 1 ? 2 - x : x;
             x = x < 0 ? 0 : x > 1 ? 1 : x;
             v[k] = static_cast<uint32_t>(x * full);
         }
