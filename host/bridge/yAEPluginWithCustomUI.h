@@ -1,8 +1,11 @@
 // A plug-in with data whose panel it draws itself. It listens to the
-// commands the panel broadcasts during an event.
+// commands the panel broadcasts during an event. The data type derives from
+// PluginDataCustomUI.
 #pragma once
 
+#include "AE_EffectUI.h"
 #include "ui/yBroadcaster.h"
+#include "yAEPluginDataCustomUI.h"
 #include "yAEPluginWithData.h"
 
 namespace yAE
@@ -23,6 +26,27 @@ class PluginWithCustomUI : public PluginWithData<DataT, FlatT, Flat2T>, public y
     {
         Base::SequenceResetup();
         if (this->out_data) this->out_data->out_flags |= PF_OutFlag_FORCE_RERENDER;
+    }
+
+    // Hands the event to the data object, listening to the panel meanwhile.
+    void HandleEvent() override
+    {
+        DataT* target = this->GetDataPtr();
+        if (!target) return;
+        const auto* event = static_cast<const PF_EventExtra*>(this->extra);
+        const PF_EventType type = event ? event->e_type : PF_Event_NONE;
+
+        target->AddEventListener(this);
+        if (type == PF_Event_DRAW || type == PF_Event_DO_CLICK || type == PF_Event_ADJUST_CURSOR)
+            this->BeforeEvent();
+        target->SetHostRecords(this->in_data, this->out_data, this->extra, this->params);
+        target->HandleHostEvent();
+        if (type == PF_Event_DO_CLICK || type == PF_Event_DRAG || type == PF_Event_ADJUST_CURSOR)
+            this->AfterEvent();
+        target->RemoveEventListener(this);
+        // The event's host records are not valid after the call.
+        target->SetHostRecords(nullptr, nullptr, nullptr, nullptr);
+        if (this->err == PF_Err_NONE) this->err = target->GetError();
     }
 
     void ReceiveCommand(const yString& command) override

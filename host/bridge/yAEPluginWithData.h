@@ -1,11 +1,19 @@
 // A plug-in with one live data object per effect instance, kept in the
 // host's sequence-data handle. The live type, its flat form and a second
 // flat form are template arguments.
+//
+// What the live type offers: a default constructor (it may throw
+// std::bad_alloc), CopyFrom(const DataT&), Flatten(uint8_t* record) and
+// Unflatten(const uint8_t* record), the record being FlatT::kSize bytes with
+// the tag in its first byte (written and read by this class, not the data).
 #pragma once
 
+#include "AE_EffectCB.h"
 #include "yAEPlugin.h"
 
 #include <cstdint>
+#include <memory>
+#include <new>
 
 namespace yAE
 {
@@ -14,7 +22,10 @@ constexpr uint8_t kLiveTag = 0xA8;
 constexpr uint8_t kFlatTag = 0xBC;
 
 // The live form of the sequence-data block: the tag, then the address of the
-// data object (at pointer alignment).
+// data object. On a 32-bit build this is the 8-byte block with the address at
+// offset 4; a 64-bit address does not fit there and a misaligned pointer
+// would be undefined, so it goes at pointer alignment and the block is 16
+// bytes. The block never leaves the running process, so its size is ours.
 struct LiveBlock
 {
     uint8_t tag;
@@ -34,24 +45,162 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     }
     void SequenceSetup() override { NewSequenceData(); }
 
-    virtual void BeforeEvent() {}              // 35
-    virtual void AfterEvent() {}               // 36
-    virtual void NewSequenceData() {}          // 37
-    virtual void SequenceResetupFromOther() {} // 38
+    // Rebuilds the instance's object from whatever the handle holds: a live
+    // object is copied (a duplicated effect gets its own), a flat record or
+    // anything else is read back. Without a handle a fresh object is made.
+    void SequenceResetup() override
+    {
+        GetDataPtr();
+        if (!block)
+        {
+            SequenceSetup();
+            return;
+        }
+        if (block->tag == kLiveTag)
+        {
+            if (!data)
+            {
+                SequenceSetup();
+                return;
+            }
+            std::unique_ptr<DataT> kept = Construct();
+            if (!kept) return;
+            kept->CopyFrom(*data);
+            delete data;
+            data = nullptr;
+            NewSequenceData();
+            if (data) data->CopyFrom(*kept);
+        }
+        else if (block->tag == kFlatTag)
+            SequenceResetupFromFlat();
+        else
+            SequenceResetupFromOther();
+    }
+    void SequenceResetupFromFlat() override { RebuildFromRecord(); }
+    void SequenceResetupFromOther() { RebuildFromRecord(); } // 38
 
-    // The live data object of this instance, or null. Does not look at the tag.
+    // Replaces the live object by its flat record. Without a handle from the
+    // host the record is lost and the instance starts afresh next time.
+    void SequenceFlatten() override
+    {
+        if (!GetDataPtr()) return;
+        PF_Handle flat = NewHandle(FlatT::kSize);
+        if (flat)
+        {
+            auto* record = static_cast<uint8_t*>(*flat);
+            record[0] = kFlatTag;
+            data->Flatten(record);
+        }
+        SequenceSetdown();
+        if (out_data) out_data->sequence_data = flat;
+    }
+
+    // Frees the live object and its handle; nothing without an object.
+    void SequenceSetdown() override
+    {
+        if (!GetDataPtr()) return;
+        PF_Handle handle = in_data->sequence_data;
+        delete data;
+        data = nullptr;
+        block = nullptr;
+        if (in_data->utils && in_data->utils->host_dispose_handle) in_data->utils->host_dispose_handle(handle);
+        in_data->sequence_data = nullptr;
+        if (out_data && out_data->sequence_data == handle) out_data->sequence_data = nullptr;
+    }
+
+    virtual void BeforeEvent() {} // 35
+    virtual void AfterEvent() {}  // 36
+
+    // A fresh live handle holding a new object, handed to the host. Running
+    // out of memory leaves err 4 and no object; no handle leaves no object.
+    virtual void NewSequenceData() // 37
+    {
+        data = nullptr;
+        block = nullptr;
+        PF_Handle handle = NewHandle(sizeof(LiveBlock));
+        if (!handle) return;
+        auto* live = static_cast<LiveBlock*>(*handle);
+        live->tag = kLiveTag;
+        std::unique_ptr<DataT> made = Construct();
+        if (!made)
+        {
+            in_data->utils->host_dispose_handle(handle);
+            return;
+        }
+        live->object = made.release();
+        block = live;
+        data = static_cast<DataT*>(live->object);
+        // Later operations of this same call find the object through in_data.
+        in_data->sequence_data = handle;
+        if (out_data) out_data->sequence_data = handle;
+    }
+
+    // The live data object of this instance, or null. A block that does not
+    // hold a live object (a flat record, anything foreign) yields null, so
+    // that its bytes are never taken for an address; block is still set.
     DataT* GetDataPtr()
     {
         data = nullptr;
+        block = nullptr;
         if (in_data && in_data->sequence_data && *in_data->sequence_data)
         {
             block = static_cast<LiveBlock*>(*in_data->sequence_data);
-            data = static_cast<DataT*>(block->object);
+            if (block->tag == kLiveTag && HandleHolds(in_data->sequence_data, sizeof(LiveBlock)))
+                data = static_cast<DataT*>(block->object);
         }
         return data;
     }
 
     DataT* data = nullptr;      // the instance's data object, from GetDataPtr
     LiveBlock* block = nullptr; // the sequence-data block, from GetDataPtr
+
+  private:
+    // A new data object, or null with err 4 when memory runs out.
+    std::unique_ptr<DataT> Construct()
+    {
+        try
+        {
+            return std::make_unique<DataT>();
+        }
+        catch (const std::bad_alloc&)
+        {
+            err = PF_Err_OUT_OF_MEMORY;
+            return nullptr;
+        }
+    }
+
+    // Reads a record that is not live into a new object in a new handle. A
+    // record shorter than the flat form (when the host can tell) is not read:
+    // the instance starts from the defaults instead.
+    void RebuildFromRecord()
+    {
+        std::unique_ptr<DataT> kept = Construct();
+        if (!kept) return;
+        if (HandleHolds(in_data->sequence_data, FlatT::kSize))
+            kept->Unflatten(static_cast<const uint8_t*>(*in_data->sequence_data));
+        NewSequenceData();
+        if (data) data->CopyFrom(*kept);
+    }
+
+    PF_Handle NewHandle(A_HandleSize size)
+    {
+        if (!in_data || !in_data->utils || !in_data->utils->host_new_handle || !in_data->utils->host_dispose_handle)
+            return nullptr;
+        PF_Handle handle = in_data->utils->host_new_handle(size);
+        if (handle && !*handle)
+        {
+            in_data->utils->host_dispose_handle(handle);
+            return nullptr;
+        }
+        return handle;
+    }
+
+    // Whether the handle is known to hold at least size bytes; a host that
+    // cannot tell is trusted.
+    bool HandleHolds(PF_Handle handle, A_HandleSize size) const
+    {
+        if (!in_data->utils || !in_data->utils->host_get_handle_size) return true;
+        return in_data->utils->host_get_handle_size(handle) >= size;
+    }
 };
 } // namespace yAE

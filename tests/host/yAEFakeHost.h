@@ -9,6 +9,9 @@
 #include "AE_EffectUI.h"
 #include "AE_GeneralPlug.h"
 #include "SPBasic.h"
+#include "ZT_DrawSurface.h"
+#include "ZT_HostPlatform.h"
+#include "platform/yPlatform.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -47,6 +50,8 @@ class FakeHost
         m_utils.host_dispose_handle = &DisposeHandle;
         m_utils.ansi.sprintf = &Sprintf;
         m_utils.ansi.strcpy = &Strcpy;
+        m_utils.host_get_handle_size = &HandleSize;
+        m_utils.get_cgraf_data = &GetDrawSurface;
 
         m_basic.AcquireSuite = &AcquireSuite;
         m_basic.ReleaseSuite = &ReleaseSuite;
@@ -79,6 +84,29 @@ class FakeHost
     FakeHost& operator=(const FakeHost&) = delete;
 
     void Withhold(const std::string& suiteName) { m_withheld.insert(suiteName); }
+    void Restore(const std::string& suiteName) { m_withheld.erase(suiteName); }
+    // Handles given and not yet disposed.
+    int LiveHandleCount() const
+    {
+        int n = 0;
+        for (auto& held : m_handles)
+            n += held->disposed ? 0 : 1;
+        return n;
+    }
+    int CallCount(const std::string& name) const
+    {
+        int n = 0;
+        for (auto& c : calls)
+            n += c == name ? 1 : 0;
+        return n;
+    }
+    // A handle of the host's own, holding the given bytes.
+    PF_Handle HandleWith(const std::vector<uint8_t>& bytes)
+    {
+        PF_Handle h = NewHandle(A_HandleSize(bytes.size()));
+        std::memcpy(*h, bytes.data(), bytes.size());
+        return h;
+    }
     bool AllSuitesReleased() const { return m_acquired == m_released; }
     PF_ProgPtr EffectRef() const { return in.effect_ref; }
     bool IsLive(PF_Handle h) const
@@ -115,11 +143,13 @@ class FakeHost
     bool newHandleFails = false;
     bool lockHandleFails = false;
     PF_App_Color background = {0x1234, 0x5678, 0x9abc};
+    ZT_DrawSurface* drawSurface = nullptr; // what get_cgraf_data yields
 
   private:
     struct HeldHandle
     {
         void* block = nullptr;
+        A_HandleSize size = 0;
         bool disposed = false;
     };
 
@@ -136,6 +166,7 @@ class FakeHost
         if (Host().newHandleFails) return nullptr;
         auto held = std::make_unique<HeldHandle>();
         held->block = std::calloc(1, size ? size : 1);
+        held->size = size;
         Host().m_handles.push_back(std::move(held));
         return reinterpret_cast<PF_Handle>(&Host().m_handles.back()->block);
     }
@@ -143,6 +174,19 @@ class FakeHost
     {
         Host().calls.push_back("lock_handle");
         return Host().lockHandleFails || !h ? nullptr : *h;
+    }
+    static A_HandleSize HandleSize(PF_Handle h)
+    {
+        for (auto& held : Host().m_handles)
+            if (&held->block == reinterpret_cast<void**>(h)) return held->size;
+        return 0;
+    }
+    static PF_Err GetDrawSurface(PF_ProgPtr, void*, PF_CGrafDataID which, void** data)
+    {
+        Host().calls.push_back("get_cgraf_data");
+        if (which != PF_CGrafData_HDC || !Host().drawSurface) return PF_Err_BAD_CALLBACK_PARAM;
+        *data = Host().drawSurface;
+        return PF_Err_NONE;
     }
     static void UnlockHandle(PF_Handle) { Host().calls.push_back("unlock_handle"); }
     static void DisposeHandle(PF_Handle h)
@@ -304,4 +348,57 @@ template <class PixelT> struct FakeWorld
     A_long rowPixels;
     std::vector<PixelT> pixels;
     PF_EffectWorld world = {};
+};
+
+// A window device for draw events: a bottom-up 32-bit surface as the host hands it over.
+struct FakeSurface
+{
+    FakeSurface(int32_t width, int32_t height) : bytes(size_t(width) * size_t(height) * 4)
+    {
+        surface = {ZT_DrawSurface_VERSION, bytes.data(), width, height, width * 4};
+    }
+    // Red, green, blue of the pixel at (x, y) from the top.
+    uint32_t Rgb(int32_t x, int32_t y) const
+    {
+        const uint8_t* p = bytes.data() + size_t(surface.height - 1 - y) * size_t(surface.row_bytes) + size_t(x) * 4;
+        return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+    }
+    std::vector<uint8_t> bytes;
+    ZT_DrawSurface surface = {};
+};
+
+// Answers the platform's live input questions from its fields while it lives.
+class FakePlatform
+{
+  public:
+    FakePlatform()
+    {
+        State() = {};
+        yPlatform::SetHostPlatform(&kTable);
+    }
+    ~FakePlatform() { yPlatform::SetHostPlatform(nullptr); }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    struct Live
+    {
+        uint32_t now = 100000;
+        bool button = false;
+        uint32_t modifiers = 0;
+    };
+    static Live& State()
+    {
+        static Live live;
+        return live;
+    }
+
+  private:
+    static constexpr ZT_HostPlatform kTable = {
+        ZT_HostPlatform_VERSION,
+        [] { return State().now; },
+        []() -> uint32_t { return 500; },
+        []() -> int32_t { return State().button ? 1 : 0; },
+        [] { return State().modifiers; },
+        [](uint8_t*) -> int32_t { return 0; },
+    };
 };

@@ -1,0 +1,213 @@
+#include "yAEPluginDataCustomUI.h"
+
+#include "AE_EffectCB.h"
+#include "AE_EffectSuites.h"
+#include "platform/yPlatform.h"
+#include "yAESuite.h"
+
+namespace yAE
+{
+namespace
+{
+bool SameRect(const PF_Rect& a, const PF_Rect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+} // namespace
+
+PluginDataCustomUI::PluginDataCustomUI()
+{
+    m_root.SetOffscreen(true);
+    SetRoot(&m_root);
+}
+
+PluginDataCustomUI::~PluginDataCustomUI()
+{
+    SetRoot(nullptr);
+}
+
+void PluginDataCustomUI::SetHostRecords(PF_InData* inData, PF_OutData* outData, void* extraArg,
+                                        PF_ParamDef** paramList)
+{
+    in_data = inData;
+    out_data = outData;
+    extra = static_cast<PF_EventExtra*>(extraArg);
+    params = paramList;
+}
+
+void PluginDataCustomUI::HandleHostEvent()
+{
+    m_error = PF_Err_NONE;
+    BeginHostEvent();
+    // Only a hit test of this event may choose the cursor.
+    GetEventContext().targetFound = false;
+    if (!extra) return;
+    switch (extra->e_type)
+    {
+    case PF_Event_DO_CLICK:
+        OnMouseDown();
+        MarkParamChanged();
+        break;
+    case PF_Event_DRAG:
+        // The host keeps sending drags after the release; the live button
+        // tells, and only the first of them becomes the mouse-up.
+        if (yPlatform::LeftButtonDown())
+        {
+            m_dragging = true;
+            OnMouseDrag();
+            MarkParamChanged();
+        }
+        else if (GetEventContext().eventName != kEventMouseUp)
+        {
+            m_dragging = false;
+            OnMouseUp();
+            MarkParamChanged();
+        }
+        break;
+    case PF_Event_DRAW:
+        OnDraw();
+        Paint();
+        break;
+    case PF_Event_KEYDOWN:
+        OnKeyDown();
+        break;
+    case PF_Event_ADJUST_CURSOR:
+        OnDraw();
+        OnMouseOver();
+        if (GetEventContext().targetFound) extra->u.adjust_cursor.set_cursor = GetEventContext().cursor;
+        break;
+    default:
+        break;
+    }
+    m_lastEventType = extra->e_type;
+}
+
+bool PluginDataCustomUI::FromControlArea(bool windowToo) const
+{
+    if (!in_data || !out_data || !extra) return false;
+    if (windowToo && (!extra->contextH || !*extra->contextH || (*extra->contextH)->w_type != PF_Window_EFFECT))
+        return false;
+    return extra->effect_win.area == PF_EA_CONTROL;
+}
+
+void PluginDataCustomUI::TakeMousePoint(const PF_Point& point)
+{
+    GetEventContext().mousePosition = yPointL(point.h + m_origin.x, point.v + m_origin.y);
+}
+
+void PluginDataCustomUI::MarkParamChanged()
+{
+    if (params && m_customParam > 0 && params[m_customParam])
+        params[m_customParam]->uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
+}
+
+bool PluginDataCustomUI::BeginButtonEvent(const char* name)
+{
+    GetEventContext().SetEventName(name);
+    if (!FromControlArea(true)) return false;
+    TakeMousePoint(extra->u.do_click.screen_point);
+    return true;
+}
+
+void PluginDataCustomUI::OnMouseDown()
+{
+    if (!BeginButtonEvent(kEventMouseDown)) return;
+    RecordClick();
+    RouteMouseDown();
+    extra->u.do_click.send_drag = 1;
+    extra->evt_out_flags = PF_EO_HANDLED_EVENT;
+}
+
+void PluginDataCustomUI::OnMouseDrag()
+{
+    if (!BeginButtonEvent(kEventMouseDrag)) return;
+    RouteMouseDrag();
+    extra->evt_out_flags = PF_EO_HANDLED_EVENT;
+    out_data->out_flags |= PF_OutFlag_REFRESH_UI;
+}
+
+void PluginDataCustomUI::OnMouseUp()
+{
+    if (!BeginButtonEvent(kEventMouseUp)) return;
+    RouteMouseUp();
+    extra->evt_out_flags = PF_EO_HANDLED_EVENT;
+    out_data->out_flags |= PF_OutFlag_REFRESH_UI;
+}
+
+void PluginDataCustomUI::OnMouseOver()
+{
+    GetEventContext().SetEventName(kEventMouseOver);
+    if (!FromControlArea(false))
+    {
+        m_mouseInside = false;
+        return;
+    }
+    m_mouseInside = true;
+    TakeMousePoint(extra->u.adjust_cursor.screen_point);
+    RouteMouseOver();
+    out_data->out_flags |= PF_OutFlag_REFRESH_UI;
+}
+
+void PluginDataCustomUI::OnKeyDown()
+{
+    GetEventContext().SetEventName(kEventKeyDown);
+    if (extra) GetEventContext().key = static_cast<short>(extra->u.key_down.char_code);
+    RouteKeyDown();
+}
+
+void PluginDataCustomUI::OnDraw()
+{
+    if (!in_data || !out_data || !extra) return;
+
+    void* device = nullptr;
+    if (in_data->utils && in_data->utils->get_cgraf_data && extra->contextH && *extra->contextH)
+    {
+        if (in_data->utils->get_cgraf_data(in_data->effect_ref, (*extra->contextH)->cgrafptr, PF_CGrafData_HDC,
+                                           &device) != PF_Err_NONE)
+            device = nullptr;
+    }
+    if (device != m_port.GetHostContext()) m_port.SetDrawPort(device);
+
+    // A frame equal to the title's means the host has no control area to give.
+    PF_Rect frame = extra->effect_win.current_frame;
+    if (SameRect(frame, extra->effect_win.param_title_frame)) frame = PF_Rect{0, 0, 0, 0};
+    if (!SameRect(frame, m_lastFrame))
+    {
+        m_lastFrame = frame;
+        m_root.SetSize(yPointL(frame.right - frame.left + kRootExtraWidth, frame.bottom - frame.top));
+        LayoutUI();
+    }
+
+    m_origin = yPointL(frame.left, frame.top);
+    m_root.SetPosition(m_origin);
+
+    if (m_root.GetDestinationPort() != &m_port)
+    {
+        m_root.SetDestinationPort(&m_port);
+        m_root.CreateOffscreen();
+    }
+
+    Suite<PF_AppSuite1> app(in_data, kPFAppSuite, kPFAppSuiteVersion1);
+    PF_App_Color background = {};
+    if (app && app->PF_AppGetBgColor && app->PF_AppGetBgColor(&background) == PF_Err_NONE)
+    {
+        m_root.SetBackColor(yColor8(255, static_cast<uint8_t>(background.red >> 8),
+                                    static_cast<uint8_t>(background.green >> 8),
+                                    static_cast<uint8_t>(background.blue >> 8)));
+        m_backgroundFetched = true;
+    }
+}
+
+void PluginDataCustomUI::LayoutUI()
+{
+    m_root.Layout();
+}
+
+void PluginDataCustomUI::Paint()
+{
+    if (!in_data || !out_data || !extra) return;
+    RouteDraw();
+    m_mouseInside = true;
+    extra->evt_out_flags = PF_EO_HANDLED_EVENT;
+}
+} // namespace yAE

@@ -1,0 +1,293 @@
+#include "yAEFakeHost.h"
+#include "yAEPluginDataCustomUI.h"
+#include "yAEPluginWithCustomUI.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+// A control that counts what reaches it and broadcasts the logo's command
+// when released.
+struct Button : yUIBaseControl
+{
+    Button()
+    {
+        SetPosition(yPointL(10, 10));
+        SetSize(yPointL(40, 40));
+        SetCursor(PF_Cursor_FINGER_POINTER);
+        SetMouseUpCommand(yAE::kLogoMouseUpCommand);
+    }
+    void MouseDown() override
+    {
+        ++downs;
+        yUIBaseControl::MouseDown();
+    }
+    void MouseDrag() override
+    {
+        ++drags;
+        yUIBaseControl::MouseDrag();
+    }
+    void MouseUp() override
+    {
+        ++ups;
+        yUIBaseControl::MouseUp();
+    }
+    int downs = 0, drags = 0, ups = 0;
+};
+
+// A data object with one button in its root; counts its layouts.
+struct PanelData : yAE::PluginDataCustomUI
+{
+    PanelData()
+    {
+        SetCustomParamIndex(3);
+        GetRootRegion().AddChild(button);
+        button.AddListener(this);
+    }
+    void LayoutUI() override
+    {
+        ++layouts;
+        yAE::PluginDataCustomUI::LayoutUI();
+    }
+    void CopyFrom(const PanelData&) {}
+    void Flatten(uint8_t*) const {}
+    void Unflatten(const uint8_t*) {}
+
+    Button button;
+    int layouts = 0;
+};
+
+struct PanelFlat
+{
+    static constexpr std::size_t kSize = 36;
+};
+
+struct PanelPlugin : yAE::PluginWithCustomUI<PanelData, PanelFlat, PanelFlat>
+{
+    void About() override { ++abouts; }
+    void BeforeEvent() override { log += "before "; }
+    void AfterEvent() override { log += "after "; }
+    int abouts = 0;
+    std::string log;
+};
+
+// One effect instance in the Effect Controls window; the control area's
+// frame is at (100, 50) of a 400 x 360 window.
+struct Panel : ::testing::Test
+{
+    void SetUp() override
+    {
+        host.drawSurface = &window.surface;
+        context.magic = PF_CONTEXT_MAGIC;
+        context.w_type = PF_Window_EFFECT;
+        context.cgrafptr = &window;
+        contextPtr = &context;
+        for (int i = 0; i < 8; ++i)
+            paramList[i] = &paramDefs[i];
+        Run(PF_Cmd_SEQUENCE_SETUP, nullptr);
+        data = plugin->data;
+    }
+
+    // One call of the host, with a new plug-in object.
+    PF_Err Run(PF_Cmd command, PF_EventExtra* event)
+    {
+        plugin = std::make_unique<PanelPlugin>();
+        host.out.sequence_data = host.in.sequence_data;
+        plugin->Main(command, &host.in, &host.out, paramList, nullptr, event);
+        host.in.sequence_data = host.out.sequence_data;
+        return plugin->err;
+    }
+    // An event at a point of the control area (panel pixels).
+    PF_EventExtra Event(PF_EventType type, A_long x = 0, A_long y = 0)
+    {
+        PF_EventExtra e = {};
+        e.contextH = &contextPtr;
+        e.e_type = type;
+        e.effect_win.area = PF_EA_CONTROL;
+        e.effect_win.index = 3;
+        e.effect_win.current_frame = frame;
+        e.effect_win.param_title_frame = {0, 0, 100, 20};
+        if (type == PF_Event_ADJUST_CURSOR)
+            e.u.adjust_cursor.screen_point = {x, y};
+        else
+            e.u.do_click.screen_point = {x, y};
+        return e;
+    }
+    PF_Err Send(PF_EventType type, A_long x = 0, A_long y = 0)
+    {
+        sent = Event(type, x, y);
+        return Send(sent);
+    }
+    PF_Err Send(PF_EventExtra& e)
+    {
+        paramDefs[3].uu.change_flags = 0;
+        host.out.out_flags = 0;
+        return Run(PF_Cmd_EVENT, &e);
+    }
+    bool Changed() const { return paramDefs[3].uu.change_flags == PF_ChangeFlag_CHANGED_VALUE; }
+
+    FakePlatform platform;
+    FakeHost host;
+    FakeSurface window{400, 360};
+    PF_Context context = {};
+    PF_Context* contextPtr = nullptr;
+    PF_ParamDef paramDefs[8] = {};
+    PF_ParamDef* paramList[8] = {};
+    PF_Rect frame = {100, 50, 400, 350};
+    std::unique_ptr<PanelPlugin> plugin;
+    PanelData* data = nullptr;
+    PF_EventExtra sent = {};
+};
+} // namespace
+
+TEST_F(Panel, ClickDragAndReleaseReachTheControlUnderThePanelPoint)
+{
+    ASSERT_NE(data, nullptr);
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(data->GetUIOrigin(), yPointL(100, 50));
+
+    EXPECT_EQ(Send(PF_Event_DO_CLICK, 5, 5), PF_Err_NONE);
+    EXPECT_EQ(data->button.downs, 0) << "outside the button";
+
+    Send(PF_Event_DO_CLICK, 20, 20);
+    EXPECT_EQ(data->button.downs, 1);
+    EXPECT_EQ(data->GetEventContext().mousePosition, yPointL(120, 70));
+    EXPECT_EQ(sent.u.do_click.send_drag, 1) << "drags are asked for";
+    EXPECT_EQ(sent.evt_out_flags, PF_EO_HANDLED_EVENT);
+    EXPECT_TRUE(Changed());
+
+    FakePlatform::State().button = true;
+    for (int i = 0; i < 2; ++i)
+    {
+        Send(PF_Event_DRAG, 25 + i, 25);
+        EXPECT_TRUE(Changed());
+        EXPECT_TRUE(data->IsDragging());
+        EXPECT_EQ(host.out.out_flags & PF_OutFlag_REFRESH_UI, PF_OutFlag_REFRESH_UI);
+    }
+    EXPECT_EQ(data->button.drags, 2);
+    EXPECT_EQ(data->button.ups, 0);
+
+    // The host sends drags after the release: the first one is the mouse-up.
+    FakePlatform::State().button = false;
+    Send(PF_Event_DRAG, 26, 25);
+    EXPECT_TRUE(Changed());
+    EXPECT_FALSE(data->IsDragging());
+    EXPECT_EQ(data->button.ups, 1);
+    EXPECT_EQ(data->GetEventContext().eventName, kEventMouseUp);
+    for (int i = 0; i < 3; ++i)
+    {
+        Send(PF_Event_DRAG, 26, 25);
+        EXPECT_FALSE(Changed());
+    }
+    EXPECT_EQ(data->button.ups, 1);
+    EXPECT_EQ(data->button.drags, 2);
+    EXPECT_EQ(data->GetLastEventType(), PF_Event_DRAG);
+}
+
+TEST_F(Panel, EventsFromElsewhereOnlyNameTheEvent)
+{
+    Send(PF_Event_DRAW);
+    PF_EventExtra other = Event(PF_Event_DO_CLICK, 20, 20);
+    other.effect_win.area = PF_EA_PARAM_TITLE;
+    Send(other);
+    EXPECT_EQ(data->button.downs, 0);
+    EXPECT_EQ(data->GetEventContext().eventName, kEventMouseDown);
+    EXPECT_EQ(other.u.do_click.send_drag, 0);
+    EXPECT_EQ(other.evt_out_flags, 0);
+
+    context.w_type = PF_Window_LAYER;
+    other = Event(PF_Event_DO_CLICK, 20, 20);
+    Send(other);
+    EXPECT_EQ(data->button.downs, 0);
+
+    // The cursor checks the area only.
+    other = Event(PF_Event_ADJUST_CURSOR, 20, 20);
+    Send(other);
+    EXPECT_EQ(other.u.adjust_cursor.set_cursor, PF_Cursor_FINGER_POINTER);
+    EXPECT_TRUE(data->IsMouseInside());
+    context.w_type = PF_Window_EFFECT;
+
+    other = Event(PF_Event_ADJUST_CURSOR, 20, 20);
+    other.effect_win.area = PF_EA_NONE;
+    Send(other);
+    EXPECT_EQ(other.u.adjust_cursor.set_cursor, PF_Cursor_NONE);
+    EXPECT_FALSE(data->IsMouseInside());
+}
+
+TEST_F(Panel, CursorComesFromTheControlUnderTheMouse)
+{
+    Send(PF_Event_ADJUST_CURSOR, 30, 30);
+    EXPECT_EQ(sent.u.adjust_cursor.set_cursor, PF_Cursor_FINGER_POINTER);
+    Send(PF_Event_ADJUST_CURSOR, 70, 70);
+    EXPECT_EQ(sent.u.adjust_cursor.set_cursor, PF_Cursor_NONE);
+}
+
+TEST_F(Panel, DrawPaintsTheRootAtTheFrameInTheHostsBackground)
+{
+    EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
+    EXPECT_EQ(sent.evt_out_flags, PF_EO_HANDLED_EVENT);
+    EXPECT_TRUE(data->IsBackgroundFetched());
+    EXPECT_TRUE(data->IsMouseInside());
+    EXPECT_EQ(data->GetWindowPort().GetHostContext(), &window.surface);
+    // High bytes of the host's 16-bit background colour.
+    EXPECT_EQ(window.Rgb(100 + 5, 50 + 200), 0x12569au);
+    EXPECT_EQ(window.Rgb(99, 50 + 200), 0u) << "nothing left of the frame";
+    EXPECT_EQ(window.Rgb(100 + 5, 49), 0u) << "nothing above the frame";
+    EXPECT_TRUE(host.AllSuitesReleased());
+
+    // Without the suite the colour stays.
+    host.background = {0xff00, 0xff00, 0xff00};
+    host.Withhold(kPFAppSuite);
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(window.Rgb(100 + 5, 50 + 200), 0x12569au);
+}
+
+TEST_F(Panel, ResizingLaysOutOncePerChangeWithTheRootFortyWider)
+{
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(data->layouts, 1);
+    EXPECT_EQ(data->GetRootRegion().GetSize(), yPointL(340, 300));
+    Send(PF_Event_DRAW);
+    Send(PF_Event_ADJUST_CURSOR, 1, 1);
+    EXPECT_EQ(data->layouts, 1);
+
+    frame = {100, 50, 360, 250};
+    Send(PF_Event_DRAW);
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(data->layouts, 2);
+    EXPECT_EQ(data->GetRootRegion().GetSize(), yPointL(300, 200));
+
+    // A frame equal to the title's counts as no frame at all.
+    frame = {0, 0, 100, 20};
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(data->layouts, 3);
+    EXPECT_EQ(data->GetRootRegion().GetSize(), yPointL(40, 0));
+}
+
+TEST_F(Panel, ThePluginListensOnlyDuringTheEvent)
+{
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(plugin->log, "before ");
+    Send(PF_Event_DO_CLICK, 20, 20);
+    EXPECT_EQ(plugin->log, "before after ");
+    EXPECT_EQ(data->GetEventListenerCount(), 0u);
+
+    FakePlatform::State().button = false;
+    Send(PF_Event_DRAG, 20, 20);
+    EXPECT_EQ(plugin->abouts, 1) << "the logo's command opens About";
+    EXPECT_EQ(plugin->log, "after ");
+    EXPECT_EQ(data->GetEventListenerCount(), 0u);
+
+    // Outside an event nobody hears the command.
+    data->button.BroadcastCommand(yAE::kLogoMouseUpCommand);
+}
+
+TEST_F(Panel, EventWithoutDataDoesNothing)
+{
+    Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr);
+    host.newHandleFails = true;
+    EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
+    EXPECT_EQ(sent.evt_out_flags, 0);
+}
