@@ -209,35 +209,30 @@ TEST_F(PanelTest, ClickSelectsOneBinAndDraggingExtendsFromTheAnchor)
     EXPECT_EQ(p.GetSelectionLast(), 140u);
 }
 
-TEST_F(PanelTest, ShiftClickLeftMovesTheFirstBinAndDragsFromTheOldLast)
+TEST_F(PanelTest, ShiftClickExtendsTheSelectionAndDragsFromItsOtherEnd)
 {
-    Click(XOfBin(100), kViewY);
-    h.Hold(yPlatform::kModifierShift);
-    h.Wait(2000);
-    h.Down(XOfBin(50), kViewY);
-    h.Hold(0);
-    EXPECT_EQ(p.GetSelectionFirst(), 50u);
-    EXPECT_EQ(p.GetSelectionLast(), 100u);
-    EXPECT_EQ(p.GetSelectionAnchor(), 100u);
-    h.Drag(XOfBin(150), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 100u);
-    EXPECT_EQ(p.GetSelectionLast(), 150u);
-    h.Up(XOfBin(150), kViewY);
-}
-
-TEST_F(PanelTest, ShiftClickRightMovesTheLastBinAndDragsFromTheFirst)
-{
-    Click(XOfBin(100), kViewY);
-    h.Hold(yPlatform::kModifierShift);
-    h.Wait(2000);
-    h.Down(XOfBin(180), kViewY);
-    h.Hold(0);
-    EXPECT_EQ(p.GetSelectionFirst(), 100u);
-    EXPECT_EQ(p.GetSelectionLast(), 180u);
-    h.Drag(XOfBin(40), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 40u);
-    EXPECT_EQ(p.GetSelectionLast(), 100u);
-    h.Up(XOfBin(40), kViewY);
+    struct Case
+    {
+        uint32_t shiftBin, first, last; // after the shift-click on a selection of bin 100
+        uint32_t dragBin, draggedFirst, draggedLast;
+    } cases[] = {
+        {50, 50, 100, 150, 100, 150}, // left: first moves, drags start from the old last
+        {180, 100, 180, 40, 40, 100}, // right: last moves, drags start from the first
+    };
+    for (const Case& c : cases)
+    {
+        Click(XOfBin(100), kViewY);
+        h.Hold(yPlatform::kModifierShift);
+        h.Wait(2000);
+        h.Down(XOfBin(c.shiftBin), kViewY);
+        h.Hold(0);
+        EXPECT_EQ(p.GetSelectionFirst(), c.first) << "shift-click at " << c.shiftBin;
+        EXPECT_EQ(p.GetSelectionLast(), c.last) << "shift-click at " << c.shiftBin;
+        h.Drag(XOfBin(c.dragBin), kViewY);
+        EXPECT_EQ(p.GetSelectionFirst(), c.draggedFirst) << "drag to " << c.dragBin;
+        EXPECT_EQ(p.GetSelectionLast(), c.draggedLast) << "drag to " << c.dragBin;
+        h.Up(XOfBin(c.dragBin), kViewY);
+    }
 }
 
 TEST_F(PanelTest, DragsPastTheViewsEdgesSelectColumnOneAndColumnN)
