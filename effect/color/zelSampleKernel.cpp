@@ -18,32 +18,42 @@ typedef zelHistogramAccumulator Acc;
 
 constexpr int kLanes8 = Acc::kLanes;
 
-// Counts converted pixels (words: D in the low byte, then A, B, C). Pixel i
-// goes to counter set i % 4, so runs of equal values never wait on each other.
-void Count8(const uint32_t* w, int n, uint32_t* counters)
+// Counts converted pixels (words: D in the low byte, then A, B, C). A run
+// of equal pixels (common in flat areas and ramps) is added at once; runs go
+// to the counter sets in turn, so that equal values in neighbouring runs (a
+// flat alpha under changing colours) never wait on each other's stores.
+void Count8(const void* pixels, int n, uint32_t* counters)
 {
     constexpr uint32_t span = 256;
-    uint32_t* lane[kLanes8];
-    for (int l = 0; l < kLanes8; ++l)
-        lane[l] = counters + l * Acc::kChannels * span;
-    int i = 0;
-    for (; i + kLanes8 <= n; i += kLanes8)
-        for (int l = 0; l < kLanes8; ++l)
-        {
-            const uint32_t v = w[i + l];
-            ++lane[l][3 * span + (v & 255)];
-            ++lane[l][(v >> 8) & 255];
-            ++lane[l][span + ((v >> 16) & 255)];
-            ++lane[l][2 * span + (v >> 24)];
-        }
-    for (; i < n; ++i)
+    constexpr uint32_t laneSize = Acc::kChannels * span;
+    const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
+    auto word = [bytes](int i) {
+        uint32_t v;
+        std::memcpy(&v, bytes + 4 * i, 4);
+        return v;
+    };
+    uint32_t previous = word(0), run = 0, lane = 0;
+    auto add = [counters](uint32_t lane, uint32_t v, uint32_t run) {
+        uint32_t* c = counters + lane * laneSize;
+        c[3 * span + (v & 255)] += run;
+        c[(v >> 8) & 255] += run;
+        c[span + ((v >> 16) & 255)] += run;
+        c[2 * span + (v >> 24)] += run;
+    };
+    for (int i = 0; i < n; ++i)
     {
-        const uint32_t v = w[i];
-        ++lane[0][3 * span + (v & 255)];
-        ++lane[0][(v >> 8) & 255];
-        ++lane[0][span + ((v >> 16) & 255)];
-        ++lane[0][2 * span + (v >> 24)];
+        const uint32_t v = word(i);
+        if (v == previous)
+        {
+            ++run;
+            continue;
+        }
+        add(lane, previous, run);
+        lane = (lane + 1) & (kLanes8 - 1);
+        previous = v;
+        run = 1;
     }
+    add(lane, previous, run);
 }
 
 // Counts one plane of 16-bit values. Equal neighbours (flat alpha, a row of
@@ -64,6 +74,32 @@ void CountPlane(const int32_t* v, int n, uint32_t* counts)
         run = 1;
     }
     counts[previous] += run;
+}
+
+// RGB needs no conversion: count the pixels where they lie, each channel
+// with its own run of equal values.
+void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
+{
+    constexpr uint32_t span = 65536;
+    uint32_t value[4] = {p[0].red, p[0].green, p[0].blue, p[0].alpha};
+    uint32_t run[4] = {0, 0, 0, 0};
+    for (int i = 0; i < n; ++i)
+    {
+        const uint32_t v[4] = {p[i].red, p[i].green, p[i].blue, p[i].alpha};
+        for (int k = 0; k < 4; ++k)
+        {
+            if (v[k] == value[k])
+            {
+                ++run[k];
+                continue;
+            }
+            counts[k * span + value[k]] += run[k];
+            value[k] = v[k];
+            run[k] = 1;
+        }
+    }
+    for (int k = 0; k < 4; ++k)
+        counts[k * span + value[k]] += run[k];
 }
 
 void Split(const PF_Pixel16* in, int n, Planes& p)
@@ -161,21 +197,28 @@ bool zelSampleKernel::AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccu
             return false;
     }
     const Convert8 convert = m_tables->convert8;
+    if (convert == nullptr)
+    {
+        // RGB: nothing to convert, so count the pixels where they lie.
+        if (counters)
+        {
+            Count8(in, count, counters);
+            acc.AddToTotal(static_cast<uint32_t>(count));
+        }
+        if (out && out != in)
+            std::memmove(out, in, sizeof(PF_Pixel) * count);
+        return true;
+    }
     uint32_t source[kChunk], converted[kChunk];
     for (int32_t i = 0; i < count; i += kChunk)
     {
         const int n = count - i < kChunk ? count - i : kChunk;
         std::memcpy(source, in + i, sizeof(uint32_t) * n);
-        const uint32_t* result = source;
-        if (convert)
-        {
-            convert(*m_tables, source, converted, n);
-            result = converted;
-        }
+        convert(*m_tables, source, converted, n);
         if (counters)
-            Count8(result, n, counters);
+            Count8(converted, n, counters);
         if (out)
-            std::memcpy(out + i, result, sizeof(uint32_t) * n);
+            std::memcpy(out + i, converted, sizeof(uint32_t) * n);
     }
     if (counters)
         acc.AddToTotal(static_cast<uint32_t>(count));
@@ -196,6 +239,18 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
             return false;
     }
     constexpr uint32_t span = 65536;
+    if (m_model == kModelRGB)
+    {
+        // Nothing to convert, so count the pixels where they lie.
+        if (counters)
+        {
+            CountPixels16(in, count, counters);
+            acc.AddToTotal(static_cast<uint32_t>(count));
+        }
+        if (out && out != in)
+            std::memmove(out, in, sizeof(PF_Pixel16) * count);
+        return true;
+    }
     Planes planes;
     for (int32_t i = 0; i < count; i += kChunk)
     {

@@ -127,6 +127,43 @@ TEST_P(zelSampleKernelModel, SixteenBitPixels)
     ExpectSameHistograms(expected, actual, model);
 }
 
+// Flat areas and ramps: runs of equal pixels of every length, some across the
+// kernel's chunks and rows, and a flat alpha under changing colours.
+TEST_P(zelSampleKernelModel, RunsOfEqualPixels)
+{
+    const short model = GetParam();
+    for (bool deep : {false, true})
+    {
+        zelSampleKernel kernel;
+        ASSERT_TRUE(kernel.SetModel(model, deep));
+        zelHistogramAccumulator expected, actual;
+        const uint32_t highest = deep ? 32768 : 255;
+        ASSERT_TRUE(expected.Prepare(highest));
+        ASSERT_TRUE(actual.Prepare(highest));
+        std::vector<PF_Pixel> pixels8;
+        std::vector<PF_Pixel16> pixels16;
+        int length = 1;
+        for (uint32_t step = 0; step < 600; ++step, length = length % 300 + 7)
+            for (int k = 0; k < length; ++k)
+            {
+                const uint32_t v = step * 37 % highest, w = step * 11 % highest;
+                const uint32_t alpha = step % 5 == 0 ? v : highest; // mostly flat
+                pixels8.push_back({A_u_char(alpha), A_u_char(v), A_u_char(w), A_u_char(v ^ w)});
+                pixels16.push_back({A_u_short(alpha), A_u_short(v), A_u_short(w), A_u_short(v ^ w)});
+            }
+        for (uint32_t i = 0; i < 5000; ++i) // flat alpha, colours changing every pixel
+        {
+            pixels8.push_back({255, A_u_char(i), A_u_char(i * 7), A_u_char(i / 3)});
+            pixels16.push_back({32768, A_u_short(i * 6), A_u_short(i * 13 % 32769), A_u_short(i)});
+        }
+        if (deep)
+            ExpectKernelMatches(pixels16, 3840, model, true, expected, actual, kernel);
+        else
+            ExpectKernelMatches(pixels8, 3840, model, false, expected, actual, kernel);
+        ExpectSameHistograms(expected, actual, model);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllModels, zelSampleKernelModel, ::testing::Range<short>(1, 12), ModelName);
 
 TEST(zelSampleKernel, CMYKOverEveryAlpha)
