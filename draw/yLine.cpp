@@ -1,5 +1,7 @@
 #include "draw/yLine.h"
 
+#include "base/yMatrix.h"
+
 #include <cmath>
 
 namespace
@@ -21,6 +23,17 @@ float yLine::Angle() const
     if (dy > 0.0f)
         return static_cast<float>(180.0 - a);
     return static_cast<float>(360.0 - a);
+}
+
+yLine& yLine::RotateTo(float angle)
+{
+    yMatrix m;
+    m.Rotate(angle - Angle(), x1, y1);
+    yPointF end(x2, y2);
+    end.Transform(m);
+    x2 = end.x;
+    y2 = end.y;
+    return *this;
 }
 
 float yLine::Slope() const

@@ -18,6 +18,11 @@ struct Y_EXPORT yLine
     // right, growing clockwise. A zero-length line gives 0.
     float Angle() const;
 
+    // Rotates the end point about the start by (angle - Angle()) through a
+    // matrix and yPointF::Transform. Transform applies the inverse, so the
+    // end turns the other way: (0, 0)-(0, -5) turned "to" 90 ends at (-5, 0).
+    yLine& RotateTo(float angle);
+
     // Slope dy/dx; a vertical line counts as slope 0.
     float Slope() const;
 

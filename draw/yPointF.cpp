@@ -1,5 +1,7 @@
 #include "draw/yPointF.h"
 
+#include "base/yMatrix.h"
+
 yPointF& yPointF::operator=(yPointL const& p)
 {
     x = static_cast<float>(p.x);
@@ -67,4 +69,12 @@ yPointF yPointF::operator/(yPointL const& p) const
 {
     yPointF r(*this);
     return r /= p;
+}
+
+yPointF& yPointF::Transform(yMatrix& m)
+{
+    yMatrix inverse(m);
+    inverse.Inverse();
+    *this = inverse.TransformPoint(*this);
+    return *this;
 }

@@ -5,6 +5,8 @@
 #include "base/yExport.h"
 #include "base/yPointL.h"
 
+class yMatrix;
+
 struct Y_EXPORT yPointF
 {
     float x = 0.0f;
@@ -31,4 +33,7 @@ struct Y_EXPORT yPointF
     yPointF operator-(yPointL const& p) const;
     yPointF operator*(yPointL const& p) const;
     yPointF operator/(yPointL const& p) const;
+
+    // Moves the point by the inverse of the matrix (the matrix itself is left alone).
+    yPointF& Transform(yMatrix& m);
 };

@@ -2,6 +2,7 @@
 #include "draw/yLine.h"
 #include "draw/yPointF.h"
 #include "draw/yRect.h"
+#include "base/yMatrix.h"
 
 #include <gtest/gtest.h>
 
@@ -124,4 +125,31 @@ TEST(yLine, SetSlopeKeepsStartAndX2)
     m.SetSlope(1.0f);
     EXPECT_FLOAT_EQ(m.y2, 2.0f);
     EXPECT_FLOAT_EQ(yLine(2, 0, 2, 9).Slope(), 0.0f); // vertical counts as slope 0
+}
+
+TEST(yPointF, TransformMovesByTheInverse)
+{
+    yMatrix m;
+    m.Translate(5, 7);
+    yPointF p(6, 8);
+    p.Transform(m);
+    EXPECT_FLOAT_EQ(p.x, 1.0f);
+    EXPECT_FLOAT_EQ(p.y, 1.0f);
+    EXPECT_FLOAT_EQ(m.m[2][0], 5.0f); // the caller's matrix is not inverted
+}
+
+TEST(yLine, RotateToTurnsTheEndAboutTheStart)
+{
+    yLine l(0, 0, 0, -5);
+    l.RotateTo(90);
+    EXPECT_FLOAT_EQ(l.x1, 0.0f);
+    EXPECT_FLOAT_EQ(l.y1, 0.0f);
+    EXPECT_NEAR(l.x2, -5.0f, 1e-5);
+    EXPECT_NEAR(l.y2, 0.0f, 1e-5);
+
+    yLine m(2, 3, 2, -2); // about its own start, length kept
+    m.RotateTo(180);
+    EXPECT_NEAR(m.x2, 2.0f, 1e-4);
+    EXPECT_NEAR(m.y2, 8.0f, 1e-4);
+    EXPECT_FLOAT_EQ(yLine(4, 4, 4, 4).RotateTo(45).x2, 4.0f); // a zero-length line stays a point
 }
