@@ -27,13 +27,13 @@ constexpr size_t kMaxHandleSize = size_t(1) << 30;
 
 class yActiveHost
 {
-public:
+  public:
     explicit yActiveHost(yEffectHost* host) : m_previous(g_active) { g_active = host; }
     ~yActiveHost() { g_active = m_previous; }
     yActiveHost(const yActiveHost&) = delete;
     yActiveHost& operator=(const yActiveHost&) = delete;
 
-private:
+  private:
     yEffectHost* m_previous;
 };
 
@@ -48,26 +48,46 @@ const char* HostCallName(yHostCall call)
 {
     switch (call)
     {
-    case yHostCall::NewHandle: return "new handle";
-    case yHostCall::LockHandle: return "lock handle";
-    case yHostCall::UnlockHandle: return "unlock handle";
-    case yHostCall::DisposeHandle: return "dispose handle";
-    case yHostCall::GetHandleSize: return "get handle size";
-    case yHostCall::ResizeHandle: return "resize handle";
-    case yHostCall::AddParam: return "add_param";
-    case yHostCall::RegisterUI: return "register_ui";
-    case yHostCall::Progress: return "progress";
-    case yHostCall::CopyWorld: return "copy";
-    case yHostCall::Fill: return "fill";
-    case yHostCall::Fill16: return "fill16";
-    case yHostCall::RegisterWithAEGP: return "AEGP_RegisterWithAEGP";
-    case yHostCall::RefreshAllWindows: return "refresh all windows";
-    case yHostCall::DoCommand: return "do command";
-    case yHostCall::UpdateParamUI: return "update param UI";
-    case yHostCall::GetBackgroundColor: return "get background colour";
-    case yHostCall::GetDrawSurface: return "get_cgraf_data";
-    case yHostCall::AcquireSuite: return "acquire suite";
-    case yHostCall::ReleaseSuite: return "release suite";
+    case yHostCall::NewHandle:
+        return "new handle";
+    case yHostCall::LockHandle:
+        return "lock handle";
+    case yHostCall::UnlockHandle:
+        return "unlock handle";
+    case yHostCall::DisposeHandle:
+        return "dispose handle";
+    case yHostCall::GetHandleSize:
+        return "get handle size";
+    case yHostCall::ResizeHandle:
+        return "resize handle";
+    case yHostCall::AddParam:
+        return "add_param";
+    case yHostCall::RegisterUI:
+        return "register_ui";
+    case yHostCall::Progress:
+        return "progress";
+    case yHostCall::CopyWorld:
+        return "copy";
+    case yHostCall::Fill:
+        return "fill";
+    case yHostCall::Fill16:
+        return "fill16";
+    case yHostCall::RegisterWithAEGP:
+        return "AEGP_RegisterWithAEGP";
+    case yHostCall::RefreshAllWindows:
+        return "refresh all windows";
+    case yHostCall::DoCommand:
+        return "do command";
+    case yHostCall::UpdateParamUI:
+        return "update param UI";
+    case yHostCall::GetBackgroundColor:
+        return "get background colour";
+    case yHostCall::GetDrawSurface:
+        return "get_cgraf_data";
+    case yHostCall::AcquireSuite:
+        return "acquire suite";
+    case yHostCall::ReleaseSuite:
+        return "release suite";
     }
     return "?";
 }
@@ -85,60 +105,47 @@ struct yHostCallbacks
     static PF_Handle NewHandle(A_HandleSize size)
     {
         yEffectHost* host = g_active;
-        if (!host || host->Enter(yHostCall::NewHandle) != PF_Err_NONE)
-            return nullptr;
+        if (!host || host->Enter(yHostCall::NewHandle) != PF_Err_NONE) return nullptr;
         return host->NewHandle(size_t(std::min<A_HandleSize>(size, kMaxHandleSize + 1)));
     }
     static void* LockHandle(PF_Handle handle)
     {
         yEffectHost* host = g_active;
-        if (!host || host->Enter(yHostCall::LockHandle) != PF_Err_NONE)
-            return nullptr;
+        if (!host || host->Enter(yHostCall::LockHandle) != PF_Err_NONE) return nullptr;
         yEffectHost::yHandleBlock* block = host->Block(handle);
-        if (!block)
-            return nullptr;
+        if (!block) return nullptr;
         ++block->locks;
         return block->data;
     }
     static void UnlockHandle(PF_Handle handle)
     {
         yEffectHost* host = g_active;
-        if (!host || host->Enter(yHostCall::UnlockHandle) != PF_Err_NONE)
-            return;
-        if (yEffectHost::yHandleBlock* block = host->Block(handle); block && block->locks > 0)
-            --block->locks;
+        if (!host || host->Enter(yHostCall::UnlockHandle) != PF_Err_NONE) return;
+        if (yEffectHost::yHandleBlock* block = host->Block(handle); block && block->locks > 0) --block->locks;
     }
     static void DisposeHandle(PF_Handle handle)
     {
         yEffectHost* host = g_active;
-        if (host && host->Enter(yHostCall::DisposeHandle) == PF_Err_NONE)
-            host->DisposeHandle(handle);
+        if (host && host->Enter(yHostCall::DisposeHandle) == PF_Err_NONE) host->DisposeHandle(handle);
     }
     static A_HandleSize GetHandleSize(PF_Handle handle)
     {
         yEffectHost* host = g_active;
-        if (!host || host->Enter(yHostCall::GetHandleSize) != PF_Err_NONE)
-            return 0;
+        if (!host || host->Enter(yHostCall::GetHandleSize) != PF_Err_NONE) return 0;
         const yEffectHost::yHandleBlock* block = host->Block(handle);
         return block ? block->size : 0;
     }
     static PF_Err ResizeHandle(A_HandleSize size, PF_Handle* handle)
     {
         yEffectHost* host = g_active;
-        if (!host)
-            return PF_Err_INVALID_CALLBACK;
-        if (PF_Err err = host->Enter(yHostCall::ResizeHandle))
-            return err;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::ResizeHandle)) return err;
         yEffectHost::yHandleBlock* block = handle ? host->Block(*handle) : nullptr;
-        if (!block)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (size > kMaxHandleSize)
-            return PF_Err_OUT_OF_MEMORY;
+        if (!block) return PF_Err_BAD_CALLBACK_PARAM;
+        if (size > kMaxHandleSize) return PF_Err_OUT_OF_MEMORY;
         void* data = std::realloc(block->data, std::max<size_t>(size, 1));
-        if (!data)
-            return PF_Err_OUT_OF_MEMORY;
-        if (size > block->size)
-            std::memset(static_cast<char*>(data) + block->size, 0, size - block->size);
+        if (!data) return PF_Err_OUT_OF_MEMORY;
+        if (size > block->size) std::memset(static_cast<char*>(data) + block->size, 0, size - block->size);
         block->data = data;
         block->size = size;
         return PF_Err_NONE;
@@ -148,19 +155,15 @@ struct yHostCallbacks
     static PF_Err AddParam(PF_ProgPtr ref, PF_ParamIndex index, PF_ParamDefPtr def)
     {
         yEffectHost* host = From(ref);
-        if (!host)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::AddParam))
-            return err;
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::AddParam)) return err;
         return host->AddParam(index, def);
     }
     static PF_Err RegisterUI(PF_ProgPtr ref, PF_CustomUIInfo* info)
     {
         yEffectHost* host = From(ref);
-        if (!host || !info)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::RegisterUI))
-            return err;
+        if (!host || !info) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::RegisterUI)) return err;
         host->m_customUIs.push_back(*info);
         return PF_Err_NONE;
     }
@@ -171,31 +174,26 @@ struct yHostCallbacks
     }
 
     // Worlds.
-    static PF_Err Copy(PF_ProgPtr ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* srcRect, PF_Rect* dstRect)
+    static PF_Err Copy(PF_ProgPtr ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* srcRect,
+                       PF_Rect* dstRect)
     {
         yEffectHost* host = From(ref);
-        if (!host)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::CopyWorld))
-            return err;
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::CopyWorld)) return err;
         return CopyWorld(src, dst, srcRect, dstRect);
     }
     static PF_Err Fill(PF_ProgPtr ref, const PF_Pixel* color, const PF_Rect* rect, PF_EffectWorld* world)
     {
         yEffectHost* host = From(ref);
-        if (!host)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::Fill))
-            return err;
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::Fill)) return err;
         return FillWorld(color, rect, world);
     }
     static PF_Err Fill16(PF_ProgPtr ref, const PF_Pixel16* color, const PF_Rect* rect, PF_EffectWorld* world)
     {
         yEffectHost* host = From(ref);
-        if (!host)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::Fill16))
-            return err;
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::Fill16)) return err;
         return FillWorld16(color, rect, world);
     }
 
@@ -203,40 +201,34 @@ struct yHostCallbacks
     // cut at its end; other buffers are the module's to size.
     static int Sprintf(A_char* buffer, const A_char* format, ...)
     {
-        if (!buffer || !format)
-            return -1;
+        if (!buffer || !format) return -1;
         va_list args;
         va_start(args, format);
         int written;
         yEffectHost* host = g_active;
         if (host && InsideBuffer(buffer, host->m_out.return_msg, sizeof host->m_out.return_msg))
-            written = std::vsnprintf(buffer, size_t(host->m_out.return_msg + sizeof host->m_out.return_msg - buffer),
+            written = std::vsnprintf(buffer,
+                                     size_t(host->m_out.return_msg + sizeof host->m_out.return_msg - buffer),
                                      format, args);
         else
             written = std::vsprintf(buffer, format, args);
         va_end(args);
         return written;
     }
-    static A_char* Strcpy(A_char* dst, const A_char* src)
-    {
-        return dst && src ? std::strcpy(dst, src) : dst;
-    }
+    static A_char* Strcpy(A_char* dst, const A_char* src) { return dst && src ? std::strcpy(dst, src) : dst; }
 
     static PF_Err GetPlatformData(PF_ProgPtr ref, PF_PlatDataID, void* data)
     {
         // There is no main window, no resource file and no instance handle here.
-        if (!From(ref) || !data)
-            return PF_Err_BAD_CALLBACK_PARAM;
+        if (!From(ref) || !data) return PF_Err_BAD_CALLBACK_PARAM;
         *static_cast<void**>(data) = nullptr;
         return PF_Err_NONE;
     }
     static PF_Err GetDrawSurface(PF_ProgPtr ref, void*, PF_CGrafDataID which, void** data)
     {
         yEffectHost* host = From(ref);
-        if (!host || !data || which != PF_CGrafData_HDC)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::GetDrawSurface))
-            return err;
+        if (!host || !data || which != PF_CGrafData_HDC) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::GetDrawSurface)) return err;
         *data = host->m_surface;
         return host->m_surface ? PF_Err_NONE : PF_Err_BAD_CALLBACK_PARAM;
     }
@@ -245,10 +237,8 @@ struct yHostCallbacks
     static A_Err RegisterWithAEGP(AEGP_GlobalRefcon, const A_char* name, AEGP_PluginID* id)
     {
         yEffectHost* host = g_active;
-        if (!host || !id)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::RegisterWithAEGP))
-            return err;
+        if (!host || !id) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::RegisterWithAEGP)) return err;
         host->m_registeredNames.push_back(name ? name : "");
         *id = yEffectHost::kPluginId;
         return PF_Err_NONE;
@@ -256,42 +246,33 @@ struct yHostCallbacks
     static PF_Err RefreshAllWindows()
     {
         yEffectHost* host = g_active;
-        if (!host)
-            return PF_Err_INVALID_CALLBACK;
-        if (PF_Err err = host->Enter(yHostCall::RefreshAllWindows))
-            return err;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::RefreshAllWindows)) return err;
         ++host->m_windowRefreshes;
         return PF_Err_NONE;
     }
     static A_Err DoCommand(AEGP_Command command)
     {
         yEffectHost* host = g_active;
-        if (!host)
-            return PF_Err_INVALID_CALLBACK;
-        if (PF_Err err = host->Enter(yHostCall::DoCommand))
-            return err;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::DoCommand)) return err;
         host->m_commands.push_back(command);
         return PF_Err_NONE;
     }
     static PF_Err UpdateParamUI(PF_ProgPtr ref, PF_ParamIndex index, const PF_ParamDef* def)
     {
         yEffectHost* host = From(ref);
-        if (!host || !def)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::UpdateParamUI))
-            return err;
-        if (index < 0 || size_t(index) >= host->m_params.size())
-            return PF_Err_INVALID_INDEX;
+        if (!host || !def) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::UpdateParamUI)) return err;
+        if (index < 0 || size_t(index) >= host->m_params.size()) return PF_Err_INVALID_INDEX;
         host->UpdateParamUI(index, *def);
         return PF_Err_NONE;
     }
     static PF_Err GetBackgroundColor(PF_App_Color* color)
     {
         yEffectHost* host = g_active;
-        if (!host || !color)
-            return PF_Err_BAD_CALLBACK_PARAM;
-        if (PF_Err err = host->Enter(yHostCall::GetBackgroundColor))
-            return err;
+        if (!host || !color) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::GetBackgroundColor)) return err;
         *color = host->m_background;
         return PF_Err_NONE;
     }
@@ -300,31 +281,25 @@ struct yHostCallbacks
     static SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
     {
         yEffectHost* host = g_active;
-        if (!host || !name || !suite)
-            return kSuiteNotFound;
-        if (SPErr err = host->Enter(yHostCall::AcquireSuite))
-            return err;
+        if (!host || !name || !suite) return kSuiteNotFound;
+        if (SPErr err = host->Enter(yHostCall::AcquireSuite)) return err;
         const void* table = host->AcquireSuite(name, version);
-        if (!table)
-            return kSuiteNotFound;
+        if (!table) return kSuiteNotFound;
         *suite = table;
         return kSPNoError;
     }
     static SPErr ReleaseSuite(const char*, int32_t)
     {
         yEffectHost* host = g_active;
-        if (!host)
-            return kSuiteNotFound;
-        if (SPErr err = host->Enter(yHostCall::ReleaseSuite))
-            return err;
+        if (!host) return kSuiteNotFound;
+        if (SPErr err = host->Enter(yHostCall::ReleaseSuite)) return err;
         --host->m_openSuites;
         return kSPNoError;
     }
     static SPBoolean IsEqual(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
     static SPErr AllocateBlock(size_t size, void** block)
     {
-        if (!block)
-            return kSuiteNotFound;
+        if (!block) return kSuiteNotFound;
         *block = std::malloc(std::max<size_t>(size, 1));
         return *block ? kSPNoError : SPErr(PF_Err_OUT_OF_MEMORY);
     }
@@ -335,11 +310,9 @@ struct yHostCallbacks
     }
     static SPErr ReallocateBlock(void* block, size_t size, void** newBlock)
     {
-        if (!newBlock)
-            return kSuiteNotFound;
+        if (!newBlock) return kSuiteNotFound;
         void* moved = std::realloc(block, std::max<size_t>(size, 1));
-        if (!moved)
-            return PF_Err_OUT_OF_MEMORY;
+        if (!moved) return PF_Err_OUT_OF_MEMORY;
         *newBlock = moved;
         return kSPNoError;
     }
@@ -450,8 +423,7 @@ yEffectHost::~yEffectHost()
 
 PF_Err yEffectHost::Call(PF_Cmd cmd, PF_LayerDef* output, void* extra)
 {
-    if (!m_module.Entry())
-        return PF_Err_INVALID_CALLBACK;
+    if (!m_module.Entry()) return PF_Err_INVALID_CALLBACK;
     m_out = PF_OutData{};
     m_out.global_data = m_in.global_data;
     m_out.sequence_data = m_in.sequence_data;
@@ -519,8 +491,7 @@ PF_Err yEffectHost::Enter(yHostCall call)
 {
     m_log.push_back(call);
     const auto found = m_failures.find(call);
-    if (found == m_failures.end())
-        return PF_Err_NONE;
+    if (found == m_failures.end()) return PF_Err_NONE;
     if (found->second.succeed > 0)
     {
         --found->second.succeed;
@@ -532,20 +503,17 @@ PF_Err yEffectHost::Enter(yHostCall call)
 yEffectHost::yHandleBlock* yEffectHost::Block(PF_Handle handle)
 {
     const auto found = m_handles.find(handle);
-    if (found != m_handles.end())
-        return found->second.get();
+    if (found != m_handles.end()) return found->second.get();
     ++m_badHandleUses;
     return nullptr;
 }
 
 PF_Handle yEffectHost::NewHandle(size_t size)
 {
-    if (size > kMaxHandleSize)
-        return nullptr;
+    if (size > kMaxHandleSize) return nullptr;
     auto block = std::make_unique<yHandleBlock>();
     block->data = std::calloc(std::max<size_t>(size, 1), 1);
-    if (!block->data)
-        return nullptr;
+    if (!block->data) return nullptr;
     block->size = size;
     const PF_Handle handle = &block->data;
     m_handles.emplace(handle, std::move(block));
@@ -555,18 +523,15 @@ PF_Handle yEffectHost::NewHandle(size_t size)
 void yEffectHost::DisposeHandle(PF_Handle handle)
 {
     yHandleBlock* block = Block(handle);
-    if (!block)
-        return;
+    if (!block) return;
     std::free(block->data);
     m_handles.erase(handle);
 }
 
 PF_Err yEffectHost::AddParam(PF_ParamIndex index, const PF_ParamDef* def)
 {
-    if (!def)
-        return PF_Err_BAD_CALLBACK_PARAM;
-    if (index != -1 && size_t(index) != m_params.size())
-        return PF_Err_INVALID_INDEX;
+    if (!def) return PF_Err_BAD_CALLBACK_PARAM;
+    if (index != -1 && size_t(index) != m_params.size()) return PF_Err_INVALID_INDEX;
     auto param = std::make_unique<yParam>();
     param->def = *def;
     param->def.name[sizeof param->def.name - 1] = 0;
@@ -598,8 +563,7 @@ void yEffectHost::UpdateParamUI(PF_ParamIndex index, const PF_ParamDef& def)
 
 const void* yEffectHost::AcquireSuite(const char* name, int32_t version)
 {
-    if (m_withheld.count(name))
-        return nullptr;
+    if (m_withheld.count(name)) return nullptr;
     const ySuiteTables& suites = Suites();
     const struct
     {

@@ -65,7 +65,7 @@ struct yParamUIUpdate
 
 class yEffectHost
 {
-public:
+  public:
     // The module must stay loaded for the life of the host.
     explicit yEffectHost(const yModule& module);
     ~yEffectHost();
@@ -124,7 +124,7 @@ public:
     // The window device of draw events; null when there is no window.
     void SetDrawSurface(ZT_DrawSurface* surface) { m_surface = surface; }
 
-private:
+  private:
     struct yHandleBlock
     {
         void* data = nullptr; // first, so that a handle is the block's address

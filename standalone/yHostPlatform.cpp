@@ -25,8 +25,7 @@ void yHostPlatform::Reset()
 
 uint32_t yHostPlatform::Clock() const
 {
-    if (!m_realClock)
-        return m_clock;
+    if (!m_realClock) return m_clock;
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return uint32_t(uint64_t(now.tv_sec) * 1000u + uint64_t(now.tv_nsec) / 1000000u);
@@ -35,8 +34,7 @@ uint32_t yHostPlatform::Clock() const
 yColorChoice yHostPlatform::ChooseColor(const uint8_t initial[3])
 {
     ++m_chooserCalls;
-    if (m_choices.empty())
-        return {false, initial[0], initial[1], initial[2]};
+    if (m_choices.empty()) return {false, initial[0], initial[1], initial[2]};
     const yColorChoice choice = m_choices.front();
     m_choices.pop_front();
     return choice;
@@ -63,11 +61,9 @@ uint32_t Modifiers()
 }
 int32_t ChooseColor(uint8_t rgb[3])
 {
-    if (!rgb)
-        return 0;
+    if (!rgb) return 0;
     const yHost::yColorChoice choice = yHost::yHostPlatform::Instance().ChooseColor(rgb);
-    if (!choice.chosen)
-        return 0;
+    if (!choice.chosen) return 0;
     rgb[0] = choice.red;
     rgb[1] = choice.green;
     rgb[2] = choice.blue;

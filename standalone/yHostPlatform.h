@@ -17,7 +17,7 @@ struct yColorChoice
 
 class yHostPlatform
 {
-public:
+  public:
     // The one state behind the exported table (the table is process-wide).
     static yHostPlatform& Instance();
 
@@ -46,7 +46,7 @@ public:
 
     static constexpr uint32_t kStartTime = 100000;
 
-private:
+  private:
     yHostPlatform() { Reset(); }
 
     uint32_t m_clock = kStartTime;

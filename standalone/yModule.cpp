@@ -13,8 +13,7 @@ bool yModule::Load(const std::string& path, std::string& error)
 {
     Unload();
     m_path = path;
-    if (!yPropertyList::Read(path, m_properties, error))
-        return false;
+    if (!yPropertyList::Read(path, m_properties, error)) return false;
 
     // A path without a slash would be searched for along the library path.
     const std::string where = path.find('/') == std::string::npos ? "./" + path : path;
@@ -29,7 +28,8 @@ bool yModule::Load(const std::string& path, std::string& error)
     void* symbol = ::dlsym(m_library, m_properties.entryPoint.c_str());
     if (!symbol)
     {
-        error = "The module " + path + " does not export its entry point \"" + m_properties.entryPoint + "\".";
+        error =
+            "The module " + path + " does not export its entry point \"" + m_properties.entryPoint + "\".";
         Unload();
         return false;
     }
@@ -40,8 +40,7 @@ bool yModule::Load(const std::string& path, std::string& error)
 void yModule::Unload()
 {
     m_entry = nullptr;
-    if (m_library)
-        ::dlclose(m_library);
+    if (m_library) ::dlclose(m_library);
     m_library = nullptr;
 }
 } // namespace yHost

@@ -11,7 +11,7 @@ namespace yHost
 {
 class yModule
 {
-public:
+  public:
     yModule() = default;
     ~yModule();
     yModule(const yModule&) = delete;
@@ -27,7 +27,7 @@ public:
     const yPropertyList& Properties() const { return m_properties; }
     PF_FilterProc Entry() const { return m_entry; }
 
-private:
+  private:
     std::string m_path;
     yPropertyList m_properties;
     void* m_library = nullptr;

@@ -18,12 +18,11 @@ constexpr uint64_t kMaxSectionSize = uint64_t(1) << 30;
 
 class yReadOnlyFile
 {
-public:
+  public:
     explicit yReadOnlyFile(const std::string& path) : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
     ~yReadOnlyFile()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (m_fd >= 0) ::close(m_fd);
     }
     yReadOnlyFile(const yReadOnlyFile&) = delete;
     yReadOnlyFile& operator=(const yReadOnlyFile&) = delete;
@@ -38,10 +37,8 @@ public:
         while (size > 0)
         {
             const ssize_t got = ::pread(m_fd, p, size_t(size), off_t(offset));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false;
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) return false;
             p += got;
             offset += uint64_t(got);
             size -= uint64_t(got);
@@ -49,7 +46,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int m_fd;
 };
 
@@ -135,11 +132,10 @@ bool yModuleFile::ReadSection(const std::string& path, std::string& error)
         return false;
     }
     // Very large tables keep their real sizes in the first entry.
-    if (count == 0)
-        count = first.sh_size;
-    if (namesIndex == SHN_XINDEX)
-        namesIndex = first.sh_link;
-    if (count > fileSize / sizeof(Elf64_Shdr) || !Inside(header.e_shoff, count * sizeof(Elf64_Shdr), fileSize))
+    if (count == 0) count = first.sh_size;
+    if (namesIndex == SHN_XINDEX) namesIndex = first.sh_link;
+    if (count > fileSize / sizeof(Elf64_Shdr) ||
+        !Inside(header.e_shoff, count * sizeof(Elf64_Shdr), fileSize))
     {
         error = "The module " + path + " is truncated: its section table lies past the end of the file.";
         return false;
@@ -173,7 +169,8 @@ bool yModuleFile::ReadSection(const std::string& path, std::string& error)
         if (section.sh_type == SHT_NOBITS || !Inside(section.sh_offset, section.sh_size, fileSize) ||
             section.sh_size > kMaxSectionSize)
         {
-            error = "The module " + path + " is truncated: its resource section lies past the end of the file.";
+            error =
+                "The module " + path + " is truncated: its resource section lies past the end of the file.";
             return false;
         }
         m_section.resize(section.sh_size);
@@ -200,8 +197,8 @@ bool yModuleFile::ReadDirectory(std::string& error)
     }
     if (Word(base + 4) != ZT_Resources::kVersion)
     {
-        error = "The resource section of " + m_path + " has directory version " + std::to_string(Word(base + 4)) +
-                ", which this host does not read.";
+        error = "The resource section of " + m_path + " has directory version " +
+                std::to_string(Word(base + 4)) + ", which this host does not read.";
         return false;
     }
     const uint64_t count = Word(base + 8);

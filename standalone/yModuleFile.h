@@ -17,7 +17,7 @@ struct yResourceView
 
 class yModuleFile
 {
-public:
+  public:
     // Reads the resource section of the shared library at path. On failure
     // returns false and error holds one sentence that names the file.
     bool Open(const std::string& path, std::string& error);
@@ -28,7 +28,7 @@ public:
     size_t ResourceCount() const { return m_entries.size(); }
     const std::string& Path() const { return m_path; }
 
-private:
+  private:
     struct Entry
     {
         uint32_t type, number, language, size, offset;

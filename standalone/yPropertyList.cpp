@@ -34,8 +34,7 @@ struct yValue
 
     bool NeedSize(size_t wanted, std::string& error) const
     {
-        if (size == wanted)
-            return true;
+        if (size == wanted) return true;
         error = "holds " + std::to_string(size) + " bytes in its property " + Name() + " where " +
                 std::to_string(wanted) + " are expected";
         return false;
@@ -69,8 +68,7 @@ struct yValue
     // Two 16-bit numbers, major first.
     bool VersionPair(uint16_t& major, uint16_t& minor, std::string& error) const
     {
-        if (!NeedSize(4, error))
-            return false;
+        if (!NeedSize(4, error)) return false;
         major = Half(bytes);
         minor = Half(bytes + 2);
         return true;
@@ -78,8 +76,7 @@ struct yValue
 
     bool Word32(uint32_t& out, std::string& error) const
     {
-        if (!NeedSize(4, error))
-            return false;
+        if (!NeedSize(4, error)) return false;
         out = Word(bytes);
         return true;
     }
@@ -107,8 +104,7 @@ bool ReadValue(const yValue& value, yPropertyList& out, std::string& error)
         return value.Word32(out.effectVersion, error);
     case FourCode("eINF"):
         // A 16-bit value; some writers store it padded to a word.
-        if (value.size != 2 && value.size != 4)
-            return value.NeedSize(2, error);
+        if (value.size != 2 && value.size != 4) return value.NeedSize(2, error);
         out.infoFlags = Half(value.bytes);
         return true;
     case FourCode("eGLO"):
@@ -161,7 +157,8 @@ bool yPropertyList::Check(const uint8_t* data, size_t size, yPropertyList& out, 
     const uint32_t count = Word(data + 6);
     if (count > (size - kHeaderSize) / kPropertyHead)
     {
-        error = "claims " + std::to_string(count) + " properties but holds only " + std::to_string(size) + " bytes";
+        error = "claims " + std::to_string(count) + " properties but holds only " + std::to_string(size) +
+                " bytes";
         return false;
     }
 
@@ -193,8 +190,7 @@ bool yPropertyList::Check(const uint8_t* data, size_t size, yPropertyList& out, 
             error = "declares " + value.Name() + " twice";
             return false;
         }
-        if (!ReadValue(value, out, error))
-            return false;
+        if (!ReadValue(value, out, error)) return false;
         out.keys.push_back(value.key);
         offset += kPropertyHead + padded;
     }
@@ -214,8 +210,7 @@ bool yPropertyList::Check(const uint8_t* data, size_t size, yPropertyList& out, 
 
 bool yPropertyList::Parse(const uint8_t* data, size_t size, yPropertyList& out, std::string& error)
 {
-    if (Check(data, size, out, error))
-        return true;
+    if (Check(data, size, out, error)) return true;
     error = "The property list " + error + ".";
     return false;
 }
@@ -224,16 +219,14 @@ bool yPropertyList::Read(const std::string& modulePath, yPropertyList& out, std:
 {
     out = yPropertyList{};
     yModuleFile file;
-    if (!file.Open(modulePath, error))
-        return false;
+    if (!file.Open(modulePath, error)) return false;
     const yResourceView list = file.Find(kPropertyListType, kPropertyListNumber, kPropertyListLanguage);
     if (list.bytes == nullptr)
     {
         error = "The module " + modulePath + " has no property list (resource \"PIPL\" 16000).";
         return false;
     }
-    if (Check(list.bytes, list.size, out, error))
-        return true;
+    if (Check(list.bytes, list.size, out, error)) return true;
     error = "The property list of " + modulePath + " " + error + ".";
     return false;
 }

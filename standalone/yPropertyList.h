@@ -28,7 +28,7 @@ struct yPropertyList
     std::string name;
     std::string category;
     std::string matchName;
-    std::string entryPoint;       // "wx86": the exported function the host calls
+    std::string entryPoint;        // "wx86": the exported function the host calls
     uint16_t listVersionMajor = 0; // "ePVR"
     uint16_t listVersionMinor = 0;
     uint16_t specVersionMajor = 0; // "eSVR"
@@ -51,7 +51,7 @@ struct yPropertyList
     // Reads the property list from a module file without loading its code.
     static bool Read(const std::string& modulePath, yPropertyList& out, std::string& error);
 
-private:
+  private:
     // As Parse, with error a clause that follows "The property list ".
     static bool Check(const uint8_t* data, size_t size, yPropertyList& out, std::string& error);
 };

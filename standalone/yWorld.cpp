@@ -44,8 +44,7 @@ PF_Err Fill(const PixelT& color, const PF_Rect* rect, PF_EffectWorld* world, boo
     if (!Usable(world) || ((world->world_flags & PF_WorldFlag_DEEP) != 0) != deep)
         return PF_Err_BAD_CALLBACK_PARAM;
     const PF_Rect r = Clip(rect, *world);
-    if (r.right <= r.left)
-        return PF_Err_NONE;
+    if (r.right <= r.left) return PF_Err_NONE;
     for (int y = r.top; y < r.bottom; ++y)
     {
         auto* row = reinterpret_cast<PixelT*>(Row(*world, y));
@@ -104,7 +103,8 @@ const PF_Pixel16& yWorld::Pixel16(int x, int y) const
     return reinterpret_cast<const PF_Pixel16*>(Row(m_world, y))[x];
 }
 
-PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* srcRect, const PF_Rect* dstRect)
+PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* srcRect,
+                 const PF_Rect* dstRect)
 {
     if (!Usable(src) || !Usable(dst) || PixelBytes(*src) != PixelBytes(*dst))
         return PF_Err_BAD_CALLBACK_PARAM;
@@ -120,8 +120,7 @@ PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* 
                                     int64_t(src->width) - sLeft, int64_t(dst->width) - dLeft});
     const int64_t height = std::min({int64_t(s32.bottom) - sTop, int64_t(d32.bottom) - dTop,
                                      int64_t(src->height) - sTop, int64_t(dst->height) - dTop});
-    if (width <= 0 || height <= 0)
-        return PF_Err_NONE;
+    if (width <= 0 || height <= 0) return PF_Err_NONE;
     const size_t bytes = size_t(width) * PixelBytes(*src);
     for (int64_t y = 0; y < height; ++y)
         std::memmove(Row(*dst, int(dTop + y)) + size_t(dLeft) * PixelBytes(*dst),

@@ -12,7 +12,7 @@ namespace yHost
 {
 class yWorld
 {
-public:
+  public:
     // Every row carries kRowPadding bytes beyond its pixels.
     static constexpr int kRowPadding = 24;
 
@@ -32,7 +32,7 @@ public:
     const PF_Pixel8& Pixel8(int x, int y) const;
     const PF_Pixel16& Pixel16(int x, int y) const;
 
-private:
+  private:
     void Bind();
 
     PF_EffectWorld m_world{};
@@ -41,7 +41,8 @@ private:
 
 // Copies src's rectangle into dst's (null: the whole world), clipped to both
 // worlds; a destination rectangle of another size takes the smaller extent.
-PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* srcRect, const PF_Rect* dstRect);
+PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* srcRect,
+                 const PF_Rect* dstRect);
 // Fills a rectangle (null: the whole world) of an 8-bit or a deep world.
 PF_Err FillWorld(const PF_Pixel8* color, const PF_Rect* rect, PF_EffectWorld* world);
 PF_Err FillWorld16(const PF_Pixel16* color, const PF_Rect* rect, PF_EffectWorld* world);

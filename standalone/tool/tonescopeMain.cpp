@@ -15,8 +15,7 @@ std::string DefaultModulePath()
 {
     char self[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0)
-        return "zelTonescope.so";
+    if (length <= 0) return "zelTonescope.so";
     std::string folder(self, size_t(length));
     folder.erase(folder.find_last_of('/') + 1);
     return folder + "zelTonescope.so";
@@ -42,7 +41,8 @@ int main(int argc, char** argv)
     }
 
     if (info->parsed())
-        return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout, std::cerr);
+        return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout,
+                                     std::cerr);
 
     std::cout << app.help();
     return 0;

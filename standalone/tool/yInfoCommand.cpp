@@ -58,8 +58,8 @@ std::string DescribeValue(const yParam& param)
     switch (def.param_type)
     {
     case PF_Param_POPUP:
-        return "popup, default " + std::to_string(def.u.pd.dephault) + ", " + std::to_string(def.u.pd.num_choices) +
-               " choices \"" + param.choices + "\"";
+        return "popup, default " + std::to_string(def.u.pd.dephault) + ", " +
+               std::to_string(def.u.pd.num_choices) + " choices \"" + param.choices + "\"";
     case PF_Param_CHECKBOX:
         return "check box \"" + param.label + "\", default " + (def.u.bd.dephault ? "on" : "off");
     case PF_Param_ARBITRARY_DATA:
@@ -70,12 +70,13 @@ std::string DescribeValue(const yParam& param)
     case PF_Param_POINT:
         return "point, default " + Fixed(def.u.td.x_dephault, 1) + "%, " + Fixed(def.u.td.y_dephault, 1) +
                "%, bounds " + (def.u.td.restrict_bounds ? "restricted" : "not restricted");
-    case PF_Param_FIX_SLIDER: {
+    case PF_Param_FIX_SLIDER:
+    {
         const PF_FixedSliderDef& s = def.u.fd;
-        return "fixed slider, default " + Fixed(s.dephault, s.precision) + ", valid " + Fixed(s.valid_min, 0) +
-               " to " + Fixed(s.valid_max, 0) + ", slider " + Fixed(s.slider_min, 0) + " to " +
-               Fixed(s.slider_max, 0) + ", " + std::to_string(s.precision) + " decimals, display flags " +
-               std::to_string(s.display_flags);
+        return "fixed slider, default " + Fixed(s.dephault, s.precision) + ", valid " +
+               Fixed(s.valid_min, 0) + " to " + Fixed(s.valid_max, 0) + ", slider " + Fixed(s.slider_min, 0) +
+               " to " + Fixed(s.slider_max, 0) + ", " + std::to_string(s.precision) +
+               " decimals, display flags " + std::to_string(s.display_flags);
     }
     case PF_Param_LAYER:
         return "layer";
@@ -90,8 +91,9 @@ void PrintParams(const yEffectHost& host, std::ostream& out)
     for (size_t i = 1; i < host.ParamCount(); ++i)
     {
         const PF_ParamDef& def = host.Param(i).def;
-        out << "  " << i << " \"" << def.name << "\": " << DescribeValue(host.Param(i)) << "; id " << def.uu.id
-            << ", flags " << Hex(uint32_t(def.flags), 2) << ", UI flags " << Hex(uint32_t(def.ui_flags), 2) << '\n';
+        out << "  " << i << " \"" << def.name << "\": " << DescribeValue(host.Param(i)) << "; id "
+            << def.uu.id << ", flags " << Hex(uint32_t(def.flags), 2) << ", UI flags "
+            << Hex(uint32_t(def.ui_flags), 2) << '\n';
     }
     for (const PF_CustomUIInfo& ui : host.CustomUIs())
         out << "Custom UI registered: events " << Hex(uint32_t(ui.events), 2) << '\n';
@@ -101,10 +103,8 @@ void PrintParams(const yEffectHost& host, std::ostream& out)
 bool Run(yEffectHost& host, PF_Cmd cmd, const char* what, std::ostream& err)
 {
     const PF_Err result = host.Call(cmd);
-    if (!host.ReturnMessage().empty())
-        err << host.ReturnMessage() << '\n';
-    if (result != PF_Err_NONE)
-        err << "The module failed its " << what << " with error " << result << ".\n";
+    if (!host.ReturnMessage().empty()) err << host.ReturnMessage() << '\n';
+    if (result != PF_Err_NONE) err << "The module failed its " << what << " with error " << result << ".\n";
     return result == PF_Err_NONE;
 }
 } // namespace
@@ -122,8 +122,7 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
     PrintPropertyList(module.Properties(), out);
 
     yEffectHost host(module);
-    if (!Run(host, PF_Cmd_GLOBAL_SETUP, "global set-up", err))
-        return 1;
+    if (!Run(host, PF_Cmd_GLOBAL_SETUP, "global set-up", err)) return 1;
     const PF_OutData& setup = host.OutData();
     out << "Global set-up\n";
     Line(out, "my_version", VersionText(setup.my_version) + " (" + Hex(setup.my_version, 8) + ")");
@@ -131,12 +130,10 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
     Line(out, "out_flags2", Hex(uint32_t(setup.out_flags2), 8));
 
     const bool paramsDone = Run(host, PF_Cmd_PARAMS_SETUP, "parameter set-up", err);
-    if (paramsDone)
-        PrintParams(host, out);
+    if (paramsDone) PrintParams(host, out);
     // Set down in any case, so that the module frees its global data.
     const bool setdownDone = Run(host, PF_Cmd_GLOBAL_SETDOWN, "global set-down", err);
-    if (setdownDone)
-        out << "Global set-down done\n";
+    if (setdownDone) out << "Global set-down done\n";
     return paramsDone && setdownDone ? 0 : 1;
 }
 } // namespace yHost

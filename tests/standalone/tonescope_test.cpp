@@ -54,14 +54,17 @@ TEST(tonescopeInfo, ReportsTheRealModulesSetUp)
              "Global set-up\n  my_version      2.2 (0x00110600)\n  out_flags       0x06088013\n"
              "  out_flags2      0x00000008\n",
              "Parameters (num_params 8)\n",
-             "  1 \"Color Model\": popup, default 1, 12 choices \"RGB|HLS|HSV|CMY|CMYK|XYZ|xyY|Y'UV|Y'IQ|Lab|Luv|\"; "
+             "  1 \"Color Model\": popup, default 1, 12 choices "
+             "\"RGB|HLS|HSV|CMY|CMYK|XYZ|xyY|Y'UV|Y'IQ|Lab|Luv|\"; "
              "id 1, flags 0x40, UI flags 0x00\n",
              "  2 \"\": check box \"Render Output\", default off; id 2",
-             "  3 \"Histogram\": arbitrary data, arbitrary id 3, default none, refcon 0xDEADBEEF, UI 300 x 300; id 3, "
+             "  3 \"Histogram\": arbitrary data, arbitrary id 3, default none, refcon 0xDEADBEEF, UI 300 x "
+             "300; id 3, "
              "flags 0x02, UI flags 0x82\n",
              "  4 \"Sample\": popup, default 2, 3 choices \"Region|Whole Image|\"; id 4, flags 0x40",
              "  5 \"Position\": point, default 50.0%, 50.0%, bounds not restricted; id 5",
-             "  7 \"Height\": fixed slider, default 100.00, valid -10000 to 10000, slider 0 to 200, 2 decimals, "
+             "  7 \"Height\": fixed slider, default 100.00, valid -10000 to 10000, slider 0 to 200, 2 "
+             "decimals, "
              "display flags 0; id 7, flags 0x20, UI flags 0x00\n",
              "Custom UI registered: events 0x04\n",
              "Global set-down done\n",

@@ -21,7 +21,7 @@ std::string ErrorText(const std::string& function, const std::string& message)
 
 class yRealModule : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         std::string error;
@@ -32,8 +32,7 @@ protected:
     void TearDown() override
     {
         // Whatever happened, the module takes back what it took.
-        if (m_host && m_host->InData().global_data)
-            m_host->Call(PF_Cmd_GLOBAL_SETDOWN);
+        if (m_host && m_host->InData().global_data) m_host->Call(PF_Cmd_GLOBAL_SETDOWN);
         if (m_host)
         {
             EXPECT_EQ(m_host->LiveHandles(), 0u);
@@ -155,8 +154,8 @@ TEST_F(yRealModule, ParamsSetupAddsTheSevenParameters)
     ASSERT_EQ(Host().CustomUIs().size(), 1u);
     const PF_CustomUIInfo& ui = Host().CustomUIs()[0];
     EXPECT_EQ(ui.events, PF_CustomEFlag_EFFECT);
-    EXPECT_EQ(ui.comp_ui_width | ui.comp_ui_height | ui.layer_ui_width | ui.layer_ui_height | ui.preview_ui_width |
-                  ui.preview_ui_height,
+    EXPECT_EQ(ui.comp_ui_width | ui.comp_ui_height | ui.layer_ui_width | ui.layer_ui_height |
+                  ui.preview_ui_width | ui.preview_ui_height,
               0);
     const std::vector<yHostCall>& log = Host().CallLog();
     const auto registered = std::find(log.begin(), log.end(), yHostCall::RegisterUI);
@@ -168,7 +167,8 @@ TEST_F(yRealModule, MissingSuitesAreReportedAndSetupGoesOn)
 {
     Host().WithholdSuite("PF Handle Suite");
     ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    EXPECT_EQ(Host().ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load PF_HandleSuite1."), 0), 0u)
+    EXPECT_EQ(
+        Host().ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load PF_HandleSuite1."), 0), 0u)
         << Host().ReturnMessage();
     EXPECT_EQ(Host().InData().global_data, nullptr);
     EXPECT_EQ(uint32_t(Host().OutData().out_flags), 0x6088013u);
@@ -180,7 +180,9 @@ TEST_F(yRealModule, MissingSuitesAreReportedAndSetupGoesOn)
     yEffectHost other(m_module);
     other.WithholdSuite("AEGP Utility Suite");
     ASSERT_EQ(other.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    EXPECT_EQ(other.ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load AEGP_UtilitySuite2."), 0), 0u);
+    EXPECT_EQ(
+        other.ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load AEGP_UtilitySuite2."), 0),
+        0u);
     EXPECT_NE(other.InData().global_data, nullptr) << "the block is kept without a registration";
     EXPECT_TRUE(other.RegisteredNames().empty());
     EXPECT_EQ(other.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
@@ -200,7 +202,8 @@ TEST_F(yRealModule, HandleFailuresAreReported)
         yEffectHost host(m_module);
         host.FailCall(c.call, PF_Err_OUT_OF_MEMORY);
         EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE) << c.message;
-        EXPECT_EQ(host.ReturnMessage().rfind(ErrorText("CreateGlobalData", c.message), 0), 0u) << host.ReturnMessage();
+        EXPECT_EQ(host.ReturnMessage().rfind(ErrorText("CreateGlobalData", c.message), 0), 0u)
+            << host.ReturnMessage();
         EXPECT_EQ(host.CallCount(yHostCall::RegisterWithAEGP), 0) << c.message;
         EXPECT_EQ(host.OpenSuites(), 0);
     }

@@ -23,7 +23,7 @@ std::string ReadError(const std::string& path)
 // A copy of the fake module, damaged by the caller.
 class yDamagedModule : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_bytes = yTest::ReadBytes(TONESCOPE_FAKE_MODULE);
@@ -74,7 +74,8 @@ TEST(yModuleFile, RefusesFilesThatAreNoModules)
               "Cannot open the module " + folder.File("missing.so") + ": No such file or directory.");
     EXPECT_EQ(ReadError(text), "The module " + text + " is not a shared library (it has no ELF header).");
     EXPECT_EQ(ReadError(empty), "The module " + empty + " is not a shared library (it has no ELF header).");
-    EXPECT_NE(ReadError(TONESCOPE_PLAIN_LIBRARY).find("has no resource section \"zelrsrc\""), std::string::npos);
+    EXPECT_NE(ReadError(TONESCOPE_PLAIN_LIBRARY).find("has no resource section \"zelrsrc\""),
+              std::string::npos);
     EXPECT_NE(ReadError(folder.File("")).find("not a regular file"), std::string::npos);
 }
 
@@ -102,8 +103,8 @@ TEST_F(yDamagedModule, NamesTheModuleWhenItsPropertyListIsBad)
     const std::vector<uint8_t> whole = m_bytes;
     m_bytes[m_list + 10 + 16] = 'X'; // the kind's value "TKFe" becomes "XKFe"
     const std::string path = Write();
-    EXPECT_EQ(ReadError(path),
-              "The property list of " + path + " declares the kind \"eFKX\", which is not an effect (\"eFKT\").");
+    EXPECT_EQ(ReadError(path), "The property list of " + path +
+                                   " declares the kind \"eFKX\", which is not an effect (\"eFKT\").");
 
     m_bytes = whole;
     m_bytes[m_list + 6] = 40; // more properties than the list holds

@@ -43,8 +43,7 @@ std::string ParseError(const std::vector<uint8_t>& bytes)
 {
     yPropertyList list;
     std::string error;
-    if (yPropertyList::Parse(bytes.data(), bytes.size(), list, error))
-        return {};
+    if (yPropertyList::Parse(bytes.data(), bytes.size(), list, error)) return {};
     EXPECT_FALSE(error.empty());
     return error;
 }
@@ -116,7 +115,8 @@ TEST(yPropertyList, RefusesDamagedHeadersAndLengths)
     };
     const Case cases[] = {
         {"list version 2", [](std::vector<uint8_t>& b) { b[0] = 2; }, "has version 2"},
-        {"count past the data", [](std::vector<uint8_t>& b) { PutWord(b, 6, 13); }, "truncated at property 13"},
+        {"count past the data", [](std::vector<uint8_t>& b) { PutWord(b, 6, 13); },
+         "truncated at property 13"},
         {"count near 2^32", [](std::vector<uint8_t>& b) { PutWord(b, 6, 0xFFFFFFFFu); }, "claims 4294967295"},
         {"foreign vendor", [](std::vector<uint8_t>& b) { b[KeyOffset(b, "catg") - 4] = 'X'; }, "vendor"},
         {"length near 2^32",
@@ -125,16 +125,19 @@ TEST(yPropertyList, RefusesDamagedHeadersAndLengths)
         {"short word", [](std::vector<uint8_t>& b) { PutWord(b, KeyOffset(b, "eVER") + 8, 3); },
          "holds 3 bytes in its property \"eVER\" where 4"},
         {"string longer than its property",
-         [](std::vector<uint8_t>& b) { b[KeyOffset(b, "name") + 12] = 200; }, "string in its property \"name\""},
+         [](std::vector<uint8_t>& b) { b[KeyOffset(b, "name") + 12] = 200; },
+         "string in its property \"name\""},
         {"unterminated entry point",
-         [](std::vector<uint8_t>& b) {
+         [](std::vector<uint8_t>& b)
+         {
              const size_t value = KeyOffset(b, "wx86") + 12;
              for (size_t i = 0; i < 8; ++i)
                  b[value + i] = 'm';
          },
          "no terminating zero"},
         {"a key twice",
-         [](std::vector<uint8_t>& b) {
+         [](std::vector<uint8_t>& b)
+         {
              const size_t at = KeyOffset(b, "catg");
              const char reversedName[] = "eman";
              std::copy(reversedName, reversedName + 4, b.begin() + long(at));

@@ -13,8 +13,7 @@ namespace yTest
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
+    if (!in) throw std::runtime_error("cannot read " + path);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -22,8 +21,7 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
+    if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle, size_t from)
@@ -36,16 +34,14 @@ yScratchFolder::yScratchFolder()
 {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/tonescope-test-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a scratch folder");
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch folder");
     m_path = pattern;
 }
 
 yScratchFolder::~yScratchFolder()
 {
     const std::string command = "rm -rf '" + m_path + "'";
-    if (std::system(command.c_str()) != 0)
-        return;
+    if (std::system(command.c_str()) != 0) return;
 }
 
 namespace
@@ -81,10 +77,8 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments)
     }
     yProcessResult result;
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child)
-        return result;
-    if (WIFEXITED(status))
-        result.status = WEXITSTATUS(status);
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return result;
+    if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
     result.out = ReadText(outPath);
     result.err = ReadText(errPath);
     return result;
@@ -95,8 +89,7 @@ int LineCount(const std::string& text)
     int lines = 0;
     for (char c : text)
         lines += c == '\n';
-    if (!text.empty() && text.back() != '\n')
-        ++lines;
+    if (!text.empty() && text.back() != '\n') ++lines;
     return lines;
 }
 } // namespace yTest

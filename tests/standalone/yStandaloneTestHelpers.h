@@ -15,7 +15,7 @@ size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle
 // A fresh folder, removed with its files at the end of the test.
 class yScratchFolder
 {
-public:
+  public:
     yScratchFolder();
     ~yScratchFolder();
     yScratchFolder(const yScratchFolder&) = delete;
@@ -23,7 +23,7 @@ public:
 
     std::string File(const std::string& name) const { return m_path + "/" + name; }
 
-private:
+  private:
     std::string m_path;
 };
 

@@ -65,7 +65,8 @@ TEST(yWorld, CopyRefusesMixedDepthsAndMissingWorlds)
     yWorld eight(2, 2, false), deep(2, 2, true);
     EXPECT_EQ(yHost::CopyWorld(&eight.World(), &deep.World(), nullptr, nullptr), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(yHost::CopyWorld(nullptr, &deep.World(), nullptr, nullptr), PF_Err_BAD_CALLBACK_PARAM);
-    const PF_Rect far{1 << 30, 1 << 30, INT32_MAX, INT32_MAX}, huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    const PF_Rect far{1 << 30, 1 << 30, INT32_MAX, INT32_MAX},
+        huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     EXPECT_EQ(yHost::CopyWorld(&eight.World(), &eight.World(), &far, nullptr), PF_Err_NONE);
     yWorld other(2, 2, false);
     Number(other);
@@ -92,6 +93,7 @@ TEST(yWorld, FillsRectanglesOfTheirOwnDepth)
     EXPECT_EQ(yHost::FillWorld16(&white, nullptr, &eight.World()), PF_Err_BAD_CALLBACK_PARAM);
     ASSERT_EQ(yHost::FillWorld16(&white, nullptr, &deep.World()), PF_Err_NONE);
     EXPECT_EQ(deep.Pixel16(3, 2).green, 32768);
-    ASSERT_EQ(yHost::FillWorld16(nullptr, nullptr, &deep.World()), PF_Err_NONE); // no colour: transparent black
+    ASSERT_EQ(yHost::FillWorld16(nullptr, nullptr, &deep.World()),
+              PF_Err_NONE); // no colour: transparent black
     EXPECT_EQ(deep.Pixel16(0, 0).alpha, 0);
 }

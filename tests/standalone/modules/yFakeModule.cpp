@@ -4,7 +4,8 @@
 
 namespace
 {
-constexpr yTest::yEffectDescription kDescription = [] {
+constexpr yTest::yEffectDescription kDescription = []
+{
     yTest::yEffectDescription d;
     d.name = "Fake Effect";
     d.entryPoint = "FakeEntry";

@@ -1,0 +1,27 @@
+// The project file: the flat record the module handed over at flatten, behind
+// a small header (magic word, format version, record size), so that a
+// truncated, foreign or newer file is refused before anything is applied.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace yHost
+{
+class yProjectFile
+{
+  public:
+    // "ZTPJ" in file order.
+    static constexpr uint32_t kMagic = 0x4A50545A;
+    static constexpr uint32_t kFormatVersion = 1;
+    static constexpr size_t kHeaderSize = 12;
+
+    // Reads the record. expectedSize 0 takes any size; otherwise a record of
+    // another size is refused.
+    static bool Read(const std::string& path, size_t expectedSize, std::vector<uint8_t>& record,
+                     std::string& error);
+    // Written whole or not at all.
+    static bool Write(const std::string& path, const std::vector<uint8_t>& record, std::string& error);
+};
+} // namespace yHost

@@ -1,0 +1,49 @@
+// The histogram as a CSV table and its statistics as JSON.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace yHost
+{
+// Counts of the four channels A, B, C, D in one bin.
+using yBinCounts = std::array<uint64_t, 4>;
+
+struct yChannelStats
+{
+    std::string name;
+    int first = -1; // first bin with a count, -1 when the channel is empty
+    int last = -1;  // last bin with a count
+    int peakBin = -1;
+    uint64_t peakCount = 0;
+};
+
+struct yHistogramStats
+{
+    std::string model;
+    int depth = 8;
+    int bins = 0;
+    int top = 0, left = 0, bottom = 0, right = 0; // the sample rectangle
+    uint64_t total = 0;
+    std::array<yChannelStats, 4> channels;
+    std::string statusLine;
+};
+
+class yReportFiles
+{
+  public:
+    // "value,A,B,C,D" and one row per bin: its value and its four counts.
+    static std::string HistogramCsv(const std::vector<yBinCounts>& bins);
+    static std::string StatsJson(const yHistogramStats& stats);
+    // Written whole or not at all; "-" writes to standard output.
+    static bool WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,
+                                  std::string& error);
+    static bool WriteStatsJson(const std::string& path, const yHistogramStats& stats, std::string& error);
+
+    // First, last and peak bin of one channel (the first of equal peaks).
+    static yChannelStats ChannelStats(const std::vector<yBinCounts>& bins, int channel,
+                                      const std::string& name);
+};
+} // namespace yHost
