@@ -1,7 +1,10 @@
-// The live data object of one effect instance: the root region of the panel
-// and the settings that persist with the effect.
+// The live data object of one effect instance: the panel with its histogram
+// under a root region, and the row kernel the render samples with. It lives
+// as long as the instance's sequence data.
 #pragma once
 
+#include "effect/color/zelSampleKernel.h"
+#include "panel/zelTonescopeUI.h"
 #include "yAEPluginDataCustomUI.h"
 #include "zelTonescopeDataFlat.h"
 
@@ -19,12 +22,22 @@ class zelTonescopeData : public yAE::PluginDataCustomUI
 
     // The panel's settings into a flat record (the tag is the caller's).
     void Flatten(uint8_t* record) const;
-    // A flat record into this freshly made object.
+    // A flat record into this freshly made object: slider positions
+    // (clamped), channel and selection toggles with their commands, the
+    // highlight colour into panel and swatch, the selection.
     void Unflatten(const uint8_t* record);
-    // Another live object's settings into this one.
+    // Another live object's settings into this one, the same way.
     void CopyFrom(const zelTonescopeData& source);
 
+    // The panel lays itself out in the root's new size.
+    void LayoutUI() override;
+
+    zelTonescopeUI& GetPanel() { return m_panel; }
+    const zelTonescopeUI& GetPanel() const { return m_panel; }
+    zelSampleKernel& GetKernel() { return m_kernel; }
+
   private:
-    zelTonescopeDataFlat m_settings;
+    zelTonescopeUI m_panel;
+    zelSampleKernel m_kernel;
 };
 } // namespace zelTonescope

@@ -1,6 +1,7 @@
 #include "zelTonescopePlugin.h"
 
 #include "AE_EffectUI.h"
+#include "zelOutputPixels.h"
 
 namespace zelTonescope
 {
@@ -42,5 +43,128 @@ void zelTonescopePlugin::ParamsSetup()
     AddFixedSliderParam("Height", Fixed(-10000), Fixed(10000), Fixed(0), Fixed(200), Fixed(100), 2, 0,
                         PF_ParamFlag_START_COLLAPSED, PF_PUI_NONE, kParamHeight);
     if (out_data) out_data->num_params = kParamCount;
+}
+} // namespace zelTonescope
+
+namespace zelTonescope
+{
+namespace
+{
+const PF_ParamDef* Param(PF_ParamDef** params, A_long index)
+{
+    return params ? params[index] : nullptr;
+}
+
+float Factor(const PF_RationalScale& scale)
+{
+    return scale.den != 0 ? float(scale.num) / float(scale.den) : 1.0f;
+}
+} // namespace
+
+void zelTonescopePlugin::UpdateParamsUI()
+{
+    if (!GetDataPtr())
+    {
+        ReportError("DoRender", kNoDataMessage);
+        return;
+    }
+    const PF_ParamDef* sample = Param(params, kParamSample);
+    A_long mode = sample && sample->u.pd.value == kSampleWholeImage ? yAE::kParamDisableAlt : yAE::kParamEnable;
+    for (A_long index : {kParamPosition, kParamWidth, kParamHeight})
+        SetParamVisibility(index, mode, nullptr, false);
+}
+
+void zelTonescopePlugin::ReadRenderParams()
+{
+    if (const PF_ParamDef* p = Param(params, kParamColorModel)) m_colorModel = p->u.pd.value;
+    if (const PF_ParamDef* p = Param(params, kParamSample)) m_sampleMode = p->u.pd.value;
+    if (const PF_ParamDef* p = Param(params, kParamPosition))
+    {
+        m_centerX = float(p->u.td.x_value / 65536.0);
+        m_centerY = float(p->u.td.y_value / 65536.0);
+    }
+    if (const PF_ParamDef* p = Param(params, kParamWidth)) m_width = float(p->u.fd.value / 65536.0);
+    if (const PF_ParamDef* p = Param(params, kParamHeight)) m_height = float(p->u.fd.value / 65536.0);
+    if (in_data)
+    {
+        m_width *= Factor(in_data->downsample_x);
+        m_height *= Factor(in_data->downsample_y);
+    }
+    if (const PF_ParamDef* p = Param(params, kParamRenderOutput)) m_renderOutput = p->u.bd.value != 0;
+}
+
+template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& target)
+{
+    zelTonescopeUI& panel = target.GetPanel();
+    zelSampleKernel& kernel = target.GetKernel();
+    zelHistogramAccumulator& acc = panel.GetAccumulator();
+    const bool shown[4] = {panel.IsChannelShown(0), panel.IsChannelShown(1), panel.IsChannelShown(2),
+                           panel.IsChannelShown(3)};
+    const zelOutputPixels writer(shown, m_selectionShown, panel.GetSelectionFirst(), panel.GetSelectionLast(),
+                                 m_highlight);
+    const int32_t count = m_rect.right - m_rect.left;
+    if (count <= 0) return true;
+    // Output goes only where the output image has the same place.
+    const bool outputFits = m_renderOutput && output->data && m_rect.right <= output->width;
+    for (int32_t row = m_rect.top; row < m_rect.bottom; ++row)
+    {
+        const auto* in = reinterpret_cast<const PixelT*>(reinterpret_cast<const char*>(input->data) +
+                                                          ptrdiff_t(row) * input->rowbytes) +
+                         m_rect.left;
+        PixelT* out = nullptr;
+        if (outputFits && row < output->height)
+            out = reinterpret_cast<PixelT*>(reinterpret_cast<char*>(output->data) + ptrdiff_t(row) * output->rowbytes) +
+                  m_rect.left;
+        if (!kernel.AddRow(in, count, acc, out)) return false;
+        if (out) writer.Apply(out, count);
+    }
+    return true;
+}
+
+void zelTonescopePlugin::DoRender()
+{
+    ReadRenderParams();
+    const int32_t imageWidth = input ? input->width : 0;
+    const int32_t imageHeight = input ? input->height : 0;
+    m_rect = zelSampleRect::Make(m_sampleMode, m_centerX, m_centerY, m_width, m_height, imageWidth, imageHeight);
+
+    zelTonescopeData* target = GetDataPtr();
+    if (!target)
+    {
+        ReportError("DoRender", kNoDataMessage);
+        DoRenderNone();
+        return;
+    }
+    if (!input || !output || !input->data) return;
+
+    if (err == PF_Err_NONE)
+    {
+        zelTonescopeUI& panel = target->GetPanel();
+        // An empty rectangle samples nothing, and counts as no pixel at all.
+        const int64_t pixels = m_rect.PixelCount();
+        const unsigned long sampled = pixels > 0 ? static_cast<unsigned long>(pixels) : 0ul;
+        m_selectionShown = panel.IsSelectionShown();
+        m_highlight = panel.GetHighlightColor();
+
+        if (m_renderOutput) ClearWorld(output);
+        if (!panel.BeginHistogram(deep, sampled) || !target->GetKernel().SetModel(m_colorModel, deep))
+        {
+            err = PF_Err_OUT_OF_MEMORY;
+            return;
+        }
+        const bool sampledAll = deep ? SampleRows<PF_Pixel16>(*target) : SampleRows<PF_Pixel>(*target);
+        if (!sampledAll)
+        {
+            err = PF_Err_OUT_OF_MEMORY;
+            return;
+        }
+        panel.EndHistogram();
+        panel.SetColorModel(m_colorModel);
+        if (!m_renderOutput) DoRenderNone();
+    }
+
+    if (err == PF_Interrupt_CANCEL || err == PF_Err_NONE) return;
+    ReportError("DoRender", kRenderFailedMessage);
+    DoRenderNone();
 }
 } // namespace zelTonescope

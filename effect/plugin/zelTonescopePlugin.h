@@ -2,7 +2,9 @@
 // and renders the histogram of the sampled region.
 #pragma once
 
+#include "draw/yColor.h"
 #include "yAEPluginWithCustomUI.h"
+#include "zelSampleRect.h"
 #include "zelTonescopeData.h"
 #include "zelTonescopeDataFlat.h"
 
@@ -30,6 +32,8 @@ enum SampleMode : A_short
 };
 
 constexpr const char* kPluginName = "zel Tonescope";
+constexpr const char* kNoDataMessage = "Could not get plug-in UI: GetDataPtr()";
+constexpr const char* kRenderFailedMessage = "Some error occurred";
 constexpr const char* kColorModelChoices = "RGB|HLS|HSV|CMY|CMYK|XYZ|xyY|Y'UV|Y'IQ|Lab|Luv|";
 constexpr const char* kSampleChoices = "Region|Whole Image|";
 // Version 2.2, release stage.
@@ -51,10 +55,29 @@ class zelTonescopePlugin
 
     void GlobalSetup() override;
     void ParamsSetup() override;
-    void UpdateParamsUI() override {}
+    // Greys Position, Width and Height out while the whole image is sampled.
+    void UpdateParamsUI() override;
     void Render() override { DoRender(); }
 
-    // Samples the region into the panel's histogram and writes the output.
-    void DoRender() {}
+    // Samples the rectangle into the panel's histogram and writes the output:
+    // the converted channels with the selection highlighted, or the input.
+    void DoRender();
+
+    // The render fields, filled by DoRender for one call.
+    short m_colorModel = 1;
+    short m_sampleMode = kSampleWholeImage;
+    float m_centerX = 0.0f; // pixels of the current (downsampled) image
+    float m_centerY = 0.0f;
+    float m_width = 0.0f; // the parameters' values times the downsample factors
+    float m_height = 0.0f;
+    zelSampleRect m_rect;
+    bool m_renderOutput = false;
+    bool m_selectionShown = false;
+    yColor8 m_highlight{255, 0, 0, 0};
+
+  private:
+    void ReadRenderParams();
+    // Runs the row kernel over the rectangle; false when it runs out of memory.
+    template <class PixelT> bool SampleRows(zelTonescopeData& target);
 };
 } // namespace zelTonescope

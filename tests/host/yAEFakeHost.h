@@ -13,6 +13,7 @@
 #include "ZT_HostPlatform.h"
 #include "platform/yPlatform.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +84,18 @@ class FakeHost
     FakeHost(const FakeHost&) = delete;
     FakeHost& operator=(const FakeHost&) = delete;
 
+    // Runs one command as the host does: the sequence-data handle the module
+    // hands back is the one the next command gets.
+    template <class PluginT>
+    PF_Err Call(PluginT& plugin, PF_Cmd command, PF_ParamDef** params = nullptr, PF_LayerDef* output = nullptr,
+                void* extra = nullptr)
+    {
+        out.sequence_data = in.sequence_data;
+        plugin.Main(command, &in, &out, params, output, extra);
+        in.sequence_data = out.sequence_data;
+        return plugin.err;
+    }
+
     void Withhold(const std::string& suiteName) { m_withheld.insert(suiteName); }
     void Restore(const std::string& suiteName) { m_withheld.erase(suiteName); }
     // Handles given and not yet disposed.
@@ -139,6 +152,7 @@ class FakeHost
     A_long progressFailAfter = -1; // the progress call (0-based) from which progressResult is returned
     PF_Err registerUIResult = PF_Err_NONE;
     PF_Err copyResult = PF_Err_NONE;
+    PF_Err fillResult = PF_Err_NONE;
     AEGP_PluginID pluginIdGiven = 77;
     bool newHandleFails = false;
     bool lockHandleFails = false;
@@ -250,19 +264,39 @@ class FakeHost
         Host().calls.push_back("copy");
         CopyCall call = {src, dst, srcR != nullptr, srcR ? *srcR : PF_Rect{}, dstR ? *dstR : PF_Rect{}};
         Host().copies.push_back(call);
+        if (Host().copyResult == PF_Err_NONE && src && dst && src->data && dst->data) CopyPixels(*src, *dst, srcR);
         return Host().copyResult;
+    }
+    // Copies the source rectangle (or everything) to the same place, as far
+    // as both images reach.
+    static void CopyPixels(const PF_EffectWorld& src, PF_EffectWorld& dst, const PF_Rect* r)
+    {
+        const size_t pixel = (dst.world_flags & PF_WorldFlag_DEEP) ? sizeof(PF_Pixel16) : sizeof(PF_Pixel);
+        const PF_Rect area = r ? *r : PF_Rect{0, 0, src.width, src.height};
+        for (A_long y = std::max<A_long>(area.top, 0); y < area.bottom && y < src.height && y < dst.height; ++y)
+            for (A_long x = std::max<A_long>(area.left, 0); x < area.right && x < src.width && x < dst.width; ++x)
+                std::memcpy(reinterpret_cast<char*>(dst.data) + y * dst.rowbytes + x * pixel,
+                            reinterpret_cast<const char*>(src.data) + y * src.rowbytes + x * pixel, pixel);
+    }
+    template <class PixelT> static void FillPixels(PF_EffectWorld& world, const PixelT& color)
+    {
+        for (A_long y = 0; y < world.height; ++y)
+            for (A_long x = 0; x < world.width; ++x)
+                reinterpret_cast<PixelT*>(reinterpret_cast<char*>(world.data) + y * world.rowbytes)[x] = color;
     }
     static PF_Err Fill(PF_ProgPtr, const PF_Pixel* c, const PF_Rect* r, PF_EffectWorld* world)
     {
         Host().calls.push_back("fill");
         Host().fills.push_back({false, {c->alpha, c->red, c->green, c->blue}, r != nullptr, world});
-        return PF_Err_NONE;
+        if (Host().fillResult == PF_Err_NONE && world && world->data) FillPixels(*world, *c);
+        return Host().fillResult;
     }
     static PF_Err Fill16(PF_ProgPtr, const PF_Pixel16* c, const PF_Rect* r, PF_EffectWorld* world)
     {
         Host().calls.push_back("fill16");
         Host().fills.push_back({true, *c, r != nullptr, world});
-        return PF_Err_NONE;
+        if (Host().fillResult == PF_Err_NONE && world && world->data) FillPixels(*world, *c);
+        return Host().fillResult;
     }
     static PF_Err Refresh()
     {

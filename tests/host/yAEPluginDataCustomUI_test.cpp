@@ -94,10 +94,7 @@ struct Panel : ::testing::Test
     PF_Err Run(PF_Cmd command, PF_EventExtra* event)
     {
         plugin = std::make_unique<PanelPlugin>();
-        host.out.sequence_data = host.in.sequence_data;
-        plugin->Main(command, &host.in, &host.out, paramList, nullptr, event);
-        host.in.sequence_data = host.out.sequence_data;
-        return plugin->err;
+        return host.Call(*plugin, command, paramList, nullptr, event);
     }
     // An event at a point of the control area (panel pixels).
     PF_EventExtra Event(PF_EventType type, A_long x = 0, A_long y = 0)

@@ -47,10 +47,7 @@ struct Instance : ::testing::Test
     PF_Err Run(PF_Cmd command)
     {
         DataPlugin plugin;
-        host.out.sequence_data = host.in.sequence_data;
-        plugin.Main(command, &host.in, &host.out, nullptr, nullptr, nullptr);
-        host.in.sequence_data = host.out.sequence_data;
-        return plugin.err;
+        return host.Call(plugin, command);
     }
     // The data object the handle holds now, or null.
     CountedData* Live()
