@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -121,7 +122,8 @@ template <class P> void ReadOnce(benchmark::State& state, bool ramp)
     state.SetItemsProcessed(state.iterations() * kPixels);
 }
 
-// Remembers every run's pixels per second for the ratio table.
+// Remembers every repetition's pixels per second, and prints the ratio table:
+// medians, with the spread of the kernel's own repetitions.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -130,33 +132,47 @@ public:
         for (Run const& r : runs)
         {
             auto it = r.counters.find("items_per_second");
-            if (it != r.counters.end())
-                m_rate[r.benchmark_name()] = it->second.value;
+            if (r.run_type == Run::RT_Iteration && it != r.counters.end())
+                m_rates[r.run_name.str()].push_back(it->second.value);
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
     void PrintRatios() const
     {
-        std::printf("\n%-26s %10s %10s %10s %12s %12s\n", "kernel", "Mpix/s", "reference", "read-once",
-                    "x reference", "of read-once");
-        for (auto const& [name, rate] : m_rate)
+        std::printf("\n%-18s %9s %13s %10s %10s %9s %9s\n", "kernel", "Mpix/s", "spread", "reference",
+                    "read-once", "x ref", "x once");
+        for (auto const& [name, rates] : m_rates)
         {
             if (name.rfind("Kernel/", 0) != 0)
                 continue;
-            const std::string rest = name.substr(7);                // depth/pattern/model
-            const std::string depthPattern = rest.substr(0, rest.rfind('/'));
-            auto ref = m_rate.find("Reference/" + rest);
-            auto once = m_rate.find("ReadOnce/" + depthPattern);
-            const double refRate = ref != m_rate.end() ? ref->second : 0.0;
-            const double onceRate = once != m_rate.end() ? once->second : 0.0;
-            std::printf("%-26s %10.1f %10.1f %10.1f %12.2f %12.2f\n", rest.c_str(), rate / 1e6, refRate / 1e6,
-                        onceRate / 1e6, refRate > 0 ? rate / refRate : 0.0, onceRate > 0 ? rate / onceRate : 0.0);
+            const std::string rest = name.substr(7); // depth/pattern/model
+            const double rate = Median(rates);
+            const double refRate = Median("Reference/" + rest);
+            const double onceRate = Median("ReadOnce/" + rest.substr(0, rest.rfind('/')));
+            const auto [low, high] = std::minmax_element(rates.begin(), rates.end());
+            std::printf("%-18s %9.1f %6.0f-%-6.0f %10.1f %10.1f %9.2f %9.3f\n", rest.c_str(), rate / 1e6, *low / 1e6,
+                        *high / 1e6, refRate / 1e6, onceRate / 1e6, refRate > 0 ? rate / refRate : 0.0,
+                        onceRate > 0 ? rate / onceRate : 0.0);
         }
     }
 
 private:
-    std::map<std::string, double> m_rate;
+    static double Median(std::vector<double> v)
+    {
+        if (v.empty())
+            return 0.0;
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+
+    double Median(std::string const& name) const
+    {
+        auto it = m_rates.find(name);
+        return it == m_rates.end() ? 0.0 : Median(it->second);
+    }
+
+    std::map<std::string, std::vector<double>> m_rates;
 };
 
 void Register()
