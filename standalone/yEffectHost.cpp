@@ -427,6 +427,7 @@ PF_Err yEffectHost::Call(PF_Cmd cmd, PF_LayerDef* output, void* extra)
     m_out = PF_OutData{};
     m_out.global_data = m_in.global_data;
     m_out.sequence_data = m_in.sequence_data;
+    const PF_Handle sequence = m_in.sequence_data;
     m_in.num_params = A_long(m_params.size());
     std::vector<PF_ParamDef*> params;
     for (auto& param : m_params)
@@ -441,6 +442,10 @@ PF_Err yEffectHost::Call(PF_Cmd cmd, PF_LayerDef* output, void* extra)
 
     m_in.global_data = cmd == PF_Cmd_GLOBAL_SETDOWN ? nullptr : m_out.global_data;
     m_in.sequence_data = cmd == PF_Cmd_SEQUENCE_SETDOWN ? nullptr : m_out.sequence_data;
+    // A flat record, or a live handle the module rebuilt into a new one, is
+    // the host's to free once the module has moved on from it.
+    const bool replaced = cmd == PF_Cmd_SEQUENCE_RESETUP && sequence != m_in.sequence_data;
+    if ((replaced || cmd == PF_Cmd_SEQUENCE_SETDOWN) && IsHandle(sequence)) DisposeHandle(sequence);
     return err;
 }
 
@@ -479,6 +484,21 @@ size_t yEffectHost::HandleSize(PF_Handle handle) const
 {
     const auto found = m_handles.find(handle);
     return found == m_handles.end() ? 0 : found->second->size;
+}
+
+std::vector<uint8_t> yEffectHost::HandleBytes(PF_Handle handle) const
+{
+    const auto found = m_handles.find(handle);
+    if (found == m_handles.end()) return {};
+    const auto* data = static_cast<const uint8_t*>(found->second->data);
+    return std::vector<uint8_t>(data, data + found->second->size);
+}
+
+PF_Handle yEffectHost::NewHandleWith(const std::vector<uint8_t>& bytes)
+{
+    const PF_Handle handle = NewHandle(bytes.size());
+    if (handle && !bytes.empty()) std::memcpy(*handle, bytes.data(), bytes.size());
+    return handle;
 }
 
 void yEffectHost::SetDownsample(PF_RationalScale x, PF_RationalScale y)

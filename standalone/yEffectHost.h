@@ -74,8 +74,9 @@ class yEffectHost
 
     // Calls the module's entry point once. out_data starts afresh for every
     // call, carrying only the global and sequence data; afterwards the host
-    // keeps the handles the module left there. The parameter list is the
-    // host's parameters (index 0 the input layer).
+    // keeps the handles the module left there, and frees sequence data the
+    // module let go of (a flat record after re-set-up or set-down). The
+    // parameter list is the host's parameters (index 0 the input layer).
     PF_Err Call(PF_Cmd cmd, PF_LayerDef* output = nullptr, void* extra = nullptr);
 
     PF_InData& InData() { return m_in; }
@@ -116,6 +117,12 @@ class yEffectHost
     size_t LiveHandles() const { return m_handles.size(); }
     bool IsHandle(PF_Handle handle) const { return m_handles.count(handle) != 0; }
     size_t HandleSize(PF_Handle handle) const;
+    // A copy of a handle's bytes (empty for no handle).
+    std::vector<uint8_t> HandleBytes(PF_Handle handle) const;
+    // A new host handle holding the bytes, e.g. a flat record read from a project.
+    PF_Handle NewHandleWith(const std::vector<uint8_t>& bytes);
+    // The sequence data the host passes to the next call.
+    void SetSequenceData(PF_Handle handle) { m_in.sequence_data = handle; }
     // Handles the module passed that the host never gave or already took back.
     int BadHandleUses() const { return m_badHandleUses; }
 

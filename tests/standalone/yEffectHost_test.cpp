@@ -259,3 +259,29 @@ TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
     }
     EXPECT_EQ(arbitrary.which_function, PF_Arbitrary_NEW_FUNC);
 }
+
+TEST_F(yRealModule, SequenceDataFlattensToItsRecordAndComesBack)
+{
+    ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+    ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+    ASSERT_EQ(Host().Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE) << Host().ReturnMessage();
+    ASSERT_NE(Host().InData().sequence_data, nullptr);
+    ASSERT_EQ(Host().Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE) << Host().ReturnMessage();
+    const std::vector<uint8_t> flat = Host().HandleBytes(Host().InData().sequence_data);
+    EXPECT_EQ(flat.size(), 36u);
+
+    // A new instance rebuilt from the saved record, as a project is opened.
+    yEffectHost reopened(m_module);
+    ASSERT_EQ(reopened.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+    reopened.SetSequenceData(reopened.NewHandleWith(flat));
+    ASSERT_EQ(reopened.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE) << reopened.ReturnMessage();
+    ASSERT_EQ(reopened.Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
+    EXPECT_EQ(reopened.HandleBytes(reopened.InData().sequence_data), flat);
+    EXPECT_EQ(reopened.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+    EXPECT_EQ(reopened.InData().sequence_data, nullptr);
+    EXPECT_EQ(reopened.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
+    EXPECT_EQ(reopened.LiveHandles(), 0u);
+    EXPECT_EQ(reopened.BadHandleUses(), 0);
+
+    EXPECT_EQ(Host().Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+}
