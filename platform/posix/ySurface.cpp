@@ -296,29 +296,32 @@ void Device::LineTo(int32_t x, int32_t y)
         FillBox(b, Brush::Solid(c));
         return;
     }
-    // Bresenham over 64-bit deltas, so far-away end points cannot overflow;
-    // the walk stops before the end pixel and skips runs outside the surface.
-    int64_t x0 = from.x, y0 = from.y;
-    const int64_t dx = std::llabs(int64_t(x) - x0), dy = -std::llabs(int64_t(y) - y0);
-    const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
-    int64_t err = dx + dy;
-    const int64_t steps = std::max(dx, -dy);
-    const int64_t w = m_target->Width(), h = m_target->Height();
-    for (int64_t i = 0; i < steps; ++i)
+    // A diagonal puts one pixel on each step along its longer axis, the other
+    // coordinate rounded from the exact slope (what Bresenham's walk gives).
+    // Only the steps whose major coordinate lies on the surface are walked, so
+    // a line of any length costs at most one surface side.
+    const int64_t dx = int64_t(x) - from.x, dy = int64_t(y) - from.y;
+    const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const int64_t major0 = xMajor ? from.x : from.y, minor0 = xMajor ? from.y : from.x;
+    const int64_t dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+    const int64_t steps = dMajor < 0 ? -dMajor : dMajor, dir = dMajor < 0 ? -1 : 1;
+    const int64_t limit = xMajor ? m_target->Width() : m_target->Height();
+    // Steps i with 0 <= major0 + dir * i < limit, within [0, steps).
+    int64_t first = dir > 0 ? -major0 : major0 - (limit - 1);
+    int64_t last = dir > 0 ? limit - 1 - major0 : major0; // inclusive
+    first = std::max<int64_t>(first, 0);
+    last = std::min<int64_t>(last, steps - 1);
+    for (int64_t i = first; i <= last; ++i)
     {
-        if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h)
-            Plot(int32_t(x0), int32_t(y0), c.blue, c.green, c.red);
-        const int64_t e2 = 2 * err;
-        if (e2 >= dy)
-        {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx)
-        {
-            err += dx;
-            y0 += sy;
-        }
+        // round(i * dMinor / steps), halves rounded up, in exact integers.
+        const __int128 num = __int128(2) * i * dMinor + steps;
+        __int128 q = num / (2 * steps);
+        if (num % (2 * steps) < 0)
+            --q;
+        const int64_t major = major0 + dir * i, minor = minor0 + int64_t(q);
+        const int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
+        if (px >= 0 && py >= 0 && px < m_target->Width() && py < m_target->Height())
+            Plot(int32_t(px), int32_t(py), c.blue, c.green, c.red);
     }
 }
 
