@@ -17,11 +17,9 @@ yDrawPort::yDrawPort() = default;
 
 yDrawPort::yDrawPort(yDrawPort const& other) { *this = other; }
 
-yDrawPort::~yDrawPort()
-{
-    EndDrawing();
-    Destroy();
-}
+// A foreign device may be gone by now, so the destructor only releases what
+// the port owns and never touches the device.
+yDrawPort::~yDrawPort() { Destroy(); }
 
 yDrawPort& yDrawPort::operator=(yDrawPort const& other)
 {
