@@ -137,9 +137,10 @@ void ScaleThumb(Cell const& k)
         fill = Rgb(0x2B, 0x6C, 0xC4), edge = Rgb(0x10, 0x30, 0x70);
     else if (k.s == kDisabled)
         fill = Rgb(0xC8, 0xC8, 0xC8), edge = Rgb(0xA8, 0xA8, 0xA8);
+    // The slider stands right of the histogram, so the pointer points left.
     const float l = k.x, t = k.y, b = k.y + 12, r = k.x + k.w, m = k.y + 6;
-    k.Fill(Polygon({l, t, l + 3.5f, t, r, m, l + 3.5f, b, l, b}), edge);
-    k.Fill(Polygon({l + 1, t + 1, l + 3.2f, t + 1, r - 1.6f, m, l + 3.2f, b - 1, l + 1, b - 1}), fill);
+    k.Fill(Polygon({r, t, r - 3.5f, t, l, m, r - 3.5f, b, r, b}), edge);
+    k.Fill(Polygon({r - 1, t + 1, r - 3.2f, t + 1, l + 1.6f, m, r - 3.2f, b - 1, r - 1, b - 1}), fill);
 }
 
 void Logo(Cell const& k)
