@@ -122,7 +122,13 @@ void yUIBlackWhiteSlider::ReceiveCommand(const yString& command)
     else if (command == kUniDown)
     {
         if (m_spread && GetEventContext())
+        {
             m_dragStartX = GetEventContext()->downPositions[0].x;
+            // A release outside the bar never reached it, so it may still be
+            // spread from the last drag: start again from the thumbs.
+            if (m_bar.GetScale().x != 1.0f)
+                ShowBar();
+        }
     }
     else if (command == kUniDrag)
         UniformDrag();

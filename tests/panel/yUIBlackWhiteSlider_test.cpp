@@ -146,6 +146,25 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
     h.Hold(0);
 }
 
+TEST_F(RangeTest, ASecondSpreadStartsFromTheThumbsEvenWhenTheFirstReleaseMissedTheBar)
+{
+    Place(0.3f, 0.7f);
+    h.Hold(yPlatform::kModifierAlt);
+    const int mid = (ThumbX(black) + ThumbX(white)) / 2;
+    h.Down(mid, kRow);
+    h.Drag(mid - 60, kRow);
+    h.Wait(2000);
+    h.Up(mid - 60, 200); // far from the narrowed bar: it hears no mouse-up
+    const float b = black.GetNormalizedValue(), w = white.GetNormalizedValue();
+
+    h.Down(mid, kRow);
+    h.Drag(mid, kRow); // no travel: the range must stay as it is
+    EXPECT_NEAR(black.GetNormalizedValue(), b, 1.5f * kPixel);
+    EXPECT_NEAR(white.GetNormalizedValue(), w, 1.5f * kPixel);
+    h.Up(mid, kRow);
+    h.Hold(0);
+}
+
 TEST_F(RangeTest, DeepKeepsThePlacesAndScalesTheValues)
 {
     Place(0.5f, 1.0f);
