@@ -41,13 +41,22 @@ inline int32_t M8(int32_t v, int32_t k)
     return (((v + 1) * k) >> 8) - (v >= 255);
 }
 
+// n / d truncated, through float division: with n and d below 2^24 the
+// rounding error of n / d, at most (n / d) 2^-24, stays below 1 / d, the
+// least distance from a non-integer quotient to the next integer. Floats
+// divide twice as many at once as doubles.
+inline int32_t Quotient8(int32_t n, int32_t d)
+{
+    return static_cast<int32_t>(static_cast<float>(n) / static_cast<float>(d));
+}
+
 // Frac8(n, d) for 0 <= n <= d: n = d gives 256 before the cap, and d = 0
 // (so n = 0) counts as 1/1. Every part is computed whatever the outcome, so
 // that the compiler keeps the loops free of branches.
 inline int32_t Fraction(int32_t n, int32_t d)
 {
     const int32_t none = d <= 0;
-    return std::min(Quotient((none ? 1 : n) << 8, none ? 1 : d), 255);
+    return std::min(Quotient8((none ? 1 : n) << 8, none ? 1 : d), 255);
 }
 
 inline void XYZ(int32_t r, int32_t g, int32_t b, int32_t& x, int32_t& y, int32_t& z)
@@ -68,7 +77,7 @@ inline int32_t Hue(int32_t r, int32_t g, int32_t b, int32_t largest, int32_t del
     const int32_t below = isRed ? 255 : base;
     const int32_t flat = isRed ? redFlat : base;
     const int32_t six = 6 * delta;
-    const int32_t step = Quotient((x < 0 ? -x : x) << 8, six > 0 ? six : 1);
+    const int32_t step = Quotient8((x < 0 ? -x : x) << 8, six > 0 ? six : 1);
     const int32_t hue = x > 0 ? base + step : x < 0 ? below - step : flat;
     return hue & 255;
 }
