@@ -152,6 +152,9 @@ zelTonescopeUI::zelTonescopeUI()
     // The slider stands just right of the panel's 300 pixels, inside the
     // wider root region, so it must not be clipped to the panel.
     m_scale.SetClipToParent(false);
+    // The thumb is centred on its place, so at either end half of it lies
+    // past the slider: it is drawn whole all the same.
+    m_scale.GetThumb().SetClipToParent(false);
     m_scale.GetThumb().SetSize(yPointL(8, 12));
     m_scale.GetThumb().SetAnchor(0.0f, 0.5f);
     m_scale.GetThumb().LoadImageResource(kScaleThumbImage);
