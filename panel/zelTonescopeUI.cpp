@@ -68,9 +68,10 @@ void SetToggleLooks(yUIToggle& toggle)
     toggle.SetLook(Button::kLookDisabled, disabled);
 }
 
+// Slider positions from a saved record: NaN counts as 0.
 float ClampPosition(float p)
 {
-    return p < 0.0f ? 0.0f : (p > 1.0f ? 1.0f : p);
+    return !(p > 0.0f) ? 0.0f : (p > 1.0f ? 1.0f : p);
 }
 } // namespace
 

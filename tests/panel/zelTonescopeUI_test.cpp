@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 
 using zelTonescope::zelPanelSettings;
@@ -438,12 +439,12 @@ TEST(TonescopeUISettings, SettingsCarryOverToAFreshPanelAndAreClamped)
     zelPanelSettings bad;
     bad.viewStart = -3.0f;
     bad.viewEnd = 9.0f;
-    bad.scale = 2.0f;
+    bad.scale = std::nanf("");
     bad.selectionFirst = -5;
     to.panel.ApplySettings(bad);
     const zelPanelSettings u = to.panel.GetSettings();
     EXPECT_FLOAT_EQ(u.viewStart, 0.0f);
     EXPECT_FLOAT_EQ(u.viewEnd, 1.0f);
-    EXPECT_FLOAT_EQ(u.scale, 1.0f);
+    EXPECT_FLOAT_EQ(u.scale, 0.0f);
     EXPECT_EQ(u.selectionFirst, 0);
 }
