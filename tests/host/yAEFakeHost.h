@@ -273,10 +273,13 @@ class FakeHost
     {
         const size_t pixel = (dst.world_flags & PF_WorldFlag_DEEP) ? sizeof(PF_Pixel16) : sizeof(PF_Pixel);
         const PF_Rect area = r ? *r : PF_Rect{0, 0, src.width, src.height};
+        const A_long left = std::max<A_long>(area.left, 0);
+        const A_long right = std::min({area.right, src.width, dst.width});
+        if (right <= left) return;
         for (A_long y = std::max<A_long>(area.top, 0); y < area.bottom && y < src.height && y < dst.height; ++y)
-            for (A_long x = std::max<A_long>(area.left, 0); x < area.right && x < src.width && x < dst.width; ++x)
-                std::memcpy(reinterpret_cast<char*>(dst.data) + y * dst.rowbytes + x * pixel,
-                            reinterpret_cast<const char*>(src.data) + y * src.rowbytes + x * pixel, pixel);
+            std::memcpy(reinterpret_cast<char*>(dst.data) + y * dst.rowbytes + left * pixel,
+                        reinterpret_cast<const char*>(src.data) + y * src.rowbytes + left * pixel,
+                        size_t(right - left) * pixel);
     }
     template <class PixelT> static void FillPixels(PF_EffectWorld& world, const PixelT& color)
     {
