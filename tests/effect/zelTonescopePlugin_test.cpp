@@ -178,4 +178,6 @@ TEST(zelTonescopePlugin, ResetupAsksForARender)
     Dispatched d;
     d.Run(PF_Cmd_SEQUENCE_RESETUP);
     EXPECT_TRUE(d.host.out.out_flags & PF_OutFlag_FORCE_RERENDER);
+    d.host.in.sequence_data = d.host.out.sequence_data;
+    d.Run(PF_Cmd_SEQUENCE_SETDOWN);
 }

@@ -281,11 +281,16 @@ class FakeHost
                         reinterpret_cast<const char*>(src.data) + y * src.rowbytes + left * pixel,
                         size_t(right - left) * pixel);
     }
+    // The first row pixel by pixel, the others copied from it.
     template <class PixelT> static void FillPixels(PF_EffectWorld& world, const PixelT& color)
     {
-        for (A_long y = 0; y < world.height; ++y)
-            for (A_long x = 0; x < world.width; ++x)
-                reinterpret_cast<PixelT*>(reinterpret_cast<char*>(world.data) + y * world.rowbytes)[x] = color;
+        if (world.width <= 0 || world.height <= 0) return;
+        auto* first = reinterpret_cast<PixelT*>(world.data);
+        for (A_long x = 0; x < world.width; ++x)
+            first[x] = color;
+        for (A_long y = 1; y < world.height; ++y)
+            std::memcpy(reinterpret_cast<char*>(world.data) + y * world.rowbytes, first,
+                        size_t(world.width) * sizeof(PixelT));
     }
     static PF_Err Fill(PF_ProgPtr, const PF_Pixel* c, const PF_Rect* r, PF_EffectWorld* world)
     {

@@ -89,6 +89,7 @@ struct Panel : ::testing::Test
         Run(PF_Cmd_SEQUENCE_SETUP, nullptr);
         data = plugin->data;
     }
+    void TearDown() override { Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr); }
 
     // One call of the host, with a new plug-in object.
     PF_Err Run(PF_Cmd command, PF_EventExtra* event)

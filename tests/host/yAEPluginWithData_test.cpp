@@ -44,6 +44,11 @@ struct Instance : ::testing::Test
         CountedData::alive = 0;
         CountedData::failConstruction = false;
     }
+    void TearDown() override
+    {
+        CountedData::failConstruction = false;
+        Run(PF_Cmd_SEQUENCE_SETDOWN);
+    }
     PF_Err Run(PF_Cmd command)
     {
         DataPlugin plugin;
@@ -118,6 +123,7 @@ TEST_F(Instance, ResetupOfOtherRecords)
     std::vector<uint8_t> foreign(36, 0);
     foreign[0] = 0x11;
     foreign[1] = 3;
+    Run(PF_Cmd_SEQUENCE_SETDOWN);
     host.in.sequence_data = host.HandleWith(foreign);
     Run(PF_Cmd_SEQUENCE_RESETUP);
     ASSERT_NE(Live(), nullptr);
@@ -126,6 +132,7 @@ TEST_F(Instance, ResetupOfOtherRecords)
     // Too short to hold a record, whatever its tag: defaults, nothing read past its end.
     for (uint8_t tag : {yAE::kFlatTag, yAE::kLiveTag, uint8_t(0x11)})
     {
+        Run(PF_Cmd_SEQUENCE_SETDOWN);
         host.in.sequence_data = host.HandleWith({tag, 5, 5, 5});
         Run(PF_Cmd_SEQUENCE_RESETUP);
         ASSERT_NE(Live(), nullptr) << int(tag);
@@ -174,8 +181,7 @@ TEST_F(Instance, WithoutAHandleFromTheHostTheNextCommandTriesAgain)
     EXPECT_EQ(Live(), nullptr) << "frame set-down makes no data";
     for (PF_Cmd command : {PF_Cmd_FRAME_SETUP, PF_Cmd_RENDER, PF_Cmd_UPDATE_PARAMS_UI, PF_Cmd_EVENT})
     {
-        host.in.sequence_data = nullptr;
-        CountedData::alive = 0;
+        Run(PF_Cmd_SEQUENCE_SETDOWN);
         Run(command);
         EXPECT_NE(Live(), nullptr) << command;
     }
