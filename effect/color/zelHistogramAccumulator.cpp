@@ -17,7 +17,7 @@ bool zelHistogramAccumulator::Prepare(uint32_t highest)
     for (zelChannelStats& s : m_stats)
         s = zelChannelStats();
     if (m_countersUsed)
-        std::memset(m_counters.get(), 0, sizeof(uint32_t) * kLanes * kChannels * m_counterSpan);
+        std::memset(m_counters.get(), 0, sizeof(uint32_t) * m_counterLanes * kChannels * m_counterSpan);
     m_countersUsed = false;
 
     if (highest == UINT32_MAX)
@@ -49,8 +49,10 @@ uint32_t* zelHistogramAccumulator::KernelCounters(bool deep)
     if (m_counterSpan != span)
     {
         FoldKernelCounters();
-        m_counters.reset(new (std::nothrow) uint32_t[size_t(kLanes) * kChannels * span]());
+        const int lanes = KernelLanes(deep);
+        m_counters.reset(new (std::nothrow) uint32_t[size_t(lanes) * kChannels * span]());
         m_counterSpan = m_counters ? span : 0;
+        m_counterLanes = m_counters ? lanes : 0;
     }
     m_countersUsed = m_counters != nullptr;
     return m_counters.get();
@@ -62,7 +64,7 @@ void zelHistogramAccumulator::FoldKernelCounters()
         return;
     const uint32_t span = m_counterSpan;
     const uint32_t n = m_binCount < span ? m_binCount : span;
-    for (int lane = 0; lane < kLanes; ++lane)
+    for (int lane = 0; lane < m_counterLanes; ++lane)
         for (int k = 0; k < kChannels; ++k)
         {
             uint32_t* counts = m_counters.get() + (size_t(lane) * kChannels + k) * span;

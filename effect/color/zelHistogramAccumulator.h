@@ -56,13 +56,16 @@ public:
     float GetDivisor() const { return m_divisor; }
     void SetDivisor(float divisor) { m_divisor = divisor; }
 
-    // The row kernel's side door: planar counters, kLanes copies per channel,
-    // each indexed by any value of the sample's component type (so no bound
-    // check is needed while counting). Values at or past the bin count are
-    // dropped when folding. Null when the memory cannot be had.
+    // The row kernel's side door: planar counters, KernelLanes copies per
+    // channel (lane-major, then channel), each indexed by any value of the
+    // sample's component type, so no bound check is needed while counting.
+    // Values at or past the bin count are dropped when folding. Null when
+    // the memory cannot be had.
     static constexpr int kLanes = 4;
     uint32_t* KernelCounters(bool deep);
     static uint32_t KernelSpan(bool deep) { return deep ? 65536u : 256u; }
+    // Deep counters are large and counted by runs: one copy is enough.
+    static int KernelLanes(bool deep) { return deep ? 1 : kLanes; }
     void AddToTotal(uint32_t n) { m_total += n; }
 
 private:
@@ -75,8 +78,9 @@ private:
     float m_divisor = 1.0f;
     zelChannelStats m_stats[kChannels];
 
-    std::unique_ptr<uint32_t[]> m_counters; // kLanes x kChannels x span
+    std::unique_ptr<uint32_t[]> m_counters; // lanes x kChannels x span
     uint32_t m_counterSpan = 0;
+    int m_counterLanes = 0;
     bool m_countersUsed = false;
 };
 } // namespace zelTonescope

@@ -1,9 +1,10 @@
 // The render's sampling loop, a row at a time: converts pixels into a colour
 // model and counts their four channels into a histogram accumulator. It gives
 // exactly the counts and pixels of zelColorModel::Convert followed by
-// zelHistogramAccumulator::AddSample for each pixel, only faster: lookup
-// tables, exact division by reciprocals and several sets of counters that the
-// accumulator folds together when it computes its statistics.
+// zelHistogramAccumulator::AddSample for each pixel, only faster: vectorised
+// loops over chunks, exact table lookups, runs of equal pixels counted at
+// once, and counters that the accumulator folds into its bins when it
+// computes its statistics (docs/performance.md tells how and how fast).
 #pragma once
 
 #include "AE_Effect.h"

@@ -92,23 +92,43 @@ TEST(zelHistogramAccumulator, PreparationStartsAfresh)
 TEST(zelHistogramAccumulator, KernelCountersFoldIntoTheBins)
 {
     zelHistogramAccumulator h;
-    ASSERT_TRUE(h.Prepare(32768));
-    uint32_t* c = h.KernelCounters(true);
+    ASSERT_TRUE(h.Prepare(255));
+    uint32_t* c = h.KernelCounters(false);
     ASSERT_NE(c, nullptr);
-    const uint32_t span = zelHistogramAccumulator::KernelSpan(true);
-    c[5] = 2;                         // lane 0, channel A
-    c[(1 * 4 + 0) * span + 5] = 3;    // lane 1, channel A
-    c[(3 * 4 + 3) * span + 40000] = 9; // past the bins: dropped
+    const uint32_t span = zelHistogramAccumulator::KernelSpan(false);
+    c[5] = 2;                      // lane 0, channel A
+    c[(1 * 4 + 0) * span + 5] = 3; // lane 1, channel A
+    c[(3 * 4 + 3) * span + 7] = 4; // lane 3, channel D
     h.AddToTotal(5);
     h.AddSample(5, 0, 0, 0);
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[5].count[0], 6u);
+    EXPECT_EQ(h.GetBins()[7].count[3], 4u);
     EXPECT_EQ(h.GetTotal(), 6u);
-    EXPECT_EQ(h.GetStats(3).last, 0);
     // Folding clears the counters for the next render.
-    ASSERT_TRUE(h.Prepare(32768));
+    ASSERT_TRUE(h.Prepare(255));
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[5].count[0], 0u);
+}
+
+TEST(zelHistogramAccumulator, DeepCountersPastTheBinsAreDropped)
+{
+    zelHistogramAccumulator h;
+    ASSERT_TRUE(h.Prepare(32768));
+    uint32_t* c = h.KernelCounters(true);
+    ASSERT_NE(c, nullptr);
+    const uint32_t span = zelHistogramAccumulator::KernelSpan(true);
+    c[3 * span + 32768] = 2; // white alpha: the last bin
+    c[3 * span + 32769] = 9; // past the bins
+    h.ComputeStatistics();
+    EXPECT_EQ(h.GetBins()[32768].count[3], 2u);
+    EXPECT_EQ(h.GetStats(3).last, 32768);
+    // Switching to 8-bit counters keeps what the deep ones held.
+    c = h.KernelCounters(true);
+    c[1] = 1;
+    ASSERT_NE(h.KernelCounters(false), nullptr);
+    h.ComputeStatistics();
+    EXPECT_EQ(h.GetBins()[1].count[0], 1u);
 }
 
 TEST(zelHistogramAccumulator, Divisor)
