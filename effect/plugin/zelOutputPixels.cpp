@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "8-bit pixels are read as little-endian words");
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are read as little-endian words");
 
 namespace zelTonescope
 {
@@ -12,6 +12,12 @@ zelOutputPixels::zelOutputPixels(const bool channelShown[4], bool selectionShown
       m_selectionShown(selectionShown), m_first(selectionFirst), m_last(selectionLast)
 {
     m_keeps = m_shown[0] && m_shown[1] && m_shown[2] && m_shown[3] && !m_selectionShown;
+    // first <= v <= last is one unsigned comparison of v - first with the
+    // span; an inverted selection selects nothing.
+    const bool selecting = m_selectionShown && m_first <= m_last;
+    m_span = m_last - m_first;
+    for (int k = 0; k < 4; ++k)
+        m_test[k] = selecting && m_shown[k] ? 1u : 0u;
     m_highlight8 = {255, highlight.red, highlight.green, highlight.blue};
     m_highlight16 = {kFull16, Widen(highlight.red), Widen(highlight.green), Widen(highlight.blue)};
 }
@@ -22,80 +28,58 @@ uint16_t zelOutputPixels::Widen(uint8_t c)
     return static_cast<uint16_t>(wide > kFull16 ? kFull16 : wide);
 }
 
-// Written without branches on the pixel, so that the compiler can work on
-// several pixels at once: masks stand for the shown flags, and first <= v <=
-// last is one unsigned comparison of v - first against the span.
-template <class PixelT, class ValueT>
-void zelOutputPixels::ApplyAs(PixelT* pixels, int32_t count, ValueT full, const PixelT& highlight) const
+// A pixel is handled as one word (alpha in the lowest component on this
+// little-endian layout) without branches, which the compiler turns into
+// vector code: keep masks the shown channels, fill gives a hidden D its full
+// value, and a selected pixel becomes the highlight word.
+template <class WordT>
+void zelOutputPixels::ApplyWords(unsigned char* bytes, int32_t count, WordT keep, WordT fill, WordT highlight) const
 {
-    const ValueT maskA = m_shown[0] ? ValueT(~ValueT(0)) : ValueT(0);
-    const ValueT maskB = m_shown[1] ? ValueT(~ValueT(0)) : ValueT(0);
-    const ValueT maskC = m_shown[2] ? ValueT(~ValueT(0)) : ValueT(0);
-    const ValueT maskD = m_shown[3] ? ValueT(~ValueT(0)) : ValueT(0);
-    const ValueT fillD = ValueT(full & ~maskD);
-    // An inverted selection selects nothing.
-    const bool selecting = m_selectionShown && m_first <= m_last;
+    constexpr int kBits = int(sizeof(WordT)) * 2; // bits of one component
+    constexpr uint32_t kComponent = (1u << kBits) - 1u;
     const uint32_t first = m_first;
-    const uint32_t span = m_last - m_first;
-    const uint32_t testA = selecting && m_shown[0] ? 1u : 0u;
-    const uint32_t testB = selecting && m_shown[1] ? 1u : 0u;
-    const uint32_t testC = selecting && m_shown[2] ? 1u : 0u;
-    const uint32_t testD = selecting && m_shown[3] ? 1u : 0u;
+    const uint32_t span = m_span;
+    const uint32_t testA = m_test[0], testB = m_test[1], testC = m_test[2], testD = m_test[3];
     for (int32_t i = 0; i < count; ++i)
     {
-        PixelT& p = pixels[i];
-        const ValueT a = ValueT(p.red & maskA);
-        const ValueT b = ValueT(p.green & maskB);
-        const ValueT c = ValueT(p.blue & maskC);
-        const ValueT d = ValueT((p.alpha & maskD) | fillD);
-        const uint32_t selected = (testA & uint32_t(uint32_t(a) - first <= span)) |
-                                  (testB & uint32_t(uint32_t(b) - first <= span)) |
-                                  (testC & uint32_t(uint32_t(c) - first <= span)) |
-                                  (testD & uint32_t(uint32_t(d) - first <= span));
-        p.alpha = selected ? highlight.alpha : d;
-        p.red = selected ? highlight.red : a;
-        p.green = selected ? highlight.green : b;
-        p.blue = selected ? highlight.blue : c;
+        WordT w;
+        std::memcpy(&w, bytes + sizeof(WordT) * size_t(i), sizeof(WordT));
+        w = (w & keep) | fill;
+        const uint32_t d = uint32_t(w) & kComponent;
+        const uint32_t a = uint32_t(w >> kBits) & kComponent;
+        const uint32_t b = uint32_t(w >> (2 * kBits)) & kComponent;
+        const uint32_t c = uint32_t(w >> (3 * kBits)) & kComponent;
+        const uint32_t selected = (testA & uint32_t(a - first <= span)) | (testB & uint32_t(b - first <= span)) |
+                                  (testC & uint32_t(c - first <= span)) | (testD & uint32_t(d - first <= span));
+        const WordT mask = WordT(0) - WordT(selected);
+        w = (highlight & mask) | (w & ~mask);
+        std::memcpy(bytes + sizeof(WordT) * size_t(i), &w, sizeof(WordT));
     }
 }
 
-// Each 8-bit pixel is handled as one 32-bit word (alpha in the low byte on
-// this little-endian layout), which the compiler turns into vector code.
+template <class WordT, class PixelT> WordT zelOutputPixels::Word(const PixelT& p)
+{
+    constexpr int kBits = int(sizeof(WordT)) * 2;
+    return WordT(p.alpha) | WordT(p.red) << kBits | WordT(p.green) << (2 * kBits) | WordT(p.blue) << (3 * kBits);
+}
+
 void zelOutputPixels::Apply(PF_Pixel* pixels, int32_t count) const
 {
     if (m_keeps) return;
-    const uint32_t keep = (m_shown[3] ? 0xFFu : 0u) | (m_shown[0] ? 0xFF00u : 0u) | (m_shown[1] ? 0xFF0000u : 0u) |
-                          (m_shown[2] ? 0xFF000000u : 0u);
-    const uint32_t fill = m_shown[3] ? 0u : 0xFFu;
-    const uint32_t highlight = uint32_t(m_highlight8.alpha) | uint32_t(m_highlight8.red) << 8 |
-                               uint32_t(m_highlight8.green) << 16 | uint32_t(m_highlight8.blue) << 24;
-    const bool selecting = m_selectionShown && m_first <= m_last;
-    const uint32_t first = m_first;
-    const uint32_t span = m_last - m_first;
-    const uint32_t testA = selecting && m_shown[0] ? 1u : 0u;
-    const uint32_t testB = selecting && m_shown[1] ? 1u : 0u;
-    const uint32_t testC = selecting && m_shown[2] ? 1u : 0u;
-    const uint32_t testD = selecting && m_shown[3] ? 1u : 0u;
-    auto* bytes = reinterpret_cast<unsigned char*>(pixels);
-    for (int32_t i = 0; i < count; ++i)
-    {
-        uint32_t w;
-        std::memcpy(&w, bytes + 4 * i, 4);
-        w = (w & keep) | fill;
-        const uint32_t d = w & 0xFFu;
-        const uint32_t a = (w >> 8) & 0xFFu;
-        const uint32_t b = (w >> 16) & 0xFFu;
-        const uint32_t c = w >> 24;
-        const uint32_t selected = (testA & uint32_t(a - first <= span)) | (testB & uint32_t(b - first <= span)) |
-                                  (testC & uint32_t(c - first <= span)) | (testD & uint32_t(d - first <= span));
-        const uint32_t mask = 0u - selected;
-        w = (highlight & mask) | (w & ~mask);
-        std::memcpy(bytes + 4 * i, &w, 4);
-    }
+    const PF_Pixel keep = {A_u_char(m_shown[3] ? 255 : 0), A_u_char(m_shown[0] ? 255 : 0),
+                           A_u_char(m_shown[1] ? 255 : 0), A_u_char(m_shown[2] ? 255 : 0)};
+    const uint32_t fill = m_shown[3] ? 0u : 255u;
+    ApplyWords<uint32_t>(reinterpret_cast<unsigned char*>(pixels), count, Word<uint32_t>(keep), fill,
+                         Word<uint32_t>(m_highlight8));
 }
 
 void zelOutputPixels::Apply(PF_Pixel16* pixels, int32_t count) const
 {
-    if (!m_keeps) ApplyAs<PF_Pixel16, A_u_short>(pixels, count, kFull16, m_highlight16);
+    if (m_keeps) return;
+    const PF_Pixel16 keep = {A_u_short(m_shown[3] ? 0xFFFF : 0), A_u_short(m_shown[0] ? 0xFFFF : 0),
+                             A_u_short(m_shown[1] ? 0xFFFF : 0), A_u_short(m_shown[2] ? 0xFFFF : 0)};
+    const uint64_t fill = m_shown[3] ? 0u : kFull16;
+    ApplyWords<uint64_t>(reinterpret_cast<unsigned char*>(pixels), count, Word<uint64_t>(keep), fill,
+                         Word<uint64_t>(m_highlight16));
 }
 } // namespace zelTonescope

@@ -29,14 +29,18 @@ class zelOutputPixels
     static uint16_t Widen(uint8_t c);
 
   private:
-    template <class PixelT, class ValueT> void ApplyAs(PixelT* pixels, int32_t count, ValueT full,
-                                                       const PixelT& highlight) const;
+    template <class WordT>
+    void ApplyWords(unsigned char* bytes, int32_t count, WordT keep, WordT fill, WordT highlight) const;
+    // A pixel's components packed into one word, alpha lowest.
+    template <class WordT, class PixelT> static WordT Word(const PixelT& p);
 
     bool m_shown[4];
     bool m_selectionShown;
     uint32_t m_first;
     uint32_t m_last;
     bool m_keeps;
+    uint32_t m_span = 0;    // last - first
+    uint32_t m_test[4] = {}; // 1 where a channel takes part in the selection test
     PF_Pixel m_highlight8;
     PF_Pixel16 m_highlight16;
 };
