@@ -6,6 +6,7 @@
 #include "effect/color/zelSampleKernel.h"
 #include "panel/zelTonescopeUI.h"
 #include "yAEPluginDataCustomUI.h"
+#include "zelSampleRect.h"
 #include "zelTonescopeDataFlat.h"
 
 #include <cstdint>
@@ -35,9 +36,13 @@ class zelTonescopeData : public yAE::PluginDataCustomUI
     zelTonescopeUI& GetPanel() { return m_panel; }
     const zelTonescopeUI& GetPanel() const { return m_panel; }
     zelSampleKernel& GetKernel() { return m_kernel; }
+    // The rectangle the last render sampled, for the host's report.
+    const zelSampleRect& GetLastRect() const { return m_lastRect; }
+    void SetLastRect(const zelSampleRect& rect) { m_lastRect = rect; }
 
   private:
     zelTonescopeUI m_panel;
     zelSampleKernel m_kernel;
+    zelSampleRect m_lastRect;
 };
 } // namespace zelTonescope

@@ -135,6 +135,7 @@ void zelTonescopePlugin::DoRender()
         DoRenderNone();
         return;
     }
+    target->SetLastRect(m_rect);
     if (!input || !output || !input->data) return;
 
     if (err == PF_Err_NONE)
