@@ -43,4 +43,8 @@ void yModule::Unload()
     if (m_library) ::dlclose(m_library);
     m_library = nullptr;
 }
+void* yModule::Symbol(const char* name) const
+{
+    return m_library && name ? ::dlsym(m_library, name) : nullptr;
+}
 } // namespace yHost

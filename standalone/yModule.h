@@ -26,6 +26,8 @@ class yModule
     const std::string& Path() const { return m_path; }
     const yPropertyList& Properties() const { return m_properties; }
     PF_FilterProc Entry() const { return m_entry; }
+    // Another function the loaded module exports, or null.
+    void* Symbol(const char* name) const;
 
   private:
     std::string m_path;

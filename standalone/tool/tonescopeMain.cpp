@@ -1,5 +1,7 @@
 // tonescope: the replacement host's command line.
+#include "yDemoCommand.h"
 #include "yInfoCommand.h"
+#include "yRenderCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -31,6 +33,25 @@ int main(int argc, char** argv)
     CLI::App* info = app.add_subcommand("info", "Print what a module declares and reports at set-up.");
     info->add_option("MODULE", infoModule, "The module file (default: zelTonescope.so beside this program).");
 
+    yHost::yRenderOptions render;
+    CLI::App* renderCommand = app.add_subcommand("render", "Render an image through the effect and write what it shows.");
+    renderCommand->add_option("INPUT", render.input, "The input image (PNG).")->required();
+    renderCommand->add_option("--model", render.model, "Colour model: RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.");
+    renderCommand->add_option("--depth", render.depth, "8 or 16 bits (default: the file's own).");
+    renderCommand->add_option("--sample", render.sample, "Sample the whole image or a region: whole or region.");
+    renderCommand->add_option("--position", render.position, "Centre of the region in layer pixels: X,Y.");
+    renderCommand->add_option("--width", render.width, "Width of the region in pixels.");
+    renderCommand->add_option("--height", render.height, "Height of the region in pixels.");
+    renderCommand->add_option("--downsample", render.downsample, "Render at 1/N resolution.");
+    renderCommand->add_flag("--render-output", render.renderOutput, "Turn the effect's Render Output on.");
+    renderCommand->add_option("--output", render.output, "Write the rendered image (PNG).");
+    renderCommand->add_option("--panel", render.panel, "Write the panel after a draw (PNG).");
+    renderCommand->add_option("--histogram", render.histogram, "Write the histogram (CSV; - for standard output).");
+    renderCommand->add_option("--stats", render.stats, "Write the statistics (JSON; - for standard output).");
+    renderCommand->add_option("--events", render.events, "Replay an event script before the final render.");
+    renderCommand->add_option("--project", render.project, "Restore the panel from this file when it exists; save it after the run.");
+    renderCommand->add_option("--module", render.module, "The module file (default: zelTonescope.so beside this program).");
+
     try
     {
         app.parse(argc, argv);
@@ -44,6 +65,11 @@ int main(int argc, char** argv)
         return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout,
                                      std::cerr);
 
-    std::cout << app.help();
-    return 0;
+    if (renderCommand->parsed())
+    {
+        if (render.module.empty()) render.module = DefaultModulePath();
+        return yHost::RunRenderCommand(render, std::cerr);
+    }
+
+    return yHost::RunDemoCommand(DefaultModulePath(), "tonescope-demo", std::cout, std::cerr);
 }

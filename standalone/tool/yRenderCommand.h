@@ -1,0 +1,33 @@
+// "tonescope render": one image through one effect instance, with the output
+// image, the panel, the histogram and its statistics written to files.
+#pragma once
+
+#include "yReportFiles.h"
+#include "yWorld.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace yHost
+{
+struct yRenderOptions
+{
+    std::string input;
+    std::string module;
+    std::string model;    // name or number; empty: the effect's default
+    int depth = 0;        // 8 or 16; 0: the file's own
+    std::string sample;   // whole or region; empty: the effect's default
+    std::string position; // "X,Y" in layer pixels
+    std::string width, height;
+    int downsample = 1;
+    bool renderOutput = false;
+    std::string output, panel, histogram, stats; // files to write; empty: none
+    std::string events, project;
+};
+
+// Runs the render; returns the exit status. Errors go to err as one sentence.
+// With image given the input file is not read. stats, when given, receives
+// the statistics written.
+int RunRenderCommand(const yRenderOptions& options, std::ostream& err, const yWorld* image = nullptr,
+                     yHistogramStats* stats = nullptr);
+} // namespace yHost
