@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
 bash "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=Release
-"$root/build/bin/tonescope" info
+"$root/build/bin/tonescope"
