@@ -262,7 +262,7 @@ bool yRenderSession::Render(std::string& error)
     return true;
 }
 
-bool yRenderSession::RenderIfChanged(std::string& error)
+bool yRenderSession::RenderIfChanged(bool forced, std::string& error)
 {
     bool changed = false;
     for (size_t k = 1; k < m_host->ParamCount(); ++k)
@@ -274,7 +274,6 @@ bool yRenderSession::RenderIfChanged(std::string& error)
             changed = true;
         }
     }
-    const bool forced = (m_host->OutData().out_flags & PF_OutFlag_FORCE_RERENDER) != 0;
     return (changed || forced) && m_rendered ? Render(error) : true;
 }
 
@@ -326,7 +325,16 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
         break;
     }
     if (!Call(PF_Cmd_EVENT, "handle an event", error, nullptr, &extra)) return false;
-    return type == PF_Event_DRAW || RenderIfChanged(error);
+    if (type == PF_Event_DRAW) return true;
+    // As the real host: the controls are redrawn when the module asks or took
+    // the event, and the frame is rendered again when the panel's parameter
+    // changed; the module settles what an event did while it draws.
+    const PF_OutFlags flags = m_host->OutData().out_flags;
+    if ((flags & PF_OutFlag_REFRESH_UI) || (extra.evt_out_flags & PF_EO_HANDLED_EVENT))
+    {
+        if (!Draw(error)) return false;
+    }
+    return RenderIfChanged((flags & PF_OutFlag_FORCE_RERENDER) != 0, error);
 }
 
 bool yRenderSession::Draw(std::string& error)

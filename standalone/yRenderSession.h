@@ -65,8 +65,9 @@ class yRenderSession
     bool Call(PF_Cmd cmd, const char* what, std::string& error, PF_LayerDef* output = nullptr,
               void* extra = nullptr);
     bool SendEvent(PF_EventType type, int x, int y, uint32_t modifiers, uint32_t code, std::string& error);
-    // Renders again when the custom parameter was marked changed.
-    bool RenderIfChanged(std::string& error);
+    // Renders again when the custom parameter was marked changed or the
+    // module asked for it.
+    bool RenderIfChanged(bool forced, std::string& error);
     void FrameRects(PF_EventExtra& extra) const;
 
     yModule m_module;

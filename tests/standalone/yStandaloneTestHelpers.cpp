@@ -53,7 +53,7 @@ std::string ReadText(const std::string& path)
 }
 } // namespace
 
-yProcessResult RunTonescope(const std::vector<std::string>& arguments)
+yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& workFolder)
 {
     yScratchFolder folder;
     const std::string outPath = folder.File("stdout"), errPath = folder.File("stderr");
@@ -72,6 +72,7 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments)
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
             ::_exit(127);
+        if (!workFolder.empty() && ::chdir(workFolder.c_str()) != 0) ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

@@ -22,6 +22,7 @@ class yScratchFolder
     yScratchFolder& operator=(const yScratchFolder&) = delete;
 
     std::string File(const std::string& name) const { return m_path + "/" + name; }
+    const std::string& Path() const { return m_path; }
 
   private:
     std::string m_path;
@@ -34,8 +35,9 @@ struct yProcessResult
     std::string err;
 };
 
-// Runs the tonescope program with the given arguments and no standard input.
-yProcessResult RunTonescope(const std::vector<std::string>& arguments);
+// Runs the tonescope program with the given arguments and no standard input,
+// in the given working folder (empty: this process's).
+yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& folder = "");
 
 // Number of lines in a text (a last line without a line break counts).
 int LineCount(const std::string& text);
