@@ -26,7 +26,7 @@ std::string DefaultModulePath()
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"tonescope: runs the zel Tonescope effect module outside its usual host."};
+    CLI::App app{"tonescope: runs the zel Tonescope effect module outside its usual host. Without a command it runs the demo."};
     app.require_subcommand(0, 1);
 
     std::string infoModule;

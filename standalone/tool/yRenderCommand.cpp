@@ -6,6 +6,7 @@
 #include "yProjectFile.h"
 #include "yRenderSession.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <ostream>
@@ -118,7 +119,11 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
 
     if (!session.Render(error)) return Fail(err, error);
     for (const yScriptEvent& event : events)
-        if (!session.Replay(event, error)) return Fail(err, "Line " + std::to_string(event.line) + " of the event script: " + error);
+        if (!session.Replay(event, error))
+        {
+            if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
+            return Fail(err, "Line " + std::to_string(event.line) + " of the event script failed: " + error);
+        }
     if (!session.Render(error) || !session.Draw(error)) return Fail(err, error);
 
     yHistogramStats stats;

@@ -269,6 +269,19 @@ TEST_F(yRenderCommand, AClickOnAChannelToggleChangesTheNextRender)
     }
 }
 
+TEST_F(yRenderCommand, ScriptedParameterChangesAndWindowSizeReachTheFinalRender)
+{
+    const std::string input = Input(Gradient(20, 10));
+    const std::string script = Script("set Sample Region\nset Position 10,5\nset Width 4\nset Height 2\n"
+                                      "set \"Color Model\" HSV\nresize 100 50\n");
+    const nlohmann::json stats = Stats(input, {"--events", script, "--panel", File("panel.png")});
+    EXPECT_EQ(stats["model"], "HSV");
+    EXPECT_EQ(stats["total"], 8);
+    const yHost::yPngImage panel = Png(File("panel.png"));
+    EXPECT_EQ(panel.width, 100);
+    EXPECT_EQ(panel.height, 50);
+}
+
 TEST_F(yRenderCommand, AProjectKeepsThePanelFromRunToRun)
 {
     const std::string input = Input(Gradient(20, 10));
