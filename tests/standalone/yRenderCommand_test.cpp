@@ -123,6 +123,8 @@ TEST_F(yRenderCommand, SamplesTheWholeImageOrAClippedRegion)
         // A region 0.4 pixels wide still takes the column it touches.
         {{"--sample", "region", "--position", "4.5,5", "--width", "0.4", "--height", "10"}, 0, 4, 10, 5, 10},
         {{"--sample", "region", "--position", "1,1", "--width", "6", "--height", "6"}, 0, 0, 4, 4, 16},
+        // Without a position the region lies around the layer's centre.
+        {{"--sample", "region", "--width", "4", "--height", "2"}, 4, 8, 6, 12, 8},
         {{"--sample", "region", "--position", "-50,-50", "--width", "10", "--height", "10"}, 0, 0, 0, 0, 0},
     };
     for (const Case& c : cases)
