@@ -88,6 +88,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
 
     std::vector<yScriptEvent> events;
     if (!o.events.empty() && !yEventScript::Read(o.events, events, error)) return Fail(err, error);
+    if (!o.eventText.empty() && !yEventScript::Parse(o.eventText, events, error)) return Fail(err, error);
 
     yWorld image;
     if (given)

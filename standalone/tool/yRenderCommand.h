@@ -23,6 +23,7 @@ struct yRenderOptions
     bool renderOutput = false;
     std::string output, panel, histogram, stats; // files to write; empty: none
     std::string events, project;
+    std::string eventText; // a script given in memory instead of a file
 };
 
 // Runs the render; returns the exit status. Errors go to err as one sentence.

@@ -105,9 +105,12 @@ TEST_F(yRenderCommand, TheDemoWritesItsFourFiles)
     EXPECT_EQ(panel.height, 300);
     const yHost::yPngImage output = Png(File("tonescope-demo/output.png"));
     EXPECT_EQ(output.width, 256);
-    // The lightest grey step lies outside the selection and stays as it was.
-    const uint16_t* white = &output.rgba[(size_t(4 * 32 + 5) * 256 + 250) * 4];
-    EXPECT_EQ(white[0] & white[1] & white[2] & white[3], 255);
+    auto pixel = [&](int x, int y) { return &output.rgba[(size_t(y) * 256 + x) * 4]; };
+    // The grey ramp lies outside the selection and stays grey.
+    const uint16_t* grey = pixel(128, 80);
+    EXPECT_TRUE(grey[0] == grey[1] && grey[1] == grey[2] && grey[3] == 255) << grey[0] << " " << grey[1];
+    // Alpha is not shown, so the transparent corner comes out opaque.
+    EXPECT_EQ(pixel(250, 180)[3], 255);
 }
 
 TEST_F(yRenderCommand, SamplesTheWholeImageOrAClippedRegion)
