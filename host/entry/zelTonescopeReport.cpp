@@ -6,6 +6,7 @@
 #include "zelTonescopeData.h"
 #include "zelTonescopePlugin.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -14,8 +15,7 @@ using namespace zelTonescope;
 
 void CopyText(char* dst, size_t size, const char* src)
 {
-    std::strncpy(dst, src ? src : "", size - 1);
-    dst[size - 1] = '\0';
+    std::snprintf(dst, size, "%s", src ? src : "");
 }
 
 // The n-th name (from 1) of a "|"-separated choice list.

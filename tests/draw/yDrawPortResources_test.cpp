@@ -39,7 +39,9 @@ TEST(yDrawPortResources, EveryBitmapLoadsWithItsListedSizeAndDepth)
         ASSERT_TRUE(stored);
         EXPECT_EQ(stored->StoredBitsPerPixel(), b.bits);
         if (b.number >= 3000)
+        {
             EXPECT_EQ(b.height % 4, 0);
+        }
         // Some of it is drawn, and a 24-bit picture is opaque throughout.
         int covered = 0;
         for (long y = 0; y < b.height; ++y)
@@ -48,7 +50,9 @@ TEST(yDrawPortResources, EveryBitmapLoadsWithItsListedSizeAndDepth)
                 const yColor8 p = port.GetPixel(x, y);
                 covered += p.alpha > 0;
                 if (b.bits == 24)
+                {
                     ASSERT_EQ(p.alpha, 255);
+                }
             }
         EXPECT_GT(covered, 0);
     }
