@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace yPlatform
@@ -231,32 +232,27 @@ void Device::RequestRepaint(Box const*)
 
 Pen Device::SelectPen(Pen pen)
 {
-    std::swap(pen, m_pen);
-    return pen;
+    return std::exchange(m_pen, pen);
 }
 
 Brush Device::SelectBrush(Brush brush)
 {
-    std::swap(brush, m_brush);
-    return brush;
+    return std::exchange(m_brush, brush);
 }
 
 Rgb Device::SetBackColor(Rgb color)
 {
-    std::swap(color, m_back);
-    return color;
+    return std::exchange(m_back, color);
 }
 
 Rgb Device::SetTextColor(Rgb color)
 {
-    std::swap(color, m_text);
-    return color;
+    return std::exchange(m_text, color);
 }
 
 bool Device::SetTransparentText(bool transparent)
 {
-    std::swap(transparent, m_transparent);
-    return transparent;
+    return std::exchange(m_transparent, transparent);
 }
 
 Point Device::MoveTo(int32_t x, int32_t y)
