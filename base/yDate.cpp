@@ -1,6 +1,6 @@
-#include "yDate.h"
+#include "base/yDate.h"
 
-#include "yPlatform.h"
+#include "platform/yPlatform.h"
 
 #include <tuple>
 

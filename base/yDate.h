@@ -1,7 +1,7 @@
 // A calendar date: year, month 1-12, day 1-31.
 #pragma once
 
-#include "yExport.h"
+#include "base/yExport.h"
 
 #include <cstdint>
 

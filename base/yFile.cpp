@@ -1,4 +1,4 @@
-#include "yFile.h"
+#include "base/yFile.h"
 
 #include <algorithm>
 #include <climits>

@@ -2,8 +2,8 @@
 // in text or binary form. Everything does nothing once an open has failed.
 #pragma once
 
-#include "yExport.h"
-#include "yFilePath.h"
+#include "base/yExport.h"
+#include "base/yFilePath.h"
 
 #include <cstdint>
 #include <cstdio>

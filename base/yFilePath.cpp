@@ -1,7 +1,7 @@
-#include "yFilePath.h"
+#include "base/yFilePath.h"
 
-#include "yFile.h"
-#include "yPlatform.h"
+#include "base/yFile.h"
+#include "platform/yPlatform.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 // separator. A path that ends with the separator denotes a folder.
 #pragma once
 
-#include "yExport.h"
-#include "yString.h"
+#include "base/yExport.h"
+#include "base/yString.h"
 
 class Y_EXPORT yFilePath : public yString
 {

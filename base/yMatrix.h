@@ -3,9 +3,9 @@
 // companion in 16.16 fixed point serves integer points.
 #pragma once
 
-#include "AE_Effect.h"
-#include "yExport.h"
-#include "yPointL.h"
+#include "host/sdk/AE_Effect.h"
+#include "base/yExport.h"
+#include "base/yPointL.h"
 
 #include <cstdint>
 

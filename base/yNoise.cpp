@@ -1,6 +1,6 @@
-#include "yNoise.h"
+#include "base/yNoise.h"
 
-#include "yNoiseRandom.h"
+#include "base/yNoiseRandom.h"
 
 #include <algorithm>
 #include <cmath>

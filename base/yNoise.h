@@ -4,7 +4,7 @@
 // samplers sum.
 #pragma once
 
-#include "yExport.h"
+#include "base/yExport.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "yPerlinNoise.h"
+#include "base/yPerlinNoise.h"
 
-#include "yNoiseRandom.h"
+#include "base/yNoiseRandom.h"
 
 #include <cmath>
 

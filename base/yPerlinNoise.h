@@ -2,7 +2,7 @@
 // tables are built from the seed on the first sample.
 #pragma once
 
-#include "yExport.h"
+#include "base/yExport.h"
 
 class Y_EXPORT yPerlinNoise
 {

@@ -1,4 +1,4 @@
-#include "yRandom.h"
+#include "base/yRandom.h"
 
 #include <cstdint>
 

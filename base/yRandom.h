@@ -3,7 +3,7 @@
 // Recipes), so a seed gives the same sequence everywhere.
 #pragma once
 
-#include "yExport.h"
+#include "base/yExport.h"
 
 class Y_EXPORT yRandom
 {

@@ -1,4 +1,4 @@
-#include "yString.h"
+#include "base/yString.h"
 
 #include <algorithm>
 #include <cerrno>

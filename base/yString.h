@@ -4,8 +4,8 @@
 // range are clamped or ignored.
 #pragma once
 
-#include "yExport.h"
-#include "yPointL.h"
+#include "base/yExport.h"
+#include "base/yPointL.h"
 
 #include <iosfwd>
 

@@ -2,8 +2,8 @@
 // the result path it was given, empty unless set.
 #pragma once
 
-#include "yExport.h"
-#include "yFilePath.h"
+#include "base/yExport.h"
+#include "base/yFilePath.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "yTimer.h"
+#include "base/yTimer.h"
 
-#include "yPlatform.h"
+#include "platform/yPlatform.h"
 
 uint32_t yTimer::GetTickCount()
 {

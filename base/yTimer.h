@@ -1,7 +1,7 @@
 // The millisecond clock that multiple clicks and animations are timed by.
 #pragma once
 
-#include "yExport.h"
+#include "base/yExport.h"
 
 #include <cstdint>
 

@@ -6,7 +6,7 @@
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
 #include "tests/host/yAEFakeHost.h"
-#include "zelTonescopePlugin.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <benchmark/benchmark.h>
 

@@ -16,7 +16,7 @@
 #include "draw/yRect.h"
 #include "platform/ySurface.h"
 
-#include "AE_EffectSuites.h"
+#include "host/sdk/AE_EffectSuites.h"
 
 #include <cstdint>
 #include <memory>

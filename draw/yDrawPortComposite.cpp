@@ -2,7 +2,7 @@
 #include "draw/yCompositeBlend.h"
 #include "draw/yDrawPort.h"
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 #include <algorithm>
 

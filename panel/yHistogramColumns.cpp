@@ -1,4 +1,4 @@
-#include "yHistogramColumns.h"
+#include "panel/yHistogramColumns.h"
 
 #include <cfloat>
 #include <new>

@@ -1,4 +1,4 @@
-#include "yHistogramStrokes.h"
+#include "panel/yHistogramStrokes.h"
 
 #include <algorithm>
 

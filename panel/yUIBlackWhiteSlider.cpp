@@ -1,4 +1,4 @@
-#include "yUIBlackWhiteSlider.h"
+#include "panel/yUIBlackWhiteSlider.h"
 
 #include "draw/yDrawPort.h"
 #include "ui/yUIEventContext.h"

@@ -1,6 +1,6 @@
-#include "yUIHistogramMulti.h"
+#include "panel/yUIHistogramMulti.h"
 
-#include "yHistogramStrokes.h"
+#include "panel/yHistogramStrokes.h"
 
 #include "draw/yDrawPort.h"
 #include "effect/color/zelColorModel.h"

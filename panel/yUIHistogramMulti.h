@@ -4,7 +4,7 @@
 // sets its state, feeds it the histogram and interprets the clicks on it.
 #pragma once
 
-#include "yHistogramColumns.h"
+#include "panel/yHistogramColumns.h"
 #include "ui/yUIBox.h"
 
 #include "effect/color/zelHistogramAccumulator.h"

@@ -1,4 +1,4 @@
-#include "yUIThemedMulti.h"
+#include "panel/yUIThemedMulti.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "zelStatisticsText.h"
+#include "panel/zelStatisticsText.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/yString.h"
-#include "yHistogramColumns.h"
+#include "panel/yHistogramColumns.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "zelTonescopeUI.h"
+#include "panel/zelTonescopeUI.h"
 
-#include "zelStatisticsText.h"
+#include "panel/zelStatisticsText.h"
 
 #include "draw/yColorPicker.h"
 #include "effect/color/zelColorModel.h"

@@ -4,9 +4,9 @@
 // changes of the view and offers the render the calls that fill the histogram.
 #pragma once
 
-#include "yUIBlackWhiteSlider.h"
-#include "yUIHistogramMulti.h"
-#include "yUIThemedMulti.h"
+#include "panel/yUIBlackWhiteSlider.h"
+#include "panel/yUIHistogramMulti.h"
+#include "panel/yUIThemedMulti.h"
 
 #include "ui/yUIColorSwatch.h"
 #include "ui/yUIImageResource.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,8 @@
-#include "yEffectHost.h"
+#include "standalone/yEffectHost.h"
 
-#include "yHostPlatform.h"
-#include "yModule.h"
-#include "yWorld.h"
+#include "standalone/yHostPlatform.h"
+#include "standalone/yModule.h"
+#include "standalone/yWorld.h"
 
 #include <algorithm>
 #include <cmath>

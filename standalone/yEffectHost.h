@@ -4,13 +4,13 @@
 // that tests can drive a module through its error paths.
 #pragma once
 
-#include "AE_Effect.h"
-#include "AE_EffectCB.h"
-#include "AE_EffectSuites.h"
-#include "AE_EffectUI.h"
-#include "AE_GeneralPlug.h"
-#include "SPBasic.h"
-#include "ZT_DrawSurface.h"
+#include "host/sdk/AE_Effect.h"
+#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_EffectUI.h"
+#include "host/sdk/AE_GeneralPlug.h"
+#include "host/sdk/SPBasic.h"
+#include "host/sdk/ZT_DrawSurface.h"
 
 #include <map>
 #include <memory>

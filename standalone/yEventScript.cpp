@@ -1,6 +1,6 @@
-#include "yEventScript.h"
+#include "standalone/yEventScript.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <cctype>
 #include <cerrno>

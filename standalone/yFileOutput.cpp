@@ -1,4 +1,4 @@
-#include "yFileOutput.h"
+#include "standalone/yFileOutput.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "yModule.h"
+#include "standalone/yModule.h"
 
 #include <dlfcn.h>
 

@@ -2,8 +2,8 @@
 // runs, and the entry point the list names.
 #pragma once
 
-#include "AE_Effect.h"
-#include "yPropertyList.h"
+#include "host/sdk/AE_Effect.h"
+#include "standalone/yPropertyList.h"
 
 #include <string>
 

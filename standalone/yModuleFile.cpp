@@ -1,6 +1,6 @@
-#include "yModuleFile.h"
+#include "standalone/yModuleFile.h"
 
-#include "ZT_ResourceSection.h"
+#include "host/sdk/ZT_ResourceSection.h"
 
 #include <cerrno>
 #include <cstring>

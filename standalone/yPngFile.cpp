@@ -1,6 +1,6 @@
-#include "yPngFile.h"
+#include "standalone/yPngFile.h"
 
-#include "yFileOutput.h"
+#include "standalone/yFileOutput.h"
 
 #include <png.h>
 

@@ -3,7 +3,7 @@
 // Worlds are written as RGBA at their own depth.
 #pragma once
 
-#include "yWorld.h"
+#include "standalone/yWorld.h"
 
 #include <cstdint>
 #include <string>

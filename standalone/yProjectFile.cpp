@@ -1,6 +1,6 @@
-#include "yProjectFile.h"
+#include "standalone/yProjectFile.h"
 
-#include "yFileOutput.h"
+#include "standalone/yFileOutput.h"
 
 #include <cerrno>
 #include <cstring>

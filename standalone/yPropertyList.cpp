@@ -1,6 +1,6 @@
-#include "yPropertyList.h"
+#include "standalone/yPropertyList.h"
 
-#include "yModuleFile.h"
+#include "standalone/yModuleFile.h"
 
 #include <algorithm>
 #include <cstdio>

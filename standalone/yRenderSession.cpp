@@ -1,7 +1,7 @@
-#include "yRenderSession.h"
+#include "standalone/yRenderSession.h"
 
-#include "ZT_HostPlatform.h"
-#include "yHostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
+#include "standalone/yHostPlatform.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,12 +3,12 @@
 // panel, flattened for the project and set down at the end.
 #pragma once
 
-#include "ZT_HistogramReport.h"
-#include "yEffectHost.h"
-#include "yEventScript.h"
-#include "yModule.h"
-#include "yReportFiles.h"
-#include "yWorld.h"
+#include "host/sdk/ZT_HistogramReport.h"
+#include "standalone/yEffectHost.h"
+#include "standalone/yEventScript.h"
+#include "standalone/yModule.h"
+#include "standalone/yReportFiles.h"
+#include "standalone/yWorld.h"
 
 #include <memory>
 #include <ostream>

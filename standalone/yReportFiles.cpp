@@ -1,6 +1,6 @@
-#include "yReportFiles.h"
+#include "standalone/yReportFiles.h"
 
-#include "yFileOutput.h"
+#include "standalone/yFileOutput.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "yWorld.h"
+#include "standalone/yWorld.h"
 
 #include <algorithm>
 #include <cstddef>

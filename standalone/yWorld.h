@@ -3,7 +3,7 @@
 // and fill over any world.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "yBroadcaster.h"
+#include "ui/yBroadcaster.h"
 
 void yBroadcaster::ReceiveCommand(const yString&)
 {

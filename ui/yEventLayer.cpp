@@ -1,6 +1,6 @@
-#include "yEventLayer.h"
+#include "ui/yEventLayer.h"
 
-#include "yUIBaseControl.h"
+#include "ui/yUIBaseControl.h"
 #include "platform/yPlatform.h"
 
 void yEventLayer::RouteIdle()

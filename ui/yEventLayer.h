@@ -3,7 +3,7 @@
 // operation per host event; the rules for who receives what live here.
 #pragma once
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 class yUIBaseNode;
 

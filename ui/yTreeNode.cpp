@@ -1,4 +1,4 @@
-#include "yTreeNode.h"
+#include "ui/yTreeNode.h"
 
 yTreeNode::~yTreeNode()
 {

@@ -3,7 +3,7 @@
 // event routing and hit-testing.
 #pragma once
 
-#include "yBroadcaster.h"
+#include "ui/yBroadcaster.h"
 
 class yTreeNode : public yBroadcaster
 {

@@ -1,6 +1,6 @@
-#include "yUIBaseControl.h"
+#include "ui/yUIBaseControl.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 yUIBaseControl::yUIBaseControl()
 {

@@ -2,7 +2,7 @@
 // follow a drag, and broadcasts seven commands to its listeners.
 #pragma once
 
-#include "yUIBaseShape.h"
+#include "ui/yUIBaseShape.h"
 
 class yUIBaseControl : public yUIBaseShape
 {

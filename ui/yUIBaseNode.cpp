@@ -1,6 +1,6 @@
-#include "yUIBaseNode.h"
+#include "ui/yUIBaseNode.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 yUIBaseNode::yUIBaseNode()
 {

@@ -3,7 +3,7 @@
 // and drawing can walk the tree without knowing what each node is.
 #pragma once
 
-#include "yTreeNode.h"
+#include "ui/yTreeNode.h"
 
 class yDrawPort;
 struct yUIEventContext;

@@ -1,4 +1,4 @@
-#include "yUIBaseShape.h"
+#include "ui/yUIBaseShape.h"
 
 #include "draw/yDrawPort.h"
 

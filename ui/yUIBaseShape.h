@@ -2,7 +2,7 @@
 // size, scale, the flags that tie them to the parent, margins and colours.
 #pragma once
 
-#include "yUIBaseNode.h"
+#include "ui/yUIBaseNode.h"
 
 #include "base/yPointL.h"
 #include "draw/yColor.h"

@@ -1,4 +1,4 @@
-#include "yUIBox.h"
+#include "ui/yUIBox.h"
 
 #include "draw/yDrawPort.h"
 

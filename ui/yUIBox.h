@@ -2,7 +2,7 @@
 // Frames, panels and the backgrounds of text boxes and buttons are boxes.
 #pragma once
 
-#include "yUIBaseControl.h"
+#include "ui/yUIBaseControl.h"
 
 class yUIBox : public yUIBaseControl
 {

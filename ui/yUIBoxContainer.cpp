@@ -1,4 +1,4 @@
-#include "yUIBoxContainer.h"
+#include "ui/yUIBoxContainer.h"
 
 yUIBoxContainer::yUIBoxContainer()
 {

@@ -2,7 +2,7 @@
 // box's size and scale. Children added to the container go to the content.
 #pragma once
 
-#include "yUIBox.h"
+#include "ui/yUIBox.h"
 
 class yUIBoxContainer : public yUIBox
 {

@@ -1,4 +1,4 @@
-#include "yUIColorSwatch.h"
+#include "ui/yUIColorSwatch.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // A small box filled with a colour, which it pales while disabled.
 #pragma once
 
-#include "yUIBox.h"
+#include "ui/yUIBox.h"
 
 class yUIColorSwatch : public yUIBox
 {

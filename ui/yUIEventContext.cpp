@@ -1,6 +1,6 @@
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
-#include "yUIBaseControl.h"
+#include "ui/yUIBaseControl.h"
 #include "platform/yPlatform.h"
 
 #include <cmath>

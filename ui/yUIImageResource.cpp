@@ -1,4 +1,4 @@
-#include "yUIImageResource.h"
+#include "ui/yUIImageResource.h"
 
 bool yUIImageResource::LoadImageResource(long id)
 {

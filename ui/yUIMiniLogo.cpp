@@ -1,4 +1,4 @@
-#include "yUIMiniLogo.h"
+#include "ui/yUIMiniLogo.h"
 
 yUIMiniLogo::yUIMiniLogo()
 {

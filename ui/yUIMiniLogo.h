@@ -1,7 +1,7 @@
 // The maker's small logo on the panel, a themed control.
 #pragma once
 
-#include "yUIThemedControl.h"
+#include "ui/yUIThemedControl.h"
 
 class yUIMiniLogo : public yUIThemedControl
 {

@@ -1,4 +1,4 @@
-#include "yUINumberEdit.h"
+#include "ui/yUINumberEdit.h"
 
 yUINumberEdit::yUINumberEdit()
 {

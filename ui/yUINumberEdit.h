@@ -2,8 +2,8 @@
 // back into the number. Only the minus sign, the point and digits can be typed.
 #pragma once
 
-#include "yUINumberFormat.h"
-#include "yUITextEdit.h"
+#include "ui/yUINumberFormat.h"
+#include "ui/yUITextEdit.h"
 
 class yUINumberEdit : public yUINumberFormat, public yUITextEdit
 {

@@ -1,6 +1,6 @@
-#include "yUINumberEditHidden.h"
+#include "ui/yUINumberEditHidden.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 yUINumberEditHidden::yUINumberEditHidden()
 {

@@ -2,7 +2,7 @@
 // passes drags on to its owner so that the owner can scrub the value.
 #pragma once
 
-#include "yUINumberEdit.h"
+#include "ui/yUINumberEdit.h"
 
 class yUINumberEditHidden : public yUINumberEdit
 {

@@ -1,4 +1,4 @@
-#include "yUINumberFormat.h"
+#include "ui/yUINumberFormat.h"
 
 #include <cmath>
 #include <cstdio>

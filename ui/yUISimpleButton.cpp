@@ -1,6 +1,6 @@
-#include "yUISimpleButton.h"
+#include "ui/yUISimpleButton.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 namespace {
 

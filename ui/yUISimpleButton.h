@@ -2,7 +2,7 @@
 // style and colours follow the mouse through six looks.
 #pragma once
 
-#include "yUITextBox.h"
+#include "ui/yUITextBox.h"
 
 class yUISimpleButton : public yUITextBox
 {

@@ -1,6 +1,6 @@
-#include "yUISlider.h"
+#include "ui/yUISlider.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 #include <cmath>
 

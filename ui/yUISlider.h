@@ -2,8 +2,8 @@
 // value, linearly or logarithmically, with a fine mode while Shift is held.
 #pragma once
 
-#include "yUIBaseControl.h"
-#include "yUIThemedControl.h"
+#include "ui/yUIBaseControl.h"
+#include "ui/yUIThemedControl.h"
 
 class yUISlider : public yUIBaseControl
 {

@@ -1,6 +1,6 @@
-#include "yUISliderWNumbers.h"
+#include "ui/yUISliderWNumbers.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 #include <cmath>
 

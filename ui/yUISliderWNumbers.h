@@ -2,8 +2,8 @@
 // the slider, and an active number that follows the thumb and can be typed into.
 #pragma once
 
-#include "yUINumberEditHidden.h"
-#include "yUISlider.h"
+#include "ui/yUINumberEditHidden.h"
+#include "ui/yUISlider.h"
 
 class yUISliderWNumbers : public yUISlider
 {

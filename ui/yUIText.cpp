@@ -1,4 +1,4 @@
-#include "yUIText.h"
+#include "ui/yUIText.h"
 
 #include "draw/yDrawPort.h"
 

@@ -1,7 +1,7 @@
 // A single line of text that sizes itself to its string.
 #pragma once
 
-#include "yUIBaseControl.h"
+#include "ui/yUIBaseControl.h"
 
 class yUIText : public yUIBaseControl
 {

@@ -1,4 +1,4 @@
-#include "yUITextBox.h"
+#include "ui/yUITextBox.h"
 
 #include <algorithm>
 

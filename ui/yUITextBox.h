@@ -1,8 +1,8 @@
 // A box container holding one line of text, placed by the text's anchor.
 #pragma once
 
-#include "yUIBoxContainer.h"
-#include "yUIText.h"
+#include "ui/yUIBoxContainer.h"
+#include "ui/yUIText.h"
 
 class yUITextBox : public yUIBoxContainer
 {

@@ -1,7 +1,7 @@
-#include "yUITextEdit.h"
+#include "ui/yUITextEdit.h"
 
 #include "draw/yDrawPort.h"
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // mouse-up activates it; a click elsewhere, enter or return ends the edit.
 #pragma once
 
-#include "yUITextBox.h"
+#include "ui/yUITextBox.h"
 
 class yUITextEdit : public yUITextBox
 {

@@ -1,4 +1,4 @@
-#include "yUIThemedButton.h"
+#include "ui/yUIThemedButton.h"
 
 yUIThemedButton::yUIThemedButton()
 {

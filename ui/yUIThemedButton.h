@@ -1,7 +1,7 @@
 // A themed control used as a push button.
 #pragma once
 
-#include "yUIThemedControl.h"
+#include "ui/yUIThemedControl.h"
 
 class yUIThemedButton : public yUIThemedControl
 {

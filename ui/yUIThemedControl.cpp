@@ -1,6 +1,6 @@
-#include "yUIThemedControl.h"
+#include "ui/yUIThemedControl.h"
 
-#include "yUIEventContext.h"
+#include "ui/yUIEventContext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // in one image, one per state. Without a picture it draws an outlined cross.
 #pragma once
 
-#include "yUIBaseControl.h"
-#include "yUIImageResource.h"
+#include "ui/yUIBaseControl.h"
+#include "ui/yUIImageResource.h"
 
 class yUIThemedControl : public yUIImageResource, public yUIBaseControl
 {

@@ -1,4 +1,4 @@
-#include "yUIThemedToggle.h"
+#include "ui/yUIThemedToggle.h"
 
 yUIThemedToggle::yUIThemedToggle()
 {

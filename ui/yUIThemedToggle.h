@@ -2,7 +2,7 @@
 // look is the picture's top frame while on and its bottom frame while off.
 #pragma once
 
-#include "yUIThemedControl.h"
+#include "ui/yUIThemedControl.h"
 
 class yUIThemedToggle : public yUIThemedControl
 {

@@ -1,4 +1,4 @@
-#include "yUIToggle.h"
+#include "ui/yUIToggle.h"
 
 yUIToggle::yUIToggle()
 {

@@ -1,7 +1,7 @@
 // A two-state button: a simple button, usually in toggle mode.
 #pragma once
 
-#include "yUISimpleButton.h"
+#include "ui/yUISimpleButton.h"
 
 class yUIToggle : public yUISimpleButton
 {

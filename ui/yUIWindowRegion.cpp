@@ -1,4 +1,4 @@
-#include "yUIWindowRegion.h"
+#include "ui/yUIWindowRegion.h"
 
 yUIWindowRegion::yUIWindowRegion()
 {

@@ -4,7 +4,7 @@
 // panel does not flicker while its widgets redraw one after the other.
 #pragma once
 
-#include "yUIBoxContainer.h"
+#include "ui/yUIBoxContainer.h"
 
 #include "draw/yDrawPort.h"
 

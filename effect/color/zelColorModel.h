@@ -4,7 +4,7 @@
 // (zelSampleKernel) must count and write exactly what they give.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 #include <cstdint>
 

@@ -7,7 +7,7 @@
 // computes its statistics (docs/performance.md tells how and how fast).
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 #include "effect/color/zelHistogramAccumulator.h"
 
 #include <cstdint>

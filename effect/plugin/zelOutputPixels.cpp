@@ -1,4 +1,4 @@
-#include "zelOutputPixels.h"
+#include "effect/plugin/zelOutputPixels.h"
 
 #include <cstring>
 

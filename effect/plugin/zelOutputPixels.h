@@ -4,7 +4,7 @@
 // Pixels hold channel A in red, B in green, C in blue and D in alpha.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 #include "draw/yColor.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "zelSampleRect.h"
+#include "effect/plugin/zelSampleRect.h"
 
 #include <cmath>
 

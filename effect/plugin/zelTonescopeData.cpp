@@ -1,6 +1,6 @@
-#include "zelTonescopeData.h"
+#include "effect/plugin/zelTonescopeData.h"
 
-#include "zelTonescopePlugin.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <cmath>
 

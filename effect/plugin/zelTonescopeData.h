@@ -5,9 +5,9 @@
 
 #include "effect/color/zelSampleKernel.h"
 #include "panel/zelTonescopeUI.h"
-#include "yAEPluginDataCustomUI.h"
-#include "zelSampleRect.h"
-#include "zelTonescopeDataFlat.h"
+#include "host/bridge/yAEPluginDataCustomUI.h"
+#include "effect/plugin/zelSampleRect.h"
+#include "effect/plugin/zelTonescopeDataFlat.h"
 
 #include <cstdint>
 

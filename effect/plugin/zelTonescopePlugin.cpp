@@ -1,7 +1,7 @@
-#include "zelTonescopePlugin.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
-#include "AE_EffectUI.h"
-#include "zelOutputPixels.h"
+#include "host/sdk/AE_EffectUI.h"
+#include "effect/plugin/zelOutputPixels.h"
 
 namespace zelTonescope
 {

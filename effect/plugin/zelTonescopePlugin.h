@@ -3,10 +3,10 @@
 #pragma once
 
 #include "draw/yColor.h"
-#include "yAEPluginWithCustomUI.h"
-#include "zelSampleRect.h"
-#include "zelTonescopeData.h"
-#include "zelTonescopeDataFlat.h"
+#include "host/bridge/yAEPluginWithCustomUI.h"
+#include "effect/plugin/zelSampleRect.h"
+#include "effect/plugin/zelTonescopeData.h"
+#include "effect/plugin/zelTonescopeDataFlat.h"
 
 namespace zelTonescope
 {

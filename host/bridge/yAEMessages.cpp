@@ -1,6 +1,6 @@
-#include "yAEMessages.h"
+#include "host/bridge/yAEMessages.h"
 
-#include "AE_EffectCB.h"
+#include "host/sdk/AE_EffectCB.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The texts the bridge writes into the host's return message.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 namespace yAE
 {

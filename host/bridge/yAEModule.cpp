@@ -1,4 +1,4 @@
-#include "yAEModule.h"
+#include "host/bridge/yAEModule.h"
 
 #include "platform/yPlatform.h"
 

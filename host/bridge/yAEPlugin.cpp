@@ -1,12 +1,12 @@
-#include "yAEPlugin.h"
+#include "host/bridge/yAEPlugin.h"
 
-#include "AE_EffectCB.h"
-#include "AE_EffectSuites.h"
-#include "AE_EffectUI.h"
-#include "AE_GeneralPlug.h"
-#include "yAEMessages.h"
-#include "yAEModule.h"
-#include "yAESuite.h"
+#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_EffectUI.h"
+#include "host/sdk/AE_GeneralPlug.h"
+#include "host/bridge/yAEMessages.h"
+#include "host/bridge/yAEModule.h"
+#include "host/bridge/yAESuite.h"
 
 #include <cstring>
 #include <string>

@@ -4,9 +4,9 @@
 // and it is what the entry point returns.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 #include "base/yString.h"
-#include "yAEGlobalData.h"
+#include "host/bridge/yAEGlobalData.h"
 
 namespace yAE
 {

@@ -1,4 +1,4 @@
-#include "yAEPluginData.h"
+#include "host/bridge/yAEPluginData.h"
 
 #include <algorithm>
 

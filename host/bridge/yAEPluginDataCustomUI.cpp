@@ -1,9 +1,9 @@
-#include "yAEPluginDataCustomUI.h"
+#include "host/bridge/yAEPluginDataCustomUI.h"
 
-#include "AE_EffectCB.h"
-#include "AE_EffectSuites.h"
+#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_EffectSuites.h"
 #include "platform/yPlatform.h"
-#include "yAESuite.h"
+#include "host/bridge/yAESuite.h"
 
 namespace yAE
 {

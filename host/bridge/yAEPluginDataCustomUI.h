@@ -9,12 +9,12 @@
 // in window pixels and a point becomes point + UI origin.
 #pragma once
 
-#include "AE_Effect.h"
-#include "AE_EffectUI.h"
+#include "host/sdk/AE_Effect.h"
+#include "host/sdk/AE_EffectUI.h"
 #include "draw/yDrawPort.h"
 #include "ui/yEventLayer.h"
 #include "ui/yUIWindowRegion.h"
-#include "yAEPluginData.h"
+#include "host/bridge/yAEPluginData.h"
 
 #include <cstdint>
 

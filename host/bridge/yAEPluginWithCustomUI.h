@@ -3,10 +3,10 @@
 // PluginDataCustomUI.
 #pragma once
 
-#include "AE_EffectUI.h"
+#include "host/sdk/AE_EffectUI.h"
 #include "ui/yBroadcaster.h"
-#include "yAEPluginDataCustomUI.h"
-#include "yAEPluginWithData.h"
+#include "host/bridge/yAEPluginDataCustomUI.h"
+#include "host/bridge/yAEPluginWithData.h"
 
 namespace yAE
 {

@@ -8,8 +8,8 @@
 // the tag in its first byte (written and read by this class, not the data).
 #pragma once
 
-#include "AE_EffectCB.h"
-#include "yAEPlugin.h"
+#include "host/sdk/AE_EffectCB.h"
+#include "host/bridge/yAEPlugin.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,8 +2,8 @@
 // version when created, released when it goes out of scope.
 #pragma once
 
-#include "AE_Effect.h"
-#include "SPBasic.h"
+#include "host/sdk/AE_Effect.h"
+#include "host/sdk/SPBasic.h"
 
 namespace yAE
 {

@@ -2,9 +2,9 @@
 // property list and calls it once per command. A C++ function may not be
 // called main outside a program, so the work is done under another name and
 // the symbol "main" is set to it below.
-#include "yAEMessages.h"
-#include "yAEModule.h"
-#include "zelTonescopePlugin.h"
+#include "host/bridge/yAEMessages.h"
+#include "host/bridge/yAEModule.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <dlfcn.h>
 

@@ -1,10 +1,10 @@
 // The report a POSIX host asks for after a render: what the instance's panel
 // counted and shows, read from the live data object behind its sequence data.
-#include "ZT_HistogramReport.h"
+#include "host/sdk/ZT_HistogramReport.h"
 #include "effect/color/zelColorModel.h"
-#include "yAEPluginWithData.h"
-#include "zelTonescopeData.h"
-#include "zelTonescopePlugin.h"
+#include "host/bridge/yAEPluginWithData.h"
+#include "effect/plugin/zelTonescopeData.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <cstdio>
 #include <cstring>

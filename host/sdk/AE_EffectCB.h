@@ -4,7 +4,7 @@
 // place so that the record's layout stays the host's.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 extern "C"
 {

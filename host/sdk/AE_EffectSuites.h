@@ -3,7 +3,7 @@
 // and may stop after the last one this interface uses.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 extern "C"
 {

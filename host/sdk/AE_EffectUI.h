@@ -1,7 +1,7 @@
 // Custom UI: registering for events and the records of PF_Cmd_EVENT.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 extern "C"
 {

@@ -2,7 +2,7 @@
 // host commands.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 extern "C"
 {

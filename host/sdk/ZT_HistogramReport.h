@@ -4,7 +4,7 @@
 // dlsym and passes the instance's sequence data in its live form.
 #pragma once
 
-#include "AE_Effect.h"
+#include "host/sdk/AE_Effect.h"
 
 #include <stdint.h>
 

@@ -1,9 +1,9 @@
 // Live input, clock and colour chooser on POSIX: there is no window system to
 // ask, so the hosting process answers through the table it exports; without
 // one the module runs headless.
-#include "yPlatform.h"
+#include "platform/yPlatform.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <atomic>
 #include <ctime>

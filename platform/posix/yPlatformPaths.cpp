@@ -1,5 +1,5 @@
 // Folders, the module's own path and the date on POSIX.
-#include "yPlatform.h"
+#include "platform/yPlatform.h"
 
 #include <climits>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "yResources.h"
+#include "platform/yResources.h"
 
-#include "ZT_ResourceSection.h"
+#include "host/sdk/ZT_ResourceSection.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "ySurface.h"
+#include "platform/ySurface.h"
 
-#include "yResources.h"
-#include "yTextEngine.h"
+#include "platform/yResources.h"
+#include "platform/posix/yTextEngine.h"
 
-#include "ZT_DrawSurface.h"
-#include "ZT_ResourceSection.h"
+#include "host/sdk/ZT_DrawSurface.h"
+#include "host/sdk/ZT_ResourceSection.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,11 +2,11 @@
 // module's resources, so that the panel's text looks the same on every
 // machine. A font's size is its cell height (ascent plus descent), as the
 // panel's layout expects; glyphs are hinted and anti-aliased.
-#include "yTextEngine.h"
+#include "platform/posix/yTextEngine.h"
 
-#include "yResources.h"
+#include "platform/yResources.h"
 
-#include "ZT_ResourceSection.h"
+#include "host/sdk/ZT_ResourceSection.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -2,7 +2,7 @@
 // Internal to the platform layer.
 #pragma once
 
-#include "ySurface.h"
+#include "platform/ySurface.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "artCanvas.h"
+#include "resources/artwork/artCanvas.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -5,7 +5,7 @@
 // Strips of the 3000 series hold four frames stacked from the top: normal,
 // mouse over, down (or dragged), disabled. Everything is drawn from numbers
 // alone, so the output is the same on every run.
-#include "artCanvas.h"
+#include "resources/artwork/artCanvas.h"
 
 #include <cmath>
 #include <cstdio>

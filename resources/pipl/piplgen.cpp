@@ -1,6 +1,6 @@
 // Writes the module's property list and its resource manifest line.
 // Usage: piplgen OUTPUT.pipl MANIFEST
-#include "zelPipl.h"
+#include "resources/pipl/zelPipl.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "zelPipl.h"
+#include "resources/pipl/zelPipl.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Packs resource files into the module's resource blob.
 // Usage: rsrcpack OUTPUT MANIFEST...   (manifest lines: TYPE NUMBER LANGUAGE FILE)
 // TYPE is four characters; a trailing blank may be written as '_' ("BMP_").
-#include "ZT_ResourceSection.h"
+#include "host/sdk/ZT_ResourceSection.h"
 
 #include <cstdio>
 #include <fstream>

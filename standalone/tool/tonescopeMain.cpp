@@ -1,7 +1,7 @@
 // tonescope: the replacement host's command line.
-#include "yDemoCommand.h"
-#include "yInfoCommand.h"
-#include "yRenderCommand.h"
+#include "standalone/tool/yDemoCommand.h"
+#include "standalone/tool/yInfoCommand.h"
+#include "standalone/tool/yRenderCommand.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
-#include "yDemoCommand.h"
+#include "standalone/tool/yDemoCommand.h"
 
-#include "yRenderCommand.h"
+#include "standalone/tool/yRenderCommand.h"
 
 #include <cerrno>
 #include <cmath>

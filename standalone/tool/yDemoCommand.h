@@ -2,7 +2,7 @@
 // with every file the render command can write, and a short summary.
 #pragma once
 
-#include "yWorld.h"
+#include "standalone/yWorld.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,8 +1,8 @@
-#include "yInfoCommand.h"
+#include "standalone/tool/yInfoCommand.h"
 
-#include "yEffectHost.h"
-#include "yModule.h"
-#include "yPropertyList.h"
+#include "standalone/yEffectHost.h"
+#include "standalone/yModule.h"
+#include "standalone/yPropertyList.h"
 
 #include <cstdio>
 #include <ostream>

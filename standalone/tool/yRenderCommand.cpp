@@ -1,10 +1,10 @@
-#include "yRenderCommand.h"
+#include "standalone/tool/yRenderCommand.h"
 
-#include "yEventScript.h"
-#include "yHostPlatform.h"
-#include "yPngFile.h"
-#include "yProjectFile.h"
-#include "yRenderSession.h"
+#include "standalone/yEventScript.h"
+#include "standalone/yHostPlatform.h"
+#include "standalone/yPngFile.h"
+#include "standalone/yProjectFile.h"
+#include "standalone/yRenderSession.h"
 
 #include <cctype>
 #include <cmath>

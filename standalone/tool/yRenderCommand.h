@@ -2,8 +2,8 @@
 // image, the panel, the histogram and its statistics written to files.
 #pragma once
 
-#include "yReportFiles.h"
-#include "yWorld.h"
+#include "standalone/yReportFiles.h"
+#include "standalone/yWorld.h"
 
 #include <iosfwd>
 #include <string>

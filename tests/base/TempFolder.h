@@ -1,8 +1,8 @@
 // A fresh folder under /tmp for one test, removed with everything in it.
 #pragma once
 
-#include "yFilePath.h"
-#include "yPlatform.h"
+#include "base/yFilePath.h"
+#include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "yDate.h"
-#include "yTimer.h"
+#include "base/yDate.h"
+#include "base/yTimer.h"
 
-#include "ZT_HostPlatform.h"
-#include "yPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
+#include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "TempFolder.h"
-#include "yFile.h"
-#include "yFilePath.h"
-#include "yPlatform.h"
+#include "tests/base/TempFolder.h"
+#include "base/yFile.h"
+#include "base/yFilePath.h"
+#include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
-#include "yFile.h"
+#include "tests/base/TempFolder.h"
+#include "base/yFile.h"
 
 #include <gtest/gtest.h>
 

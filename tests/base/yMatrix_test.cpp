@@ -1,4 +1,4 @@
-#include "yMatrix.h"
+#include "base/yMatrix.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "yNoise.h"
-#include "yNoiseRandom.h"
+#include "base/yNoise.h"
+#include "base/yNoiseRandom.h"
 
 #include <gtest/gtest.h>
 

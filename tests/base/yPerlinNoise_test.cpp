@@ -1,4 +1,4 @@
-#include "yPerlinNoise.h"
+#include "base/yPerlinNoise.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "draw/yFont.h"
 #include "platform/yPlatform.h"
 
-#include "AE_EffectSuites.h"
-#include "ZT_HostPlatform.h"
+#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "draw/yDrawPort.h"
 
-#include "ZT_DrawSurface.h"
+#include "host/sdk/ZT_DrawSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "zelTonescopeDataFlat.h"
+#include "effect/plugin/zelTonescopeDataFlat.h"
 
 #include <gtest/gtest.h>
 

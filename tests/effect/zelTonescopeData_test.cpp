@@ -1,5 +1,5 @@
-#include "host/yAEFakeHost.h"
-#include "zelTonescopePlugin.h"
+#include "tests/host/yAEFakeHost.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "effect/color/zelColorModel.h"
-#include "host/yAEFakeHost.h"
-#include "zelTonescopePlugin.h"
+#include "tests/host/yAEFakeHost.h"
+#include "effect/plugin/zelTonescopePlugin.h"
 
 #include <gtest/gtest.h>
 

@@ -3,14 +3,14 @@
 // withhold any suite, and answers with configurable errors.
 #pragma once
 
-#include "AE_Effect.h"
-#include "AE_EffectCB.h"
-#include "AE_EffectSuites.h"
-#include "AE_EffectUI.h"
-#include "AE_GeneralPlug.h"
-#include "SPBasic.h"
-#include "ZT_DrawSurface.h"
-#include "ZT_HostPlatform.h"
+#include "host/sdk/AE_Effect.h"
+#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_EffectUI.h"
+#include "host/sdk/AE_GeneralPlug.h"
+#include "host/sdk/SPBasic.h"
+#include "host/sdk/ZT_DrawSurface.h"
+#include "host/sdk/ZT_HostPlatform.h"
 #include "platform/yPlatform.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "yAEFakeHost.h"
-#include "yAEPluginDataCustomUI.h"
-#include "yAEPluginWithCustomUI.h"
+#include "tests/host/yAEFakeHost.h"
+#include "host/bridge/yAEPluginDataCustomUI.h"
+#include "host/bridge/yAEPluginWithCustomUI.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "yAEFakeHost.h"
-#include "yAEPlugin.h"
+#include "tests/host/yAEFakeHost.h"
+#include "host/bridge/yAEPlugin.h"
 
 #include <gtest/gtest.h>
 

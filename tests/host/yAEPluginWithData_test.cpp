@@ -1,5 +1,5 @@
-#include "yAEFakeHost.h"
-#include "yAEPluginWithData.h"
+#include "tests/host/yAEFakeHost.h"
+#include "host/bridge/yAEPluginWithData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "yAEFakeHost.h"
-#include "yAEGlobalData.h"
-#include "yAEPlugin.h"
+#include "tests/host/yAEFakeHost.h"
+#include "host/bridge/yAEGlobalData.h"
+#include "host/bridge/yAEPlugin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The view-range slider inside the panel: thumbs that push each other, the
 // bar that pans (Control) or spreads (Alt) the range, bit depth and reset.
-#include "zelPanelTestHelpers.h"
+#include "tests/panel/zelPanelTestHelpers.h"
 
 #include "platform/yPlatform.h"
 

@@ -1,8 +1,8 @@
 // The whole panel, pixel by pixel, against a stored picture: an RGB histogram
 // with a selection, the mouse over the view. Regenerate the picture with
 // tests/panel/regenerate_golden.sh after a deliberate change of the look.
-#include "zelPanelPngHelpers.h"
-#include "zelPanelTestHelpers.h"
+#include "tests/panel/zelPanelPngHelpers.h"
+#include "tests/panel/zelPanelTestHelpers.h"
 
 #include <gtest/gtest.h>
 

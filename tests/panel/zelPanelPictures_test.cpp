@@ -1,7 +1,7 @@
 // Writes pictures of the histogram view for a person to look at. Runs only
 // when TONESCOPE_PANEL_PICTURES names a folder; the pictures are PNG files.
-#include "zelPanelPngHelpers.h"
-#include "zelPanelTestHelpers.h"
+#include "tests/panel/zelPanelPngHelpers.h"
+#include "tests/panel/zelPanelTestHelpers.h"
 
 #include "panel/yUIHistogramMulti.h"
 #include "platform/yPlatform.h"

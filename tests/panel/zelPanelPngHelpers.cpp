@@ -1,4 +1,4 @@
-#include "zelPanelPngHelpers.h"
+#include "tests/panel/zelPanelPngHelpers.h"
 
 #include <png.h>
 

@@ -1,4 +1,4 @@
-#include "zelPanelTestHelpers.h"
+#include "tests/panel/zelPanelTestHelpers.h"
 
 #include "platform/yPlatform.h"
 

@@ -2,7 +2,7 @@
 // region, with the event layer routing scripted mouse and key events into it.
 #pragma once
 
-#include "ui/yUITestHelpers.h"
+#include "tests/ui/yUITestHelpers.h"
 
 #include "panel/zelTonescopeUI.h"
 #include "ui/yEventLayer.h"

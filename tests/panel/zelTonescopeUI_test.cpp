@@ -1,6 +1,6 @@
 // The panel driven as a user drives it: scripted mouse and key events routed
 // through the event layer into the panel inside its 340 x 300 window region.
-#include "zelPanelTestHelpers.h"
+#include "tests/panel/zelPanelTestHelpers.h"
 
 #include "platform/yPlatform.h"
 

@@ -1,6 +1,6 @@
-#include "yPlatform.h"
+#include "platform/yPlatform.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ySurface.h"
+#include "platform/ySurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The tonescope program, run as a process.
-#include "yStandaloneTestHelpers.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The host driving the real module: set-up, parameters, missing suites and
 // failing host calls.
-#include "yEffectHost.h"
-#include "yModule.h"
+#include "standalone/yEffectHost.h"
+#include "standalone/yModule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "yEventScript.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yEventScript.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The module's report of an instance's last render, asked for in process.
-#include "ZT_HistogramReport.h"
-#include "yRenderSession.h"
+#include "host/sdk/ZT_HistogramReport.h"
+#include "standalone/yRenderSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "yHostPlatform.h"
+#include "standalone/yHostPlatform.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "yModuleFile.h"
-#include "yPropertyList.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yModuleFile.h"
+#include "standalone/yPropertyList.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "yPngFile.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yPngFile.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "yProjectFile.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yProjectFile.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 

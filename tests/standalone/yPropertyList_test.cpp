@@ -1,5 +1,5 @@
-#include "yPropertyList.h"
-#include "yTestResources.h"
+#include "standalone/yPropertyList.h"
+#include "tests/standalone/yTestResources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // tonescope render and the demo, run as processes with the real module.
-#include "yPngFile.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yPngFile.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

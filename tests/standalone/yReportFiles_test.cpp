@@ -1,5 +1,5 @@
-#include "yReportFiles.h"
-#include "yStandaloneTestHelpers.h"
+#include "standalone/yReportFiles.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "yStandaloneTestHelpers.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <cstdlib>
 #include <fcntl.h>

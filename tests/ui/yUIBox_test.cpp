@@ -1,4 +1,4 @@
-#include "yUIControlTestHelpers.h"
+#include "tests/ui/yUIControlTestHelpers.h"
 
 #include "ui/yUIBoxContainer.h"
 #include "ui/yUIColorSwatch.h"

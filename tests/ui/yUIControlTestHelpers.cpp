@@ -1,4 +1,4 @@
-#include "yUIControlTestHelpers.h"
+#include "tests/ui/yUIControlTestHelpers.h"
 
 ControlHarness::ControlHarness() : context(layer.GetEventContext())
 {

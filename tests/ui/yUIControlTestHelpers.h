@@ -3,7 +3,7 @@
 // added to it, and an optional drawing surface.
 #pragma once
 
-#include "yUITestHelpers.h"
+#include "tests/ui/yUITestHelpers.h"
 
 #include "draw/yDrawPort.h"
 #include "ui/yEventLayer.h"

@@ -1,4 +1,4 @@
-#include "yUIControlTestHelpers.h"
+#include "tests/ui/yUIControlTestHelpers.h"
 
 #include "platform/yPlatform.h"
 #include "ui/yUISlider.h"

@@ -1,6 +1,6 @@
-#include "yUITestHelpers.h"
+#include "tests/ui/yUITestHelpers.h"
 
-#include "ZT_HostPlatform.h"
+#include "host/sdk/ZT_HostPlatform.h"
 #include "platform/yPlatform.h"
 
 uint32_t ScriptedPlatform::now = 100000;

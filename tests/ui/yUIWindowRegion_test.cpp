@@ -1,4 +1,4 @@
-#include "yUITestHelpers.h"
+#include "tests/ui/yUITestHelpers.h"
 #include "ui/yEventLayer.h"
 #include "ui/yUIWindowRegion.h"
 

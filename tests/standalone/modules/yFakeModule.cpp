@@ -1,6 +1,6 @@
 // A module that carries a well-formed property list naming its own entry point,
 // so that the host's loader can be tested apart from the real effect.
-#include "yTestResources.h"
+#include "tests/standalone/yTestResources.h"
 
 namespace
 {
