@@ -27,6 +27,7 @@ class yRealModule : public ::testing::Test
         std::string error;
         ASSERT_TRUE(m_module.Load(TONESCOPE_MODULE, error)) << error;
         m_host = std::make_unique<yEffectHost>(m_module);
+        m_host->AttachProbe(&m_probe);
     }
 
     void TearDown() override
@@ -44,6 +45,7 @@ class yRealModule : public ::testing::Test
     yEffectHost& Host() { return *m_host; }
 
     yHost::yModule m_module;
+    yHost::yHostProbe m_probe;
     std::unique_ptr<yEffectHost> m_host;
 };
 } // namespace
@@ -157,7 +159,7 @@ TEST_F(yRealModule, ParamsSetupAddsTheSevenParameters)
     EXPECT_EQ(ui.comp_ui_width | ui.comp_ui_height | ui.layer_ui_width | ui.layer_ui_height |
                   ui.preview_ui_width | ui.preview_ui_height,
               0);
-    const std::vector<yHostCall>& log = Host().CallLog();
+    const std::vector<yHostCall>& log = m_probe.CallLog();
     const auto registered = std::find(log.begin(), log.end(), yHostCall::RegisterUI);
     ASSERT_NE(registered, log.end());
     EXPECT_EQ(std::count(log.begin(), registered, yHostCall::AddParam), 2);
@@ -165,7 +167,7 @@ TEST_F(yRealModule, ParamsSetupAddsTheSevenParameters)
 
 TEST_F(yRealModule, MissingSuitesAreReportedAndSetupGoesOn)
 {
-    Host().WithholdSuite("PF Handle Suite");
+    m_probe.WithholdSuite("PF Handle Suite");
     ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
     EXPECT_EQ(
         Host().ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load PF_HandleSuite1."), 0), 0u)
@@ -178,7 +180,9 @@ TEST_F(yRealModule, MissingSuitesAreReportedAndSetupGoesOn)
     EXPECT_EQ(Host().ReturnMessage(), "");
 
     yEffectHost other(m_module);
-    other.WithholdSuite("AEGP Utility Suite");
+    yHost::yHostProbe probe;
+    other.AttachProbe(&probe);
+    probe.WithholdSuite("AEGP Utility Suite");
     ASSERT_EQ(other.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
     EXPECT_EQ(
         other.ReturnMessage().rfind(ErrorText("CreateGlobalData", "Could not load AEGP_UtilitySuite2."), 0),
@@ -200,33 +204,39 @@ TEST_F(yRealModule, HandleFailuresAreReported)
                           Case{yHostCall::LockHandle, "Error creating global handle."}})
     {
         yEffectHost host(m_module);
-        host.FailCall(c.call, PF_Err_OUT_OF_MEMORY);
+        yHost::yHostProbe probe;
+        host.AttachProbe(&probe);
+        probe.FailCall(c.call, PF_Err_OUT_OF_MEMORY);
         EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE) << c.message;
         EXPECT_EQ(host.ReturnMessage().rfind(ErrorText("CreateGlobalData", c.message), 0), 0u)
             << host.ReturnMessage();
-        EXPECT_EQ(host.CallCount(yHostCall::RegisterWithAEGP), 0) << c.message;
+        EXPECT_EQ(probe.CallCount(yHostCall::RegisterWithAEGP), 0) << c.message;
         EXPECT_EQ(host.OpenSuites(), 0);
+        EXPECT_EQ(host.LiveHandles(), 0u) << c.message << ": nothing left behind";
+        EXPECT_EQ(host.InData().global_data, nullptr) << c.message;
     }
 }
 
 TEST_F(yRealModule, AFailingHostCallStopsLaterOnes)
 {
-    Host().FailCall(yHostCall::RegisterWithAEGP, 7);
+    m_probe.FailCall(yHostCall::RegisterWithAEGP, 7);
     EXPECT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), 7);
     EXPECT_EQ(Host().OpenSuites(), 0);
 
     // The second add_param fails: nothing is registered or added after it.
-    Host().ClearFailures();
-    Host().FailCall(yHostCall::AddParam, PF_Err_INTERNAL_STRUCT_DAMAGED, 1);
+    m_probe.ClearFailures();
+    m_probe.FailCall(yHostCall::AddParam, PF_Err_INTERNAL_STRUCT_DAMAGED, 1);
     EXPECT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_INTERNAL_STRUCT_DAMAGED);
-    EXPECT_EQ(Host().CallCount(yHostCall::AddParam), 2);
-    EXPECT_EQ(Host().CallCount(yHostCall::RegisterUI), 0);
+    EXPECT_EQ(m_probe.CallCount(yHostCall::AddParam), 2);
+    EXPECT_EQ(m_probe.CallCount(yHostCall::RegisterUI), 0);
     EXPECT_EQ(Host().ParamCount(), 2u); // the layer and the first parameter
 
     yEffectHost other(m_module);
-    other.FailCall(yHostCall::RegisterUI, PF_Err_BAD_CALLBACK_PARAM);
+    yHost::yHostProbe probe;
+    other.AttachProbe(&probe);
+    probe.FailCall(yHostCall::RegisterUI, PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(other.Call(PF_Cmd_PARAMS_SETUP), PF_Err_BAD_CALLBACK_PARAM);
-    EXPECT_EQ(other.CallCount(yHostCall::AddParam), 2) << "the panel is not added without its registration";
+    EXPECT_EQ(probe.CallCount(yHostCall::AddParam), 2) << "the panel is not added without its registration";
 }
 
 TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
@@ -235,7 +245,7 @@ TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
     ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
     const PF_Handle global = Host().InData().global_data;
     const size_t handles = Host().LiveHandles();
-    Host().ClearCallLog();
+    m_probe.ClearCallLog();
 
     PF_ArbParamsExtra arbitrary{};
     arbitrary.which_function = PF_Arbitrary_NEW_FUNC;
@@ -250,7 +260,7 @@ TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
                           Case{PF_Cmd_NUM_CMDS + 40, nullptr}, Case{-1, nullptr}})
     {
         EXPECT_EQ(Host().Call(c.cmd, nullptr, c.extra), PF_Err_NONE) << c.cmd;
-        EXPECT_TRUE(Host().CallLog().empty()) << c.cmd << " called " << HostCallName(Host().CallLog()[0]);
+        EXPECT_TRUE(m_probe.CallLog().empty()) << c.cmd << " called " << HostCallName(m_probe.CallLog()[0]);
         EXPECT_EQ(Host().InData().global_data, global) << c.cmd;
         EXPECT_EQ(Host().InData().sequence_data, nullptr) << c.cmd << " made sequence data";
         EXPECT_EQ(Host().LiveHandles(), handles) << c.cmd;
