@@ -21,20 +21,6 @@ std::vector<uint8_t> Flat(const zelTonescopeData& data)
     return record;
 }
 
-float FloatAt(const std::vector<uint8_t>& r, size_t offset)
-{
-    float f;
-    std::memcpy(&f, &r[offset], 4); // the machine is little-endian, as the record
-    return f;
-}
-
-int32_t IntAt(const std::vector<uint8_t>& r, size_t offset)
-{
-    int32_t v;
-    std::memcpy(&v, &r[offset], 4);
-    return v;
-}
-
 // Settings unlike every default.
 zelPanelSettings Unusual()
 {
@@ -86,34 +72,6 @@ struct Instance : ::testing::Test
     yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
 };
 } // namespace
-
-TEST(zelTonescopeData, IsNamedAndHoldsThePanelInItsRoot)
-{
-    zelTonescopeData data;
-    EXPECT_EQ(data.yAE::PluginData::GetName(), "zelTonescopeData");
-    EXPECT_EQ(data.GetCustomParamIndex(), 3);
-    EXPECT_EQ(data.GetRootRegion().GetName(), "Histogram Data");
-    EXPECT_EQ(data.GetRootRegion().GetSize(), yPointL(340, 300));
-    EXPECT_TRUE(data.GetRootRegion().IsAncestorOf(data.GetPanel()));
-}
-
-TEST(zelTonescopeData, RecordAfterResetAll)
-{
-    zelTonescopeData data;
-    data.GetPanel().ApplySettings(Unusual());
-    data.GetPanel().ResetAll();
-    const std::vector<uint8_t> r = Flat(data);
-    ASSERT_EQ(r.size(), 36u);
-    EXPECT_EQ(r[0], 0xBC) << "the tag is the caller's";
-    EXPECT_EQ(std::vector<uint8_t>(r.begin() + 1, r.begin() + 5), (std::vector<uint8_t>{1, 1, 1, 0}));
-    EXPECT_EQ(FloatAt(r, 8), 0.0f);
-    EXPECT_EQ(FloatAt(r, 12), 1.0f);
-    EXPECT_EQ(FloatAt(r, 16), data.GetPanel().GetScaleSlider().GetNormalizedValue());
-    EXPECT_EQ(r[20], 1);
-    EXPECT_EQ(std::vector<uint8_t>(r.begin() + 21, r.begin() + 25), (std::vector<uint8_t>{255, 75, 155, 255}));
-    EXPECT_EQ(IntAt(r, 28), 0);
-    EXPECT_EQ(IntAt(r, 32), 0);
-}
 
 TEST(zelTonescopeData, ReadingARecordSetsTogglesClampsPositionsAndTellsThePanel)
 {

@@ -164,8 +164,14 @@ TEST_F(Attached, AnErrorStopsLaterHostCalls)
     EXPECT_EQ(host.ParamCount(), 1u);
 }
 
-TEST_F(Attached, HostErrorsBecomeErr)
+// What the host answers becomes err; what it is told arrives.
+TEST_F(Attached, HostCallsAndTheirErrors)
 {
+    InCall([](yAE::Plugin& p) { p.DoPurgeAll(), p.RefreshAllWindows(), p.RequestUIRefresh(); });
+    EXPECT_EQ(host.Commands(), std::vector<AEGP_Command>{yAE::kPurgeAllCommand});
+    EXPECT_EQ(host.WindowRefreshes(), 1);
+    EXPECT_EQ(host.OutData().out_flags, PF_OutFlag_REFRESH_UI);
+
     probe.CancelAfter(1);
     A_long current = 1, total = 2;
     EXPECT_EQ(InCall([&](yAE::Plugin& p) { p.Progress(current, total); }), PF_Err_NONE);
@@ -209,20 +215,6 @@ TEST_F(Attached, CopyRenderNoneAndClearWorkOnThePixels)
     }
     EXPECT_EQ(Calls(yHostCall::Fill), 1);
     EXPECT_EQ(Calls(yHostCall::Fill16), 1);
-}
-
-TEST_F(Attached, PurgeRefreshAndUIRefreshReachTheHost)
-{
-    InCall(
-        [](yAE::Plugin& p)
-        {
-            p.DoPurgeAll();
-            p.RefreshAllWindows();
-            p.RequestUIRefresh();
-        });
-    EXPECT_EQ(host.Commands(), std::vector<AEGP_Command>{yAE::kPurgeAllCommand});
-    EXPECT_EQ(host.WindowRefreshes(), 1);
-    EXPECT_EQ(host.OutData().out_flags, PF_OutFlag_REFRESH_UI);
 }
 
 TEST_F(Attached, SetParamVisibilityByMode)
@@ -269,43 +261,13 @@ TEST_F(Attached, SetParamVisibilityByMode)
     }
 }
 
-TEST_F(Attached, GlobalDataIsRegisteredByFileNameAndDisposedOnce)
-{
-    std::string path;
-    EXPECT_EQ(InCall(
-                  [&](yAE::Plugin& p)
-                  {
-                      p.CreateGlobalData();
-                      ASSERT_NE(p.GetGlobalData(), nullptr);
-                      EXPECT_EQ(p.GetGlobalData()->pluginId, yEffectHost::kPluginId);
-                      path = p.GetGlobalData()->modulePath;
-                      p.yAE::Plugin::About();
-                  }),
-              PF_Err_NONE);
-    ASSERT_FALSE(path.empty());
-    EXPECT_EQ(host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
-    EXPECT_EQ(host.LiveHandles(), 1u);
-    ASSERT_TRUE(host.IsHandle(host.InData().global_data));
-
-    InCall(
-        [](yAE::Plugin& p)
-        {
-            p.DisposeGlobalData();
-            EXPECT_EQ(p.GetGlobalData(), nullptr);
-            p.DisposeGlobalData(); // nothing left to dispose
-        });
-    EXPECT_EQ(host.InData().global_data, nullptr);
-    EXPECT_EQ(host.LiveHandles(), 0u);
-    EXPECT_EQ(Calls(yHostCall::DisposeHandle), 1);
-}
-
 // Every step of the creation that fails leaves no handle behind, unless the
 // block was made and only the registration went wrong.
-TEST(yAEPluginGlobalData, EachFailingStepIsReportedAndLeaksNothing)
+TEST(yAEPluginGlobalData, CreationStepByStep)
 {
     struct Case
     {
-        yHostCall fail;      // the host call made to fail (RegisterUI: none)
+        yHostCall fail;       // the host call made to fail (RegisterUI: none)
         const char* withheld; // or the suite withheld
         const char* message;
         PF_Err err;
@@ -313,6 +275,7 @@ TEST(yAEPluginGlobalData, EachFailingStepIsReportedAndLeaksNothing)
         A_long pluginId;
     };
     const Case cases[] = {
+        {yHostCall::RegisterUI, "", "", PF_Err_NONE, 1, yEffectHost::kPluginId}, // all goes well
         {yHostCall::NewHandle, "", "Could not allocate global handle.", PF_Err_NONE, 0, 0},
         {yHostCall::LockHandle, "", "Error creating global handle.", PF_Err_NONE, 0, 0},
         {yHostCall::RegisterUI, kAEGPUtilitySuite, "Could not load AEGP_UtilitySuite2.", PF_Err_NONE, 1,
@@ -325,11 +288,14 @@ TEST(yAEPluginGlobalData, EachFailingStepIsReportedAndLeaksNothing)
         a.probe.FailCall(c.fail, PF_Err_OUT_OF_MEMORY);
         if (*c.withheld) a.probe.WithholdSuite(c.withheld);
         A_long id = 0;
+        std::string path;
         EXPECT_EQ(a.InCall(
                       [&](yAE::Plugin& p)
                       {
                           p.CreateGlobalData();
-                          if (p.GetGlobalData()) id = p.GetGlobalData()->pluginId;
+                          if (!p.GetGlobalData()) return;
+                          id = p.GetGlobalData()->pluginId;
+                          path = p.GetGlobalData()->modulePath;
                       }),
                   c.err)
             << c.message;
@@ -337,6 +303,13 @@ TEST(yAEPluginGlobalData, EachFailingStepIsReportedAndLeaksNothing)
         EXPECT_EQ(a.host.LiveHandles(), c.handles) << c.message;
         EXPECT_EQ(a.host.InData().global_data != nullptr, c.handles == 1) << c.message;
         EXPECT_EQ(id, c.pluginId) << c.message;
+        if (id == yEffectHost::kPluginId)
+            EXPECT_EQ(a.host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
+
+        // Set-down disposes it once, however often it is asked.
+        a.InCall([](yAE::Plugin& p) { p.DisposeGlobalData(), p.DisposeGlobalData(); });
+        EXPECT_EQ(a.host.LiveHandles(), 0u);
+        EXPECT_EQ(a.host.InData().global_data, nullptr);
         a.Check();
     }
 }
@@ -403,16 +376,6 @@ TEST(yAEPluginDispatch, RoutesEachCommandToItsOperationsInOrder)
         EXPECT_EQ(host.Call(command), PF_Err_NONE) << command;
         EXPECT_EQ(RecordingPlugin::log, expected) << "command " << command;
     }
-}
-
-TEST(yAEPluginDispatch, PlainGlobalSetupAnnouncesItsFlagsAndKeepsGlobalData)
-{
-    yEffectHost host(&yAETest::Entry<yAE::Plugin>);
-    ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    EXPECT_EQ(host.OutData().out_flags, yAE::kPluginOutFlags);
-    EXPECT_EQ(host.LiveHandles(), 1u);
-    ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
-    EXPECT_EQ(host.LiveHandles(), 0u);
 }
 
 // The plain render copies the output's extent row by row at either depth,
