@@ -205,10 +205,15 @@ TEST_F(Panel, EventsFromElsewhereOnlyNameTheEvent)
     EXPECT_EQ(other.u.do_click.send_drag, 0);
     EXPECT_EQ(other.evt_out_flags, 0);
 
-    context.w_type = PF_Window_LAYER;
-    other = Event(PF_Event_DO_CLICK, 20, 20);
-    Send(other);
-    EXPECT_EQ(data->button.downs, 0);
+    // Another window, or none named, is not the panel's.
+    for (PF_Context** contextH : {&contextPtr, static_cast<PF_Context**>(nullptr)})
+    {
+        context.w_type = PF_Window_LAYER;
+        other = Event(PF_Event_DO_CLICK, 20, 20);
+        other.contextH = contextH;
+        Send(other);
+        EXPECT_EQ(data->button.downs, 0);
+    }
 
     // The cursor checks the area only, and comes from the control under it.
     Send(PF_Event_ADJUST_CURSOR, 70, 70);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 using yHost::yEffectHost;
@@ -178,4 +179,55 @@ TEST_F(yRealModule, SequenceDataFlattensToItsRecordAndComesBack)
     EXPECT_EQ(reopened.BadHandleUses(), 0);
 
     EXPECT_EQ(Host().Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+}
+
+namespace
+{
+std::function<void(PF_InData&)> g_misuse;
+PF_Err MisuseEntry(PF_Cmd, PF_InData* in, PF_OutData*, PF_ParamDef**, PF_LayerDef*, void*)
+{
+    g_misuse(*in);
+    return PF_Err_NONE;
+}
+} // namespace
+
+// The callbacks refuse what is not theirs: another effect's reference, null
+// buffers, handles never given, suites at another version.
+TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
+{
+    yEffectHost host(&MisuseEntry);
+    g_misuse = [](PF_InData& in)
+    {
+        PF_UtilCallbacks& u = *in.utils;
+        void* data = &in;
+        const PF_ProgPtr other = reinterpret_cast<PF_ProgPtr>(&data);
+        EXPECT_EQ(u.get_platform_data(other, PF_PlatData_MAIN_WND, &data), PF_Err_BAD_CALLBACK_PARAM);
+        EXPECT_EQ(u.get_platform_data(in.effect_ref, PF_PlatData_MAIN_WND, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+        EXPECT_EQ(u.get_platform_data(in.effect_ref, PF_PlatData_MAIN_WND, &data), PF_Err_NONE);
+        EXPECT_EQ(data, nullptr) << "no main window here";
+        EXPECT_EQ(in.inter.add_param(other, -1, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+
+        char text[8] = "abc";
+        EXPECT_EQ(u.ansi.strcpy(text, nullptr), text);
+        EXPECT_EQ(u.ansi.strcpy(nullptr, "x"), nullptr);
+        EXPECT_STREQ(text, "abc");
+
+        PF_Handle handle = u.host_new_handle(3);
+        ASSERT_NE(handle, nullptr);
+        EXPECT_EQ(u.host_resize_handle(8, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+        EXPECT_EQ(u.host_resize_handle(A_HandleSize(1) << 31, &handle), PF_Err_OUT_OF_MEMORY);
+        EXPECT_EQ(u.host_resize_handle(8, &handle), PF_Err_NONE);
+        EXPECT_EQ(u.host_get_handle_size(handle), 8u);
+        EXPECT_EQ(static_cast<char*>(*handle)[7], 0) << "grown bytes are zero";
+        u.host_dispose_handle(handle);
+        EXPECT_EQ(u.host_get_handle_size(handle), 0u) << "a handle given back is no handle";
+
+        const void* suite = nullptr;
+        EXPECT_NE(in.pica_basicP->AcquireSuite(kPFHandleSuite, 2, &suite), kSPNoError);
+        EXPECT_EQ(suite, nullptr);
+    };
+    EXPECT_EQ(host.Call(PF_Cmd_ABOUT), PF_Err_NONE);
+    EXPECT_EQ(host.BadHandleUses(), 1);
+    EXPECT_EQ(host.LiveHandles(), 0u);
+    EXPECT_EQ(host.OpenSuites(), 0);
 }
