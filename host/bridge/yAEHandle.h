@@ -62,18 +62,14 @@ class Handle
     }
     void Unlock()
     {
-        if (m_locked && m_functions.unlock) m_functions.unlock(m_handle);
+        if (m_handle && m_locked && m_functions.unlock) m_functions.unlock(m_handle);
         m_locked = false;
     }
 
     PF_Handle Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
     // The host owns the handle from now on, as it is (a locked block stays locked).
-    PF_Handle Release()
-    {
-        m_locked = false;
-        return std::exchange(m_handle, nullptr);
-    }
+    PF_Handle Release() { return std::exchange(m_handle, nullptr); }
 
   private:
     Functions m_functions;

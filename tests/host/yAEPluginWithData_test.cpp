@@ -118,6 +118,13 @@ TEST_F(Instance, ResetupReadsOnlyWholeRecords)
         EXPECT_EQ(Live()->value, c.value);
         EXPECT_EQ(host.LiveHandles(), 1u) << "the record read is the host's to free";
     }
+    // A host that cannot tell a handle's size is trusted.
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    host.InData().utils->host_get_handle_size = nullptr;
+    host.SetSequenceData(host.NewHandleWith(foreign));
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
+    ASSERT_NE(Live(), nullptr);
+    EXPECT_EQ(Live()->value, 3);
 }
 
 TEST_F(Instance, SetdownFreesOnlyALiveObject)
