@@ -124,13 +124,6 @@ TEST_F(Instance, FlattenThenResetupRestoresEveryPanelValue)
     EXPECT_EQ(host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, PF_OutFlag_FORCE_RERENDER);
     ASSERT_NE(Live(), nullptr);
     ExpectSameSettings(Live()->GetPanel().GetSettings(), before);
-
-    // A live handle seen again (a duplicated effect) is copied the same way.
-    const PF_Handle old = host.InData().sequence_data;
-    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    ASSERT_NE(Live(), nullptr);
-    EXPECT_NE(host.InData().sequence_data, old);
-    ExpectSameSettings(Live()->GetPanel().GetSettings(), before);
 }
 
 TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)

@@ -304,7 +304,9 @@ TEST(yAEPluginGlobalData, CreationStepByStep)
         EXPECT_EQ(a.host.InData().global_data != nullptr, c.handles == 1) << c.message;
         EXPECT_EQ(id, c.pluginId) << c.message;
         if (id == yEffectHost::kPluginId)
+        {
             EXPECT_EQ(a.host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
+        }
 
         // Set-down disposes it once, however often it is asked.
         a.InCall([](yAE::Plugin& p) { p.DisposeGlobalData(), p.DisposeGlobalData(); });
