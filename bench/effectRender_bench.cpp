@@ -1,12 +1,13 @@
 // A whole render of a 3840 x 2160 frame through the plug-in object and its
 // data object, at both depths, with "Render Output" off and on, beside the row
-// kernel alone over the same frame. The host is the in-process fake of the
-// tests: its copy and fill are plain row loops, as a host's would be.
+// kernel alone over the same frame. The host is the replacement host's library
+// driving the plug-in class linked in, as the module's main would.
 #include "effect/color/zelColorModel.h"
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
-#include "tests/host/yAEFakeHost.h"
 #include "effect/plugin/zelTonescopePlugin.h"
+#include "standalone/yEffectHost.h"
+#include "standalone/yWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,18 +20,34 @@ namespace
 constexpr A_long kWidth = 3840;
 constexpr A_long kHeight = 2160;
 
-template <class PixelT> FakeWorld<PixelT>& Input()
+PF_Err Entry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
+             void* extra)
+{
+    zelTonescopePlugin plugin;
+    plugin.SetPluginName(kPluginName);
+    plugin.Main(cmd, in_data, out_data, params, output, extra);
+    return plugin.err;
+}
+
+template <class PixelT> PixelT* Row(yHost::yWorld& w, A_long y)
+{
+    return reinterpret_cast<PixelT*>(reinterpret_cast<char*>(w.World().data) + y * w.World().rowbytes);
+}
+
+template <class PixelT> yHost::yWorld& Input()
 {
     constexpr bool deep = sizeof(PixelT) == 8;
-    static FakeWorld<PixelT> world = [] {
-        FakeWorld<PixelT> w(kWidth, kHeight, deep);
+    static yHost::yWorld world = [] {
+        yHost::yWorld w(kWidth, kHeight, deep);
         std::mt19937 random(1234567u);
         const uint32_t span = deep ? 32769u : 256u;
-        for (PixelT& p : w.pixels)
-        {
-            using V = decltype(p.red);
-            p = {V(random() % span), V(random() % span), V(random() % span), V(random() % span)};
-        }
+        for (A_long y = 0; y < kHeight; ++y)
+            for (A_long x = 0; x < kWidth; ++x)
+            {
+                using V = decltype(PixelT::red);
+                Row<PixelT>(w, y)[x] = {V(random() % span), V(random() % span), V(random() % span),
+                                        V(random() % span)};
+            }
         return w;
     }();
     return world;
@@ -40,7 +57,7 @@ template <class PixelT> void KernelAlone(benchmark::State& state)
 {
     constexpr bool deep = sizeof(PixelT) == 8;
     const short model = short(state.range(0));
-    FakeWorld<PixelT>& input = Input<PixelT>();
+    yHost::yWorld& input = Input<PixelT>();
     zelSampleKernel kernel;
     zelHistogramAccumulator acc;
     for (auto _ : state)
@@ -48,7 +65,7 @@ template <class PixelT> void KernelAlone(benchmark::State& state)
         acc.Prepare(deep ? zelHistogramAccumulator::kHighest16 : zelHistogramAccumulator::kHighest8);
         kernel.SetModel(model, deep);
         for (A_long y = 0; y < kHeight; ++y)
-            kernel.AddRow(&input.At(0, y), kWidth, acc);
+            kernel.AddRow(Row<PixelT>(input, y), kWidth, acc);
         acc.ComputeStatistics();
         benchmark::DoNotOptimize(acc.GetTotal());
     }
@@ -60,33 +77,19 @@ template <class PixelT> void Bridge(benchmark::State& state)
     constexpr bool deep = sizeof(PixelT) == 8;
     const short model = short(state.range(0));
     const bool renderOutput = state.range(1) != 0;
-    FakePlatform platform;
-    FakeHost host;
-    PF_ParamDef defs[kParamCount] = {};
-    PF_ParamDef* params[kParamCount] = {};
-    for (int i = 0; i < kParamCount; ++i)
-        params[i] = &defs[i];
-    defs[kParamInput].u.ld = Input<PixelT>().world;
-    defs[kParamColorModel].u.pd.value = model;
-    defs[kParamSample].u.pd.value = kSampleWholeImage;
-    defs[kParamRenderOutput].u.bd.value = renderOutput ? 1 : 0;
-    FakeWorld<PixelT> output(kWidth, kHeight, deep);
-    {
-        zelTonescopePlugin setup;
-        host.Call(setup, PF_Cmd_SEQUENCE_SETUP);
-    }
+    yHost::yEffectHost host(&Entry);
+    host.Call(PF_Cmd_GLOBAL_SETUP);
+    host.Call(PF_Cmd_PARAMS_SETUP);
+    host.SetInputLayer(Input<PixelT>().World());
+    host.Param(kParamColorModel).def.u.pd.value = model;
+    host.Param(kParamSample).def.u.pd.value = kSampleWholeImage;
+    host.Param(kParamRenderOutput).def.u.bd.value = renderOutput ? 1 : 0;
+    yHost::yWorld output(kWidth, kHeight, deep);
+    host.Call(PF_Cmd_SEQUENCE_SETUP);
     for (auto _ : state)
-    {
-        zelTonescopePlugin plugin;
-        plugin.SetPluginName(kPluginName);
-        if (host.Call(plugin, PF_Cmd_RENDER, params, &output.world) != PF_Err_NONE)
-            state.SkipWithError("the render failed");
-        host.calls.clear();
-        host.copies.clear();
-        host.fills.clear();
-    }
-    zelTonescopePlugin setdown;
-    host.Call(setdown, PF_Cmd_SEQUENCE_SETDOWN);
+        if (host.Call(PF_Cmd_RENDER, &output.World()) != PF_Err_NONE) state.SkipWithError("the render failed");
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    host.Call(PF_Cmd_GLOBAL_SETDOWN);
     state.SetItemsProcessed(state.iterations() * int64_t(kWidth) * kHeight);
 }
 

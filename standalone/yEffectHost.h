@@ -1,7 +1,8 @@
 // The host side of the effect interface: the records passed with every call,
-// host memory, the callbacks and the suites a module asks for. Every host
-// call is logged, any of them can be made to fail and any suite withheld, so
-// that tests can drive a module through its error paths.
+// host memory, the callbacks and the suites a module asks for. A probe
+// attached to the host logs every host call, makes any of them fail and
+// withholds any suite, so that tests can drive a module through its error
+// paths.
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
@@ -11,42 +12,16 @@
 #include "host/sdk/AE_GeneralPlug.h"
 #include "host/sdk/SPBasic.h"
 #include "host/sdk/ZT_DrawSurface.h"
+#include "standalone/yHandleStore.h"
+#include "standalone/yHostProbe.h"
 
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace yHost
 {
 class yModule;
-
-// The host calls a module can make; each can be logged and made to fail.
-enum class yHostCall
-{
-    NewHandle,
-    LockHandle,
-    UnlockHandle,
-    DisposeHandle,
-    GetHandleSize,
-    ResizeHandle,
-    AddParam,
-    RegisterUI,
-    Progress,
-    CopyWorld,
-    Fill,
-    Fill16,
-    RegisterWithAEGP,
-    RefreshAllWindows,
-    DoCommand,
-    UpdateParamUI,
-    GetBackgroundColor,
-    GetDrawSurface,
-    AcquireSuite,
-    ReleaseSuite,
-};
-const char* HostCallName(yHostCall call);
 
 // A parameter as the host keeps it: the definition the module added, with
 // the texts it points to copied into host memory.
@@ -68,6 +43,8 @@ class yEffectHost
   public:
     // The module must stay loaded for the life of the host.
     explicit yEffectHost(const yModule& module);
+    // An entry point linked into this program, called as a module's would be.
+    explicit yEffectHost(PF_FilterProc entry);
     ~yEffectHost();
     yEffectHost(const yEffectHost&) = delete;
     yEffectHost& operator=(const yEffectHost&) = delete;
@@ -100,31 +77,23 @@ class yEffectHost
     // The id AEGP_RegisterWithAEGP hands out.
     static constexpr AEGP_PluginID kPluginId = 71;
 
-    // Host calls in the order the module made them.
-    const std::vector<yHostCall>& CallLog() const { return m_log; }
-    int CallCount(yHostCall call) const;
-    void ClearCallLog() { m_log.clear(); }
-    // After `succeed` more successful calls, the call fails with err from then
-    // on (calls without a result fail by giving nothing: no handle, no block).
-    void FailCall(yHostCall call, PF_Err err, int succeed = 0);
-    void ClearFailures() { m_failures.clear(); }
-    // The basic suite answers that it has no suite of this name.
-    void WithholdSuite(const std::string& name) { m_withheld.insert(name); }
+    // Watches and disturbs the host calls while attached (null: none).
+    void AttachProbe(yHostProbe* probe) { m_probe = probe; }
     // Suites acquired and not yet released.
     int OpenSuites() const { return m_openSuites; }
 
     // Host memory.
-    size_t LiveHandles() const { return m_handles.size(); }
-    bool IsHandle(PF_Handle handle) const { return m_handles.count(handle) != 0; }
-    size_t HandleSize(PF_Handle handle) const;
+    size_t LiveHandles() const { return m_handles.Live(); }
+    bool IsHandle(PF_Handle handle) const { return m_handles.IsHandle(handle); }
+    size_t HandleSize(PF_Handle handle) const { return m_handles.Size(handle); }
     // A copy of a handle's bytes (empty for no handle).
-    std::vector<uint8_t> HandleBytes(PF_Handle handle) const;
+    std::vector<uint8_t> HandleBytes(PF_Handle handle) const { return m_handles.Bytes(handle); }
     // A new host handle holding the bytes, e.g. a flat record read from a project.
     PF_Handle NewHandleWith(const std::vector<uint8_t>& bytes);
     // The sequence data the host passes to the next call.
     void SetSequenceData(PF_Handle handle) { m_in.sequence_data = handle; }
     // Handles the module passed that the host never gave or already took back.
-    int BadHandleUses() const { return m_badHandleUses; }
+    int BadHandleUses() const { return m_handles.BadUses(); }
 
     void SetDownsample(PF_RationalScale x, PF_RationalScale y);
     void SetBackgroundColor(const PF_App_Color& color) { m_background = color; }
@@ -132,29 +101,18 @@ class yEffectHost
     void SetDrawSurface(ZT_DrawSurface* surface) { m_surface = surface; }
 
   private:
-    struct yHandleBlock
-    {
-        void* data = nullptr; // first, so that a handle is the block's address
-        size_t size = 0;
-        int locks = 0;
-    };
-    struct yFailure
-    {
-        PF_Err err;
-        int succeed;
-    };
     friend struct yHostCallbacks;
 
-    // Logs a call; returns the error it must give (0 to go ahead).
-    PF_Err Enter(yHostCall call);
-    yHandleBlock* Block(PF_Handle handle);
-    PF_Handle NewHandle(size_t size);
-    void DisposeHandle(PF_Handle handle);
+    void Init();
+    PF_FilterProc Entry() const;
+    // Logs a call through the probe; returns the error it must give (0 to go ahead).
+    PF_Err Enter(yHostCall call) { return m_probe ? m_probe->Enter(call) : PF_Err_NONE; }
     PF_Err AddParam(PF_ParamIndex index, const PF_ParamDef* def);
     void UpdateParamUI(PF_ParamIndex index, const PF_ParamDef& def);
     const void* AcquireSuite(const char* name, int32_t version);
 
-    const yModule& m_module;
+    const yModule* m_module = nullptr;
+    PF_FilterProc m_entry = nullptr;
     PF_InData m_in{};
     PF_OutData m_out{};
     PF_UtilCallbacks m_utils{};
@@ -165,12 +123,9 @@ class yEffectHost
     std::vector<AEGP_Command> m_commands;
     std::vector<std::string> m_registeredNames;
     int m_windowRefreshes = 0;
-    std::vector<yHostCall> m_log;
-    std::map<yHostCall, yFailure> m_failures;
-    std::set<std::string> m_withheld;
+    yHostProbe* m_probe = nullptr;
     int m_openSuites = 0;
-    std::map<PF_Handle, std::unique_ptr<yHandleBlock>> m_handles;
-    int m_badHandleUses = 0;
+    yHandleStore m_handles;
     PF_App_Color m_background{0xECEC, 0xECEC, 0xECEC};
     ZT_DrawSurface* m_surface = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "host/sdk/AE_EffectSuites.h"
 #include "host/sdk/AE_EffectUI.h"
 #include "host/sdk/AE_GeneralPlug.h"
+#include "host/bridge/yAEHandle.h"
 #include "host/bridge/yAEMessages.h"
 #include "host/bridge/yAEModule.h"
 #include "host/bridge/yAESuite.h"
@@ -243,14 +244,14 @@ void Plugin::CreateGlobalData()
         ReportError("CreateGlobalData", "Could not load PF_HandleSuite1.");
         return;
     }
-    PF_Handle handle = handles->host_new_handle(sizeof(GlobalData));
+    Handle handle(Handle::From(*handles.Get()), sizeof(GlobalData));
     if (!handle)
     {
         ReportError("CreateGlobalData", "Could not allocate global handle.");
         return;
     }
     // The block stays locked for the module's life.
-    auto* global = static_cast<GlobalData*>(handles->host_lock_handle(handle));
+    auto* global = static_cast<GlobalData*>(handle.Lock());
     if (!global)
     {
         ReportError("CreateGlobalData", "Error creating global handle.");
@@ -269,8 +270,8 @@ void Plugin::CreateGlobalData()
     else
         ReportError("CreateGlobalData", "Could not load AEGP_UtilitySuite2.");
 
-    out_data->global_data = handle;
-    in_data->global_data = handle;
+    out_data->global_data = handle.Get();
+    in_data->global_data = handle.Release();
 }
 
 void Plugin::DisposeGlobalData()

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "host/sdk/AE_EffectCB.h"
+#include "host/bridge/yAEHandle.h"
 #include "host/bridge/yAEPlugin.h"
 
 #include <cstdint>
@@ -66,10 +67,20 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
             std::unique_ptr<DataT> kept = Construct();
             if (!kept) return;
             kept->CopyFrom(*data);
+            LiveBlock* old = block;
             delete data;
             data = nullptr;
             NewSequenceData();
-            if (data) data->CopyFrom(*kept);
+            if (data)
+                data->CopyFrom(*kept);
+            else
+            {
+                // The old block names the object just freed: hand it back to
+                // the host, which frees what the module let go of.
+                old->object = nullptr;
+                in_data->sequence_data = nullptr;
+                if (out_data) out_data->sequence_data = nullptr;
+            }
         }
         else if (block->tag == kFlatTag)
             SequenceResetupFromFlat();
@@ -84,15 +95,15 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     void SequenceFlatten() override
     {
         if (!GetDataPtr()) return;
-        PF_Handle flat = NewHandle(FlatT::kSize);
+        Handle flat = NewHandle(FlatT::kSize);
         if (flat)
         {
-            auto* record = static_cast<uint8_t*>(*flat);
+            auto* record = static_cast<uint8_t*>(*flat.Get());
             record[0] = kFlatTag;
             data->Flatten(record);
         }
         SequenceSetdown();
-        if (out_data) out_data->sequence_data = flat;
+        if (out_data) out_data->sequence_data = flat.Release();
     }
 
     // Frees the live object and its handle; nothing without an object.
@@ -117,22 +128,19 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     {
         data = nullptr;
         block = nullptr;
-        PF_Handle handle = NewHandle(sizeof(LiveBlock));
+        Handle handle = NewHandle(sizeof(LiveBlock));
         if (!handle) return;
-        auto* live = static_cast<LiveBlock*>(*handle);
+        auto* live = static_cast<LiveBlock*>(*handle.Get());
         live->tag = kLiveTag;
         std::unique_ptr<DataT> made = Construct();
-        if (!made)
-        {
-            in_data->utils->host_dispose_handle(handle);
-            return;
-        }
+        if (!made) return;
         live->object = made.release();
         block = live;
         data = static_cast<DataT*>(live->object);
         // Later operations of this same call find the object through in_data.
-        in_data->sequence_data = handle;
-        if (out_data) out_data->sequence_data = handle;
+        in_data->sequence_data = handle.Get();
+        if (out_data) out_data->sequence_data = handle.Get();
+        handle.Release();
     }
 
     // The live data object of this instance, or null. A block that does not
@@ -182,16 +190,13 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         if (data) data->CopyFrom(*kept);
     }
 
-    PF_Handle NewHandle(A_HandleSize size)
+    // A new handle whose block is there, held until it is handed on.
+    Handle NewHandle(A_HandleSize size)
     {
-        if (!in_data || !in_data->utils || !in_data->utils->host_new_handle || !in_data->utils->host_dispose_handle)
-            return nullptr;
-        PF_Handle handle = in_data->utils->host_new_handle(size);
-        if (handle && !*handle)
-        {
-            in_data->utils->host_dispose_handle(handle);
-            return nullptr;
-        }
+        const bool usable = in_data && in_data->utils && in_data->utils->host_new_handle &&
+                            in_data->utils->host_dispose_handle;
+        Handle handle(usable ? Handle::From(*in_data->utils) : Handle::Functions{}, size);
+        if (handle && !*handle.Get()) return Handle(Handle::Functions{}, 0); // the empty one disposed
         return handle;
     }
 

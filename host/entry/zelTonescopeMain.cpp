@@ -8,6 +8,7 @@
 
 #include <dlfcn.h>
 
+#include <memory>
 #include <new>
 
 namespace
@@ -32,10 +33,11 @@ PF_Err OutOfMemory(PF_InData* in_data, PF_OutData* out_data)
 extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data,
                                     PF_ParamDef* params[], PF_LayerDef* output, void* extra)
 {
-    zelTonescope::zelTonescopePlugin* plugin = nullptr;
+    // The plug-in object lives for this one call, whichever way it ends.
+    std::unique_ptr<zelTonescope::zelTonescopePlugin> plugin;
     try
     {
-        plugin = new (std::nothrow) zelTonescope::zelTonescopePlugin;
+        plugin.reset(new (std::nothrow) zelTonescope::zelTonescopePlugin);
     }
     catch (...)
     {
@@ -43,20 +45,17 @@ extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* 
     }
     if (!plugin) return PF_Err_OUT_OF_MEMORY;
 
-    PF_Err result = PF_Err_NONE;
     try
     {
         plugin->SetPluginName(zelTonescope::kPluginName);
         plugin->Main(cmd, in_data, out_data, params, output, extra);
-        result = plugin->err;
+        return plugin->err;
     }
     catch (...)
     {
         // Nothing may cross into the host; memory is what runs out in practice.
-        result = OutOfMemory(in_data, out_data);
+        return OutOfMemory(in_data, out_data);
     }
-    delete plugin;
-    return result;
 }
 
 // Export the entry point as "main", a function symbol of default visibility.

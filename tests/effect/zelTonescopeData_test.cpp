@@ -1,5 +1,6 @@
-#include "tests/host/yAEFakeHost.h"
 #include "effect/plugin/zelTonescopePlugin.h"
+#include "standalone/yHostPlatform.h"
+#include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +19,6 @@ std::vector<uint8_t> Flat(const zelTonescopeData& data)
     record[0] = 0xBC;
     data.Flatten(record.data());
     return record;
-}
-
-float FloatAt(const std::vector<uint8_t>& r, size_t offset)
-{
-    float f;
-    std::memcpy(&f, &r[offset], 4); // the machine is little-endian, as the record
-    return f;
-}
-
-int32_t IntAt(const std::vector<uint8_t>& r, size_t offset)
-{
-    int32_t v;
-    std::memcpy(&v, &r[offset], 4);
-    return v;
 }
 
 // Settings unlike every default.
@@ -65,61 +52,26 @@ void ExpectSameSettings(const zelPanelSettings& a, const zelPanelSettings& b)
     EXPECT_EQ(a.selectionLast, b.selectionLast);
 }
 
-// Plays the host for one effect instance.
+// One effect instance, set up through the host.
 struct Instance : ::testing::Test
 {
-    PF_Err Run(PF_Cmd command, void* extra = nullptr)
-    {
-        zelTonescopePlugin plugin;
-        return host.Call(plugin, command, paramList, nullptr, extra);
-    }
-    zelTonescopeData* Live()
-    {
-        zelTonescopePlugin plugin;
-        plugin.in_data = &host.in;
-        return plugin.GetDataPtr();
-    }
     void SetUp() override
     {
-        for (int i = 0; i < kParamCount; ++i)
-            paramList[i] = &paramDefs[i];
-        paramDefs[kParamHistogram].param_type = PF_Param_ARBITRARY_DATA;
+        yHost::yHostPlatform::Instance().Reset();
+        ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
     }
+    void TearDown() override
+    {
+        EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.BadHandleUses(), 0);
+    }
+    zelTonescopeData* Live() { return yAETest::LiveData<zelTonescopePlugin>(host); }
 
-    FakePlatform platform;
-    FakeHost host;
-    PF_ParamDef paramDefs[kParamCount] = {};
-    PF_ParamDef* paramList[kParamCount] = {};
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
 };
 } // namespace
-
-TEST(zelTonescopeData, IsNamedAndHoldsThePanelInItsRoot)
-{
-    zelTonescopeData data;
-    EXPECT_EQ(data.yAE::PluginData::GetName(), "zelTonescopeData");
-    EXPECT_EQ(data.GetCustomParamIndex(), 3);
-    EXPECT_EQ(data.GetRootRegion().GetName(), "Histogram Data");
-    EXPECT_EQ(data.GetRootRegion().GetSize(), yPointL(340, 300));
-    EXPECT_TRUE(data.GetRootRegion().IsAncestorOf(data.GetPanel()));
-}
-
-TEST(zelTonescopeData, RecordAfterResetAll)
-{
-    zelTonescopeData data;
-    data.GetPanel().ApplySettings(Unusual());
-    data.GetPanel().ResetAll();
-    const std::vector<uint8_t> r = Flat(data);
-    ASSERT_EQ(r.size(), 36u);
-    EXPECT_EQ(r[0], 0xBC) << "the tag is the caller's";
-    EXPECT_EQ(std::vector<uint8_t>(r.begin() + 1, r.begin() + 5), (std::vector<uint8_t>{1, 1, 1, 0}));
-    EXPECT_EQ(FloatAt(r, 8), 0.0f);
-    EXPECT_EQ(FloatAt(r, 12), 1.0f);
-    EXPECT_EQ(FloatAt(r, 16), data.GetPanel().GetScaleSlider().GetNormalizedValue());
-    EXPECT_EQ(r[20], 1);
-    EXPECT_EQ(std::vector<uint8_t>(r.begin() + 21, r.begin() + 25), (std::vector<uint8_t>{255, 75, 155, 255}));
-    EXPECT_EQ(IntAt(r, 28), 0);
-    EXPECT_EQ(IntAt(r, 32), 0);
-}
 
 TEST(zelTonescopeData, ReadingARecordSetsTogglesClampsPositionsAndTellsThePanel)
 {
@@ -159,46 +111,25 @@ TEST(zelTonescopeData, ReadingARecordSetsTogglesClampsPositionsAndTellsThePanel)
 
 TEST_F(Instance, FlattenThenResetupRestoresEveryPanelValue)
 {
-    Run(PF_Cmd_SEQUENCE_SETUP);
     ASSERT_NE(Live(), nullptr);
     Live()->GetPanel().ApplySettings(Unusual());
     const zelPanelSettings before = Live()->GetPanel().GetSettings();
+    const std::vector<uint8_t> record = Flat(*Live());
 
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
-    ASSERT_NE(host.in.sequence_data, nullptr);
-    EXPECT_EQ(static_cast<uint8_t*>(*host.in.sequence_data)[0], 0xBC);
-    EXPECT_EQ(host.LiveHandleCount(), 1) << "only the flat record is left";
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
+    EXPECT_EQ(host.HandleBytes(host.InData().sequence_data), record);
+    EXPECT_EQ(host.LiveHandles(), 1u) << "only the flat record is left";
 
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    EXPECT_EQ(host.out.out_flags & PF_OutFlag_FORCE_RERENDER, PF_OutFlag_FORCE_RERENDER);
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
+    EXPECT_EQ(host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, PF_OutFlag_FORCE_RERENDER);
     ASSERT_NE(Live(), nullptr);
     ExpectSameSettings(Live()->GetPanel().GetSettings(), before);
-
-    // A live handle seen again (a duplicated effect) is copied the same way.
-    PF_Handle old = host.in.sequence_data;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    ASSERT_NE(Live(), nullptr);
-    EXPECT_NE(host.in.sequence_data, old);
-    ExpectSameSettings(Live()->GetPanel().GetSettings(), before);
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
-}
-
-TEST_F(Instance, TheArbitraryCallbackAnswersWithoutTouchingTheValue)
-{
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    PF_OutData before = host.out;
-    EXPECT_EQ(Run(PF_Cmd_ARBITRARY_CALLBACK), PF_Err_NONE);
-    EXPECT_EQ(paramDefs[kParamHistogram].u.arb_d.value, nullptr);
-    EXPECT_EQ(host.out.out_flags, before.out_flags);
-    EXPECT_EQ(host.out.return_msg[0], 0);
-    Run(PF_Cmd_SEQUENCE_SETDOWN);
 }
 
 TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
 {
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    FakeSurface window(400, 360);
-    host.drawSurface = &window.surface;
+    yAETest::Window window(400, 360);
+    host.SetDrawSurface(&window.surface);
     PF_Context context = {PF_CONTEXT_MAGIC, PF_Window_EFFECT, &window, nullptr, {}};
     PF_Context* contextPtr = &context;
     PF_EventExtra e = {};
@@ -206,19 +137,32 @@ TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
     e.effect_win.area = PF_EA_CONTROL;
     e.effect_win.current_frame = {10, 20, 310, 320};
     e.e_type = PF_Event_DRAW;
-    EXPECT_EQ(Run(PF_Cmd_EVENT, &e), PF_Err_NONE);
+    EXPECT_EQ(host.Call(PF_Cmd_EVENT, nullptr, &e), PF_Err_NONE);
     EXPECT_EQ(Live()->GetRootRegion().GetSize(), yPointL(340, 300));
 
     const yRect toggle = Live()->GetPanel().GetChannelToggle(0).GetScreenRect();
     ASSERT_GT(toggle.Width(), 2);
     e.e_type = PF_Event_DO_CLICK;
     e.u.do_click.screen_point = {(toggle.left + toggle.right) / 2 - 10, (toggle.top + toggle.bottom) / 2 - 20};
-    EXPECT_EQ(Run(PF_Cmd_EVENT, &e), PF_Err_NONE);
-    EXPECT_EQ(paramDefs[kParamHistogram].uu.change_flags, PF_ChangeFlag_CHANGED_VALUE);
+    EXPECT_EQ(host.Call(PF_Cmd_EVENT, nullptr, &e), PF_Err_NONE);
+    EXPECT_EQ(host.Param(kParamHistogram).def.uu.change_flags, PF_ChangeFlag_CHANGED_VALUE);
     EXPECT_FALSE(Live()->GetPanel().GetChannelToggle(0).IsOn());
     // The render's copy follows at the next draw.
     e.e_type = PF_Event_DRAW;
-    Run(PF_Cmd_EVENT, &e);
+    host.Call(PF_Cmd_EVENT, nullptr, &e);
     EXPECT_FALSE(Live()->GetPanel().IsChannelShown(0));
-    Run(PF_Cmd_SEQUENCE_SETDOWN);
+}
+
+TEST(zelTonescopePlugin, LogoClickOpensAboutAndOtherCommandsAreIgnored)
+{
+    yHost::yEffectHost host(&yAETest::Entry<zelTonescopePlugin>);
+    yHost::yActiveHost active(&host);
+    PF_OutData out = {};
+    zelTonescopePlugin plugin;
+    plugin.in_data = &host.InData();
+    plugin.out_data = &out;
+    plugin.ReceiveCommand("ChannelAToggleCommand");
+    EXPECT_STREQ(out.return_msg, "");
+    plugin.ReceiveCommand("LogoMouseUpCommand");
+    EXPECT_EQ(std::string(out.return_msg).rfind("zel Tonescope:\n", 0), 0u);
 }

@@ -1,14 +1,16 @@
 #include "effect/color/zelColorModel.h"
-#include "tests/host/yAEFakeHost.h"
 #include "effect/plugin/zelTonescopePlugin.h"
+#include "standalone/yHostPlatform.h"
+#include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
 #include <string>
 
 using namespace zelTonescope;
+using yHost::yHostCall;
+using yHost::yWorld;
 
 namespace
 {
@@ -17,77 +19,70 @@ constexpr PF_Fixed Fixed(double v)
     return PF_Fixed(v * 65536.0);
 }
 
-// One effect instance with its parameters, rendered by the fake host.
+// One effect instance with its parameters, rendered through the host.
 struct Render : ::testing::Test
 {
     void SetUp() override
     {
-        for (int i = 0; i < kParamCount; ++i)
-            paramList[i] = &paramDefs[i];
-        paramDefs[kParamColorModel].u.pd.value = kModelRGB;
-        paramDefs[kParamSample].u.pd.value = kSampleWholeImage;
-        paramDefs[kParamPosition].u.td.x_value = Fixed(10);
-        paramDefs[kParamPosition].u.td.y_value = Fixed(10);
-        paramDefs[kParamWidth].u.fd.value = Fixed(100);
-        paramDefs[kParamHeight].u.fd.value = Fixed(100);
-        Run(PF_Cmd_SEQUENCE_SETUP, nullptr);
+        yHost::yHostPlatform::Instance().Reset();
+        host.AttachProbe(&probe);
+        ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+        ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
     }
-    void TearDown() override { Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr); }
-
-    PF_Err Run(PF_Cmd command, PF_LayerDef* output)
+    void TearDown() override
     {
-        plugin = std::make_unique<zelTonescopePlugin>();
-        return host.Call(*plugin, command, paramList, output);
+        probe.ClearFailures();
+        EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.BadHandleUses(), 0);
+        EXPECT_EQ(host.OpenSuites(), 0);
     }
-    template <class PixelT> PF_Err RenderInto(FakeWorld<PixelT>& input, FakeWorld<PixelT>& output)
+    PF_ParamDef& Param(int index) { return host.Param(size_t(index)).def; }
+    PF_Err RenderInto(yWorld& input, yWorld& output)
     {
-        paramDefs[kParamInput].u.ld = input.world;
-        return Run(PF_Cmd_RENDER, &output.world);
+        host.SetInputLayer(input.World());
+        return host.Call(PF_Cmd_RENDER, &output.World());
     }
     void Region(double cx, double cy, double width, double height)
     {
-        paramDefs[kParamSample].u.pd.value = kSampleRegion;
-        paramDefs[kParamPosition].u.td.x_value = Fixed(cx);
-        paramDefs[kParamPosition].u.td.y_value = Fixed(cy);
-        paramDefs[kParamWidth].u.fd.value = Fixed(width);
-        paramDefs[kParamHeight].u.fd.value = Fixed(height);
+        Param(kParamSample).u.pd.value = kSampleRegion;
+        Param(kParamPosition).u.td.x_value = Fixed(cx);
+        Param(kParamPosition).u.td.y_value = Fixed(cy);
+        Param(kParamWidth).u.fd.value = Fixed(width);
+        Param(kParamHeight).u.fd.value = Fixed(height);
     }
-    zelTonescopeUI& Panel()
-    {
-        zelTonescopePlugin probe;
-        probe.in_data = &host.in;
-        return probe.GetDataPtr()->GetPanel();
-    }
+    zelTonescopeUI& Panel() { return yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel(); }
     uint32_t Sampled() { return Panel().GetAccumulator().GetTotal(); }
-    std::string Message() const { return host.out.return_msg; }
 
-    FakePlatform platform;
-    FakeHost host;
-    PF_ParamDef paramDefs[kParamCount] = {};
-    PF_ParamDef* paramList[kParamCount] = {};
-    std::unique_ptr<zelTonescopePlugin> plugin;
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
+    yHost::yHostProbe probe;
 };
 
-void Randomize(FakeWorld<PF_Pixel>& w, uint32_t seed)
+void Randomize(yWorld& w, uint32_t seed)
 {
     std::mt19937 random(seed);
-    for (PF_Pixel& p : w.pixels)
-        p = {A_u_char(random()), A_u_char(random()), A_u_char(random()), A_u_char(random())};
+    for (int y = 0; y < w.Height(); ++y)
+        for (int x = 0; x < w.Width(); ++x)
+            if (w.IsDeep())
+                w.Pixel16(x, y) = {A_u_short(random() % 32769), A_u_short(random() % 32769),
+                                   A_u_short(random() % 32769), A_u_short(random() % 32769)};
+            else
+                w.Pixel8(x, y) = {A_u_char(random()), A_u_char(random()), A_u_char(random()), A_u_char(random())};
 }
 
-void Randomize(FakeWorld<PF_Pixel16>& w, uint32_t seed)
+template <class PixelT> const PixelT& At(const yWorld& w, int x, int y);
+template <> const PF_Pixel& At(const yWorld& w, int x, int y)
 {
-    std::mt19937 random(seed);
-    for (PF_Pixel16& p : w.pixels)
-        p = {A_u_short(random() % 32769), A_u_short(random() % 32769), A_u_short(random() % 32769),
-             A_u_short(random() % 32769)};
+    return w.Pixel8(x, y);
+}
+template <> const PF_Pixel16& At(const yWorld& w, int x, int y)
+{
+    return w.Pixel16(x, y);
 }
 
-bool Same(const PF_Pixel& a, const PF_Pixel& b)
-{
-    return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-bool Same(const PF_Pixel16& a, const PF_Pixel16& b)
+template <class PixelT> bool Same(const PixelT& a, const PixelT& b)
 {
     return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
@@ -99,7 +94,7 @@ template <class PixelT> std::string Show(const PixelT& p)
 
 // What one output pixel must be, straight from its definition.
 template <class PixelT>
-PixelT Expected(PixelT p, short model, const zelPanelSettings& s, uint32_t full, uint32_t highlight[3])
+PixelT Expected(PixelT p, short model, const zelPanelSettings& s, uint32_t full, const uint32_t highlight[3])
 {
     zelColorModel::Convert(p, model, kToModel);
     const uint32_t value[4] = {p.red, p.green, p.blue, p.alpha};
@@ -113,16 +108,37 @@ PixelT Expected(PixelT p, short model, const zelPanelSettings& s, uint32_t full,
                   V(s.channelOn[1] ? value[1] : 0), V(s.channelOn[2] ? value[2] : 0)};
 }
 
+// Every pixel of the output: inside the sampled rectangle what the
+// definition gives, outside transparent black.
+template <class PixelT>
+int CountWrong(const yWorld& input, const yWorld& output, const zelSampleRect& r, short model,
+               const zelPanelSettings& s, const uint32_t highlight[3])
+{
+    const uint32_t full = input.IsDeep() ? 32768 : 255;
+    int wrong = 0;
+    for (int y = 0; y < input.Height() && wrong < 5; ++y)
+        for (int x = 0; x < input.Width() && wrong < 5; ++x)
+        {
+            const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+            const PixelT want = inside ? Expected(At<PixelT>(input, x, y), model, s, full, highlight) : PixelT{};
+            if (Same(At<PixelT>(output, x, y), want)) continue;
+            ++wrong;
+            ADD_FAILURE() << "model " << model << " at " << x << "," << y << ": in " << Show(At<PixelT>(input, x, y))
+                          << " out " << Show(At<PixelT>(output, x, y)) << " want " << Show(want);
+        }
+    return wrong;
+}
+
 template <class PixelT> void CheckOutputAgainstDefinition(Render& r, bool deep)
 {
-    const uint32_t full = deep ? 32768 : 255;
     for (short model = 1; model <= kModelCount; ++model)
     {
-        FakeWorld<PixelT> input(37, 23, deep), output(37, 23, deep);
+        yWorld input(37, 23, deep), output(37, 23, deep);
         Randomize(input, 100u + uint32_t(model));
         Randomize(output, 200u + uint32_t(model));
 
         // A different mix of shown channels and selection for each model.
+        const uint32_t full = deep ? 32768 : 255;
         zelPanelSettings s;
         for (int k = 0; k < 4; ++k)
             s.channelOn[k] = ((model + k) % 3) != 0;
@@ -136,50 +152,25 @@ template <class PixelT> void CheckOutputAgainstDefinition(Render& r, bool deep)
             for (uint32_t& c : highlight)
                 c = c * 128 + c / 2;
 
-        r.paramDefs[kParamColorModel].u.pd.value = model;
-        r.paramDefs[kParamRenderOutput].u.bd.value = 1;
+        r.Param(kParamColorModel).u.pd.value = model;
+        r.Param(kParamRenderOutput).u.bd.value = 1;
         r.Region(20, 10, 21, 12); // columns 10..30, rows 4..15
-        ASSERT_EQ(r.RenderInto(input, output), PF_Err_NONE) << r.Message();
+        ASSERT_EQ(r.RenderInto(input, output), PF_Err_NONE) << r.host.ReturnMessage();
         ASSERT_EQ(r.Sampled(), 21u * 12u);
-
-        int wrong = 0;
-        for (A_long y = 0; y < 23 && wrong < 5; ++y)
-            for (A_long x = 0; x < 37 && wrong < 5; ++x)
-            {
-                const bool inside = x >= 10 && x < 31 && y >= 4 && y < 16;
-                const PixelT want = inside ? Expected(input.At(x, y), model, s, full, highlight) : PixelT{0, 0, 0, 0};
-                if (!Same(output.At(x, y), want))
-                {
-                    ++wrong;
-                    ADD_FAILURE() << "model " << model << " at " << x << "," << y << ": in " << Show(input.At(x, y))
-                                  << " out " << Show(output.At(x, y)) << " want " << Show(want);
-                }
-            }
+        CountWrong<PixelT>(input, output, {4, 10, 16, 31}, model, s, highlight);
     }
 }
 } // namespace
 
-TEST_F(Render, WholeImageIgnoresPositionWidthAndHeight)
-{
-    FakeWorld<PF_Pixel> input(40, 30, false), output(40, 30, false);
-    Region(1, 1, 2, 2);
-    paramDefs[kParamSample].u.pd.value = kSampleWholeImage;
-    EXPECT_EQ(RenderInto(input, output), PF_Err_NONE);
-    EXPECT_EQ(Sampled(), 40u * 30u);
-    const zelSampleRect r = plugin->m_rect;
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.bottom, 30);
-    EXPECT_EQ(r.right, 40);
-}
-
-TEST_F(Render, RegionRectangle)
+// The sampled rectangle, seen in the output: with every channel shown and
+// no selection, RGB output is the input inside it and cleared outside.
+TEST_F(Render, SampledRectangle)
 {
     struct Case
     {
         double cx, cy, width, height;
-        A_u_long downsample; // 1/n of full resolution
-        zelSampleRect want;
+        A_long downsample;  // 1/n of full resolution
+        zelSampleRect want; // top, left, bottom, right
         const char* note;
     };
     const Case cases[] = {
@@ -188,24 +179,28 @@ TEST_F(Render, RegionRectangle)
         {10, 10, 6, 4, 1, {8, 7, 12, 13}, "an even size needs no growing"},
         {0, 0, 10, 10, 1, {0, 0, 5, 5}, "partly outside is clipped"},
         {63, 63, 10, 10, 1, {58, 58, 64, 64}, "clipped at the far edges"},
-        {-100, -100, 10, 10, 1, {0, 0, -95, -95}, "wholly outside is empty"},
+        {-100, -100, 10, 10, 1, {0, 0, 0, 0}, "wholly outside is empty"},
         {30, 30, 100, 100, 2, {5, 5, 55, 55}, "half resolution samples half the size around the position"},
-        {10, 10, -20, -20, 1, {20, 20, 1, 1}, "a negative size is empty"},
+        {10, 10, -20, -20, 1, {0, 0, 0, 0}, "a negative size is empty"},
+        {1, 1, 2, 2, 0, {0, 0, 64, 64}, "the whole image ignores position and size"},
     };
+    zelPanelSettings s;
+    s.channelOn[3] = true;
+    s.selectionShown = false;
+    Panel().ApplySettings(s);
+    const uint32_t none[3] = {};
     for (const Case& c : cases)
     {
-        FakeWorld<PF_Pixel> input(64, 64, false), output(64, 64, false);
-        host.in.downsample_x = {1, c.downsample};
-        host.in.downsample_y = {1, c.downsample};
+        yWorld input(64, 64, false), output(64, 64, false);
+        Randomize(input, 7);
         Region(c.cx, c.cy, c.width, c.height);
+        if (c.downsample == 0) Param(kParamSample).u.pd.value = kSampleWholeImage;
+        host.SetDownsample({1, A_u_long(std::max<A_long>(c.downsample, 1))},
+                           {1, A_u_long(std::max<A_long>(c.downsample, 1))});
+        Param(kParamRenderOutput).u.bd.value = 1;
         EXPECT_EQ(RenderInto(input, output), PF_Err_NONE) << c.note;
-        const zelSampleRect r = plugin->m_rect;
-        EXPECT_EQ(r.top, c.want.top) << c.note;
-        EXPECT_EQ(r.left, c.want.left) << c.note;
-        EXPECT_EQ(r.bottom, c.want.bottom) << c.note;
-        EXPECT_EQ(r.right, c.want.right) << c.note;
-        const int64_t count = c.want.PixelCount() > 0 && c.want.bottom > c.want.top ? c.want.PixelCount() : 0;
-        EXPECT_EQ(Sampled(), uint32_t(count)) << c.note;
+        EXPECT_EQ(CountWrong<PF_Pixel>(input, output, c.want, kModelRGB, s, none), 0) << c.note;
+        EXPECT_EQ(Sampled(), uint32_t(std::max<int64_t>(c.want.PixelCount(), 0))) << c.note;
     }
 }
 
@@ -222,71 +217,73 @@ TEST_F(Render, OutputOnFollowsThePixelDefinitionAt16Bits)
 TEST_F(Render, OutputOffIsTheInputForEveryModelAndDepth)
 {
     for (short model = 1; model <= kModelCount; ++model)
+        for (bool deep : {false, true})
+        {
+            Param(kParamColorModel).u.pd.value = model;
+            yWorld in(19, 7, deep), out(19, 7, deep);
+            Randomize(in, uint32_t(model));
+            ASSERT_EQ(RenderInto(in, out), PF_Err_NONE);
+            EXPECT_EQ(Sampled(), 19u * 7u);
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 19; ++x)
+                    ASSERT_TRUE(deep ? Same(out.Pixel16(x, y), in.Pixel16(x, y)) : Same(out.Pixel8(x, y), in.Pixel8(x, y)))
+                        << "model " << model << " at " << x << "," << y;
+        }
+    EXPECT_EQ(probe.CallCount(yHostCall::Fill) + probe.CallCount(yHostCall::Fill16), 0) << "nothing is cleared";
+}
+
+// Without its data, a failed clear or a cancel the input still shows (or
+// nothing, when cancelled); errors are told, a cancel is quiet.
+TEST_F(Render, FailuresFallBackToTheInput)
+{
+    struct Case
     {
-        paramDefs[kParamColorModel].u.pd.value = model;
-        FakeWorld<PF_Pixel> in8(19, 7, false), out8(19, 7, false);
-        FakeWorld<PF_Pixel16> in16(19, 7, true), out16(19, 7, true);
-        Randomize(in8, uint32_t(model));
-        Randomize(in16, uint32_t(model));
-        ASSERT_EQ(RenderInto(in8, out8), PF_Err_NONE);
-        EXPECT_EQ(Sampled(), 19u * 7u);
-        ASSERT_EQ(RenderInto(in16, out16), PF_Err_NONE);
-        for (A_long y = 0; y < 7; ++y)
-            for (A_long x = 0; x < 19; ++x)
-            {
-                ASSERT_TRUE(Same(out8.At(x, y), in8.At(x, y))) << "model " << model << " at " << x << "," << y;
-                ASSERT_TRUE(Same(out16.At(x, y), in16.At(x, y))) << "model " << model << " at " << x << "," << y;
-            }
+        bool noData;
+        PF_Err fillErr;
+        PF_Err result;
+        const char* message; // part of the message; empty: none
+        bool copied;
+    };
+    const Case cases[] = {
+        {true, PF_Err_NONE, PF_Err_NONE, "DoRender: Could not get plug-in UI: GetDataPtr()", true},
+        {false, PF_Interrupt_CANCEL, PF_Interrupt_CANCEL, "", false},
+        {false, PF_Err_INTERNAL_STRUCT_DAMAGED, PF_Err_NONE, "DoRender: Some error occurred", true},
+    };
+    for (const Case& c : cases)
+    {
+        if (c.noData)
+        {
+            host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+            probe.FailCall(yHostCall::NewHandle, PF_Err_OUT_OF_MEMORY);
+        }
+        if (c.fillErr) probe.FailCall(yHostCall::Fill, c.fillErr);
+        probe.ClearCallLog();
+        yWorld input(8, 8, false), output(8, 8, false);
+        Randomize(input, 5);
+        Param(kParamRenderOutput).u.bd.value = 1;
+        EXPECT_EQ(RenderInto(input, output), c.result) << c.message;
+        const std::string message = host.ReturnMessage();
+        EXPECT_TRUE(*c.message ? message.find(c.message) != std::string::npos : message.empty()) << message;
+        EXPECT_EQ(probe.CallCount(yHostCall::CopyWorld), c.copied ? 1 : 0) << c.message;
+        EXPECT_EQ(Same(output.Pixel8(7, 7), input.Pixel8(7, 7)), c.copied) << c.message;
+        probe.ClearFailures();
+        if (c.noData) host.Call(PF_Cmd_SEQUENCE_SETUP);
     }
-    EXPECT_TRUE(host.fills.empty()) << "nothing is cleared";
-}
-
-TEST_F(Render, WithoutDataTheInputIsCopiedAndTheUserTold)
-{
-    Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr);
-    host.newHandleFails = true;
-    FakeWorld<PF_Pixel> input(8, 8, false), output(8, 8, false);
-    Randomize(input, 5);
-    paramDefs[kParamRenderOutput].u.bd.value = 1;
-    EXPECT_EQ(RenderInto(input, output), PF_Err_NONE);
-    EXPECT_NE(Message().find("DoRender: Could not get plug-in UI: GetDataPtr()"), std::string::npos) << Message();
-    EXPECT_TRUE(Same(output.At(7, 7), input.At(7, 7)));
-    host.newHandleFails = false;
-    Run(PF_Cmd_SEQUENCE_SETUP, nullptr);
-}
-
-TEST_F(Render, HostErrorsAreReportedAndCancelIsQuiet)
-{
-    FakeWorld<PF_Pixel> input(8, 8, false), output(8, 8, false);
-    Randomize(input, 9);
-    paramDefs[kParamRenderOutput].u.bd.value = 1;
-
-    host.fillResult = PF_Interrupt_CANCEL;
-    EXPECT_EQ(RenderInto(input, output), PF_Interrupt_CANCEL);
-    EXPECT_EQ(Message(), "");
-    EXPECT_TRUE(host.copies.empty());
-
-    host.fillResult = PF_Err_INTERNAL_STRUCT_DAMAGED;
-    EXPECT_EQ(RenderInto(input, output), PF_Err_NONE) << "the copy's own result is returned";
-    EXPECT_NE(Message().find("DoRender: Some error occurred"), std::string::npos) << Message();
-    ASSERT_EQ(host.copies.size(), 1u);
-    EXPECT_TRUE(Same(output.At(3, 3), input.At(3, 3)));
 }
 
 TEST_F(Render, UpdateParamsUIGreysTheRegionControlsForTheWholeImage)
 {
-    EXPECT_EQ(Run(PF_Cmd_UPDATE_PARAMS_UI, nullptr), PF_Err_NONE);
-    ASSERT_EQ(host.paramUIUpdates.size(), 3u);
-    for (size_t i = 0; i < 3; ++i)
+    for (short sample : {kSampleWholeImage, kSampleRegion})
     {
-        EXPECT_EQ(host.paramUIUpdates[i].first, PF_ParamIndex(kParamPosition + i));
-        EXPECT_EQ(host.paramUIUpdates[i].second.ui_flags, PF_PUI_DISABLED);
+        Param(kParamSample).u.pd.value = sample;
+        const size_t before = host.ParamUIUpdates().size();
+        EXPECT_EQ(host.Call(PF_Cmd_UPDATE_PARAMS_UI), PF_Err_NONE);
+        ASSERT_EQ(host.ParamUIUpdates().size(), before + 3);
+        for (size_t i = 0; i < 3; ++i)
+        {
+            const yHost::yParamUIUpdate& update = host.ParamUIUpdates()[before + i];
+            EXPECT_EQ(update.index, PF_ParamIndex(kParamPosition + i));
+            EXPECT_EQ(update.def.ui_flags, sample == kSampleRegion ? PF_PUI_NONE : PF_PUI_DISABLED);
+        }
     }
-    host.paramUIUpdates.clear();
-    paramDefs[kParamSample].u.pd.value = kSampleRegion;
-    paramDefs[kParamWidth].ui_flags = PF_PUI_DISABLED;
-    Run(PF_Cmd_UPDATE_PARAMS_UI, nullptr);
-    ASSERT_EQ(host.paramUIUpdates.size(), 3u);
-    for (auto& update : host.paramUIUpdates)
-        EXPECT_EQ(update.second.ui_flags, PF_PUI_NONE);
 }

@@ -1,6 +1,7 @@
-#include "tests/host/yAEFakeHost.h"
 #include "host/bridge/yAEPluginDataCustomUI.h"
 #include "host/bridge/yAEPluginWithCustomUI.h"
+#include "standalone/yHostPlatform.h"
+#include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +67,18 @@ struct PanelFlat
 
 struct PanelPlugin : yAE::PluginWithCustomUI<PanelData, PanelFlat, PanelFlat>
 {
+    // The panel is the host's parameter 3.
+    void ParamsSetup() override
+    {
+        AddPopupParam("A", 2, 1, "a|", 0, 0, 1);
+        AddPopupParam("B", 2, 1, "b|", 0, 0, 2);
+        AddArbitraryParam("Panel", 300, 300, PF_PUI_CONTROL, 0, 0, 0, 3);
+    }
     void About() override { ++abouts; }
     void BeforeEvent() override { log += "before "; }
     void AfterEvent() override { log += "after "; }
-    int abouts = 0;
-    std::string log;
+    static inline int abouts = 0;
+    static inline std::string log;
 };
 
 // One effect instance in the Effect Controls window; the control area's
@@ -79,24 +87,28 @@ struct Panel : ::testing::Test
 {
     void SetUp() override
     {
-        host.drawSurface = &window.surface;
+        platform.Reset();
+        PanelPlugin::abouts = 0;
+        PanelPlugin::log.clear();
+        host.AttachProbe(&probe);
+        host.SetDrawSurface(&window.surface);
+        host.SetBackgroundColor({0x1234, 0x5678, 0x9abc});
         context.magic = PF_CONTEXT_MAGIC;
         context.w_type = PF_Window_EFFECT;
         context.cgrafptr = &window;
         contextPtr = &context;
-        for (int i = 0; i < 8; ++i)
-            paramList[i] = &paramDefs[i];
-        Run(PF_Cmd_SEQUENCE_SETUP, nullptr);
-        data = plugin->data;
+        host.Call(PF_Cmd_PARAMS_SETUP);
+        host.Call(PF_Cmd_SEQUENCE_SETUP);
+        data = yAETest::LiveData<PanelPlugin>(host);
     }
-    void TearDown() override { Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr); }
-
-    // One call of the host, with a new plug-in object.
-    PF_Err Run(PF_Cmd command, PF_EventExtra* event)
+    void TearDown() override
     {
-        plugin = std::make_unique<PanelPlugin>();
-        return host.Call(*plugin, command, paramList, nullptr, event);
+        host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+        EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.OpenSuites(), 0);
+        platform.Reset();
     }
+
     // An event at a point of the control area (panel pixels).
     PF_EventExtra Event(PF_EventType type, A_long x = 0, A_long y = 0)
     {
@@ -120,21 +132,19 @@ struct Panel : ::testing::Test
     }
     PF_Err Send(PF_EventExtra& e)
     {
-        paramDefs[3].uu.change_flags = 0;
-        host.out.out_flags = 0;
-        return Run(PF_Cmd_EVENT, &e);
+        host.Param(3).def.uu.change_flags = 0;
+        PanelPlugin::log.clear(); // what this one call heard
+        return host.Call(PF_Cmd_EVENT, nullptr, &e);
     }
-    bool Changed() const { return paramDefs[3].uu.change_flags == PF_ChangeFlag_CHANGED_VALUE; }
+    bool Changed() { return host.Param(3).def.uu.change_flags == PF_ChangeFlag_CHANGED_VALUE; }
 
-    FakePlatform platform;
-    FakeHost host;
-    FakeSurface window{400, 360};
+    yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
+    yHost::yEffectHost host{&yAETest::Entry<PanelPlugin>};
+    yHost::yHostProbe probe;
+    yAETest::Window window{400, 360};
     PF_Context context = {};
     PF_Context* contextPtr = nullptr;
-    PF_ParamDef paramDefs[8] = {};
-    PF_ParamDef* paramList[8] = {};
     PF_Rect frame = {100, 50, 400, 350};
-    std::unique_ptr<PanelPlugin> plugin;
     PanelData* data = nullptr;
     PF_EventExtra sent = {};
 };
@@ -156,19 +166,19 @@ TEST_F(Panel, ClickDragAndReleaseReachTheControlUnderThePanelPoint)
     EXPECT_EQ(sent.evt_out_flags, PF_EO_HANDLED_EVENT);
     EXPECT_TRUE(Changed());
 
-    FakePlatform::State().button = true;
+    platform.SetButtonDown(true);
     for (int i = 0; i < 2; ++i)
     {
         Send(PF_Event_DRAG, 25 + i, 25);
         EXPECT_TRUE(Changed());
         EXPECT_TRUE(data->IsDragging());
-        EXPECT_EQ(host.out.out_flags & PF_OutFlag_REFRESH_UI, PF_OutFlag_REFRESH_UI);
+        EXPECT_EQ(host.OutData().out_flags & PF_OutFlag_REFRESH_UI, PF_OutFlag_REFRESH_UI);
     }
     EXPECT_EQ(data->button.drags, 2);
     EXPECT_EQ(data->button.ups, 0);
 
     // The host sends drags after the release: the first one is the mouse-up.
-    FakePlatform::State().button = false;
+    platform.SetButtonDown(false);
     Send(PF_Event_DRAG, 26, 25);
     EXPECT_TRUE(Changed());
     EXPECT_FALSE(data->IsDragging());
@@ -195,12 +205,19 @@ TEST_F(Panel, EventsFromElsewhereOnlyNameTheEvent)
     EXPECT_EQ(other.u.do_click.send_drag, 0);
     EXPECT_EQ(other.evt_out_flags, 0);
 
-    context.w_type = PF_Window_LAYER;
-    other = Event(PF_Event_DO_CLICK, 20, 20);
-    Send(other);
-    EXPECT_EQ(data->button.downs, 0);
+    // Another window, or none named, is not the panel's.
+    for (PF_Context** contextH : {&contextPtr, static_cast<PF_Context**>(nullptr)})
+    {
+        context.w_type = PF_Window_LAYER;
+        other = Event(PF_Event_DO_CLICK, 20, 20);
+        other.contextH = contextH;
+        Send(other);
+        EXPECT_EQ(data->button.downs, 0);
+    }
 
-    // The cursor checks the area only.
+    // The cursor checks the area only, and comes from the control under it.
+    Send(PF_Event_ADJUST_CURSOR, 70, 70);
+    EXPECT_EQ(sent.u.adjust_cursor.set_cursor, PF_Cursor_NONE);
     other = Event(PF_Event_ADJUST_CURSOR, 20, 20);
     Send(other);
     EXPECT_EQ(other.u.adjust_cursor.set_cursor, PF_Cursor_FINGER_POINTER);
@@ -214,14 +231,6 @@ TEST_F(Panel, EventsFromElsewhereOnlyNameTheEvent)
     EXPECT_FALSE(data->IsMouseInside());
 }
 
-TEST_F(Panel, CursorComesFromTheControlUnderTheMouse)
-{
-    Send(PF_Event_ADJUST_CURSOR, 30, 30);
-    EXPECT_EQ(sent.u.adjust_cursor.set_cursor, PF_Cursor_FINGER_POINTER);
-    Send(PF_Event_ADJUST_CURSOR, 70, 70);
-    EXPECT_EQ(sent.u.adjust_cursor.set_cursor, PF_Cursor_NONE);
-}
-
 TEST_F(Panel, DrawPaintsTheRootAtTheFrameInTheHostsBackground)
 {
     EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
@@ -233,11 +242,10 @@ TEST_F(Panel, DrawPaintsTheRootAtTheFrameInTheHostsBackground)
     EXPECT_EQ(window.Rgb(100 + 5, 50 + 200), 0x12569au);
     EXPECT_EQ(window.Rgb(99, 50 + 200), 0u) << "nothing left of the frame";
     EXPECT_EQ(window.Rgb(100 + 5, 49), 0u) << "nothing above the frame";
-    EXPECT_TRUE(host.AllSuitesReleased());
 
     // Without the suite the colour stays.
-    host.background = {0xff00, 0xff00, 0xff00};
-    host.Withhold(kPFAppSuite);
+    host.SetBackgroundColor({0xff00, 0xff00, 0xff00});
+    probe.WithholdSuite(kPFAppSuite);
     Send(PF_Event_DRAW);
     EXPECT_EQ(window.Rgb(100 + 5, 50 + 200), 0x12569au);
 }
@@ -267,15 +275,15 @@ TEST_F(Panel, ResizingLaysOutOncePerChangeWithTheRootFortyWider)
 TEST_F(Panel, ThePluginListensOnlyDuringTheEvent)
 {
     Send(PF_Event_DRAW);
-    EXPECT_EQ(plugin->log, "before ");
+    EXPECT_EQ(PanelPlugin::log, "before ");
     Send(PF_Event_DO_CLICK, 20, 20);
-    EXPECT_EQ(plugin->log, "before after ");
+    EXPECT_EQ(PanelPlugin::log, "before after ");
     EXPECT_EQ(data->GetEventListenerCount(), 0u);
 
-    FakePlatform::State().button = false;
+    platform.SetButtonDown(false);
     Send(PF_Event_DRAG, 20, 20);
-    EXPECT_EQ(plugin->abouts, 1) << "the logo's command opens About";
-    EXPECT_EQ(plugin->log, "after ");
+    EXPECT_EQ(PanelPlugin::abouts, 1) << "the logo's command opens About";
+    EXPECT_EQ(PanelPlugin::log, "after ");
     EXPECT_EQ(data->GetEventListenerCount(), 0u);
 
     // Outside an event nobody hears the command.
@@ -284,8 +292,9 @@ TEST_F(Panel, ThePluginListensOnlyDuringTheEvent)
 
 TEST_F(Panel, EventWithoutDataDoesNothing)
 {
-    Run(PF_Cmd_SEQUENCE_SETDOWN, nullptr);
-    host.newHandleFails = true;
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    probe.FailCall(yHost::yHostCall::NewHandle, PF_Err_OUT_OF_MEMORY);
     EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
     EXPECT_EQ(sent.evt_out_flags, 0);
+    EXPECT_EQ(window.Rgb(105, 250), 0u) << "nothing drawn";
 }

@@ -1,9 +1,11 @@
-#include "tests/host/yAEFakeHost.h"
 #include "host/bridge/yAEPluginWithData.h"
+#include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
 
 #include <new>
+
+using yHost::yHostCall;
 
 namespace
 {
@@ -22,11 +24,9 @@ struct CountedData
     void Unflatten(const uint8_t* record) { value = record[1]; }
 
     uint8_t value = 7;
-    static int alive;
-    static bool failConstruction;
+    static inline int alive = 0;
+    static inline bool failConstruction = false;
 };
-int CountedData::alive = 0;
-bool CountedData::failConstruction = false;
 
 struct CountedFlat
 {
@@ -35,164 +35,147 @@ struct CountedFlat
 
 using DataPlugin = yAE::PluginWithData<CountedData, CountedFlat, CountedFlat>;
 
-// Plays the host: one new plug-in object per command, and the sequence-data
-// handle the module hands back is the one it gets next time.
+// One effect instance; at the end every object and handle must be gone.
 struct Instance : ::testing::Test
 {
     void SetUp() override
     {
         CountedData::alive = 0;
         CountedData::failConstruction = false;
+        host.AttachProbe(&probe);
     }
     void TearDown() override
     {
         CountedData::failConstruction = false;
-        Run(PF_Cmd_SEQUENCE_SETDOWN);
+        probe.ClearFailures();
+        host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+        EXPECT_EQ(CountedData::alive, 0);
+        EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.BadHandleUses(), 0);
     }
-    PF_Err Run(PF_Cmd command)
-    {
-        DataPlugin plugin;
-        return host.Call(plugin, command);
-    }
-    // The data object the handle holds now, or null.
-    CountedData* Live()
-    {
-        DataPlugin plugin;
-        plugin.in_data = &host.in;
-        return plugin.GetDataPtr();
-    }
-    uint8_t Tag() const { return static_cast<uint8_t*>(*host.in.sequence_data)[0]; }
+    CountedData* Live() { return yAETest::LiveData<DataPlugin>(host); }
+    uint8_t Byte(size_t i) { return host.HandleBytes(host.InData().sequence_data).at(i); }
 
-    FakeHost host;
+    yHost::yEffectHost host{&yAETest::Entry<DataPlugin>};
+    yHost::yHostProbe probe;
 };
 } // namespace
 
-TEST_F(Instance, SetupPutsANewObjectInALiveHandle)
+TEST_F(Instance, FlattenAndResetupKeepTheValueThroughEveryForm)
 {
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
-    ASSERT_NE(host.in.sequence_data, nullptr);
-    EXPECT_EQ(Tag(), yAE::kLiveTag);
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
     ASSERT_NE(Live(), nullptr);
+    EXPECT_EQ(Byte(0), yAE::kLiveTag);
     EXPECT_EQ(Live()->value, 7);
-    EXPECT_EQ(CountedData::alive, 1);
-}
-
-TEST_F(Instance, FlattenThenResetupRestoresTheObject)
-{
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    PF_Handle live = host.in.sequence_data;
     Live()->value = 42;
 
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
     EXPECT_EQ(CountedData::alive, 0);
-    EXPECT_FALSE(host.IsLive(live));
-    ASSERT_NE(host.in.sequence_data, nullptr);
-    EXPECT_EQ(Tag(), yAE::kFlatTag);
-    EXPECT_EQ(static_cast<uint8_t*>(*host.in.sequence_data)[1], 42);
+    EXPECT_EQ(host.LiveHandles(), 1u) << "only the flat record is left";
+    EXPECT_EQ(Byte(0), yAE::kFlatTag);
+    EXPECT_EQ(Byte(1), 42);
     EXPECT_EQ(Live(), nullptr) << "a flat record is never taken for an object";
 
-    PF_Handle flat = host.in.sequence_data;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    EXPECT_NE(host.in.sequence_data, flat);
-    EXPECT_EQ(Tag(), yAE::kLiveTag);
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
+    ASSERT_NE(Live(), nullptr);
+    EXPECT_EQ(Live()->value, 42);
+
+    // A live handle seen again (a duplicated effect) is copied into a new one.
+    const PF_Handle old = host.InData().sequence_data;
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
+    EXPECT_NE(host.InData().sequence_data, old);
     ASSERT_NE(Live(), nullptr);
     EXPECT_EQ(Live()->value, 42);
     EXPECT_EQ(CountedData::alive, 1);
+    EXPECT_EQ(host.LiveHandles(), 1u);
 }
 
-TEST_F(Instance, ResetupOfALiveHandleCopiesIntoANewObjectAndFreesTheOld)
+// What the host hands back is read when it holds a whole record of any tag
+// but a live one; anything shorter gives the defaults.
+TEST_F(Instance, ResetupReadsOnlyWholeRecords)
 {
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    PF_Handle old = host.in.sequence_data;
-    Live()->value = 9;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    EXPECT_NE(host.in.sequence_data, old);
-    ASSERT_NE(Live(), nullptr);
-    EXPECT_EQ(Live()->value, 9);
-    EXPECT_EQ(CountedData::alive, 1);
-}
-
-TEST_F(Instance, ResetupOfOtherRecords)
-{
-    // No handle at all: a fresh object.
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
-    ASSERT_NE(Live(), nullptr);
-    EXPECT_EQ(Live()->value, 7);
-
-    // A record of another tag is read like a flat one.
+    struct Case
+    {
+        std::vector<uint8_t> record; // empty: no handle at all
+        uint8_t value;
+    };
     std::vector<uint8_t> foreign(36, 0);
     foreign[0] = 0x11;
     foreign[1] = 3;
-    Run(PF_Cmd_SEQUENCE_SETDOWN);
-    host.in.sequence_data = host.HandleWith(foreign);
-    Run(PF_Cmd_SEQUENCE_RESETUP);
+    const Case cases[] = {
+        {{}, 7},                                // no handle: a fresh object
+        {foreign, 3},                           // another tag is read like a flat record
+        {{yAE::kFlatTag, 5, 5, 5}, 7},          // too short
+        {{yAE::kLiveTag, 5, 5, 5}, 7},          // too short to hold an address
+        {{0x11, 5, 5, 5}, 7},                   // too short, foreign
+    };
+    for (const Case& c : cases)
+    {
+        host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+        host.SetSequenceData(c.record.empty() ? nullptr : host.NewHandleWith(c.record));
+        EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
+        ASSERT_NE(Live(), nullptr) << int(c.value);
+        EXPECT_EQ(Live()->value, c.value);
+        EXPECT_EQ(host.LiveHandles(), 1u) << "the record read is the host's to free";
+    }
+    // A host that cannot tell a handle's size is trusted.
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    host.InData().utils->host_get_handle_size = nullptr;
+    host.SetSequenceData(host.NewHandleWith(foreign));
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
     ASSERT_NE(Live(), nullptr);
     EXPECT_EQ(Live()->value, 3);
+}
 
-    // Too short to hold a record, whatever its tag: defaults, nothing read past its end.
-    for (uint8_t tag : {yAE::kFlatTag, yAE::kLiveTag, uint8_t(0x11)})
+TEST_F(Instance, SetdownFreesOnlyALiveObject)
+{
+    EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+    host.SetSequenceData(host.NewHandleWith(std::vector<uint8_t>(36, yAE::kFlatTag)));
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    EXPECT_EQ(probe.CallCount(yHostCall::DisposeHandle), 0) << "a flat record is the host's to dispose";
+    host.Call(PF_Cmd_SEQUENCE_SETUP);
+    host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    EXPECT_EQ(probe.CallCount(yHostCall::DisposeHandle), 1);
+    EXPECT_EQ(host.OutData().sequence_data, nullptr);
+}
+
+// A failure at any step leaves no object, no handle and no dangling address;
+// only running out of memory is an error.
+TEST_F(Instance, FailuresLeaveNothingBehind)
+{
+    struct Case
     {
-        Run(PF_Cmd_SEQUENCE_SETDOWN);
-        host.in.sequence_data = host.HandleWith({tag, 5, 5, 5});
-        Run(PF_Cmd_SEQUENCE_RESETUP);
-        ASSERT_NE(Live(), nullptr) << int(tag);
-        EXPECT_EQ(Live()->value, 7) << int(tag);
-    }
-}
-
-TEST_F(Instance, SetdownFreesObjectAndHandleButNeverWithoutAnObject)
-{
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
-    EXPECT_EQ(host.CallCount("dispose_handle"), 0);
-
-    host.in.sequence_data = host.HandleWith(std::vector<uint8_t>(36, yAE::kFlatTag));
-    Run(PF_Cmd_SEQUENCE_SETDOWN);
-    EXPECT_EQ(host.CallCount("dispose_handle"), 0) << "a flat record is the host's to dispose";
-
-    host.in.sequence_data = nullptr;
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    PF_Handle live = host.in.sequence_data;
-    Run(PF_Cmd_SEQUENCE_SETDOWN);
-    EXPECT_EQ(CountedData::alive, 0);
-    EXPECT_FALSE(host.IsLive(live));
-    EXPECT_EQ(host.out.sequence_data, nullptr);
-    EXPECT_EQ(host.in.sequence_data, nullptr);
-}
-
-TEST_F(Instance, OutOfMemoryIsErrorFourAndHandsNoHandle)
-{
-    CountedData::failConstruction = true;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_SETUP), PF_Err_OUT_OF_MEMORY);
-    EXPECT_EQ(host.in.sequence_data, nullptr);
-    EXPECT_EQ(host.LiveHandleCount(), 0);
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_RESETUP), PF_Err_OUT_OF_MEMORY);
-    EXPECT_EQ(Run(PF_Cmd_EVENT), PF_Err_OUT_OF_MEMORY);
-}
-
-TEST_F(Instance, WithoutAHandleFromTheHostTheNextCommandTriesAgain)
-{
-    host.newHandleFails = true;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
-    EXPECT_EQ(Live(), nullptr);
-    EXPECT_EQ(CountedData::alive, 0);
-
-    host.newHandleFails = false;
-    Run(PF_Cmd_FRAME_SETDOWN);
-    EXPECT_EQ(Live(), nullptr) << "frame set-down makes no data";
-    for (PF_Cmd command : {PF_Cmd_FRAME_SETUP, PF_Cmd_RENDER, PF_Cmd_UPDATE_PARAMS_UI, PF_Cmd_EVENT})
+        PF_Cmd before;      // run first, without failure
+        bool outOfMemory;   // the object cannot be made
+        bool noHandle;      // the host gives no handle
+        PF_Cmd failing;
+        PF_Err err;
+        const char* note;
+    };
+    const Case cases[] = {
+        {PF_Cmd_SEQUENCE_SETDOWN, true, false, PF_Cmd_SEQUENCE_SETUP, PF_Err_OUT_OF_MEMORY, "set-up"},
+        {PF_Cmd_SEQUENCE_SETDOWN, true, false, PF_Cmd_EVENT, PF_Err_OUT_OF_MEMORY, "event"},
+        {PF_Cmd_SEQUENCE_SETDOWN, false, true, PF_Cmd_SEQUENCE_SETUP, PF_Err_NONE, "set-up, no handle"},
+        {PF_Cmd_SEQUENCE_SETUP, false, true, PF_Cmd_SEQUENCE_RESETUP, PF_Err_NONE, "re-set-up, no handle"},
+        {PF_Cmd_SEQUENCE_SETUP, false, true, PF_Cmd_SEQUENCE_FLATTEN, PF_Err_NONE, "flatten, no handle"},
+    };
+    for (const Case& c : cases)
     {
-        Run(PF_Cmd_SEQUENCE_SETDOWN);
-        Run(command);
-        EXPECT_NE(Live(), nullptr) << command;
+        host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+        host.Call(c.before);
+        CountedData::failConstruction = c.outOfMemory;
+        if (c.noHandle) probe.FailCall(yHostCall::NewHandle, PF_Err_OUT_OF_MEMORY);
+        EXPECT_EQ(host.Call(c.failing), c.err) << c.note;
+        EXPECT_EQ(host.InData().sequence_data, nullptr) << c.note;
+        EXPECT_EQ(host.LiveHandles(), 0u) << c.note;
+        EXPECT_EQ(CountedData::alive, 0) << c.note;
+        CountedData::failConstruction = false;
+        probe.ClearFailures();
+        // The next command that needs the object makes it.
+        EXPECT_EQ(host.Call(PF_Cmd_FRAME_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(Live(), nullptr) << "frame set-down makes no data";
+        EXPECT_EQ(host.Call(PF_Cmd_RENDER), PF_Err_NONE);
+        EXPECT_NE(Live(), nullptr) << c.note;
+        EXPECT_EQ(host.BadHandleUses(), 0) << c.note;
     }
-}
-
-TEST_F(Instance, FlattenWithoutAHandleLosesTheSettingsButFreesTheObject)
-{
-    Run(PF_Cmd_SEQUENCE_SETUP);
-    host.newHandleFails = true;
-    EXPECT_EQ(Run(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
-    EXPECT_EQ(host.in.sequence_data, nullptr);
-    EXPECT_EQ(CountedData::alive, 0);
-    EXPECT_EQ(host.LiveHandleCount(), 0);
 }

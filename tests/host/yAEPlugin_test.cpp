@@ -1,91 +1,90 @@
-#include "tests/host/yAEFakeHost.h"
 #include "host/bridge/yAEGlobalData.h"
 #include "host/bridge/yAEPlugin.h"
+#include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+using yHost::yEffectHost;
+using yHost::yHostCall;
+using yHost::yWorld;
+
 namespace
 {
-constexpr const char* kFooter =
-    "\n\nPlease contact technical support for help: support@zel-tonescope.example.";
-
-// A plug-in object attached to a fake host, as the dispatcher leaves it.
-struct Attached
-{
-    Attached()
-    {
-        plugin.in_data = &host.in;
-        plugin.out_data = &host.out;
-        plugin.SetPluginName("zel Tonescope");
-    }
-    FakeHost host;
-    yAE::Plugin plugin;
-};
-
-std::string Message(const FakeHost& host)
-{
-    return host.out.return_msg;
-}
+const std::string kFooter = " \n\nPlease contact technical support for help: support@zel-tonescope.example.";
 
 std::string ErrorText(const std::string& function, const std::string& message)
 {
-    return "Brindle Error:\nzel Tonescope: " + function + ": " + message + " " + kFooter;
+    return "Brindle Error:\nzel Tonescope: " + function + ": " + message + kFooter;
+}
+
+// A plain plug-in object inside a host call, every host call watched.
+struct Probed
+{
+    Probed() { host.AttachProbe(&probe); }
+    void Check()
+    {
+        EXPECT_EQ(host.OpenSuites(), 0);
+        EXPECT_EQ(host.BadHandleUses(), 0);
+    }
+    PF_Err InCall(std::function<void(yAE::Plugin&)> run) { return yAETest::RunInCall<yAE::Plugin>(host, run); }
+    int Calls(yHostCall call) const { return probe.CallCount(call); }
+
+    yEffectHost host{&yAETest::Entry<yAETest::Scripted<yAE::Plugin>>};
+    yHost::yHostProbe probe;
+};
+struct Attached : ::testing::Test, Probed
+{
+    void TearDown() override { Check(); }
+};
+
+void Paint(yWorld& w)
+{
+    for (int y = 0; y < w.Height(); ++y)
+        for (int x = 0; x < w.Width(); ++x)
+            if (w.IsDeep())
+                w.Pixel16(x, y) = {A_u_short(1000 + x), A_u_short(2000 + y), 7, 9};
+            else
+                w.Pixel8(x, y) = {A_u_char(10 + x), A_u_char(20 + y), 7, 9};
+}
+
+// Whether (x, y) holds the painted pixel (true) or stays zero (false).
+bool Painted(const yWorld& w, int x, int y)
+{
+    if (w.IsDeep()) return w.Pixel16(x, y).alpha == 1000 + x && w.Pixel16(x, y).red == 2000 + y;
+    return w.Pixel8(x, y).alpha == 10 + x && w.Pixel8(x, y).red == 20 + y;
+}
+
+void ExpectPaintedOnly(const yWorld& w, const PF_Rect& r, const char* note)
+{
+    for (int y = 0; y < w.Height(); ++y)
+        for (int x = 0; x < w.Width(); ++x)
+        {
+            const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+            const bool zero = w.IsDeep() ? w.Pixel16(x, y).alpha == 0 && w.Pixel16(x, y).red == 0
+                                         : w.Pixel8(x, y).alpha == 0 && w.Pixel8(x, y).red == 0;
+            EXPECT_TRUE(inside ? Painted(w, x, y) : zero) << note << " at " << x << "," << y;
+        }
 }
 } // namespace
 
-TEST(yAEPluginReportError, WritesTheTwoLinesThroughTheHostSprintf)
+TEST_F(Attached, MessagesAreWrittenWholeOrCutBeforeTheFooter)
 {
-    Attached a;
-    a.plugin.ReportError("DoRender", "Some error occurred");
-    EXPECT_EQ(Message(a.host),
-              "Brindle Error:\nzel Tonescope: DoRender: Some error occurred "
-              "\n\nPlease contact technical support for help: support@zel-tonescope.example.");
-    EXPECT_EQ(a.host.sprintfCalls, 1);
-    EXPECT_EQ(a.plugin.err, PF_Err_NONE);
-}
+    InCall([](yAE::Plugin& p) { p.ReportError("DoRender", "Some error occurred"); });
+    EXPECT_EQ(host.ReturnMessage(), ErrorText("DoRender", "Some error occurred"));
+    InCall([](yAE::Plugin& p) { p.ReportMessage("About", "Text"); });
+    EXPECT_EQ(host.ReturnMessage(), "About:\nText");
 
-TEST(yAEPluginReportError, UsesTheNameThePluginCarries)
-{
-    FakeHost host;
-    yAE::Plugin plugin;
-    plugin.in_data = &host.in;
-    plugin.out_data = &host.out;
-    plugin.ReportError("F", "M");
-    EXPECT_EQ(Message(host).substr(0, 25), "Brindle Error:\nPlugin: F:");
-}
-
-TEST(yAEPluginReportError, LongTextsAreCutToFitTheMessage)
-{
-    Attached a;
     const std::string longText(400, 'x');
-    a.plugin.ReportError("DoRender", longText.c_str());
-    EXPECT_EQ(Message(a.host).size(), size_t(PF_MAX_EFFECT_MSG_LEN));
-    EXPECT_EQ(Message(a.host).substr(Message(a.host).size() - std::string(kFooter).size()), kFooter);
-    a.plugin.ReportMessage("Title", longText.c_str());
-    EXPECT_EQ(Message(a.host).size(), size_t(PF_MAX_EFFECT_MSG_LEN));
-    for (const std::string& call : a.host.calls)
-        EXPECT_NE(call, "sprintf overflow");
-}
-
-TEST(yAEPluginReportError, WithoutOutDataNothingHappens)
-{
-    FakeHost host;
-    yAE::Plugin plugin;
-    plugin.in_data = &host.in;
-    plugin.ReportError("F", "M");
-    plugin.ReportMessage("T", "M");
-    EXPECT_EQ(host.sprintfCalls, 0);
-}
-
-TEST(yAEPluginReportMessage, WritesTitleAndText)
-{
-    Attached a;
-    a.plugin.ReportMessage("About", "Text");
-    EXPECT_EQ(Message(a.host), "About:\nText");
+    InCall([&](yAE::Plugin& p) { p.ReportError("DoRender", longText.c_str()); });
+    ASSERT_EQ(host.ReturnMessage().size(), size_t(PF_MAX_EFFECT_MSG_LEN));
+    EXPECT_EQ(host.ReturnMessage().substr(PF_MAX_EFFECT_MSG_LEN - kFooter.size()), kFooter);
+    InCall([&](yAE::Plugin& p) { p.ReportMessage("Title", longText.c_str()); });
+    EXPECT_EQ(host.ReturnMessage().size(), size_t(PF_MAX_EFFECT_MSG_LEN));
 }
 
 // Each service whose suite the host lacks reports its own message, leaves
@@ -97,159 +96,128 @@ TEST(yAEPluginServices, MissingSuitesAreReportedAndLeaveErrUnchanged)
         const char* suite;
         const char* function;
         const char* message;
-        std::function<void(yAE::Plugin&, FakeWorld<PF_Pixel>&)> run;
+        std::function<void(yAE::Plugin&, PF_EffectWorld*)> run;
     };
     const std::vector<Case> cases = {
         {kPFWorldTransformSuite, "DoRenderNone", "Could not load PF_WorldTransformSuite1",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>&) { p.DoRenderNone(); }},
+         [](yAE::Plugin& p, PF_EffectWorld*) { p.DoRenderNone(); }},
         {kPFFillMatteSuite, "DoRenderNone", "Could not load PF_FillMatteSuite1",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>& w) { p.ClearWorld(&w.world); }},
+         [](yAE::Plugin& p, PF_EffectWorld* w) { p.ClearWorld(w); }},
         {kPFAdvAppSuite, "RefreshAllWindows", "Could not load PF_AdvAppSuite1",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>&) { p.RefreshAllWindows(); }},
+         [](yAE::Plugin& p, PF_EffectWorld*) { p.RefreshAllWindows(); }},
         {kAEGPCommandSuite, "DoPurgeAll", "Unable to load AEGP_CommandSuite1",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>&) { p.DoPurgeAll(); }},
+         [](yAE::Plugin& p, PF_EffectWorld*) { p.DoPurgeAll(); }},
         {kPFParamUtilsSuite, "SetParamVisibility", "Could not load PF_ParamUtilsSuite1",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>&)
+         [](yAE::Plugin& p, PF_EffectWorld*)
          {
              A_long mode = yAE::kParamDisable;
-             p.SetParamVisibility(1, mode, nullptr, false);
+             p.SetParamVisibility(0, mode, nullptr, false);
          }},
         {kPFHandleSuite, "CreateGlobalData", "Could not load PF_HandleSuite1.",
-         [](yAE::Plugin& p, FakeWorld<PF_Pixel>&) { p.CreateGlobalData(); }},
+         [](yAE::Plugin& p, PF_EffectWorld*) { p.CreateGlobalData(); }},
     };
     for (const Case& c : cases)
     {
-        Attached a;
-        FakeWorld<PF_Pixel> world(4, 3, false);
-        PF_ParamDef def = {};
-        PF_ParamDef* params[] = {&def, &def};
-        a.plugin.params = params;
-        a.plugin.input = &world.world;
-        a.plugin.output = &world.world;
-        a.host.Withhold(c.suite);
-        c.run(a.plugin, world);
-        EXPECT_EQ(Message(a.host), ErrorText(c.function, c.message)) << c.suite;
-        EXPECT_EQ(a.plugin.err, PF_Err_NONE) << c.suite;
-        EXPECT_TRUE(a.host.copies.empty() && a.host.fills.empty() && a.host.commands.empty() &&
-                    a.host.paramUIUpdates.empty())
+        Probed a;
+        a.probe.WithholdSuite(c.suite);
+        yWorld world(4, 3, false);
+        EXPECT_EQ(a.InCall(
+                      [&](yAE::Plugin& p)
+                      {
+                          p.input = p.output = &world.World();
+                          c.run(p, &world.World());
+                      }),
+                  PF_Err_NONE)
             << c.suite;
-        EXPECT_EQ(a.host.in.global_data, nullptr) << c.suite;
-        EXPECT_TRUE(a.host.AllSuitesReleased()) << c.suite;
+        EXPECT_EQ(a.host.ReturnMessage(), ErrorText(c.function, c.message)) << c.suite;
+        for (yHostCall call : {yHostCall::CopyWorld, yHostCall::Fill, yHostCall::DoCommand, yHostCall::UpdateParamUI,
+                               yHostCall::RefreshAllWindows, yHostCall::NewHandle})
+            EXPECT_EQ(a.Calls(call), 0) << c.suite << ": " << HostCallName(call);
+        a.Check();
     }
 }
 
-TEST(yAEPluginServices, ClearWorldWithoutAWorldDoesNothingEvenWithoutTheSuite)
+TEST_F(Attached, AnErrorStopsLaterHostCalls)
 {
-    Attached a;
-    a.host.Withhold(kPFFillMatteSuite);
-    a.plugin.ClearWorld(nullptr);
-    EXPECT_TRUE(a.host.calls.empty());
-    EXPECT_EQ(Message(a.host), "");
+    yWorld world(2, 2, false);
+    EXPECT_EQ(InCall(
+                  [&](yAE::Plugin& p)
+                  {
+                      p.err = PF_Interrupt_CANCEL;
+                      A_long current = 1, total = 2, mode = yAE::kParamEnable;
+                      p.Progress(current, total);
+                      p.CopyWorld(&world.World(), &world.World());
+                      p.ClearWorld(&world.World());
+                      p.RefreshAllWindows();
+                      p.DoPurgeAll();
+                      p.SetParamVisibility(0, mode, nullptr, false);
+                      p.CreateGlobalData();
+                      p.AddPopupParam("P", 3, 1, "a|b|", 0, 0, 1);
+                      p.AddCheckBoxParam("C", "L", true, 0, 0, 2);
+                      p.AddArbitraryParam("A", 10, 10, PF_PUI_CONTROL, 0, 0, 0, 3);
+                      p.AddPointParam("Pt", 0, 0, false, 0, 0, 4);
+                      p.AddFixedSliderParam("S", 0, 1, 0, 1, 0, 2, 0, 0, 0, 5);
+                  }),
+              PF_Interrupt_CANCEL);
+    for (yHostCall call : probe.CallLog())
+        EXPECT_TRUE(call == yHostCall::AcquireSuite || call == yHostCall::ReleaseSuite) << HostCallName(call);
+    EXPECT_EQ(host.ParamCount(), 1u);
 }
 
-TEST(yAEPluginServices, AnErrorStopsLaterHostCalls)
+// What the host answers becomes err; what it is told arrives.
+TEST_F(Attached, HostCallsAndTheirErrors)
 {
-    Attached a;
-    FakeWorld<PF_Pixel> world(2, 2, false);
-    PF_ParamDef def = {};
-    PF_ParamDef* params[] = {&def, &def};
-    a.plugin.params = params;
-    a.plugin.err = PF_Interrupt_CANCEL;
-    A_long current = 1, total = 2, mode = yAE::kParamEnable;
-    a.plugin.Progress(current, total);
-    a.plugin.CopyWorld(&world.world, &world.world);
-    a.plugin.ClearWorld(&world.world);
-    a.plugin.RefreshAllWindows();
-    a.plugin.DoPurgeAll();
-    a.plugin.SetParamVisibility(1, mode, nullptr, false);
-    a.plugin.CreateGlobalData();
-    a.plugin.AddPopupParam("P", 3, 1, "a|b|", 0, 0, 1);
-    a.plugin.AddCheckBoxParam("C", "L", true, 0, 0, 2);
-    a.plugin.AddArbitraryParam("A", 10, 10, PF_PUI_CONTROL, 0, 0, 0, 3);
-    a.plugin.AddPointParam("Pt", 0, 0, false, 0, 0, 4);
-    a.plugin.AddFixedSliderParam("S", 0, 1, 0, 1, 0, 2, 0, 0, 0, 5);
-    for (const std::string& call : a.host.calls)
-        EXPECT_EQ(call.rfind("acquire ", 0), 0u) << call;
-    EXPECT_TRUE(a.host.addedParams.empty());
-    EXPECT_TRUE(a.host.registeredUIs.empty());
-    EXPECT_EQ(a.plugin.err, PF_Interrupt_CANCEL);
-    EXPECT_TRUE(a.host.AllSuitesReleased());
-}
+    InCall([](yAE::Plugin& p) { p.DoPurgeAll(), p.RefreshAllWindows(), p.RequestUIRefresh(); });
+    EXPECT_EQ(host.Commands(), std::vector<AEGP_Command>{yAE::kPurgeAllCommand});
+    EXPECT_EQ(host.WindowRefreshes(), 1);
+    EXPECT_EQ(host.OutData().out_flags, PF_OutFlag_REFRESH_UI);
 
-TEST(yAEPluginServices, HostErrorsPassThroughErr)
-{
-    Attached a;
-    a.host.progressResult = PF_Interrupt_CANCEL;
-    a.host.progressFailAfter = 0;
+    probe.CancelAfter(1);
     A_long current = 1, total = 2;
-    a.plugin.Progress(current, total);
-    EXPECT_EQ(a.plugin.err, PF_Interrupt_CANCEL);
-    ASSERT_EQ(a.host.progressCalls.size(), 1u);
-    EXPECT_EQ(a.host.progressCalls[0], std::make_pair(A_long(1), A_long(2)));
+    EXPECT_EQ(InCall([&](yAE::Plugin& p) { p.Progress(current, total); }), PF_Err_NONE);
+    EXPECT_EQ(InCall([&](yAE::Plugin& p) { p.Progress(current, total); }), PF_Interrupt_CANCEL);
+    probe.FailCall(yHostCall::DoCommand, PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(InCall([](yAE::Plugin& p) { p.DoPurgeAll(); }), PF_Err_OUT_OF_MEMORY);
+    probe.FailCall(yHostCall::RefreshAllWindows, PF_Err_INTERNAL_STRUCT_DAMAGED);
+    EXPECT_EQ(InCall([](yAE::Plugin& p) { p.RefreshAllWindows(); }), PF_Err_INTERNAL_STRUCT_DAMAGED);
 }
 
-TEST(yAEPluginServices, CopyAndRenderNoneUseTheirRectangles)
-{
-    Attached a;
-    FakeWorld<PF_Pixel> in(8, 6, false), out(8, 6, false);
-    out.world.extent_hint = {1, 2, 7, 5};
-    a.plugin.CopyWorld(&in.world, &out.world);
-    a.plugin.CopyWorld(nullptr, &out.world);
-    a.plugin.input = &in.world;
-    a.plugin.output = &out.world;
-    a.plugin.DoRenderNone();
-    ASSERT_EQ(a.host.copies.size(), 2u);
-    EXPECT_FALSE(a.host.copies[0].hasRects);
-    EXPECT_EQ(a.host.copies[1].src, &in.world);
-    EXPECT_EQ(a.host.copies[1].dst, &out.world);
-    ASSERT_TRUE(a.host.copies[1].hasRects);
-    for (const PF_Rect& r : {a.host.copies[1].srcRect, a.host.copies[1].dstRect})
-        EXPECT_TRUE(r.left == 1 && r.top == 2 && r.right == 7 && r.bottom == 5);
-}
-
-TEST(yAEPluginServices, RenderNoneRunsEvenAfterAnErrorAndStoresTheCopyResult)
-{
-    Attached a;
-    FakeWorld<PF_Pixel> in(2, 2, false), out(2, 2, false);
-    a.plugin.input = &in.world;
-    a.plugin.output = &out.world;
-    a.plugin.err = PF_Err_BAD_CALLBACK_PARAM;
-    a.plugin.DoRenderNone();
-    EXPECT_EQ(a.host.copies.size(), 1u);
-    EXPECT_EQ(a.plugin.err, PF_Err_NONE);
-}
-
-TEST(yAEPluginServices, ClearWorldFillsTransparentBlackAtTheWorldsDepth)
+TEST_F(Attached, CopyRenderNoneAndClearWorkOnThePixels)
 {
     for (bool deep : {false, true})
     {
-        Attached a;
-        FakeWorld<PF_Pixel> world(2, 2, deep);
-        a.plugin.deep = deep;
-        a.plugin.ClearWorld(&world.world);
-        ASSERT_EQ(a.host.fills.size(), 1u);
-        const FakeHost::FillCall& fill = a.host.fills[0];
-        EXPECT_EQ(fill.deep, deep);
-        EXPECT_FALSE(fill.hasRect);
-        EXPECT_EQ(fill.world, &world.world);
-        EXPECT_TRUE(fill.color.alpha == 0 && fill.color.red == 0 && fill.color.green == 0 &&
-                    fill.color.blue == 0);
+        yWorld in(8, 6, deep), out(8, 6, deep), copy(8, 6, deep);
+        Paint(in);
+        out.World().extent_hint = {1, 2, 7, 5};
+        // Render-none runs even after an error, and its copy's result is err.
+        EXPECT_EQ(InCall(
+                      [&](yAE::Plugin& p)
+                      {
+                          p.CopyWorld(&in.World(), &copy.World());
+                          p.input = &in.World();
+                          p.output = &out.World();
+                          p.err = PF_Err_BAD_CALLBACK_PARAM;
+                          p.DoRenderNone();
+                      }),
+                  PF_Err_NONE);
+        ExpectPaintedOnly(copy, {0, 0, 8, 6}, "copy");
+        ExpectPaintedOnly(out, out.World().extent_hint, "render none");
+
+        // Clearing fills transparent black at the world's depth.
+        EXPECT_EQ(InCall(
+                      [&](yAE::Plugin& p)
+                      {
+                          p.deep = deep;
+                          p.ClearWorld(&in.World());
+                      }),
+                  PF_Err_NONE);
+        ExpectPaintedOnly(in, {0, 0, 0, 0}, "cleared");
     }
+    EXPECT_EQ(Calls(yHostCall::Fill), 1);
+    EXPECT_EQ(Calls(yHostCall::Fill16), 1);
 }
 
-TEST(yAEPluginServices, PurgeAllAndRefreshCallTheHost)
-{
-    Attached a;
-    a.plugin.DoPurgeAll();
-    a.plugin.RefreshAllWindows();
-    ASSERT_EQ(a.host.commands.size(), 1u);
-    EXPECT_EQ(a.host.commands[0], 2372);
-    EXPECT_EQ(a.host.calls.back(), "refresh");
-    a.plugin.RequestUIRefresh();
-    EXPECT_EQ(a.host.out.out_flags, PF_OutFlag_REFRESH_UI);
-}
-
-TEST(yAEPluginServices, SetParamVisibilityByMode)
+TEST_F(Attached, SetParamVisibilityByMode)
 {
     struct Case
     {
@@ -260,24 +228,31 @@ TEST(yAEPluginServices, SetParamVisibilityByMode)
     };
     const PF_ParamFlags before = PF_ParamFlag_SUPERVISE | PF_ParamFlag_COLLAPSE_TWIRLY;
     const Case cases[] = {
-        {1, false, PF_PUI_NONE, before},         {3, true, PF_PUI_NONE, PF_ParamFlag_SUPERVISE},
-        {2, false, PF_PUI_DISABLED, before},     {4, true, PF_PUI_DISABLED, before},
+        {1, false, PF_PUI_NONE, before},         // enable, flags untouched
+        {3, true, PF_PUI_NONE, PF_ParamFlag_SUPERVISE}, // enable, twirly opened
+        {2, false, PF_PUI_DISABLED, before},     // disable
+        {4, true, PF_PUI_DISABLED, before},      // disable, twirly stays collapsed
         {0, true, PF_PUI_ECW_SEPARATOR, before}, // other modes change neither
     };
+    InCall([](yAE::Plugin& p) { p.AddPopupParam("A", 2, 1, "a|", 0, 0, 1); });
     for (const Case& c : cases)
     {
-        Attached a;
         PF_ParamDef def = {};
         def.ui_flags = PF_PUI_ECW_SEPARATOR;
         def.flags = before;
         std::strcpy(def.name, "Width");
-        PF_ParamDef* params[] = {&def, &def, &def};
-        a.plugin.params = params;
-        A_long mode = c.mode;
-        a.plugin.SetParamVisibility(2, mode, c.mode == 4 ? "Renamed" : nullptr, c.touch);
-        ASSERT_EQ(a.host.paramUIUpdates.size(), 1u) << c.mode;
-        const PF_ParamDef& sent = a.host.paramUIUpdates[0].second;
-        EXPECT_EQ(a.host.paramUIUpdates[0].first, 2);
+        PF_ParamDef* params[] = {&def, &def};
+        const size_t updates = host.ParamUIUpdates().size();
+        InCall(
+            [&](yAE::Plugin& p)
+            {
+                p.params = params;
+                A_long mode = c.mode;
+                p.SetParamVisibility(1, mode, c.mode == 4 ? "Renamed" : nullptr, c.touch);
+            });
+        ASSERT_EQ(host.ParamUIUpdates().size(), updates + 1) << c.mode;
+        const PF_ParamDef& sent = host.ParamUIUpdates().back().def;
+        EXPECT_EQ(host.ParamUIUpdates().back().index, 1);
         EXPECT_EQ(sent.ui_flags, c.ui) << c.mode;
         EXPECT_EQ(sent.flags, c.flags) << c.mode;
         EXPECT_EQ(sent.uu.change_flags, PF_ChangeFlag_CHANGED_VALUE);
@@ -286,64 +261,143 @@ TEST(yAEPluginServices, SetParamVisibilityByMode)
     }
 }
 
-TEST(yAEPluginGlobalData, CreateRegistersAndHandsTheHandleToBothRecords)
+// Every step of the creation that fails leaves no handle behind, unless the
+// block was made and only the registration went wrong.
+TEST(yAEPluginGlobalData, CreationStepByStep)
 {
-    Attached a;
-    a.plugin.CreateGlobalData();
-    ASSERT_NE(a.host.out.global_data, nullptr);
-    EXPECT_EQ(a.host.in.global_data, a.host.out.global_data);
-    const yAE::GlobalData* global = a.plugin.GetGlobalData();
-    ASSERT_NE(global, nullptr);
-    EXPECT_EQ(global->pluginId, 77);
-    const std::string path = global->modulePath;
-    ASSERT_FALSE(path.empty());
-    ASSERT_EQ(a.host.registeredNames.size(), 1u);
-    EXPECT_EQ(a.host.registeredNames[0], path.substr(path.rfind('/') + 1));
-    EXPECT_EQ(Message(a.host), "");
-    EXPECT_TRUE(a.host.AllSuitesReleased());
+    struct Case
+    {
+        yHostCall fail;       // the host call made to fail (RegisterUI: none)
+        const char* withheld; // or the suite withheld
+        const char* message;
+        PF_Err err;
+        size_t handles; // left to the host
+        A_long pluginId;
+    };
+    const Case cases[] = {
+        {yHostCall::RegisterUI, "", "", PF_Err_NONE, 1, yEffectHost::kPluginId}, // all goes well
+        {yHostCall::NewHandle, "", "Could not allocate global handle.", PF_Err_NONE, 0, 0},
+        {yHostCall::LockHandle, "", "Error creating global handle.", PF_Err_NONE, 0, 0},
+        {yHostCall::RegisterUI, kAEGPUtilitySuite, "Could not load AEGP_UtilitySuite2.", PF_Err_NONE, 1,
+         yAE::kInitialPluginId},
+        {yHostCall::RegisterWithAEGP, "", "", PF_Err_OUT_OF_MEMORY, 1, yAE::kInitialPluginId},
+    };
+    for (const Case& c : cases)
+    {
+        Probed a;
+        a.probe.FailCall(c.fail, PF_Err_OUT_OF_MEMORY);
+        if (*c.withheld) a.probe.WithholdSuite(c.withheld);
+        A_long id = 0;
+        std::string path;
+        EXPECT_EQ(a.InCall(
+                      [&](yAE::Plugin& p)
+                      {
+                          p.CreateGlobalData();
+                          if (!p.GetGlobalData()) return;
+                          id = p.GetGlobalData()->pluginId;
+                          path = p.GetGlobalData()->modulePath;
+                      }),
+                  c.err)
+            << c.message;
+        EXPECT_EQ(a.host.ReturnMessage(), *c.message ? ErrorText("CreateGlobalData", c.message) : "");
+        EXPECT_EQ(a.host.LiveHandles(), c.handles) << c.message;
+        EXPECT_EQ(a.host.InData().global_data != nullptr, c.handles == 1) << c.message;
+        EXPECT_EQ(id, c.pluginId) << c.message;
+        if (id == yEffectHost::kPluginId)
+        {
+            EXPECT_EQ(a.host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
+        }
 
-    a.plugin.DisposeGlobalData();
-    EXPECT_EQ(a.host.in.global_data, nullptr);
-    EXPECT_EQ(a.host.out.global_data, nullptr);
-    EXPECT_EQ(a.plugin.GetGlobalData(), nullptr);
-    a.plugin.DisposeGlobalData(); // nothing left to dispose
-    EXPECT_EQ(std::count(a.host.calls.begin(), a.host.calls.end(), "dispose_handle"), 1);
+        // Set-down disposes it once, however often it is asked.
+        a.InCall([](yAE::Plugin& p) { p.DisposeGlobalData(), p.DisposeGlobalData(); });
+        EXPECT_EQ(a.host.LiveHandles(), 0u);
+        EXPECT_EQ(a.host.InData().global_data, nullptr);
+        a.Check();
+    }
 }
 
-TEST(yAEPluginGlobalData, CreateReportsEachFailingStep)
+// Records which operations the dispatcher calls.
+class RecordingPlugin : public yAE::Plugin
 {
+  public:
+    RecordingPlugin() { err = PF_Err_OUT_OF_MEMORY; } // the dispatcher starts afresh
+    void EnsureData() override { Log("EnsureData"); }
+    void About() override { Log("About"); }
+    void GlobalSetup() override { Log("GlobalSetup"); }
+    void GlobalSetdown() override { Log("GlobalSetdown"); }
+    void ParamsSetup() override { Log("ParamsSetup"); }
+    void SequenceSetup() override { Log("SequenceSetup"); }
+    void SequenceResetup() override { Log("SequenceResetup"); }
+    void SequenceFlatten() override { Log("SequenceFlatten"); }
+    void SequenceSetdown() override { Log("SequenceSetdown"); }
+    void DoDialog() override { Log("DoDialog"); }
+    void FrameSetup() override { Log("FrameSetup"); }
+    void FrameSetdown() override { Log("FrameSetdown"); }
+    void RenderHook() override { Log("RenderHook"); }
+    void PrepareRender() override { Log("PrepareRender"); }
+    void Render() override { Log("Render"); }
+    void FinishRender(PF_LayerDef*) override { Log("FinishRender"); }
+    void UserChangedParam() override { Log("UserChangedParam"); }
+    void UpdateParamsUI() override { Log("UpdateParamsUI"); }
+    void HandleEvent() override { Log("HandleEvent"); }
+    void QueryDynamicFlags() override { Log("QueryDynamicFlags"); }
+
+    static inline std::string log;
+
+  private:
+    void Log(const char* what) { log += log.empty() ? what : std::string(" ") + what; }
+};
+
+TEST(yAEPluginDispatch, RoutesEachCommandToItsOperationsInOrder)
+{
+    const std::vector<std::pair<PF_Cmd, std::string>> table = {
+        {PF_Cmd_ABOUT, "About"},
+        {PF_Cmd_GLOBAL_SETUP, "GlobalSetup"},
+        {PF_Cmd_GLOBAL_SETDOWN, "GlobalSetdown"},
+        {PF_Cmd_PARAMS_SETUP, "ParamsSetup"},
+        {PF_Cmd_SEQUENCE_SETUP, "SequenceSetup"},
+        {PF_Cmd_SEQUENCE_RESETUP, "SequenceResetup"},
+        {PF_Cmd_SEQUENCE_FLATTEN, "SequenceFlatten"},
+        {PF_Cmd_SEQUENCE_SETDOWN, "SequenceSetdown"},
+        {PF_Cmd_DO_DIALOG, "EnsureData DoDialog"},
+        {PF_Cmd_FRAME_SETUP, "EnsureData FrameSetup"},
+        {PF_Cmd_RENDER, "EnsureData RenderHook PrepareRender Render FinishRender"},
+        {PF_Cmd_FRAME_SETDOWN, "FrameSetdown"}, // creates no data
+        {PF_Cmd_USER_CHANGED_PARAM, "EnsureData UserChangedParam"},
+        {PF_Cmd_UPDATE_PARAMS_UI, "EnsureData UpdateParamsUI"},
+        {PF_Cmd_EVENT, "EnsureData HandleEvent"},
+        {PF_Cmd_QUERY_DYNAMIC_FLAGS, "EnsureData QueryDynamicFlags"},
+        {PF_Cmd_ARBITRARY_CALLBACK, ""}, // the arbitrary parameter carries no value
+        {PF_Cmd_SMART_RENDER, ""},
+        {-1, ""},
+    };
+    yEffectHost host(&yAETest::Entry<RecordingPlugin>);
+    for (const auto& [command, expected] : table)
     {
-        Attached a;
-        a.host.newHandleFails = true;
-        a.plugin.CreateGlobalData();
-        EXPECT_EQ(Message(a.host), ErrorText("CreateGlobalData", "Could not allocate global handle."));
-        EXPECT_EQ(a.host.out.global_data, nullptr);
-    }
-    {
-        Attached a;
-        a.host.lockHandleFails = true;
-        a.plugin.CreateGlobalData();
-        EXPECT_EQ(Message(a.host), ErrorText("CreateGlobalData", "Error creating global handle."));
-        EXPECT_EQ(a.host.out.global_data, nullptr);
-    }
-    {
-        // Without the utility suite the record keeps its first id and is still handed over.
-        Attached a;
-        a.host.Withhold(kAEGPUtilitySuite);
-        a.plugin.CreateGlobalData();
-        EXPECT_EQ(Message(a.host), ErrorText("CreateGlobalData", "Could not load AEGP_UtilitySuite2."));
-        ASSERT_NE(a.plugin.GetGlobalData(), nullptr);
-        EXPECT_EQ(a.plugin.GetGlobalData()->pluginId, 1234);
-        EXPECT_EQ(a.plugin.err, PF_Err_NONE);
+        RecordingPlugin::log.clear();
+        EXPECT_EQ(host.Call(command), PF_Err_NONE) << command;
+        EXPECT_EQ(RecordingPlugin::log, expected) << "command " << command;
     }
 }
 
-TEST(yAEPluginGlobalData, AboutShowsTheModulePath)
+// The plain render copies the output's extent row by row at either depth,
+// telling the host its progress; a cancel stops it at once.
+TEST(yAEPluginRender, PlainRenderCopiesTheExtentUntilCancelled)
 {
-    Attached a;
-    a.plugin.CreateGlobalData();
-    a.plugin.About();
-    const std::string message = Message(a.host);
-    EXPECT_EQ(message.rfind("zel Tonescope:\n", 0), 0u);
-    EXPECT_NE(message.find(a.plugin.GetGlobalData()->modulePath), std::string::npos);
+    for (bool deep : {false, true})
+        for (int cancelAfter : {-1, 0})
+        {
+            yEffectHost host(&yAETest::Entry<yAE::Plugin>);
+            yHost::yHostProbe probe;
+            host.AttachProbe(&probe);
+            if (cancelAfter >= 0) probe.CancelAfter(cancelAfter);
+            yWorld in(5, 4, deep), out(5, 4, deep);
+            Paint(in);
+            out.World().extent_hint = {1, 1, 4, 3};
+            host.SetInputLayer(in.World());
+            EXPECT_EQ(host.Call(PF_Cmd_RENDER, &out.World()), cancelAfter < 0 ? PF_Err_NONE : PF_Interrupt_CANCEL);
+            ExpectPaintedOnly(out, cancelAfter < 0 ? PF_Rect{1, 1, 4, 3} : PF_Rect{1, 1, 4, 2},
+                              deep ? "deep" : "8-bit");
+            EXPECT_EQ(probe.CallCount(yHostCall::Progress), cancelAfter < 0 ? 2 : 1);
+        }
 }

@@ -1,6 +1,7 @@
 #include "standalone/yHostPlatform.h"
 
 #include "host/sdk/ZT_HostPlatform.h"
+#include "standalone/yRenderSession.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,18 @@
 
 using yHost::yHostPlatform;
 
+namespace
+{
+// The table as a module finds it.
+const ZT_HostPlatform* Table()
+{
+    return static_cast<const ZT_HostPlatform*>(dlsym(RTLD_DEFAULT, ZT_HostPlatform_SYMBOL));
+}
+} // namespace
+
 TEST(yHostPlatform, TheExportedTableAnswersWithTheScriptedState)
 {
-    // Looked up the way a module looks it up.
-    const auto* table = static_cast<const ZT_HostPlatform*>(dlsym(RTLD_DEFAULT, ZT_HostPlatform_SYMBOL));
+    const ZT_HostPlatform* table = Table();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->version, ZT_HostPlatform_VERSION);
 
@@ -20,7 +29,6 @@ TEST(yHostPlatform, TheExportedTableAnswersWithTheScriptedState)
     EXPECT_EQ(table->tick_count(), yHostPlatform::kStartTime);
     platform.AdvanceClock(250);
     EXPECT_EQ(table->tick_count(), yHostPlatform::kStartTime + 250);
-    EXPECT_EQ(table->double_click_interval(), 500u);
     platform.SetDoubleClickInterval(300);
     EXPECT_EQ(table->double_click_interval(), 300u);
 
@@ -31,25 +39,33 @@ TEST(yHostPlatform, TheExportedTableAnswersWithTheScriptedState)
     EXPECT_EQ(table->modifiers(), uint32_t(ZT_Modifier_CONTROL | ZT_Modifier_SHIFT));
     platform.Reset();
     EXPECT_EQ(table->modifiers(), 0u);
+    EXPECT_EQ(table->double_click_interval(), 500u);
 }
 
-TEST(yHostPlatform, TheColourChooserGivesQueuedAnswersThenCancels)
+// A script's picks reach the module's colour chooser in order: a colour is
+// chosen, a cancel leaves the colour, and with none left the chooser cancels.
+TEST(yHostPlatform, ScriptedPicksAnswerTheColourChooser)
 {
-    const auto* table = static_cast<const ZT_HostPlatform*>(dlsym(RTLD_DEFAULT, ZT_HostPlatform_SYMBOL));
-    ASSERT_NE(table, nullptr);
-    yHostPlatform& platform = yHostPlatform::Instance();
-    platform.Reset();
-    platform.QueueColorChoice({true, 10, 20, 30});
-    platform.QueueColorChoice({false});
+    yHostPlatform::Instance().Reset();
+    yHost::yRenderSession session;
+    std::string error;
+    yHost::yScriptEvent pick;
+    pick.kind = yHost::yScriptEvent::Pick;
+    pick.red = 10;
+    pick.green = 20;
+    pick.blue = 30;
+    ASSERT_TRUE(session.Replay(pick, error)) << error;
+    pick.cancel = true;
+    pick.red = 99;
+    ASSERT_TRUE(session.Replay(pick, error)) << error;
 
     uint8_t rgb[3] = {1, 2, 3};
-    EXPECT_EQ(table->choose_color(rgb), 1);
-    EXPECT_EQ(rgb[0], 10);
-    EXPECT_EQ(rgb[2], 30);
-    EXPECT_EQ(table->choose_color(rgb), 0);
+    EXPECT_EQ(Table()->choose_color(rgb), 1);
+    EXPECT_EQ(rgb[0] * 65536 + rgb[1] * 256 + rgb[2], 10 * 65536 + 20 * 256 + 30);
+    EXPECT_EQ(Table()->choose_color(rgb), 0);
     EXPECT_EQ(rgb[0], 10) << "a cancelled choice leaves the colour";
-    EXPECT_EQ(table->choose_color(rgb), 0) << "nothing queued: cancel";
-    EXPECT_EQ(table->choose_color(nullptr), 0);
-    EXPECT_EQ(platform.ChooserCalls(), 3);
-    platform.Reset();
+    EXPECT_EQ(Table()->choose_color(rgb), 0) << "nothing queued: cancel";
+    EXPECT_EQ(Table()->choose_color(nullptr), 0);
+    EXPECT_EQ(yHostPlatform::Instance().ChooserCalls(), 3);
+    yHostPlatform::Instance().Reset();
 }

@@ -1,0 +1,74 @@
+// What a test switches on to watch and disturb the host's side of a call:
+// every host call logged, any of them made to fail (a failing progress call
+// is the user cancelling), any suite withheld. A host without a probe
+// attached pays one branch per call.
+#pragma once
+
+#include "host/sdk/AE_Effect.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace yHost
+{
+// The host calls a module can make; each can be logged and made to fail.
+enum class yHostCall
+{
+    NewHandle,
+    LockHandle,
+    UnlockHandle,
+    DisposeHandle,
+    GetHandleSize,
+    ResizeHandle,
+    AddParam,
+    RegisterUI,
+    Progress,
+    CopyWorld,
+    Fill,
+    Fill16,
+    RegisterWithAEGP,
+    RefreshAllWindows,
+    DoCommand,
+    UpdateParamUI,
+    GetBackgroundColor,
+    GetDrawSurface,
+    AcquireSuite,
+    ReleaseSuite,
+};
+const char* HostCallName(yHostCall call);
+
+class yHostProbe
+{
+  public:
+    // Host calls in the order the module made them.
+    const std::vector<yHostCall>& CallLog() const { return m_log; }
+    int CallCount(yHostCall call) const;
+    void ClearCallLog() { m_log.clear(); }
+
+    // After `succeed` more successful calls, the call fails with err from then
+    // on (calls without a result fail by giving nothing: no handle, no block).
+    void FailCall(yHostCall call, PF_Err err, int succeed = 0);
+    void ClearFailures() { m_failures.clear(); }
+    // The user cancels at the progress call after `succeed` more.
+    void CancelAfter(int succeed) { FailCall(yHostCall::Progress, PF_Interrupt_CANCEL, succeed); }
+
+    // The basic suite answers that it has no suite of this name.
+    void WithholdSuite(const std::string& name) { m_withheld.insert(name); }
+    bool Withholds(const char* name) const { return m_withheld.count(name) != 0; }
+
+    // Logs a call; returns the error it must give (0 to go ahead).
+    PF_Err Enter(yHostCall call);
+
+  private:
+    struct yFailure
+    {
+        PF_Err err;
+        int succeed;
+    };
+    std::vector<yHostCall> m_log;
+    std::map<yHostCall, yFailure> m_failures;
+    std::set<std::string> m_withheld;
+};
+} // namespace yHost

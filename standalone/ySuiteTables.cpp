@@ -1,0 +1,365 @@
+#include "standalone/ySuiteTables.h"
+
+#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_GeneralPlug.h"
+#include "standalone/yEffectHost.h"
+#include "standalone/yWorld.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+namespace yHost
+{
+namespace
+{
+// The host whose call is running; the callbacks without an effect reference
+// (handles, the ansi helpers) find it here.
+thread_local yEffectHost* g_active = nullptr;
+
+// The basic suite's answer for a suite it does not have ('S!Ut').
+constexpr SPErr kSuiteNotFound = 0x53215574;
+
+bool InsideBuffer(const void* p, const char* buffer, size_t size)
+{
+    const std::less_equal<const void*> le;
+    return le(buffer, p) && !le(buffer + size, p);
+}
+} // namespace
+
+yActiveHost::yActiveHost(yEffectHost* host) : m_previous(g_active)
+{
+    g_active = host;
+}
+
+yActiveHost::~yActiveHost()
+{
+    g_active = m_previous;
+}
+
+// Each callback finds its host, logs the call and gives the injected
+// failure when there is one.
+struct yHostCallbacks
+{
+    static yEffectHost* From(PF_ProgPtr ref)
+    {
+        return g_active && reinterpret_cast<PF_ProgPtr>(g_active) == ref ? g_active : nullptr;
+    }
+
+    // Handles.
+    static PF_Handle NewHandle(A_HandleSize size)
+    {
+        yEffectHost* host = g_active;
+        if (!host || host->Enter(yHostCall::NewHandle) != PF_Err_NONE) return nullptr;
+        return host->m_handles.New(size_t(std::min<A_HandleSize>(size, yHandleStore::kMaxSize + 1)));
+    }
+    static void* LockHandle(PF_Handle handle)
+    {
+        yEffectHost* host = g_active;
+        if (!host || host->Enter(yHostCall::LockHandle) != PF_Err_NONE) return nullptr;
+        yHandleStore::yBlock* block = host->m_handles.Block(handle);
+        if (!block) return nullptr;
+        ++block->locks;
+        return block->data;
+    }
+    static void UnlockHandle(PF_Handle handle)
+    {
+        yEffectHost* host = g_active;
+        if (!host || host->Enter(yHostCall::UnlockHandle) != PF_Err_NONE) return;
+        if (yHandleStore::yBlock* block = host->m_handles.Block(handle); block && block->locks > 0) --block->locks;
+    }
+    static void DisposeHandle(PF_Handle handle)
+    {
+        yEffectHost* host = g_active;
+        if (host && host->Enter(yHostCall::DisposeHandle) == PF_Err_NONE) host->m_handles.Dispose(handle);
+    }
+    static A_HandleSize GetHandleSize(PF_Handle handle)
+    {
+        yEffectHost* host = g_active;
+        if (!host || host->Enter(yHostCall::GetHandleSize) != PF_Err_NONE) return 0;
+        const yHandleStore::yBlock* block = host->m_handles.Block(handle);
+        return block ? block->size : 0;
+    }
+    static PF_Err ResizeHandle(A_HandleSize size, PF_Handle* handle)
+    {
+        yEffectHost* host = g_active;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::ResizeHandle)) return err;
+        if (!handle) return PF_Err_BAD_CALLBACK_PARAM;
+        return host->m_handles.Resize(*handle, size_t(std::min<A_HandleSize>(size, yHandleStore::kMaxSize + 1)));
+    }
+
+    // Interaction callbacks.
+    static PF_Err AddParam(PF_ProgPtr ref, PF_ParamIndex index, PF_ParamDefPtr def)
+    {
+        yEffectHost* host = From(ref);
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::AddParam)) return err;
+        return host->AddParam(index, def);
+    }
+    static PF_Err RegisterUI(PF_ProgPtr ref, PF_CustomUIInfo* info)
+    {
+        yEffectHost* host = From(ref);
+        if (!host || !info) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::RegisterUI)) return err;
+        host->m_customUIs.push_back(*info);
+        return PF_Err_NONE;
+    }
+    static PF_Err Progress(PF_ProgPtr ref, A_long, A_long)
+    {
+        yEffectHost* host = From(ref);
+        return host ? host->Enter(yHostCall::Progress) : PF_Err_BAD_CALLBACK_PARAM;
+    }
+
+    // Worlds.
+    static PF_Err Copy(PF_ProgPtr ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* srcRect,
+                       PF_Rect* dstRect)
+    {
+        yEffectHost* host = From(ref);
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::CopyWorld)) return err;
+        return CopyWorld(src, dst, srcRect, dstRect);
+    }
+    static PF_Err Fill(PF_ProgPtr ref, const PF_Pixel* color, const PF_Rect* rect, PF_EffectWorld* world)
+    {
+        yEffectHost* host = From(ref);
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::Fill)) return err;
+        return FillWorld(color, rect, world);
+    }
+    static PF_Err Fill16(PF_ProgPtr ref, const PF_Pixel16* color, const PF_Rect* rect, PF_EffectWorld* world)
+    {
+        yEffectHost* host = From(ref);
+        if (!host) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::Fill16)) return err;
+        return FillWorld16(color, rect, world);
+    }
+
+    // The ansi helpers. A message written into out_data's return message is
+    // cut at its end; other buffers are the module's to size.
+    static int Sprintf(A_char* buffer, const A_char* format, ...)
+    {
+        if (!buffer || !format) return -1;
+        va_list args;
+        va_start(args, format);
+        int written;
+        yEffectHost* host = g_active;
+        if (host && InsideBuffer(buffer, host->m_out.return_msg, sizeof host->m_out.return_msg))
+            written = std::vsnprintf(buffer,
+                                     size_t(host->m_out.return_msg + sizeof host->m_out.return_msg - buffer),
+                                     format, args);
+        else
+            written = std::vsprintf(buffer, format, args);
+        va_end(args);
+        return written;
+    }
+    static A_char* Strcpy(A_char* dst, const A_char* src) { return dst && src ? std::strcpy(dst, src) : dst; }
+
+    static PF_Err GetPlatformData(PF_ProgPtr ref, PF_PlatDataID, void* data)
+    {
+        // There is no main window, no resource file and no instance handle here.
+        if (!From(ref) || !data) return PF_Err_BAD_CALLBACK_PARAM;
+        *static_cast<void**>(data) = nullptr;
+        return PF_Err_NONE;
+    }
+    static PF_Err GetDrawSurface(PF_ProgPtr ref, void*, PF_CGrafDataID which, void** data)
+    {
+        yEffectHost* host = From(ref);
+        if (!host || !data || which != PF_CGrafData_HDC) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::GetDrawSurface)) return err;
+        *data = host->m_surface;
+        return host->m_surface ? PF_Err_NONE : PF_Err_BAD_CALLBACK_PARAM;
+    }
+
+    // Suite functions.
+    static A_Err RegisterWithAEGP(AEGP_GlobalRefcon, const A_char* name, AEGP_PluginID* id)
+    {
+        yEffectHost* host = g_active;
+        if (!host || !id) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::RegisterWithAEGP)) return err;
+        host->m_registeredNames.push_back(name ? name : "");
+        *id = yEffectHost::kPluginId;
+        return PF_Err_NONE;
+    }
+    static PF_Err RefreshAllWindows()
+    {
+        yEffectHost* host = g_active;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::RefreshAllWindows)) return err;
+        ++host->m_windowRefreshes;
+        return PF_Err_NONE;
+    }
+    static A_Err DoCommand(AEGP_Command command)
+    {
+        yEffectHost* host = g_active;
+        if (!host) return PF_Err_INVALID_CALLBACK;
+        if (PF_Err err = host->Enter(yHostCall::DoCommand)) return err;
+        host->m_commands.push_back(command);
+        return PF_Err_NONE;
+    }
+    static PF_Err UpdateParamUI(PF_ProgPtr ref, PF_ParamIndex index, const PF_ParamDef* def)
+    {
+        yEffectHost* host = From(ref);
+        if (!host || !def) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::UpdateParamUI)) return err;
+        if (index < 0 || size_t(index) >= host->m_params.size()) return PF_Err_INVALID_INDEX;
+        host->UpdateParamUI(index, *def);
+        return PF_Err_NONE;
+    }
+    static PF_Err GetBackgroundColor(PF_App_Color* color)
+    {
+        yEffectHost* host = g_active;
+        if (!host || !color) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::GetBackgroundColor)) return err;
+        *color = host->m_background;
+        return PF_Err_NONE;
+    }
+
+    // The basic suite.
+    static SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
+    {
+        yEffectHost* host = g_active;
+        if (!host || !name || !suite) return kSuiteNotFound;
+        if (SPErr err = host->Enter(yHostCall::AcquireSuite)) return err;
+        const void* table = host->AcquireSuite(name, version);
+        if (!table) return kSuiteNotFound;
+        *suite = table;
+        return kSPNoError;
+    }
+    static SPErr ReleaseSuite(const char*, int32_t)
+    {
+        yEffectHost* host = g_active;
+        if (!host) return kSuiteNotFound;
+        if (SPErr err = host->Enter(yHostCall::ReleaseSuite)) return err;
+        --host->m_openSuites;
+        return kSPNoError;
+    }
+    static SPBoolean IsEqual(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
+    static SPErr AllocateBlock(size_t size, void** block)
+    {
+        if (!block) return kSuiteNotFound;
+        *block = std::malloc(std::max<size_t>(size, 1));
+        return *block ? kSPNoError : SPErr(PF_Err_OUT_OF_MEMORY);
+    }
+    static SPErr FreeBlock(void* block)
+    {
+        std::free(block);
+        return kSPNoError;
+    }
+    static SPErr ReallocateBlock(void* block, size_t size, void** newBlock)
+    {
+        if (!newBlock) return kSuiteNotFound;
+        void* moved = std::realloc(block, std::max<size_t>(size, 1));
+        if (!moved) return PF_Err_OUT_OF_MEMORY;
+        *newBlock = moved;
+        return kSPNoError;
+    }
+    static SPErr Undefined() { return kSuiteNotFound; }
+};
+
+namespace
+{
+// One table per suite the host serves; functions the module does not use stay null.
+struct ySuiteTables
+{
+    PF_HandleSuite1 handles{yHostCallbacks::NewHandle,     yHostCallbacks::LockHandle,
+                            yHostCallbacks::UnlockHandle,  yHostCallbacks::DisposeHandle,
+                            yHostCallbacks::GetHandleSize, yHostCallbacks::ResizeHandle};
+    AEGP_UtilitySuite3 utility{};
+    PF_WorldTransformSuite1 transform{};
+    PF_FillMatteSuite1 fillMatte{yHostCallbacks::Fill, yHostCallbacks::Fill16};
+    PF_AdvAppSuite1 advApp{};
+    AEGP_CommandSuite1 command{};
+    PF_ParamUtilsSuite1 paramUtils{yHostCallbacks::UpdateParamUI};
+    PF_AppSuite1 app{yHostCallbacks::GetBackgroundColor};
+
+    ySuiteTables()
+    {
+        utility.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
+        transform.copy = yHostCallbacks::Copy;
+        advApp.PF_RefreshAllWindows = yHostCallbacks::RefreshAllWindows;
+        command.AEGP_DoCommand = yHostCallbacks::DoCommand;
+    }
+};
+
+const ySuiteTables& Suites()
+{
+    static const ySuiteTables tables;
+    return tables;
+}
+} // namespace
+
+const void* ServedSuite(const char* name, int32_t version)
+{
+    const ySuiteTables& suites = Suites();
+    const struct
+    {
+        const char* name;
+        int32_t version;
+        const void* table;
+    } served[] = {
+        {kPFHandleSuite, kPFHandleSuiteVersion1, &suites.handles},
+        {kAEGPUtilitySuite, kAEGPUtilitySuiteVersion3, &suites.utility},
+        {kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1, &suites.transform},
+        {kPFFillMatteSuite, kPFFillMatteSuiteVersion1, &suites.fillMatte},
+        {kPFAdvAppSuite, kPFAdvAppSuiteVersion1, &suites.advApp},
+        {kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &suites.command},
+        {kPFParamUtilsSuite, kPFParamUtilsSuiteVersion1, &suites.paramUtils},
+        {kPFAppSuite, kPFAppSuiteVersion1, &suites.app},
+    };
+    for (const auto& suite : served)
+        if (version == suite.version && std::strcmp(name, suite.name) == 0) return suite.table;
+    return nullptr;
+}
+
+void BindCallbacks(PF_UtilCallbacks& utils, PF_InteractCallbacks& inter, SPBasicSuite& basic)
+{
+    utils.copy = yHostCallbacks::Copy;
+    utils.fill = yHostCallbacks::Fill;
+    utils.fill16 = yHostCallbacks::Fill16;
+    utils.host_new_handle = yHostCallbacks::NewHandle;
+    utils.host_lock_handle = yHostCallbacks::LockHandle;
+    utils.host_unlock_handle = yHostCallbacks::UnlockHandle;
+    utils.host_dispose_handle = yHostCallbacks::DisposeHandle;
+    utils.host_get_handle_size = yHostCallbacks::GetHandleSize;
+    utils.host_resize_handle = yHostCallbacks::ResizeHandle;
+    utils.get_platform_data = yHostCallbacks::GetPlatformData;
+    utils.get_cgraf_data = yHostCallbacks::GetDrawSurface;
+    PF_ANSICallbacks& ansi = utils.ansi;
+    ansi.atan = [](A_FpLong x) { return std::atan(x); };
+    ansi.atan2 = [](A_FpLong y, A_FpLong x) { return std::atan2(y, x); };
+    ansi.ceil = [](A_FpLong x) { return std::ceil(x); };
+    ansi.cos = [](A_FpLong x) { return std::cos(x); };
+    ansi.exp = [](A_FpLong x) { return std::exp(x); };
+    ansi.fabs = [](A_FpLong x) { return std::fabs(x); };
+    ansi.floor = [](A_FpLong x) { return std::floor(x); };
+    ansi.fmod = [](A_FpLong x, A_FpLong y) { return std::fmod(x, y); };
+    ansi.hypot = [](A_FpLong x, A_FpLong y) { return std::hypot(x, y); };
+    ansi.log = [](A_FpLong x) { return std::log(x); };
+    ansi.log10 = [](A_FpLong x) { return std::log10(x); };
+    ansi.pow = [](A_FpLong x, A_FpLong y) { return std::pow(x, y); };
+    ansi.sin = [](A_FpLong x) { return std::sin(x); };
+    ansi.sqrt = [](A_FpLong x) { return std::sqrt(x); };
+    ansi.tan = [](A_FpLong x) { return std::tan(x); };
+    ansi.asin = [](A_FpLong x) { return std::asin(x); };
+    ansi.acos = [](A_FpLong x) { return std::acos(x); };
+    ansi.sprintf = yHostCallbacks::Sprintf;
+    ansi.strcpy = yHostCallbacks::Strcpy;
+
+    inter.add_param = yHostCallbacks::AddParam;
+    inter.progress = yHostCallbacks::Progress;
+    inter.register_ui = yHostCallbacks::RegisterUI;
+
+    basic.AcquireSuite = yHostCallbacks::AcquireSuite;
+    basic.ReleaseSuite = yHostCallbacks::ReleaseSuite;
+    basic.IsEqual = yHostCallbacks::IsEqual;
+    basic.AllocateBlock = yHostCallbacks::AllocateBlock;
+    basic.FreeBlock = yHostCallbacks::FreeBlock;
+    basic.ReallocateBlock = yHostCallbacks::ReallocateBlock;
+    basic.Undefined = yHostCallbacks::Undefined;
+}
+} // namespace yHost
