@@ -101,17 +101,18 @@ TEST_F(TextEdit, KeysEditTheTextAndMoveTheCaret)
         {'J', 0, "J", 1, 0},                         // typing replaces the selection
         {'o', 0, "Jo", 2, 0},
         {200, 0, "Jo\xc8", 3, 0},             // a byte beyond ASCII is a character
-        {E::kKeyBackspace, 0, "Jo", 2, 0},
-        {E::kKeyHome, 0, "Jo", 0, 0},
-        {E::kKeyBackspace, 0, "Jo", 0, 0},           // nothing before the caret
-        {E::kKeyDelete, 0, "o", 0, 0},
-        {E::kKeyEnd, 0, "o", 1, 0},
-        {E::kKeyDelete, 0, "o", 1, 0},               // nothing after the caret
-        {'a', 0, "oa", 2, 0},
-        {E::kKeyLeft, shift, "oa", 2, -1},
-        {E::kKeyDelete, 0, "o", 1, 0},               // the selection
-        {E::kKeyEnter, 0, "o", 1, 0},                // closes
-        {'z', 0, "o", 1, 0},                         // a closed edit takes no keys
+        {E::kKeyLeft, 0, "Jo\xc8", 2, 0},
+        {E::kKeyBackspace, 0, "J\xc8", 1, 0},        // the character before the caret
+        {E::kKeyHome, 0, "J\xc8", 0, 0},
+        {E::kKeyBackspace, 0, "J\xc8", 0, 0},        // nothing before the caret
+        {E::kKeyDelete, 0, "\xc8", 0, 0},
+        {E::kKeyEnd, 0, "\xc8", 1, 0},
+        {E::kKeyDelete, 0, "\xc8", 1, 0},            // nothing after the caret
+        {'a', 0, "\xc8" "a", 2, 0},
+        {E::kKeyLeft, shift, "\xc8" "a", 2, -1},
+        {E::kKeyDelete, 0, "\xc8", 1, 0},            // the selection
+        {E::kKeyEnter, 0, "\xc8", 1, 0},             // closes
+        {'z', 0, "\xc8", 1, 0},                      // a closed edit takes no keys
     };
     Open();
     int row = 0;
