@@ -129,6 +129,16 @@ TEST_F(SliderDrag, DragFollowsTheMouseFromThePress)
     EXPECT_EQ(h.log.heard, (std::vector<std::string>{"Down", "Drag", "Drag", "Drag", "Up", "Up"}));
 }
 
+TEST_F(SliderDrag, AnEmptyTrackNeverMoves)
+{
+    slider.SetNormalizedValue(0.3f);
+    slider.SetTrack(0.5f, 0.5f);
+    EXPECT_EQ(slider.ScreenToPosition(yPointL(150, 53)), 0.0f);
+    h.Down(110, 53);
+    h.Drag(150, 53);
+    EXPECT_FLOAT_EQ(slider.GetNormalizedValue(), 0.3f);
+}
+
 TEST_F(SliderDrag, ShiftDragOverTheFullWidthMovesATenth)
 {
     slider.SetNormalizedValue(0.3f);

@@ -70,6 +70,8 @@ TEST_F(ThemedButton, BandsFollowTheEventAndReadFromThePictureBottom)
 {
     EXPECT_EQ(control.GetBand(yUIThemedControl::kBandNormal), yRect(6, 0, 8, 4));
     EXPECT_EQ(control.GetBand(yUIThemedControl::kBandDisabled), yRect(0, 0, 2, 4));
+    EXPECT_EQ(control.GetBand(0), yRect()); // no such bands
+    EXPECT_EQ(control.GetBand(5), yRect());
     EXPECT_EQ(Shown(), kQuarters[0]);
     EXPECT_FALSE(h.port.IsDrawing());
     h.port.BeginDrawing(); // a caller's pass outlives the control's drawing
