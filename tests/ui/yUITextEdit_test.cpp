@@ -204,10 +204,12 @@ TEST(yUITextEditDrawing, OpenEditShowsACaretAndAYellowSelection)
     edit.SetText("abc");
     h.Add(edit);
     h.UsePort();
+    h.Draw();
+    const yRect text = edit.GetTextControl().GetScreenRect();
+    EXPECT_EQ(h.Pixel(105, text.top + 2), yColor8(255, 200, 200, 200)) << "closed: the box's own fill";
     h.Click(20, 20);
     h.Draw();
     const yColor8 yellow(255, 250, 250, 0);
-    const yRect text = edit.GetTextControl().GetScreenRect();
     // The whole text is selected: the band runs to the content's right edge.
     EXPECT_EQ(h.Pixel(105, text.top + 2), yellow);
     h.Key(yUITextEdit::kKeyEnd);
