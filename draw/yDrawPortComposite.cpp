@@ -1,6 +1,7 @@
 // Compositing a port into another port or into an 8-bit host image.
 #include "draw/yCompositeBlend.h"
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 
 #include "host/sdk/AE_Effect.h"
 
@@ -42,10 +43,9 @@ void yDrawPort::CompositeTo(yDrawPort* dst, yRect dstRect, yRect srcRect, float 
 {
     if (!dst || !CutForComposite(*dst, dstRect, srcRect))
         return;
-    if (!m_drawing)
-        BeginDrawing();
-    if (!dst->m_drawing)
-        dst->BeginDrawing();
+    // Both passes end when compositing is done, whoever began them.
+    yDrawingScope dstPass(*dst, yDrawingScope::kEndPass);
+    yDrawingScope ownPass(*this, yDrawingScope::kEndPass);
 
     // The whole destination goes through one scratch copy, read once and
     // written back once.
@@ -98,9 +98,6 @@ void yDrawPort::CompositeTo(yDrawPort* dst, yRect dstRect, yRect srcRect, float 
     }
     if (scratch && dst->m_device)
         yPlatform::Device::Copy(*dst->m_device, 0, 0, scratch->Width(), scratch->Height(), *scratchDevice, 0, 0);
-
-    EndDrawing();
-    dst->EndDrawing();
 }
 
 void yDrawPort::CompositeTo(PF_LayerDef* world, yPointL const& at, float const&, short const&, yDrawPort*,

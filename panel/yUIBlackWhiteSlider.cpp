@@ -1,6 +1,7 @@
 #include "panel/yUIBlackWhiteSlider.h"
 
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 #include "ui/yUIEventContext.h"
 
 namespace
@@ -228,8 +229,7 @@ void yUIBlackWhiteSlider::Draw()
     yDrawPort* port = GetDrawPort();
     if (m_bar.IsVisible() && port && IsVisibleInHierarchy())
     {
-        const bool wasDrawing = port->IsDrawing();
-        port->BeginDrawing();
+        yDrawingScope pass(*port);
         port->SetClipRect(GetClipRect());
         const yRect screen = GetScreenRect();
         port->SetDrawOffset(yPointL(screen.left, screen.top));
@@ -239,8 +239,6 @@ void yUIBlackWhiteSlider::Draw()
         port->Line(bx, kBracketTop, bx, kBracketBottom);
         port->Line(bx, kBracketBottom, wx, kBracketBottom);
         port->Line(static_cast<short>(wx - 1), kBracketTop, static_cast<short>(wx - 1), kBracketBottom);
-        if (!wasDrawing)
-            port->EndDrawing();
     }
     yUIBaseControl::Draw();
     Invalidate(false);

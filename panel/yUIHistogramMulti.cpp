@@ -3,6 +3,7 @@
 #include "panel/yHistogramStrokes.h"
 
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 #include "effect/color/zelColorModel.h"
 
 namespace
@@ -119,8 +120,7 @@ void yUIHistogramMulti::DrawColumns()
     yDrawPort* port = GetDrawPort();
     if (!IsVisibleInHierarchy() || port == nullptr || !CanDraw())
         return;
-    const bool wasDrawing = port->IsDrawing();
-    port->BeginDrawing();
+    yDrawingScope pass(*port);
     port->SetClipRect(GetClipRect());
     const yRect screen = GetScreenRect();
     port->SetDrawOffset(yPointL(screen.left, screen.top));
@@ -165,6 +165,4 @@ void yUIHistogramMulti::DrawColumns()
 
     SetFillMode(kFillNone);
     yUIBox::Draw();
-    if (!wasDrawing)
-        port->EndDrawing();
 }

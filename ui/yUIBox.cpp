@@ -1,6 +1,7 @@
 #include "ui/yUIBox.h"
 
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 
 namespace {
 
@@ -85,8 +86,7 @@ void yUIBox::DrawBox()
     // An empty box has no edges: its lines would land outside it.
     if (!port || GetScreenRect().IsEmpty())
         return;
-    const bool wasDrawing = port->IsDrawing();
-    port->BeginDrawing();
+    yDrawingScope pass(*port);
     port->SetClipRect(GetClipRect());
     const yRect screen = GetScreenRect();
     port->SetDrawOffset(yPointL(screen.left, screen.top));
@@ -145,6 +145,4 @@ void yUIBox::DrawBox()
         port->SetForeColor(m_ringColor);
         port->Outline(r);
     }
-    if (!wasDrawing)
-        port->EndDrawing();
 }

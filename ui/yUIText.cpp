@@ -1,6 +1,7 @@
 #include "ui/yUIText.h"
 
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 
 namespace {
 
@@ -69,8 +70,7 @@ void yUIText::Draw()
     if (CanDraw() && IsVisibleInHierarchy() && port && GetInvalidates())
     {
         FitSize();
-        const bool wasDrawing = port->IsDrawing();
-        port->BeginDrawing();
+        yDrawingScope pass(*port);
         port->SetClipRect(GetClipRect());
         port->SetDrawOffset(GetScreenPosition());
         port->SetForeColor(IsDisabledInHierarchy() ? GetEffectiveDisabledColor() : GetEffectiveForeColor());
@@ -80,8 +80,6 @@ void yUIText::Draw()
         const long y = GetFontHeight() - static_cast<long>(GetScaledHeight() * anchor.y) - m_textOffset.y;
         port->MoveTo(static_cast<short>(x), static_cast<short>(y));
         port->DrawTextA(m_text);
-        if (!wasDrawing)
-            port->EndDrawing();
     }
     yUIBaseControl::Draw();
 }

@@ -1,9 +1,11 @@
 #include "ui/yUITextEdit.h"
 
 #include "draw/yDrawPort.h"
+#include "draw/yDrawingScope.h"
 #include "ui/yUIEventContext.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -435,10 +437,12 @@ void yUITextEdit::Draw()
 {
     yDrawPort* port = GetDrawPort();
     const bool overlay = m_editing && port && CanDraw() && IsVisibleInHierarchy();
+    // The overlay's pass runs over the box's own drawing and ends with it.
+    std::optional<yDrawingScope> pass;
     if (overlay)
     {
         const yRect hit = GetHitRect();
-        port->BeginDrawing();
+        pass.emplace(*port, yDrawingScope::kEndPass);
         port->SetClipRect(GetClipRect());
         port->SetDrawOffset(yPointL(hit.left, hit.top));
         port->SetForeColor(kEditFill);
@@ -450,7 +454,7 @@ void yUITextEdit::Draw()
 
     const yRect textRect = m_text.GetScreenRect();
     const yRect content = m_content.GetClipRect();
-    port->BeginDrawing();
+    port->BeginDrawing(); // on again, should drawing the box have ended the pass
     port->SetClipRect(content);
     const long textLeft = textRect.left - m_scroll;
     port->SetDrawOffset(yPointL(textLeft, textRect.top + kGlyphTop));
@@ -470,5 +474,4 @@ void yUITextEdit::Draw()
         port->Fill(yRect(kSelectionTop, left, kSelectionBottom, right));
         m_text.Draw();
     }
-    port->EndDrawing();
 }

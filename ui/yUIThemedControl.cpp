@@ -1,5 +1,6 @@
 #include "ui/yUIThemedControl.h"
 
+#include "draw/yDrawingScope.h"
 #include "ui/yUIEventContext.h"
 
 namespace {
@@ -113,8 +114,8 @@ void yUIThemedControl::Draw()
     if (CanDraw() && IsVisibleInHierarchy() && port && GetInvalidates())
     {
         ComputeBands();
-        const bool wasDrawing = port->IsDrawing();
-        port->BeginDrawing();
+        // Compositing a picture into the port ends its pass: a caller's pass is begun again.
+        yDrawingScope pass(*port, yDrawingScope::kRestorePass);
         port->SetClipRect(GetClipRect());
         port->SetDrawOffset(GetScreenPosition());
         port->SetForeColor(kWhite);
@@ -147,10 +148,6 @@ void yUIThemedControl::Draw()
             DrawNormal();
         }
         Invalidate(lively);
-        if (wasDrawing)
-            port->BeginDrawing();
-        else
-            port->EndDrawing();
     }
     yUIBaseControl::Draw();
 }

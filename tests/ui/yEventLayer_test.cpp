@@ -1,229 +1,175 @@
-#include "tests/ui/yUITestHelpers.h"
+#include "tests/ui/yUIControlTestHelpers.h"
+
 #include "platform/yPlatform.h"
-#include "ui/yEventLayer.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-// A 200 x 200 panel whose root is no hit target, with a log of every
-// command its controls broadcast.
+using Log = std::vector<std::string>;
+
+// The 300 x 300 panel of the control harness, with counting controls.
 struct Panel : ::testing::Test
 {
-    ScriptedPlatform platform;
-    yEventLayer layer;
-    CountingControl root{"root", yRect(0, 0, 200, 200)};
-    CommandLog log;
-    yUIEventContext& c = layer.GetEventContext();
-
-    void SetUp() override
-    {
-        root.SetHitTarget(false);
-        layer.SetRoot(&root);
-    }
+    ControlHarness h;
+    yUIEventContext& c = h.context;
     void Add(yUIBaseNode& parent, CountingControl& child)
     {
         parent.AddChild(child);
-        child.AddListener(&log);
+        child.AddListener(&h.log);
     }
-    void At(int x, int y) { c.mousePosition = yPointL(x, y); }
-    void Over(int x, int y)
-    {
-        layer.BeginHostEvent();
-        c.SetEventName(kEventMouseOver);
-        At(x, y);
-        layer.RouteMouseOver();
-    }
-    void Down(int x, int y)
-    {
-        layer.BeginHostEvent();
-        c.SetEventName(kEventMouseDown);
-        At(x, y);
-        layer.RecordClick();
-        layer.RouteMouseDown();
-    }
-    void Drag(int x, int y)
-    {
-        layer.BeginHostEvent();
-        c.SetEventName(kEventMouseDrag);
-        At(x, y);
-        layer.RouteMouseDrag();
-    }
-    void Up(int x, int y)
-    {
-        layer.BeginHostEvent();
-        c.SetEventName(kEventMouseUp);
-        At(x, y);
-        layer.RouteMouseUp();
-    }
-    void Wait(uint32_t ms) { ScriptedPlatform::now += ms; }
-    using Log = std::vector<std::string>;
 };
 } // namespace
 
-TEST_F(Panel, EdgesAreOutside)
-{
-    CountingControl a("a", yRect(10, 10, 20, 20));
-    Add(root, a);
-    for (yPointL edge : {yPointL(10, 15), yPointL(15, 10), yPointL(20, 15), yPointL(15, 20)})
-    {
-        Over(edge.x, edge.y);
-        EXPECT_FALSE(c.targetFound) << edge.x << "," << edge.y;
-        EXPECT_EQ(c.target, nullptr);
-    }
-    Over(11, 11);
-    EXPECT_EQ(c.target, &a);
-}
-
-TEST_F(Panel, LaterSiblingWinsOverlapsAndChildrenRankAboveParents)
+TEST_F(Panel, HitTestRanksLaterSiblingsAndChildrenHigherAndEdgesAreOutside)
 {
     CountingControl first("first", yRect(10, 10, 50, 50)), second("second", yRect(10, 10, 50, 50));
     CountingControl inner("inner", yRect(0, 0, 100, 100)); // larger than its parent, yet ranked higher
-    Add(root, first);
-    Add(root, second);
-    Over(30, 30);
+    Add(h.root, first);
+    Add(h.root, second);
+    for (yPointL edge : {yPointL(10, 30), yPointL(30, 10), yPointL(50, 30), yPointL(30, 50)})
+    {
+        h.Over(edge.x, edge.y);
+        EXPECT_EQ(c.target, nullptr) << edge.x << "," << edge.y;
+    }
+    h.Over(11, 11);
     EXPECT_EQ(c.target, &second);
-    EXPECT_EQ(log.heard, (Log{"second Over"}));
+    EXPECT_EQ(h.log.heard, (Log{"second Over"}));
     Add(first, inner);
     first.MakeThisLastSibling();
-    Down(30, 30);
+    h.Down(30, 30);
     EXPECT_EQ(c.target, &inner);
     EXPECT_EQ(second.downs, 0);
-    // The grab offset is taken against the target's screen position.
-    EXPECT_EQ(c.grabOffset, yPointL(20, 20));
+    EXPECT_EQ(c.grabOffset, yPointL(20, 20)); // against the target's screen position
 }
 
-TEST_F(Panel, HiddenAndDisabledParents)
+TEST_F(Panel, HiddenDisabledAndProxiedControls)
 {
     CountingControl parent("parent", yRect(0, 0, 100, 100)), child("child", yRect(10, 10, 20, 20));
-    Add(root, parent);
+    CountingControl owner("owner", yRect(200, 200, 220, 220));
+    Add(h.root, parent);
     Add(parent, child);
+    Add(h.root, owner);
     parent.SetVisible(false);
-    Over(15, 15);
+    h.Over(15, 15);
     EXPECT_FALSE(c.targetFound);
     parent.SetVisible(true);
     parent.SetDisabled(true);
-    Over(15, 15);
+    h.Over(15, 15);
     EXPECT_EQ(c.target, &parent) << "a disabled parent is still a target, its children are not";
-    EXPECT_TRUE(log.heard.empty()) << "disabled controls broadcast nothing";
+    EXPECT_TRUE(h.log.heard.empty()) << "disabled controls broadcast nothing";
     EXPECT_EQ(parent.overs, 1);
-}
-
-TEST_F(Panel, ProxyTakesTheHit)
-{
-    CountingControl label("label", yRect(10, 10, 20, 20)), owner("owner", yRect(100, 100, 120, 120));
-    Add(root, label);
-    Add(root, owner);
-    label.SetProxy(&owner);
-    Down(15, 15);
+    parent.SetDisabled(false);
+    child.SetProxy(&owner);
+    h.Down(15, 15);
     EXPECT_EQ(c.target, &owner);
-    EXPECT_EQ(log.heard, (Log{"owner Down"}));
-    EXPECT_EQ(c.grabOffset, yPointL(-85, -85));
+    EXPECT_EQ(h.log.heard, (Log{"owner Down"}));
+    EXPECT_EQ(c.grabOffset, yPointL(-185, -185));
 }
 
 TEST_F(Panel, ActiveControlTakesDownsUpsAndKeysButOverGoesToBoth)
 {
     CountingControl edit("edit", yRect(0, 0, 50, 20)), other("other", yRect(100, 100, 150, 150));
-    Add(root, edit);
-    Add(root, other);
+    Add(h.root, edit);
+    Add(h.root, other);
     edit.Activate();
-    EXPECT_TRUE(edit.IsActive());
-    Over(120, 120);
-    EXPECT_EQ(log.heard, (Log{"edit Over", "other Over"}));
-    log.heard.clear();
-    Down(120, 120);
-    Up(120, 120);
-    layer.RouteKeyDown();
-    EXPECT_EQ(log.heard, (Log{"edit Down", "edit Up"}));
+    h.Over(120, 120);
+    EXPECT_EQ(h.log.heard, (Log{"edit Over", "other Over"}));
+    h.log.heard.clear();
+    h.Click(120, 120);
+    h.Key('a');
+    EXPECT_EQ(h.log.heard, (Log{"edit Down", "edit Up"}));
     EXPECT_EQ(edit.keys, 1);
     EXPECT_EQ(other.downs + other.ups + other.keys, 0);
     edit.Deactivate();
     EXPECT_EQ(c.activeControl, nullptr);
-    layer.RouteKeyDown();
+    h.Key('a');
     EXPECT_EQ(other.keys, 1) << "keys fall back to the target";
 }
 
 TEST_F(Panel, DragCapturesTheTargetAndMovesIt)
 {
     CountingControl thumb("thumb", yRect(10, 10, 20, 20)), under("under", yRect(50, 0, 200, 200));
-    Add(root, thumb);
-    Add(root, under);
+    Add(h.root, thumb);
+    Add(h.root, under);
     thumb.SetDragEnabled(true);
-    Down(12, 13);
-    Drag(80, 90); // over another control: no hit test during a drag
-    EXPECT_EQ(thumb.drags, 1);
+    h.Down(12, 13);
+    h.Drag(80, 90); // over another control: no hit test during a drag
     EXPECT_EQ(under.drags, 0);
     EXPECT_EQ(thumb.GetScreenPosition(), yPointL(78, 87));
-    Drag(500, -40); // kept inside the root
-    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(190, 0));
+    h.Drag(500, -40); // kept inside the root
+    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(290, 0));
     thumb.SetDragWithoutMoving(true);
-    Drag(30, 30);
-    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(190, 0));
-    EXPECT_EQ(log.heard, (Log{"thumb Down", "thumb Drag", "thumb Drag", "thumb Drag"}));
+    h.Drag(30, 30);
+    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(290, 0));
+    EXPECT_EQ(h.log.heard, (Log{"thumb Down", "thumb Drag", "thumb Drag", "thumb Drag"}));
 }
 
 TEST_F(Panel, MouseUpOutsideCountsOnlyWithinTheInterval)
 {
     CountingControl button("button", yRect(10, 10, 30, 30));
-    Add(root, button);
-    Down(15, 15);
-    Wait(499);
-    Up(100, 100);
-    EXPECT_EQ(button.ups, 1);
-    Down(15, 15);
-    Wait(500);
-    Up(100, 100);
-    EXPECT_EQ(button.ups, 1) << "outside and late";
-    Up(30, 20);
-    EXPECT_EQ(button.ups, 1) << "the edge is outside";
-    Up(29, 20);
-    EXPECT_EQ(button.ups, 2);
+    Add(h.root, button);
+    struct Step
+    {
+        uint32_t wait;
+        int x, ups;
+    } const steps[] = {
+        {499, 100, 1}, // outside, in time
+        {500, 100, 1}, // outside and late
+        {0, 30, 1},    // the edge is outside
+        {0, 29, 2},
+    };
+    for (const Step& s : steps)
+    {
+        if (s.wait)
+            h.Down(15, 15);
+        h.Wait(s.wait);
+        h.Up(s.x, 20);
+        EXPECT_EQ(button.ups, s.ups) << s.wait << " " << s.x;
+    }
 }
 
 TEST_F(Panel, LeaveNotificationsRepeatUntilAnotherTargetTakesOver)
 {
     CountingControl hover("hover", yRect(10, 10, 30, 30)), plain("plain", yRect(100, 100, 130, 130));
-    Add(root, hover);
-    Add(root, plain);
+    Add(h.root, hover);
+    Add(h.root, plain);
     hover.SetLeaveNotification(true);
     hover.SetCursor(7);
-    Over(15, 15);
+    h.Over(15, 15);
     EXPECT_EQ(c.hoverControl, &hover);
     EXPECT_EQ(c.cursor, 7);
-    Down(15, 15);
-    Drag(60, 60);
-    Up(60, 60);
+    h.Down(15, 15);
+    h.Drag(60, 60);
+    h.Up(60, 60);
     EXPECT_EQ(hover.ups, 2) << "as the target within the interval and as the hover control";
     EXPECT_EQ(c.hoverControl, &hover) << "a mouse-up keeps the hover control";
-    Over(60, 60); // nothing under the mouse
+    h.Over(60, 60); // nothing under the mouse
     EXPECT_EQ(hover.ups, 3);
-    Over(110, 110);
+    h.Over(110, 110);
     EXPECT_EQ(hover.ups, 4) << "still recorded: nothing replaced it";
     EXPECT_EQ(c.hoverControl, nullptr);
-    Over(110, 110);
+    h.Over(110, 110);
     EXPECT_EQ(hover.ups, 4);
 }
 
 TEST_F(Panel, ModifierChangesReachEveryControlOnce)
 {
     CountingControl a("a", yRect(10, 10, 30, 30)), b("b", yRect(0, 0, 5, 5));
-    Add(root, a);
+    Add(h.root, a);
     Add(a, b);
-    layer.BeginHostEvent();
+    h.layer.BeginHostEvent();
     EXPECT_EQ(b.modifierCalls, 0);
-    ScriptedPlatform::modifiers = yPlatform::kModifierControl | yPlatform::kModifierShift;
-    layer.BeginHostEvent();
-    layer.BeginHostEvent();
-    EXPECT_EQ(root.modifierCalls, 1);
+    h.Hold(yPlatform::kModifierControl | yPlatform::kModifierShift);
+    h.layer.BeginHostEvent();
+    h.layer.BeginHostEvent();
+    EXPECT_EQ(a.modifierCalls, 1);
     EXPECT_EQ(b.modifierCalls, 1);
-    EXPECT_TRUE(c.control);
-    EXPECT_TRUE(c.command);
-    EXPECT_TRUE(c.shift);
-    EXPECT_FALSE(c.alt);
-    ScriptedPlatform::modifiers = yPlatform::kModifierAlt;
-    layer.BeginHostEvent();
+    EXPECT_EQ((std::vector<bool>{c.control, c.command, c.shift, c.alt}), (std::vector<bool>{true, true, true, false}));
+    h.Hold(yPlatform::kModifierAlt);
+    h.layer.BeginHostEvent();
     EXPECT_EQ(b.modifierCalls, 2);
-    EXPECT_FALSE(c.command);
+    EXPECT_EQ((std::vector<bool>{c.control, c.command, c.shift, c.alt}), (std::vector<bool>{false, false, false, true}));
 }
 
 TEST_F(Panel, BestDepthCarriesOverBetweenEvents)
@@ -232,54 +178,38 @@ TEST_F(Panel, BestDepthCarriesOverBetweenEvents)
     // a shallow control still wins the next event on its area.
     CountingControl deep("deep", yRect(0, 0, 10, 10)), shallow("shallow", yRect(100, 100, 150, 150));
     CountingControl nest("nest", yRect(0, 0, 10, 10));
-    Add(root, shallow);
-    Add(root, nest);
+    Add(h.root, shallow);
+    Add(h.root, nest);
     Add(nest, deep);
-    Over(5, 5);
+    h.Over(5, 5);
     EXPECT_EQ(c.target, &deep);
     EXPECT_EQ(c.bestDepth, deep.GetHierarchyDepth());
-    Over(120, 120);
+    h.Over(120, 120);
     EXPECT_EQ(c.target, &shallow);
 }
 
-TEST_F(Panel, NothingToRouteToIsHarmless)
-{
-    Down(5, 5);
-    Drag(6, 6);
-    Up(7, 7);
-    layer.RouteKeyDown();
-    layer.RouteKeyRepeat();
-    layer.RouteKeyUp();
-    EXPECT_EQ(c.target, nullptr);
-    yEventLayer empty;
-    empty.RouteMouseOver();
-    empty.RouteMouseDown();
-    empty.RouteMouseUp();
-    empty.RouteDraw();
-    empty.BeginHostEvent();
-    // A control outside any panel neither hit-tests nor drags.
-    CountingControl loose("loose", yRect(0, 0, 10, 10));
-    loose.SetDragEnabled(true);
-    EXPECT_FALSE(loose.HitTest());
-    loose.MouseDrag();
-    EXPECT_EQ(loose.GetPosition(), yPointL(0, 0));
-    loose.Activate();
-    loose.Deactivate();
-}
-
-TEST_F(Panel, RemovedControlsLeaveTheContext)
+TEST_F(Panel, RemovedControlsLeaveTheContextAndLooseOnesDoNothing)
 {
     CountingControl a("a", yRect(10, 10, 30, 30)), b("b", yRect(0, 0, 5, 5));
-    Add(root, a);
+    Add(h.root, a);
     Add(a, b);
     EXPECT_EQ(b.GetEventContext(), &c);
-    Down(12, 12);
+    h.Down(12, 12);
     a.Activate();
     ASSERT_EQ(c.target, &b);
-    root.RemoveChild(a);
+    h.root.RemoveChild(a);
     EXPECT_EQ(b.GetEventContext(), nullptr);
     EXPECT_EQ(c.target, nullptr);
     EXPECT_EQ(c.activeControl, nullptr);
-    Up(12, 12);
+    h.Up(12, 12);
     EXPECT_EQ(b.ups, 0);
+    // A control outside any panel neither hit-tests nor drags.
+    a.SetDragEnabled(true);
+    EXPECT_FALSE(a.HitTest());
+    a.MouseDrag();
+    EXPECT_EQ(a.GetPosition(), yPointL(10, 10));
+    yEventLayer empty;
+    empty.RouteMouseOver();
+    empty.RouteMouseDown();
+    empty.RouteDraw();
 }

@@ -6,6 +6,8 @@
 
 namespace
 {
+using Nodes = std::vector<yTreeNode*>;
+
 // Counts the notifications the tree sends.
 struct Node : yTreeNode
 {
@@ -15,13 +17,13 @@ struct Node : yTreeNode
     void OnOrderChanged() override { ++orderChanged; }
 };
 
-std::vector<yTreeNode*> Children(const yTreeNode& parent)
+Nodes Children(const yTreeNode& parent)
 {
-    std::vector<yTreeNode*> out;
+    Nodes out;
     for (yTreeNode* c = parent.GetFirstChild(); c; c = c->GetNextSibling())
         out.push_back(c);
     // The backward links must tell the same story.
-    std::vector<yTreeNode*> back;
+    Nodes back;
     if (!out.empty())
         for (yTreeNode* c = out.back(); c; c = c->GetPreviousSibling())
             back.insert(back.begin(), c);
@@ -30,23 +32,24 @@ std::vector<yTreeNode*> Children(const yTreeNode& parent)
 }
 } // namespace
 
-TEST(yTreeNode, AddLinksInOrderAndNotifiesOnce)
+TEST(yTreeNode, AddLinksInOrderNotifiesOnceAndMovesNodesOfOtherTrees)
 {
-    Node root, a, b, c;
-    root.AddChild(a);
-    root.AddChild(b);
-    root.AddChild(c);
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&a, &b, &c}));
+    Node root, a, b, c, other;
+    for (Node* n : {&a, &b, &c})
+        root.AddChild(*n);
+    EXPECT_EQ(Children(root), (Nodes{&a, &b, &c}));
     for (Node* n : {&a, &b, &c})
     {
         EXPECT_EQ(n->GetParent(), &root);
-        EXPECT_EQ(n->attached, 1);
-        EXPECT_EQ(n->orderChanged, 1);
+        EXPECT_EQ((std::vector<int>{n->attached, n->orderChanged}), (std::vector<int>{1, 1}));
         EXPECT_EQ(n->GetFirstSibling(), &a);
         EXPECT_EQ(n->GetLastSibling(), &c);
     }
-    EXPECT_EQ(root.GetFirstSibling(), &root);
     EXPECT_EQ(root.GetLastSibling(), &root);
+    other.AddChild(b);
+    EXPECT_EQ(Children(root), (Nodes{&a, &c}));
+    EXPECT_EQ(Children(other), (Nodes{&b}));
+    EXPECT_EQ(b.attached, 2);
 }
 
 TEST(yTreeNode, AddingItselfOrAnAncestorChangesNothing)
@@ -63,72 +66,40 @@ TEST(yTreeNode, AddingItselfOrAnAncestorChangesNothing)
     EXPECT_EQ(grandchild.GetRoot(), &root);
 }
 
-TEST(yTreeNode, AddingANodeOfAnotherTreeMovesIt)
+TEST(yTreeNode, RemoveAndMakeLastKeepTheOthersInOrder)
 {
-    Node first, second, child, other;
-    first.AddChild(child);
-    first.AddChild(other);
-    second.AddChild(child);
-    EXPECT_EQ(Children(first), (std::vector<yTreeNode*>{&other}));
-    EXPECT_EQ(Children(second), (std::vector<yTreeNode*>{&child}));
-    EXPECT_EQ(child.attached, 2);
-}
-
-TEST(yTreeNode, RemoveKeepsTheOthersInOrder)
-{
-    Node root, a, b, c;
-    root.AddChild(a);
-    root.AddChild(b);
-    root.AddChild(c);
-    root.RemoveChild(b);
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&a, &c}));
-    EXPECT_EQ(b.GetParent(), nullptr);
-    EXPECT_EQ(b.GetNextSibling(), nullptr);
-    EXPECT_EQ(b.GetPreviousSibling(), nullptr);
-    EXPECT_EQ(b.orderChanged, 2); // moved to the end on its way out
-    root.RemoveChild(c);
-    EXPECT_EQ(c.orderChanged, 1); // already last: no move
-    root.RemoveChild(a);
-    EXPECT_EQ(root.GetFirstChild(), nullptr);
-    // Not a child of root: ignored.
-    Node stranger;
-    root.AddChild(a);
-    root.RemoveChild(stranger);
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&a}));
-}
-
-TEST(yTreeNode, MakeThisLastSibling)
-{
-    Node root, a, b, c;
-    root.AddChild(a);
-    root.AddChild(b);
-    root.AddChild(c);
-    c.MakeThisLastSibling();
+    Node root, a, b, c, stranger;
+    for (Node* n : {&a, &b, &c})
+        root.AddChild(*n);
+    c.MakeThisLastSibling(); // already last: no move
     EXPECT_EQ(c.orderChanged, 1);
     a.MakeThisLastSibling();
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&b, &c, &a}));
-    EXPECT_EQ(root.GetFirstChild(), &b);
+    EXPECT_EQ(Children(root), (Nodes{&b, &c, &a}));
     EXPECT_EQ(a.orderChanged, 2);
-    c.MakeThisLastSibling();
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&b, &a, &c}));
+    root.RemoveChild(c);
+    EXPECT_EQ(Children(root), (Nodes{&b, &a}));
+    EXPECT_EQ(c.GetParent(), nullptr);
+    EXPECT_EQ(c.GetNextSibling(), nullptr);
+    EXPECT_EQ(c.GetPreviousSibling(), nullptr);
+    EXPECT_EQ(c.orderChanged, 2); // moved to the end on its way out
+    root.RemoveChild(a);
+    EXPECT_EQ(a.orderChanged, 2); // already last
+    root.RemoveChild(stranger); // not a child: ignored
+    EXPECT_EQ(Children(root), (Nodes{&b}));
 }
 
 TEST(yTreeNode, HierarchyDepthRanksLaterSiblingsAndChildrenHigher)
 {
     Node root, a, b, a1, a2, b1;
-    EXPECT_EQ(root.GetHierarchyDepth(), 0u);
     root.AddChild(a);
     root.AddChild(b);
     a.AddChild(a1);
     a.AddChild(a2);
     b.AddChild(b1);
-    EXPECT_EQ(a.GetHierarchyDepth(), 1u);
-    EXPECT_EQ(b.GetHierarchyDepth(), 2u);
-    EXPECT_EQ(a1.GetHierarchyDepth(), 2u);
-    EXPECT_EQ(a2.GetHierarchyDepth(), 3u);
-    EXPECT_EQ(b1.GetHierarchyDepth(), 3u);
+    EXPECT_EQ((std::vector<unsigned>{root.GetHierarchyDepth(), a.GetHierarchyDepth(), b.GetHierarchyDepth(),
+                                     a1.GetHierarchyDepth(), a2.GetHierarchyDepth(), b1.GetHierarchyDepth()}),
+              (std::vector<unsigned>{0, 1, 2, 2, 3, 3}));
     EXPECT_EQ(b1.GetRoot(), &root);
-    b.MakeThisLastSibling(); // already last
     a.MakeThisLastSibling();
     EXPECT_EQ(a2.GetHierarchyDepth(), 4u);
     EXPECT_EQ(b1.GetHierarchyDepth(), 2u);
@@ -145,7 +116,7 @@ TEST(yTreeNode, DestroyedNodesLeaveNoLinks)
         root.AddChild(c);
         // bChild goes first (declared last), then b: root must forget b.
     }
-    EXPECT_EQ(Children(root), (std::vector<yTreeNode*>{&a, &c}));
+    EXPECT_EQ(Children(root), (Nodes{&a, &c}));
     {
         Node parent;
         parent.AddChild(a);
@@ -153,33 +124,25 @@ TEST(yTreeNode, DestroyedNodesLeaveNoLinks)
     EXPECT_EQ(a.GetParent(), nullptr);
 }
 
-TEST(yTreeIterator, WalksDepthFirstThenRestarts)
+TEST(yTreeIterator, WalksASubtreeDepthFirstThenRestarts)
 {
-    Node root, first, grandchild, second, outside;
+    Node root, first, grandchild, second, lonely;
     root.AddChild(first);
     first.AddChild(grandchild);
     root.AddChild(second);
+    root.AddChild(lonely);
     yTreeIterator it(&root);
     for (int round = 0; round < 2; ++round)
     {
-        EXPECT_EQ(it.GetNext(), &first);
-        EXPECT_EQ(it.GetNext(), &grandchild);
-        EXPECT_EQ(it.GetNext(), &second);
-        EXPECT_EQ(it.GetNext(), nullptr);
+        Nodes seen;
+        while (yTreeNode* n = it.GetNext())
+            seen.push_back(n);
+        EXPECT_EQ(seen, (Nodes{&first, &grandchild, &second, &lonely}));
     }
-    // A walk over a subtree stays inside it.
-    yTreeIterator sub(&first);
+    yTreeIterator sub(&first); // stays inside the subtree
     EXPECT_EQ(sub.GetNext(), &grandchild);
     EXPECT_EQ(sub.GetNext(), nullptr);
-}
-
-TEST(yTreeIterator, ChildlessRootEndsAtOnceEvenWithSiblings)
-{
-    Node parent, lonely, sibling;
-    parent.AddChild(lonely);
-    parent.AddChild(sibling);
-    yTreeIterator it(&lonely);
-    EXPECT_EQ(it.GetNext(), nullptr);
-    yTreeIterator none(nullptr);
+    yTreeIterator childless(&second), none(nullptr); // second has a next sibling
+    EXPECT_EQ(childless.GetNext(), nullptr);
     EXPECT_EQ(none.GetNext(), nullptr);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const yColor8 kWhite(255, 255, 255, 255);
@@ -37,95 +39,58 @@ struct BoxDrawing : ::testing::Test
     }
 };
 
-TEST_F(BoxDrawing, RaisedAndSunkenBevels)
+// Each row draws the box afresh and reads pixels relative to its corner.
+TEST_F(BoxDrawing, StylesAndFills)
 {
-    Draw(yUIBox::kBoxRaised);
-    EXPECT_EQ(At(0, 0), kLight);  // top-left corner
-    EXPECT_EQ(At(8, 0), kLight);  // top edge
-    EXPECT_EQ(At(0, 7), kLight);  // bottom-left corner belongs to the left edge
-    EXPECT_EQ(At(9, 0), kShadow); // top-right corner belongs to the right edge
-    EXPECT_EQ(At(9, 7), kShadow);
-    EXPECT_EQ(At(1, 7), kShadow);
-    EXPECT_EQ(At(4, 4), kBack);
-    EXPECT_EQ(h.Pixel(20, 10), kWhite); // right and bottom are exclusive
-    EXPECT_EQ(h.Pixel(10, 18), kWhite);
-
-    Draw(yUIBox::kBoxSunken);
-    EXPECT_EQ(At(0, 0), kShadow);
-    EXPECT_EQ(At(9, 7), kLight);
-}
-
-TEST_F(BoxDrawing, OutlinesWithBevelsInside)
-{
-    Draw(yUIBox::kBoxOutline);
-    for (int x = 0; x < 10; ++x)
+    const yColor8 kRing(255, 255, 0, 0), kOutline(255, 0, 0, 200);
+    struct Pixel
     {
-        EXPECT_EQ(At(x, 0), kBlack) << x;
-        EXPECT_EQ(At(x, 7), kBlack) << x;
+        int x, y;
+        yColor8 color;
+    };
+    struct Row
+    {
+        short style, fill;
+        bool disabled, ring, flag;
+        std::vector<Pixel> pixels;
+    } const rows[] = {
+        // Raised: light top and left edges, the corners shared by the right and bottom ones.
+        {yUIBox::kBoxRaised, yUIBox::kFillSolid, false, false, false,
+         {{0, 0, kLight}, {8, 0, kLight}, {0, 7, kLight}, {9, 0, kShadow}, {9, 7, kShadow}, {1, 7, kShadow},
+          {4, 4, kBack}, {10, 0, kWhite}, {0, 8, kWhite}}},
+        {yUIBox::kBoxSunken, yUIBox::kFillSolid, false, false, false, {{0, 0, kShadow}, {9, 7, kLight}}},
+        {yUIBox::kBoxOutline, yUIBox::kFillSolid, false, false, false,
+         {{0, 0, kBlack}, {5, 0, kBlack}, {9, 0, kBlack}, {0, 7, kBlack}, {9, 7, kBlack}, {1, 1, kBack}}},
+        // Outline, then the bevel one pixel in.
+        {yUIBox::kBoxOutlineRaised, yUIBox::kFillSolid, false, false, false,
+         {{0, 0, kBlack}, {9, 7, kBlack}, {1, 1, kLight}, {7, 1, kLight}, {8, 1, kShadow}, {8, 6, kShadow},
+          {4, 4, kBack}}},
+        {yUIBox::kBoxOutlineSunken, yUIBox::kFillSolid, false, false, false, {{1, 1, kShadow}, {8, 6, kLight}}},
+        {yUIBox::kBoxOutlineRaised, yUIBox::kFillSolid, false, true, false, {{0, 0, kRing}, {1, 1, kLight}}},
+        // Disabled: a grey outline and no ring.
+        {yUIBox::kBoxOutlineRaised, yUIBox::kFillSolid, true, true, false, {{0, 0, kFore}, {1, 1, kLight}}},
+        {yUIBox::kBoxDoubleOutline, yUIBox::kFillSolid, false, false, false,
+         {{0, 0, kShadow}, {1, 1, kWhite}, {8, 6, kWhite}, {2, 2, kBack}}},
+        {yUIBox::kBoxDoubleOutline, yUIBox::kFillSolid, false, false, true, {{0, 0, kOutline}}},
+        {yUIBox::kBoxDoubleOutline, yUIBox::kFillSolid, true, false, true, {{0, 0, kShadow}}},
+        {yUIBox::kBoxNone, yUIBox::kFillNone, false, false, false, {{0, 0, kWhite}, {4, 4, kWhite}, {9, 7, kWhite}}},
+        {yUIBox::kBoxNone, yUIBox::kFillCross, false, false, false, {{0, 0, kFore}, {0, 7, kFore}, {5, 1, kWhite}}},
+        {yUIBox::kBoxNone, yUIBox::kFillSolidCross, false, false, false, {{0, 0, kFore}, {5, 1, kBack}}},
+        {yUIBox::kBoxNone, yUIBox::kFillCross, true, false, false, {{0, 0, kBack}}}, // the disabled colour
+    };
+    int row = 0;
+    for (const Row& r : rows)
+    {
+        h.UsePort(40, 30);
+        box.SetDisabled(r.disabled);
+        box.SetHighlightRing(r.ring);
+        box.SetBoxFlag(r.flag);
+        box.SetOutlineColor(r.flag ? kOutline : kBlack);
+        Draw(r.style, r.fill);
+        for (const Pixel& p : r.pixels)
+            EXPECT_EQ(At(p.x, p.y), p.color) << "row " << row << " at " << p.x << "," << p.y;
+        ++row;
     }
-    EXPECT_EQ(At(1, 1), kBack);
-
-    Draw(yUIBox::kBoxOutlineRaised);
-    EXPECT_EQ(At(0, 0), kBlack);
-    EXPECT_EQ(At(9, 7), kBlack);
-    EXPECT_EQ(At(1, 1), kLight);
-    EXPECT_EQ(At(7, 1), kLight);
-    EXPECT_EQ(At(8, 1), kShadow); // two pixels in from the outer right
-    EXPECT_EQ(At(8, 6), kShadow); // and bottom
-    EXPECT_EQ(At(4, 4), kBack);
-
-    Draw(yUIBox::kBoxOutlineSunken);
-    EXPECT_EQ(At(1, 1), kShadow);
-    EXPECT_EQ(At(8, 6), kLight);
-}
-
-TEST_F(BoxDrawing, DisabledBoxDrawsAGreyOutlineAndNoRing)
-{
-    box.SetHighlightRing(true);
-    Draw(yUIBox::kBoxOutlineRaised);
-    EXPECT_EQ(At(0, 0), yColor8(255, 255, 0, 0)); // the ring over the outline
-    box.SetDisabled(true);
-    Draw(yUIBox::kBoxOutlineRaised);
-    EXPECT_EQ(At(0, 0), kFore);
-    EXPECT_EQ(At(1, 1), kLight);
-}
-
-TEST_F(BoxDrawing, DoubleOutlineIsGreyUnlessSwitched)
-{
-    Draw(yUIBox::kBoxDoubleOutline);
-    EXPECT_EQ(At(0, 0), kShadow);
-    EXPECT_EQ(At(1, 1), kWhite);
-    EXPECT_EQ(At(8, 6), kWhite);
-    EXPECT_EQ(At(2, 2), kBack);
-    box.SetBoxFlag(true);
-    box.SetOutlineColor(yColor8(255, 0, 0, 200));
-    Draw(yUIBox::kBoxDoubleOutline);
-    EXPECT_EQ(At(0, 0), yColor8(255, 0, 0, 200));
-    box.SetDisabled(true);
-    Draw(yUIBox::kBoxDoubleOutline);
-    EXPECT_EQ(At(0, 0), kShadow);
-}
-
-TEST_F(BoxDrawing, FillModes)
-{
-    Draw(yUIBox::kBoxNone, yUIBox::kFillNone);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(h.Pixel(x, y), kWhite) << x << "," << y;
-
-    Draw(yUIBox::kBoxNone, yUIBox::kFillCross);
-    EXPECT_EQ(At(0, 0), kFore);
-    EXPECT_EQ(At(0, 7), kFore);
-    EXPECT_EQ(At(5, 1), kWhite);
-
-    Draw(yUIBox::kBoxNone, yUIBox::kFillSolidCross);
-    EXPECT_EQ(At(0, 0), kFore);
-    EXPECT_EQ(At(5, 1), kBack);
-
-    box.SetDisabled(true); // the cross takes the disabled colour
-    Draw(yUIBox::kBoxNone, yUIBox::kFillCross);
-    EXPECT_EQ(At(0, 0), kBack);
-
     // Values outside the tables are ignored.
     box.SetBoxStyle(7);
     box.SetFillMode(-1);

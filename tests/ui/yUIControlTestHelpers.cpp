@@ -23,37 +23,14 @@ void ControlHarness::UsePort(long width, long height)
     root.SetDrawPort(&port);
 }
 
-void ControlHarness::Over(int x, int y)
+void ControlHarness::Mouse(const char* event, int x, int y, void (yEventLayer::*route)())
 {
     layer.BeginHostEvent();
-    context.SetEventName(kEventMouseOver);
+    context.SetEventName(event);
     context.mousePosition = yPointL(x, y);
-    layer.RouteMouseOver();
-}
-
-void ControlHarness::Down(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseDown);
-    context.mousePosition = yPointL(x, y);
-    layer.RecordClick();
-    layer.RouteMouseDown();
-}
-
-void ControlHarness::Drag(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseDrag);
-    context.mousePosition = yPointL(x, y);
-    layer.RouteMouseDrag();
-}
-
-void ControlHarness::Up(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseUp);
-    context.mousePosition = yPointL(x, y);
-    layer.RouteMouseUp();
+    if (route == &yEventLayer::RouteMouseDown)
+        layer.RecordClick();
+    (layer.*route)();
 }
 
 void ControlHarness::Click(int x, int y)

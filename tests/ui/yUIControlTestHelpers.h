@@ -17,10 +17,10 @@ struct ControlHarness
     // A white surface of the panel's size for the tree to draw into.
     void UsePort(long width = 300, long height = 300);
 
-    void Over(int x, int y);
-    void Down(int x, int y);
-    void Drag(int x, int y);
-    void Up(int x, int y);
+    void Over(int x, int y) { Mouse(kEventMouseOver, x, y, &yEventLayer::RouteMouseOver); }
+    void Down(int x, int y) { Mouse(kEventMouseDown, x, y, &yEventLayer::RouteMouseDown); }
+    void Drag(int x, int y) { Mouse(kEventMouseDrag, x, y, &yEventLayer::RouteMouseDrag); }
+    void Up(int x, int y) { Mouse(kEventMouseUp, x, y, &yEventLayer::RouteMouseUp); }
     // A press and release at one point.
     void Click(int x, int y);
     void Key(short key);
@@ -31,6 +31,9 @@ struct ControlHarness
 
     // The surface pixel at panel (x, y), whatever offset and clip drawing left behind.
     yColor8 Pixel(int x, int y);
+
+    // A host event of the given name at (x, y), routed; a press is recorded as a click first.
+    void Mouse(const char* event, int x, int y, void (yEventLayer::*route)());
 
     ScriptedPlatform platform;
     yEventLayer layer;

@@ -14,70 +14,66 @@ public:
     int updates = 0;
 };
 
-TEST(yUINumberFormat, ClampsToTheLimitsAndUpdates)
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+TEST(yUINumberFormat, ClampsNumbersAndReadsTextBack)
 {
     CountingFormat f;
-    f.SetNumber(2e6f);
-    EXPECT_EQ(f.GetNumber(), 999999.0f);
-    f.SetNumber(-2e6f);
-    EXPECT_EQ(f.GetNumber(), -999999.0f);
-    f.SetNumber(std::numeric_limits<float>::infinity());
-    EXPECT_EQ(f.GetNumber(), 999999.0f);
-    f.SetNumber(std::numeric_limits<float>::quiet_NaN());
-    EXPECT_EQ(f.GetNumber(), 999999.0f); // NaN keeps the held number
-    EXPECT_EQ(f.updates, 4);
-
+    struct Step
+    {
+        float number;
+        const char* text; // read instead of the number when set
+        float held;
+    } const steps[] = {
+        {2e6f, nullptr, 999999.0f}, {-2e6f, nullptr, -999999.0f},
+        {std::numeric_limits<float>::infinity(), nullptr, 999999.0f},
+        {kNaN, nullptr, 999999.0f},  // NaN keeps the held number
+        {0, "-1.5", -1.5f}, {0, "abc", -1.5f}, {0, "", -1.5f}, // junk keeps it too
+        {0, "  42xyz", 42.0f}, {0, "1e9", 999999.0f},
+    };
+    for (const Step& s : steps)
+    {
+        if (s.text)
+            f.SetNumberText(s.text);
+        else
+            f.SetNumber(s.number);
+        EXPECT_EQ(f.GetNumber(), s.held) << s.number << " " << (s.text ? s.text : "");
+    }
+    EXPECT_EQ(f.updates, 9); // every call reaches the display, unchanged or not
     f.SetMinimum(0.0f);
     f.SetMaximum(255.0f);
     f.SetNumber(-1.0f);
     EXPECT_EQ(f.GetNumber(), 0.0f);
-    f.SetNumber(12.5f);
-    EXPECT_EQ(f.GetNumber(), 12.5f);
+    f.SetNumber(300.0f);
+    EXPECT_EQ(f.GetNumber(), 255.0f);
+    f.SetUnit(yUINumberFormat::kUnitPercent); // the text is read as it stands
+    f.SetNumberText("25");
+    EXPECT_EQ(f.GetNumber(), 25.0f);
 }
 
 TEST(yUINumberFormat, FormatsWithUnitAndDecimals)
 {
     yUINumberFormat f;
     EXPECT_STREQ(f.GetNumberText(), "0.00");
-
-    f.SetUnit(yUINumberFormat::kUnitPercent);
-    f.SetDecimals(0);
-    f.SetNumber(0.25f);
-    EXPECT_STREQ(f.GetNumberText(), "25");
-
-    f.SetUnit(yUINumberFormat::kUnitByte);
-    f.SetNumber(1.0f);
-    EXPECT_STREQ(f.GetNumberText(), "255");
-
-    f.SetUnit(yUINumberFormat::kUnitDeep);
-    f.SetNumber(0.5f);
-    EXPECT_STREQ(f.GetNumberText(), "16384");
-
-    f.SetUnit(9); // unknown units show the plain number
-    f.SetDecimals(20);
-    EXPECT_EQ(f.GetDecimals(), 7);
-    EXPECT_STREQ(f.GetNumberText(), "0.5000000");
-    f.SetDecimals(-3);
-    EXPECT_STREQ(f.GetNumberText(), "0");
-}
-
-TEST(yUINumberFormat, ReadsTextBackAndKeepsTheNumberOnJunk)
-{
-    CountingFormat f;
-    f.SetNumberText("-1.5");
-    EXPECT_EQ(f.GetNumber(), -1.5f);
-    f.SetNumberText("abc");
-    EXPECT_EQ(f.GetNumber(), -1.5f);
-    f.SetNumberText("");
-    EXPECT_EQ(f.GetNumber(), -1.5f);
-    f.SetNumberText("  42xyz");
-    EXPECT_EQ(f.GetNumber(), 42.0f);
-    f.SetNumberText("1e9");
-    EXPECT_EQ(f.GetNumber(), 999999.0f);
-    // The text is read as it stands: the unit does not divide it.
-    f.SetUnit(yUINumberFormat::kUnitPercent);
-    f.SetNumberText("25");
-    EXPECT_EQ(f.GetNumber(), 25.0f);
+    struct Row
+    {
+        short unit, decimals;
+        float number;
+        const char* text;
+    } const rows[] = {
+        {yUINumberFormat::kUnitPercent, 0, 0.25f, "25"},
+        {yUINumberFormat::kUnitByte, 0, 1.0f, "255"},
+        {yUINumberFormat::kUnitDeep, 0, 0.5f, "16384"},
+        {9, 20, 0.5f, "0.5000000"}, // unknown units show the plain number; at most 7 decimals
+        {9, -3, 0.5f, "0"},
+    };
+    for (const Row& r : rows)
+    {
+        f.SetUnit(r.unit);
+        f.SetDecimals(r.decimals);
+        f.SetNumber(r.number);
+        EXPECT_STREQ(f.GetNumberText(), r.text);
+    }
 }
 
 TEST(yUINumberFormat, FilterKeepsOnlyNumberCharacters)

@@ -10,47 +10,47 @@
 
 namespace {
 
-TEST(yUISlider, LinearValuesAreClampedBothWays)
+// Values set one after the other, as a value or as a normalised position,
+// and what the slider then holds both ways.
+TEST(yUISlider, ValuesMapBothWaysAndAreClamped)
 {
-    yUISlider s;
-    s.SetMaximum(255.0f);
-    s.SetNormalizedValue(1.5f);
-    EXPECT_EQ(s.GetNormalizedValue(), 1.0f);
-    s.SetNormalizedValue(-0.2f);
-    EXPECT_EQ(s.GetNormalizedValue(), 0.0f);
-    s.SetNormalizedValue(std::numeric_limits<float>::quiet_NaN());
-    EXPECT_EQ(s.GetNormalizedValue(), 0.0f);
-
-    s.SetValue(300.0f);
-    EXPECT_EQ(s.GetNormalizedValue(), 1.0f);
-    EXPECT_EQ(s.GetValue(), 255.0f);
-    s.SetValue(63.75f);
-    EXPECT_FLOAT_EQ(s.GetNormalizedValue(), 0.25f);
-    s.SetValue(-5.0f);
-    EXPECT_EQ(s.GetNormalizedValue(), 0.0f);
-
-    // An empty range maps everything to the start.
-    s.SetMinimum(7.0f);
-    s.SetMaximum(7.0f);
-    s.SetValue(7.0f);
-    EXPECT_EQ(s.GetNormalizedValue(), 0.0f);
-    EXPECT_EQ(s.GetValue(), 7.0f);
-}
-
-TEST(yUISlider, LogarithmicMappingHalvesPerUnit)
-{
-    yUISlider s;
-    s.SetLogarithmic(true);
-    s.SetMaximum(10.0f);
-    s.SetValue(1.0f);
-    EXPECT_FLOAT_EQ(s.GetNormalizedValue(), 0.5f);
-    s.SetValue(0.0f);
-    EXPECT_EQ(s.GetNormalizedValue(), 1.0f);
-    EXPECT_EQ(s.GetValue(), 0.0f);
-    s.SetNormalizedValue(0.25f);
-    EXPECT_FLOAT_EQ(s.GetValue(), 2.0f);
-    s.SetNormalizedValue(0.0f); // log2 of infinity, clamped
-    EXPECT_EQ(s.GetValue(), 10.0f);
+    const float kNaN = std::numeric_limits<float>::quiet_NaN();
+    struct Step
+    {
+        bool logarithmic;
+        float minimum, maximum;
+        bool normalized;
+        float in, normalizedOut, valueOut;
+    } const steps[] = {
+        {false, 0, 255, true, 1.5f, 1.0f, 255.0f},
+        {false, 0, 255, true, -0.2f, 0.0f, 0.0f},
+        {false, 0, 255, true, kNaN, 0.0f, 0.0f},
+        {false, 0, 255, false, 300.0f, 1.0f, 255.0f},
+        {false, 0, 255, false, 63.75f, 0.25f, 63.75f},
+        {false, 0, 255, false, -5.0f, 0.0f, 0.0f},
+        {false, 10, 20, false, 12.5f, 0.25f, 12.5f},
+        {false, 10, 20, true, 0.5f, 0.5f, 15.0f},
+        {false, 7, 7, false, 7.0f, 0.0f, 7.0f}, // an empty range maps everything to the start
+        {true, 0, 10, false, 1.0f, 0.5f, 1.0f}, // logarithmic: halves per unit
+        {true, 0, 10, false, 0.0f, 1.0f, 0.0f},
+        {true, 0, 10, true, 0.25f, 0.25f, 2.0f},
+        {true, 0, 10, true, 0.0f, 0.0f, 10.0f}, // log2 of infinity, clamped
+    };
+    int row = 0;
+    for (const Step& st : steps)
+    {
+        yUISlider s;
+        s.SetLogarithmic(st.logarithmic);
+        s.SetMinimum(st.minimum);
+        s.SetMaximum(st.maximum);
+        if (st.normalized)
+            s.SetNormalizedValue(st.in);
+        else
+            s.SetValue(st.in);
+        EXPECT_FLOAT_EQ(s.GetNormalizedValue(), st.normalizedOut) << "row " << row;
+        EXPECT_FLOAT_EQ(s.GetValue(), st.valueOut) << "row " << row;
+        ++row;
+    }
 }
 
 TEST(yUISlider, LockKeepsTheValueAndSendsNoChange)
@@ -127,6 +127,16 @@ TEST_F(SliderDrag, DragFollowsTheMouseFromThePress)
     h.Up(500, 53);
     // The thumb asks for leave notifications, so the release reaches it twice.
     EXPECT_EQ(h.log.heard, (std::vector<std::string>{"Down", "Drag", "Drag", "Drag", "Up", "Up"}));
+}
+
+TEST_F(SliderDrag, AnEmptyTrackNeverMoves)
+{
+    slider.SetNormalizedValue(0.3f);
+    slider.SetTrack(0.5f, 0.5f);
+    EXPECT_EQ(slider.ScreenToPosition(yPointL(150, 53)), 0.0f);
+    h.Down(110, 53);
+    h.Drag(150, 53);
+    EXPECT_FLOAT_EQ(slider.GetNormalizedValue(), 0.3f);
 }
 
 TEST_F(SliderDrag, ShiftDragOverTheFullWidthMovesATenth)

@@ -45,33 +45,3 @@ CountingControl::CountingControl(const char* name, yRect screen)
     SetMouseDragCommand((n + " Drag").c_str());
     SetMouseUpCommand((n + " Up").c_str());
 }
-
-void CountingControl::MouseOver()
-{
-    ++overs;
-    yUIBaseControl::MouseOver();
-}
-
-void CountingControl::MouseDown()
-{
-    ++downs;
-    yUIBaseControl::MouseDown();
-}
-
-void CountingControl::MouseDrag()
-{
-    ++drags;
-    yUIBaseControl::MouseDrag();
-}
-
-void CountingControl::MouseUp()
-{
-    ++ups;
-    yUIBaseControl::MouseUp();
-}
-
-void CountingControl::ModifiersChanged()
-{
-    ++modifierCalls;
-    yUIBaseControl::ModifiersChanged();
-}

@@ -36,12 +36,12 @@ struct CommandLog : yBroadcaster
 struct CountingControl : yUIBaseControl
 {
     explicit CountingControl(const char* name, yRect screen = yRect());
-    void MouseOver() override;
-    void MouseDown() override;
-    void MouseDrag() override;
-    void MouseUp() override;
+    void MouseOver() override { ++overs, yUIBaseControl::MouseOver(); }
+    void MouseDown() override { ++downs, yUIBaseControl::MouseDown(); }
+    void MouseDrag() override { ++drags, yUIBaseControl::MouseDrag(); }
+    void MouseUp() override { ++ups, yUIBaseControl::MouseUp(); }
     void KeyDown() override { ++keys; }
-    void ModifiersChanged() override;
+    void ModifiersChanged() override { ++modifierCalls, yUIBaseControl::ModifiersChanged(); }
 
     int overs = 0, downs = 0, drags = 0, ups = 0, keys = 0, modifierCalls = 0;
 };

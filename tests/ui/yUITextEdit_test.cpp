@@ -51,89 +51,87 @@ TEST_F(TextEdit, ClickOpensWithEverythingSelectedAndClickElsewhereCloses)
     EXPECT_EQ(h.log.heard, (Log{"Open", "Close"}));
 }
 
-TEST_F(TextEdit, CaretKeysMoveAndCollapse)
+// Keys in a row on the opened edit ("hello world", all selected); after each,
+// the text, the caret and the selection (negative: left of the caret).
+TEST_F(TextEdit, KeysEditTheTextAndMoveTheCaret)
 {
-    Open();
+    using E = yUITextEdit;
+    const uint32_t shift = yPlatform::kModifierShift, ctrl = yPlatform::kModifierControl;
     struct Step
     {
         short key;
         uint32_t modifiers;
+        const char* text;
         long caret, selection;
-    } steps[] = {
-        {yUITextEdit::kKeyLeft, 0, 0, 0},                         // a selection collapses to its left end
-        {yUITextEdit::kKeyRight, 0, 1, 0},                        // then the caret moves
-        {yUITextEdit::kKeyEnd, 0, 11, 0},                         //
-        {yUITextEdit::kKeyHome, 0, 0, 0},                         //
-        {yUITextEdit::kKeyPageDown, 0, 11, 0},                    // 12 is end
-        {yUITextEdit::kKeyPageUp, 0, 0, 0},                       // 11 is start
-        {yUITextEdit::kKeyRight, yPlatform::kModifierShift, 0, 1}, // grows right
-        {yUITextEdit::kKeyRight, yPlatform::kModifierShift, 0, 2}, //
-        {yUITextEdit::kKeyLeft, yPlatform::kModifierShift, 0, 1},  // shrinks
-        {yUITextEdit::kKeyLeft, yPlatform::kModifierShift, 0, 0},  //
-        {yUITextEdit::kKeyLeft, yPlatform::kModifierShift, 0, 0},  // clamped at the start
-        {yUITextEdit::kKeyRight, 0, 1, 0},                        //
-        {yUITextEdit::kKeyRight, 0, 2, 0},                        //
-        {yUITextEdit::kKeyDown, yPlatform::kModifierShift, 2, 9},  // to the end
-        {yUITextEdit::kKeyRight, 0, 11, 0},                       // collapses to its right end
-        {yUITextEdit::kKeyRight, 0, 11, 0},                       // clamped at the end
-        {yUITextEdit::kKeyUp, yPlatform::kModifierShift, 11, -11}, // to the start, left of the caret
-        {yUITextEdit::kKeyLeft, 0, 0, 0},                         //
-        {yUITextEdit::kKeyLeft, 0, 0, 0},                         // clamped
-        {yUITextEdit::kKeyDown, 0, 11, 0},                        // without Shift, the end
-        {yUITextEdit::kKeyTab, 0, 11, 0},                         // nothing
+    } const steps[] = {
+        {E::kKeyLeft, 0, "hello world", 0, 0},       // a selection collapses to its left end
+        {E::kKeyRight, 0, "hello world", 1, 0},      // then the caret moves
+        {E::kKeyEnd, 0, "hello world", 11, 0},
+        {E::kKeyHome, 0, "hello world", 0, 0},
+        {E::kKeyPageDown, 0, "hello world", 11, 0},
+        {E::kKeyPageUp, 0, "hello world", 0, 0},
+        {E::kKeyRight, shift, "hello world", 0, 1},  // grows right
+        {E::kKeyRight, shift, "hello world", 0, 2},
+        {E::kKeyLeft, shift, "hello world", 0, 1},   // shrinks
+        {E::kKeyLeft, shift, "hello world", 0, 0},
+        {E::kKeyLeft, shift, "hello world", 0, 0},   // clamped at the start
+        {E::kKeyRight, 0, "hello world", 1, 0},
+        {E::kKeyRight, 0, "hello world", 2, 0},
+        {E::kKeyDown, shift, "hello world", 2, 9},   // to the end
+        {E::kKeyRight, 0, "hello world", 11, 0},     // collapses to its right end
+        {E::kKeyRight, 0, "hello world", 11, 0},     // clamped at the end
+        {E::kKeyUp, shift, "hello world", 11, -11},  // to the start, left of the caret
+        {E::kKeyLeft, 0, "hello world", 0, 0},
+        {E::kKeyLeft, 0, "hello world", 0, 0},       // clamped
+        {E::kKeyDown, 0, "hello world", 11, 0},      // without Shift, the end
+        {E::kKeyTab, 0, "hello world", 11, 0},       // nothing
+        {0, 0, "hello world", 11, 0},                // codes outside the table
+        {-5, 0, "hello world", 11, 0},
+        {256, 0, "hello world", 11, 0},
+        {E::kKeyHome, 0, "hello world", 0, 0},
+        {E::kKeyRight, shift, "hello world", 0, 1},
+        {E::kKeyRight, shift, "hello world", 0, 2},
+        {'c', ctrl, "hello world", 0, 2},            // copies "he"
+        {'x', ctrl, "llo world", 0, 0},              // cuts
+        {'b', ctrl, "llo world", 0, 0},              // any other key with Control is ignored
+        {E::kKeyEnd, 0, "llo world", 9, 0},
+        {'v', ctrl, "llo worldhe", 11, 0},           // pastes
+        {'x', ctrl | shift, "llo worldhe", 11, 0},   // not with Shift
+        {'a', ctrl, "llo worldhe", 0, 11},           // selects everything
+        {'J', 0, "J", 1, 0},                         // typing replaces the selection
+        {'o', 0, "Jo", 2, 0},
+        {200, 0, "Jo\xc8", 3, 0},             // a byte beyond ASCII is a character
+        {E::kKeyLeft, 0, "Jo\xc8", 2, 0},
+        {E::kKeyBackspace, 0, "J\xc8", 1, 0},        // the character before the caret
+        {E::kKeyHome, 0, "J\xc8", 0, 0},
+        {E::kKeyBackspace, 0, "J\xc8", 0, 0},        // nothing before the caret
+        {E::kKeyDelete, 0, "\xc8", 0, 0},
+        {E::kKeyEnd, 0, "\xc8", 1, 0},
+        {E::kKeyDelete, 0, "\xc8", 1, 0},            // nothing after the caret
+        {'a', 0, "\xc8" "a", 2, 0},
+        {E::kKeyLeft, shift, "\xc8" "a", 2, -1},
+        {E::kKeyDelete, 0, "\xc8", 1, 0},            // the selection
+        {E::kKeyEnter, 0, "\xc8", 1, 0},             // closes
+        {'z', 0, "\xc8", 1, 0},                      // a closed edit takes no keys
     };
+    Open();
     int row = 0;
     for (const Step& s : steps)
     {
         h.Hold(s.modifiers);
         h.Key(s.key);
+        EXPECT_EQ(Text(), s.text) << "row " << row;
         EXPECT_EQ(edit.GetCaret(), s.caret) << "row " << row;
         EXPECT_EQ(edit.GetSelection(), s.selection) << "row " << row;
         ++row;
     }
-    EXPECT_EQ(Text(), "hello world");
-}
-
-TEST_F(TextEdit, DeletingTypingAndEnter)
-{
-    Open();
-    h.Key('J'); // replaces the whole selection
-    EXPECT_EQ(Text(), "J");
-    h.Key('o');
-    h.Key(yUITextEdit::kKeyBackspace);
-    h.Key(yUITextEdit::kKeyBackspace);
-    h.Key(yUITextEdit::kKeyBackspace); // nothing left to delete
-    EXPECT_EQ(Text(), "");
-    for (char c : std::string("abcd"))
-        h.Key(c);
-    h.Key(yUITextEdit::kKeyHome);
-    h.Key(yUITextEdit::kKeyDelete);
-    EXPECT_EQ(Text(), "bcd");
-    h.Hold(yPlatform::kModifierShift);
-    h.Key(yUITextEdit::kKeyRight);
-    h.Key(yUITextEdit::kKeyRight);
-    h.Hold(0);
-    h.Key(yUITextEdit::kKeyDelete); // the selection
-    EXPECT_EQ(Text(), "d");
-    h.Key(yUITextEdit::kKeyEnd);
-    h.Key(yUITextEdit::kKeyDelete); // nothing after the caret
-    EXPECT_EQ(Text(), "d");
-    h.Key(yUITextEdit::kKeyEnter);
+    EXPECT_EQ(h.context.clipboard, yString("he"));
     EXPECT_FALSE(edit.IsEditing());
-    h.Key('z'); // a closed edit takes no keys
-    EXPECT_EQ(Text(), "d");
-    EXPECT_EQ(h.log.heard.back(), "Close");
-}
-
-TEST_F(TextEdit, CodesOutsideTheTableAndOneByteAreNotInserted)
-{
-    Open();
-    h.Key(yUITextEdit::kKeyEnd);
-    for (short key : {short(0), short(-5), short(256), short(3000)})
-        h.Key(key);
-    EXPECT_EQ(Text(), "hello world");
-    h.Key(200); // a byte beyond ASCII is still a character
-    EXPECT_EQ(edit.GetText().GetLength(), 12);
+    // One change per key that changed the text; typing over a selection is two.
+    Log expected(11, "Edited");
+    expected.front() = "Open";
+    expected.push_back("Close");
+    EXPECT_EQ(h.log.heard, expected);
 }
 
 TEST_F(TextEdit, MaximumLengthRefusesCharactersButNotDeletions)
@@ -144,43 +142,12 @@ TEST_F(TextEdit, MaximumLengthRefusesCharactersButNotDeletions)
     Open();
     h.Key('x'); // refused even over a selection: the text is full
     EXPECT_EQ(Text(), "abcde");
-    h.Key(yUITextEdit::kKeyEnd);
-    h.Key('x');
-    EXPECT_EQ(Text(), "abcde");
     h.Key(yUITextEdit::kKeyBackspace);
     h.Key('x');
-    EXPECT_EQ(Text(), "abcdx");
-    EXPECT_EQ(edit.GetCaret(), 5);
-
+    EXPECT_EQ(Text(), "x");
     edit.GetTextControl().SetMaxLength(-3);
     edit.SetText("anything");
     EXPECT_EQ(Text(), "");
-}
-
-TEST_F(TextEdit, ControlKeysUseTheContextClipboard)
-{
-    Open();
-    h.Key(yUITextEdit::kKeyHome);
-    h.Hold(yPlatform::kModifierShift);
-    for (int i = 0; i < 5; ++i)
-        h.Key(yUITextEdit::kKeyRight);
-    h.Hold(yPlatform::kModifierControl);
-    h.Key('c');
-    EXPECT_EQ(h.context.clipboard, yString("hello"));
-    h.Key('x');
-    EXPECT_EQ(Text(), " world");
-    h.Key('b'); // any other key with Control is ignored
-    EXPECT_EQ(Text(), " world");
-    h.Hold(0);
-    h.Key(yUITextEdit::kKeyEnd);
-    h.Hold(yPlatform::kModifierControl);
-    h.Key('v');
-    EXPECT_EQ(Text(), " worldhello");
-    h.Key('a');
-    EXPECT_EQ(edit.GetSelection(), 11);
-    h.Hold(yPlatform::kModifierControl | yPlatform::kModifierShift);
-    h.Key('x'); // not with Shift
-    EXPECT_EQ(Text(), " worldhello");
 }
 
 TEST_F(TextEdit, DoubleClickSelectsTheWordAndTripleClickEverything)
@@ -237,10 +204,12 @@ TEST(yUITextEditDrawing, OpenEditShowsACaretAndAYellowSelection)
     edit.SetText("abc");
     h.Add(edit);
     h.UsePort();
+    h.Draw();
+    const yRect text = edit.GetTextControl().GetScreenRect();
+    EXPECT_EQ(h.Pixel(105, text.top + 2), yColor8(255, 200, 200, 200)) << "closed: the box's own fill";
     h.Click(20, 20);
     h.Draw();
     const yColor8 yellow(255, 250, 250, 0);
-    const yRect text = edit.GetTextControl().GetScreenRect();
     // The whole text is selected: the band runs to the content's right edge.
     EXPECT_EQ(h.Pixel(105, text.top + 2), yellow);
     h.Key(yUITextEdit::kKeyEnd);
@@ -287,9 +256,6 @@ TEST(yUINumberEditHidden, AClickOpensItAndADragDoesNot)
     edit.SetMouseDragCommand("Scrub");
     edit.SetMouseUpCommand("Released");
     h.Add(edit);
-    EXPECT_EQ(edit.GetBoxStyle(), yUIBox::kBoxNone);
-    EXPECT_EQ(edit.GetFillMode(), yUIBox::kFillNone);
-
     h.Down(15, 15);
     h.Drag(40, 15);
     h.Up(40, 15);
@@ -300,16 +266,10 @@ TEST(yUINumberEditHidden, AClickOpensItAndADragDoesNot)
     h.Wait(1000);
     h.Click(15, 15);
     EXPECT_TRUE(edit.IsEditing());
-    EXPECT_EQ(edit.GetBoxStyle(), yUIBox::kBoxSunken);
-    EXPECT_EQ(edit.GetFillMode(), yUIBox::kFillSolid);
+    EXPECT_EQ(edit.GetBoxStyle(), yUIBox::kBoxSunken); // a frame only while open
 
-    h.Key('1');
-    h.Key('2');
-    h.Key('3');
-    h.Key('4');
-    h.Key('5');
-    h.Key('6');
-    h.Key('7');
+    for (char c : std::string("1234567"))
+        h.Key(c);
     // The edit fits itself to its text.
     EXPECT_EQ(edit.GetSize().x, edit.GetTextControl().GetSize().x + yUINumberEditHidden::kTextPadding);
 

@@ -1,4 +1,5 @@
 #include "tests/ui/yUITestHelpers.h"
+#include "draw/yDrawingScope.h"
 #include "ui/yEventLayer.h"
 #include "ui/yUIWindowRegion.h"
 
@@ -21,11 +22,10 @@ struct Patch : yUIBaseControl
             return;
         ++draws;
         const yRect r = GetScreenRect();
-        port->BeginDrawing();
+        yDrawingScope pass(*port);
         port->SetDrawOffset(yPointL(r.left, r.top));
         port->SetForeColor(m_color);
         port->Fill(yRect(0, 0, r.Height(), r.Width()));
-        port->EndDrawing();
         yUIBaseControl::Draw();
     }
     yColor8 m_color;
@@ -60,10 +60,8 @@ struct Window : ::testing::Test
     {
         window.SetSize(60, 50);
         ASSERT_EQ(window.Create(), 0);
-        window.BeginDrawing();
         window.SetForeColor(kWhite);
         window.Fill(yRect(0, 0, 50, 60));
-        window.EndDrawing();
         layer.SetRoot(&region);
         region.SetOutlineColor(kRed);
         region.SetPosition(yPointL(5, 5));
@@ -72,19 +70,6 @@ struct Window : ::testing::Test
     }
 };
 } // namespace
-
-TEST_F(Window, Defaults)
-{
-    yUIWindowRegion fresh;
-    EXPECT_EQ(fresh.GetName(), "yUIWindowRegion");
-    EXPECT_EQ(fresh.GetSize(), yPointL(50, 50));
-    EXPECT_FALSE(fresh.IsHitTarget());
-    EXPECT_FALSE(fresh.GetInheritPort());
-    EXPECT_EQ(fresh.GetBoxStyle(), yUIBox::kBoxOutline);
-    EXPECT_EQ(fresh.GetBackColor(), kGrey);
-    EXPECT_FALSE(fresh.IsOffscreen());
-    EXPECT_EQ(patch.GetParent(), &region.GetContent()) << "children live in the content";
-}
 
 TEST_F(Window, OffscreenPictureIsCopiedToTheWindow)
 {
@@ -114,6 +99,7 @@ TEST_F(Window, OffscreenPictureIsCopiedToTheWindow)
     for (const auto& e : expected)
         EXPECT_EQ(Pixel(window, e.x, e.y), e.color) << "at " << e.x << "," << e.y;
     EXPECT_EQ(Pixel(region.GetOwnPort(), 10, 10), kBlue) << "the own port starts at the region's corner";
+    EXPECT_EQ(patch.GetParent(), &region.GetContent()) << "children live in the content";
 }
 
 TEST_F(Window, WithoutDestinationNothingIsCopied)
