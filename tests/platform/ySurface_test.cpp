@@ -81,6 +81,7 @@ TEST(ySurface, CreateAndWrapRefuseUnusableSizes)
     EXPECT_FALSE(Surface::Wrap(mem.data(), 4, 2, 15, true)); // stride shorter than a row
     EXPECT_FALSE(Surface::Wrap(mem.data(), 0, 2, 16, true));
     EXPECT_TRUE(Surface::Wrap(mem.data(), 4, 2, 16, true));  // exactly a row
+    EXPECT_TRUE(Surface::Wrap(mem.data(), 1, 1, 4, true));   // a single pixel
     auto w = Surface::Wrap(mem.data(), 2, 2, 32, true);      // padded rows
     ASSERT_TRUE(w);
     EXPECT_EQ(w->PixelAt(1, 0), mem.data() + 32 + 4);
