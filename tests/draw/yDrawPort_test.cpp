@@ -126,6 +126,13 @@ TEST(yDrawPort, DrawsExactlyThesePixels)
              p.Erase(yRect(1, 2, 3, 5));
          },
          Box(2, 1, 5, 3)},
+        {"erase takes the pen home",
+         [](yDrawPort& p) {
+             p.MoveTo(5, 5);
+             p.Erase();
+             p.LineTo(3, 0);
+         },
+         {{0, 0}, {1, 0}, {2, 0}}},
         {"far outside is clipped",
          [](yDrawPort& p) {
              p.Fill(yRect(-100000, -100000, 2, 100000));
@@ -145,6 +152,7 @@ TEST(yDrawPort, DrawsExactlyThesePixels)
         Whiten(port);
         port.SetDrawOffset(yPointL(0, 0));
         port.SetForeColor(0, 0, 0);
+        port.SetBackColor(255, 255, 255);
         port.BeginDrawing();
         r.draw(port);
         port.EndDrawing();
