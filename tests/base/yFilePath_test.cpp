@@ -11,88 +11,77 @@ namespace
 {
 // Writes paths with '|' for the separator, so the cases read the same on
 // every platform.
-yFilePath P(char const* text)
+std::string P(char const* text)
 {
     std::string s(text);
     for (char& c : s)
         if (c == '|')
             c = yPlatform::kPathSeparator;
-    return yFilePath(s.c_str());
+    return s;
+}
+
+std::string Named(char const* path, char const* name)
+{
+    yFilePath p(P(path).c_str());
+    if (name)
+        p.SetName(name);
+    else
+        p.ClearName();
+    return static_cast<char const*>(p);
 }
 } // namespace
 
-TEST(yFilePath, Construction)
+TEST(yFilePath, ConstructionAndFolders)
 {
-    EXPECT_TRUE(yFilePath(0, "notes.txt") == P("|notes.txt"));
-    const yString desktop = yPlatform::DesktopPath().c_str();
-    EXPECT_TRUE(yFilePath(yFilePath::kDesktop, "notes.txt") == desktop + yString("notes.txt"));
-    EXPECT_TRUE(yFilePath().GetDesktopPath() == desktop);
+    EXPECT_EQ(std::string(yFilePath(0, "notes.txt")), P("|notes.txt"));
+    const std::string desktop = yPlatform::DesktopPath();
+    EXPECT_EQ(std::string(yFilePath(yFilePath::kDesktop, "notes.txt")), desktop + "notes.txt");
+    EXPECT_EQ(std::string(yFilePath().GetDesktopPath()), desktop);
     EXPECT_TRUE(yFilePath().GetPreferencesPath().IsFolder());
-    yFilePath unchanged = P("C:|a");
+    yFilePath unchanged(P("C:|a").c_str());
     unchanged = 5;
-    EXPECT_TRUE(unchanged.GetFontsPath() == P("C:|a"));
+    EXPECT_EQ(std::string(unchanged.GetFontsPath()), P("C:|a"));
+    EXPECT_TRUE(yFilePath(P("C:|dir|").c_str()).IsFolder());
+    EXPECT_FALSE(yFilePath(P("C:|dir|").c_str()).IsFile());
+    EXPECT_TRUE(yFilePath(P("C:|dir").c_str()).IsFile());
+    EXPECT_FALSE(yFilePath("").IsFolder());
 }
 
-TEST(yFilePath, GetName)
+TEST(yFilePath, Names)
 {
-    EXPECT_TRUE(P("C:|dir|file.txt").GetName() == "file.txt");
-    EXPECT_TRUE(P("C:|dir|").GetName() == "dir");
-    EXPECT_TRUE(P("C:|a|b||").GetName() == "b");
-    EXPECT_TRUE(P("plain").GetName() == "plain");
-    EXPECT_TRUE(P("|").GetName() == "");
-    EXPECT_TRUE(P("").GetName() == "");
-}
-
-TEST(yFilePath, ClearName)
-{
-    auto cleared = [](char const* text) {
-        yFilePath p = P(text);
-        p.ClearName();
-        return p;
+    struct Row
+    {
+        char const* path;
+        char const* name;
+        char const* bare; // without the extension
+    } const rows[] = {
+        {"C:|dir|file.txt", "file.txt", "file"}, // a file
+        {"C:|dir|", "dir", "dir"},               // a folder is named by its last component
+        {"C:|a|b||", "b", "b"},                  // doubled separators
+        {"plain", "plain", "plain"},             // no separator
+        {"photo.jpeg", "photo.jpeg", "photo.jpeg"}, // only three-letter extensions are cut
+        {"a.b", "a.b", "a.b"},                   // nor one-letter ones
+        {"|", "", ""},                           // the root
+        {"", "", ""},                            // empty
     };
-    EXPECT_TRUE(cleared("C:|dir|file.txt") == P("C:|dir|"));
-    EXPECT_TRUE(cleared("C:|dir|") == P("C:|"));
-    EXPECT_TRUE(cleared("C:|a|b|") == P("C:|a|"));
-    EXPECT_TRUE(cleared("|x") == P("|"));
-    EXPECT_TRUE(cleared("plain") == "");
-    EXPECT_TRUE(cleared("") == "");
-}
+    for (Row const& r : rows)
+    {
+        const yFilePath p(P(r.path).c_str());
+        EXPECT_STREQ(p.GetName(), r.name) << r.path;
+        EXPECT_STREQ(p.GetNameWithoutExtension(), r.bare) << r.path;
+    }
+    EXPECT_EQ(Named("C:|dir|file.txt", nullptr), P("C:|dir|"));
+    EXPECT_EQ(Named("C:|a|b|", nullptr), P("C:|a|"));
+    EXPECT_EQ(Named("|x", nullptr), P("|"));
+    EXPECT_EQ(Named("plain", nullptr), "");
+    EXPECT_EQ(Named("C:|dir|old.txt", "a.txt"), P("C:|dir|a.txt"));
+    EXPECT_EQ(Named("C:|dir|", "a.txt"), P("C:|a.txt")); // a folder's name is replaced too
+    EXPECT_EQ(Named("plain", "a.txt"), P("|a.txt"));
 
-TEST(yFilePath, SetNameReplacesTheLastComponent)
-{
-    auto named = [](char const* text, char const* name) {
-        yFilePath p = P(text);
-        p.SetName(name);
-        return p;
-    };
-    EXPECT_TRUE(named("C:|dir|old.txt", "a.txt") == P("C:|dir|a.txt"));
-    EXPECT_TRUE(named("C:|dir|", "a.txt") == P("C:|a.txt")); // a folder's name is replaced too
-    EXPECT_TRUE(named("plain", "a.txt") == P("|a.txt"));
-}
-
-TEST(yFilePath, NameWithoutExtension)
-{
-    EXPECT_TRUE(P("C:|x|report.txt").GetNameWithoutExtension() == "report");
-    EXPECT_TRUE(P("photo.jpg").GetNameWithoutExtension() == "photo");
-    EXPECT_TRUE(P("photo.jpeg").GetNameWithoutExtension() == "photo.jpeg");
-    EXPECT_TRUE(P("a.b").GetNameWithoutExtension() == "a.b");
-    EXPECT_TRUE(P("ab").GetNameWithoutExtension() == "ab");
-}
-
-TEST(yFilePath, FolderOrFile)
-{
-    EXPECT_TRUE(P("C:|dir|").IsFolder());
-    EXPECT_FALSE(P("C:|dir|").IsFile());
-    EXPECT_TRUE(P("C:|dir").IsFile());
-    EXPECT_FALSE(P("").IsFolder());
-}
-
-TEST(yFilePath, LongPathsAreCut)
-{
-    yFilePath p = P("|");
+    yFilePath p(P("|").c_str());
     for (int i = 0; i < 40; ++i)
         p.SetName(yString(p.GetName()) + "abcdefghij");
-    EXPECT_EQ(p.GetLength(), 255);
+    EXPECT_EQ(p.GetLength(), 255); // long paths are cut
 }
 
 TEST(yFilePath, Find)
@@ -101,7 +90,6 @@ TEST(yFilePath, Find)
     yFile file(folder.Path("present.cfg"));
     ASSERT_TRUE(file.OpenWrite());
     file.Close();
-
     yFilePath p = folder.Path("start.txt");
     EXPECT_FALSE(p.Find("missing", ".cfg"));
     EXPECT_TRUE(p == folder.Path("start.txt")); // unchanged when nothing is found

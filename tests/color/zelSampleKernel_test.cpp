@@ -181,13 +181,17 @@ TEST(zelSampleKernel, CMYKOverEveryAlpha)
     ExpectSameHistograms(expected, actual, kModelCMYK);
 }
 
-TEST(zelSampleKernel, InPlaceWithoutOutputAndEmptyRows)
+TEST(zelSampleKernel, InPlaceEmptyRowsAndRefusals)
 {
     zelSampleKernel kernel;
-    ASSERT_TRUE(kernel.SetModel(kModelHSV, false));
     zelHistogramAccumulator acc;
     ASSERT_TRUE(acc.Prepare(255));
     std::vector<PF_Pixel> row(300, PF_Pixel{255, 255, 0, 0});
+    EXPECT_FALSE(kernel.AddRow(row.data(), 1, acc)); // no model yet
+    ASSERT_TRUE(kernel.SetModel(99, true));          // unknown models act as RGB
+    EXPECT_EQ(kernel.GetModel(), kModelRGB);
+    EXPECT_FALSE(kernel.AddRow(row.data(), 1, acc)); // 8-bit pixels with 16-bit tables
+    ASSERT_TRUE(kernel.SetModel(kModelHSV, false));
     ASSERT_TRUE(kernel.AddRow(row.data(), 300, acc, row.data())); // converted in place
     EXPECT_EQ(row[299].red, 255);                                  // HSV hue of pure red
     ASSERT_TRUE(kernel.AddRow(row.data(), 0, acc));                // nothing
@@ -197,29 +201,11 @@ TEST(zelSampleKernel, InPlaceWithoutOutputAndEmptyRows)
     acc.ComputeStatistics();
     EXPECT_EQ(acc.GetTotal(), 307u);
     EXPECT_EQ(acc.GetBins()[255].count[0], 300u); // the in-place pass counted hue 255
-}
 
-TEST(zelSampleKernel, WrongDepthOrModelIsRefused)
-{
-    zelSampleKernel kernel;
-    zelHistogramAccumulator acc;
-    ASSERT_TRUE(acc.Prepare(255));
-    PF_Pixel p = {255, 1, 2, 3};
-    PF_Pixel16 q = {32768, 1, 2, 3};
-    EXPECT_FALSE(kernel.AddRow(&p, 1, acc)); // no model yet
-    ASSERT_TRUE(kernel.SetModel(99, false)); // unknown models act as RGB
-    EXPECT_EQ(kernel.GetModel(), kModelRGB);
-    EXPECT_FALSE(kernel.AddRow(&q, 1, acc)); // 16-bit pixels with 8-bit tables
-    EXPECT_TRUE(kernel.AddRow(&p, 1, acc));
-}
-
-TEST(zelSampleKernel, AccumulatorWithoutBinsStillConverts)
-{
-    zelSampleKernel kernel;
+    zelHistogramAccumulator unprepared; // without bins it still converts
     ASSERT_TRUE(kernel.SetModel(kModelCMY, false));
-    zelHistogramAccumulator acc; // never prepared
     PF_Pixel p = {9, 0, 100, 255};
-    ASSERT_TRUE(kernel.AddRow(&p, 1, acc, &p));
+    ASSERT_TRUE(kernel.AddRow(&p, 1, unprepared, &p));
     EXPECT_EQ(p.red, 255);
-    EXPECT_EQ(acc.GetTotal(), 0u);
+    EXPECT_EQ(unprepared.GetTotal(), 0u);
 }

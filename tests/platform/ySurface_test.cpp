@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -55,36 +56,37 @@ Points LinePixels(int x0, int y0, int x1, int y1)
 }
 } // namespace
 
-TEST(ySurface, CreateRefusesSizesOutOfRange)
+TEST(ySurface, CreateAndWrapRefuseUnusableSizes)
 {
-    EXPECT_FALSE(Surface::Create(0, 10));
-    EXPECT_FALSE(Surface::Create(10, 0));
-    EXPECT_FALSE(Surface::Create(-1, 10));
-    EXPECT_FALSE(Surface::Create(Surface::kMaxSide + 1, 1));
+    const int32_t m = Surface::kMaxSide;
+    const int32_t refused[][2] = {{0, 10}, {10, 0}, {-1, 10}, {m + 1, 1}, {1, m + 1}};
+    for (auto const& size : refused)
+        EXPECT_FALSE(Surface::Create(size[0], size[1])) << size[0] << " x " << size[1];
+    EXPECT_TRUE(Surface::Create(m, 1) && Surface::Create(1, m));
     auto s = Surface::Create(3, 2);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->Stride(), 12);
-    for (int i = 0; i < 24; ++i)
-        EXPECT_EQ(s->Bits()[i], 0);
+    EXPECT_EQ(std::count(s->Bits(), s->Bits() + 24, 0), 24); // cleared
     // Bottom-up: row 0 (top) is the last in memory.
     EXPECT_EQ(s->Row(0), s->Bits() + 12);
     EXPECT_EQ(s->Row(1), s->Bits());
     EXPECT_EQ(s->Row(2), nullptr);
-    EXPECT_EQ(s->PixelAt(3, 0), nullptr);
-    EXPECT_EQ(s->PixelAt(-1, 0), nullptr);
-    auto t = Surface::Create(3, 2, false);
-    EXPECT_EQ(t->Row(0), t->Bits());
-}
+    EXPECT_EQ(s->PixelAt(2, 1), s->Bits() + 8);
+    EXPECT_TRUE(s->PixelAt(3, 0) == nullptr && s->PixelAt(-1, 0) == nullptr && s->PixelAt(0, -1) == nullptr);
+    auto topDown = Surface::Create(3, 2, false);
+    EXPECT_EQ(topDown->Row(0), topDown->Bits());
 
-TEST(ySurface, WrapRefusesUnusableMemory)
-{
     std::vector<uint8_t> mem(64);
     EXPECT_FALSE(Surface::Wrap(nullptr, 2, 2, 8, true));
     EXPECT_FALSE(Surface::Wrap(mem.data(), 4, 2, 15, true)); // stride shorter than a row
     EXPECT_FALSE(Surface::Wrap(mem.data(), 0, 2, 16, true));
-    auto s = Surface::Wrap(mem.data(), 2, 2, 32, true); // padded rows
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->PixelAt(1, 0), mem.data() + 32 + 4);
+    EXPECT_TRUE(Surface::Wrap(mem.data(), 4, 2, 16, true));  // exactly a row
+    EXPECT_TRUE(Surface::Wrap(mem.data(), 1, 1, 4, true));   // a single pixel
+    auto w = Surface::Wrap(mem.data(), 2, 2, 32, true);      // padded rows
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->PixelAt(1, 0), mem.data() + 32 + 4);
+    auto t = Surface::Wrap(mem.data(), 2, 2, 32, false);
+    EXPECT_EQ(t->PixelAt(1, 1), mem.data() + 32 + 4);
 }
 
 TEST(ySurface, ReadsStoredBitmaps)
@@ -96,25 +98,23 @@ TEST(ySurface, ReadsStoredBitmaps)
     EXPECT_EQ(s->StoredBitsPerPixel(), 32);
     EXPECT_EQ(s->PixelAt(0, 1)[0], 0); // the first stored pixel is the bottom-left one
     EXPECT_EQ(s->PixelAt(1, 0)[3], 15);
-
     // 24 bits: rows padded to 4 bytes, a fourth byte of 255 added.
     auto d24 = Dib(3, 2, 24);
     auto t = Surface::FromDib(d24.data(), d24.size());
     ASSERT_TRUE(t);
     EXPECT_EQ(t->StoredBitsPerPixel(), 24);
     const uint8_t* p = t->PixelAt(0, 0); // the second stored row starts at byte 12
-    EXPECT_EQ(p[0], 12);
-    EXPECT_EQ(p[2], 14);
+    EXPECT_EQ(p[0] << 16 | p[1] << 8 | p[2], 12 << 16 | 13 << 8 | 14);
     EXPECT_EQ(p[3], 255);
     EXPECT_EQ(t->PixelAt(2, 0)[0], 18);
-
-    // Malformed: truncated, wrong header, depth, compression, top-down, huge.
+    EXPECT_EQ(t->PixelAt(2, 1)[2], 8);
+    // Malformed: truncated, wrong header, depth, compression, top-down, empty, huge.
     auto cut = Dib(4, 4, 32);
     cut.pop_back();
     EXPECT_FALSE(Surface::FromDib(cut.data(), cut.size()));
     EXPECT_FALSE(Surface::FromDib(d32.data(), 39));
     EXPECT_FALSE(Surface::FromDib(nullptr, 100));
-    for (auto bad : {Dib(2, 2, 16), Dib(2, 2, 32, 3), Dib(2, 2, 32, 0, 108), Dib(2, -2, 32), Dib(0, 2, 32)})
+    for (auto bad : {Dib(2, 2, 16), Dib(2, 2, 32, 3), Dib(2, 2, 32, 0, 108), Dib(2, -2, 32), Dib(0, 2, 32), Dib(2, 0, 32)})
         EXPECT_FALSE(Surface::FromDib(bad.data(), bad.size()));
     auto huge = Dib(1, 1, 32);
     huge[4] = 0xFF, huge[5] = 0xFF, huge[6] = 0xFF, huge[7] = 0x7F;

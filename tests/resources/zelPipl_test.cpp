@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,81 +12,51 @@ namespace
 {
 using Bytes = std::vector<uint8_t>;
 
-// One property as it must appear: vendor and key reversed, id 0, the value's
-// length, then the value padded with zeros.
-Bytes Property(const char* reversedKey, uint32_t length, const Bytes& padded)
+uint32_t Word(Bytes const& b, size_t at)
 {
-    Bytes out = {'M', 'I', 'B', '8'};
-    for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(reversedKey[i]));
-    for (uint8_t b : {0, 0, 0, 0, int(length), 0, 0, 0})
-        out.push_back(b);
-    for (uint8_t b : padded)
-        out.push_back(b);
-    return out;
+    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
 }
 
-Bytes Text(uint8_t lengthByte, const std::string& text, size_t padTo)
+// Reads the property list as the host does: a count, then vendor, key, id,
+// length and the value padded to four bytes, each; keyed by the key as written.
+std::map<std::string, Bytes> Read(Bytes const& b)
 {
-    Bytes out(padTo, 0);
-    out[0] = lengthByte;
-    for (size_t i = 0; i < text.size(); ++i)
-        out[i + 1] = uint8_t(text[i]);
-    return out;
-}
-
-Bytes Expected()
-{
-    Bytes out = {1, 0, 0, 0, 0, 0, 12, 0, 0, 0};
-    auto add = [&out](const Bytes& p)
+    std::map<std::string, Bytes> props;
+    EXPECT_GE(b.size(), 10u);
+    size_t at = 10;
+    for (uint32_t i = 0, count = Word(b, 6); i < count; ++i)
     {
-        for (uint8_t b : p)
-            out.push_back(b);
-    };
-    add(Property("dnik", 4, {'T', 'K', 'F', 'e'}));
-    add(Property("eman", 14, Text(13, "zel Tonescope", 16)));
-    add(Property("gtac", 11, Text(10, "Ostrel 2.2", 12)));
-    add(Property("68xw", 5, {'m', 'a', 'i', 'n', 0, 0, 0, 0}));
-    add(Property("RVPe", 4, {2, 0, 0, 0}));
-    add(Property("RVSe", 4, {12, 0, 5, 0}));
-    add(Property("REVe", 4, {0x00, 0x06, 0x11, 0x00}));
-    add(Property("FNIe", 2, {0, 0, 0, 0}));
-    add(Property("OLGe", 4, {0x13, 0x80, 0x08, 0x06}));
-    add(Property("2LGe", 4, {8, 0, 0, 0}));
-    add(Property("ANMe", 13, Text(12, "zo Tonescope", 16)));
-    add(Property("LFea", 4, {8, 0, 0, 0}));
-    return out;
+        if (at + 16 > b.size())
+        {
+            ADD_FAILURE() << "property " << i << " runs past the end";
+            return props;
+        }
+        EXPECT_EQ(std::string(b.begin() + at, b.begin() + at + 4), "MIB8") << "property " << i;
+        EXPECT_EQ(Word(b, at + 8), 0u) << "property " << i;
+        const uint32_t length = Word(b, at + 12);
+        props[std::string(b.rend() - at - 8, b.rend() - at - 4)] = Bytes(b.begin() + at + 16, b.begin() + at + 16 + length);
+        at += 16 + (length + 3) / 4 * 4;
+    }
+    EXPECT_EQ(at, b.size()) << "the lengths walk exactly to the end";
+    return props;
+}
+
+std::string Text(Bytes const& v) // a length byte, then the text
+{
+    return v.empty() ? "?" : std::string(v.begin() + 1, v.begin() + 1 + std::min<size_t>(v[0], v.size() - 1));
 }
 } // namespace
 
-TEST(zelPipl, MatchesTheLayoutByteForByte)
-{
-    const Bytes actual = zelPipl::Build();
-    const Bytes expected = Expected();
-    ASSERT_EQ(actual.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(int(actual[i]), int(expected[i])) << "byte " << i;
-}
-
-// A reader that walks the list by its lengths must land exactly on its end,
-// with every property starting on the same 4-byte phase.
-TEST(zelPipl, WalksByLengthsToTheEnd)
+TEST(zelPipl, DescribesTheEffectToTheHost)
 {
     const Bytes bytes = zelPipl::Build();
-    auto word = [&bytes](size_t at)
-    {
-        return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-               uint32_t(bytes[at + 3]) << 24;
-    };
-    ASSERT_GE(bytes.size(), 10u);
-    const uint32_t count = word(6);
-    size_t at = 10;
-    for (uint32_t i = 0; i < count; ++i)
-    {
-        ASSERT_LE(at + 16, bytes.size()) << "property " << i;
-        EXPECT_EQ(at % 4, 2u) << "property " << i;
-        const uint32_t length = word(at + 12);
-        at += 16 + (length + 3) / 4 * 4;
-    }
-    EXPECT_EQ(at, bytes.size());
+    ASSERT_EQ(Word(bytes, 0) & 0xFFFF, 1u);
+    std::map<std::string, Bytes> p = Read(bytes);
+    EXPECT_EQ(p.size(), 12u);
+    EXPECT_EQ(std::string(p["kind"].rbegin(), p["kind"].rend()), "eFKT"); // a code, stored backwards
+    EXPECT_EQ(Text(p["name"]), "zel Tonescope");
+    EXPECT_EQ(Text(p["catg"]), "Ostrel 2.2");
+    EXPECT_EQ(Text(p["eMNA"]), "zo Tonescope");
+    EXPECT_EQ(std::string(p["wx86"].begin(), p["wx86"].end()), std::string("main\0", 5));
+    EXPECT_EQ(Word(p["ePVR"], 0), 2u);
 }
