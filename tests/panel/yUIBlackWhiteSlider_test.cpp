@@ -68,18 +68,16 @@ TEST_F(RangeTest, DraggedThumbPushesTheOtherAndLocksItUntilReleased)
 
 TEST_F(RangeTest, PressedThumbIsMovedOnTopOfTheOther)
 {
-    // Where the thumbs overlap the white one, added later, wins at first.
     Place(0.5f, 0.5f);
     h.Click(X(black), row);
-    EXPECT_EQ(h.context.target, &white.GetThumb());
+    EXPECT_EQ(h.context.target, &white.GetThumb()); // added later, white wins at first
     h.Wait(1000);
     Place(0.3f, 0.6f);
     h.Click(X(black), row);
-    EXPECT_EQ(black.GetNextSibling(), nullptr);
-    h.Wait(1000);
     white.SetNormalizedValue(0.3f);
-    h.Down(X(black), row);
-    EXPECT_EQ(h.context.target, &black.GetThumb());
+    h.Wait(1000);
+    h.Click(X(black), row);
+    EXPECT_EQ(h.context.target, &black.GetThumb()); // once pressed, black is on top
 }
 
 TEST_F(RangeTest, ControlShowsThePanBarAndDraggingItMovesBothThumbsAlike)
@@ -159,17 +157,13 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
 TEST_F(RangeTest, DeepKeepsThePlacesAndResetOpensTheWholeRangeOfAHundred)
 {
     Place(0.5f, 1.0f);
-    EXPECT_FLOAT_EQ(black.GetValue(), 127.5f);
     range.SetDeep(true);
-    EXPECT_FLOAT_EQ(black.GetNormalizedValue(), 0.5f);
     EXPECT_FLOAT_EQ(black.GetValue(), 16384.0f);
     EXPECT_FLOAT_EQ(white.GetValue(), 32768.0f);
     range.SetDeep(false);
     EXPECT_FLOAT_EQ(black.GetValue(), 127.5f);
-    Place(0.25f, 0.5f);
     range.Reset();
-    EXPECT_FLOAT_EQ(black.GetNormalizedValue(), 0.0f);
-    EXPECT_FLOAT_EQ(white.GetNormalizedValue(), 1.0f);
+    EXPECT_FLOAT_EQ(black.GetValue(), 0.0f);
     EXPECT_FLOAT_EQ(white.GetValue(), 100.0f);
 }
 

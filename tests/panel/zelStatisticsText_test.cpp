@@ -43,35 +43,3 @@ TEST(StatisticsText, SelectionCountsTheLargestShownChannelOfEachBin)
         EXPECT_EQ(std::string(BuildStatisticsText(in)), r.text);
     }
 }
-
-TEST(StatisticsText, HiddenSelectionShowsTheShownChannelsWholeHistogram)
-{
-    struct Row
-    {
-        std::array<int32_t, 4> first, last;
-        std::array<uint32_t, 4> peak;
-        std::array<bool, 4> shown;
-        const char* text;
-    } rows[] = {
-        {{3, 10, 20, 255}, {200, 250, 90, 255}, {17, 40, 60, 255}, {true, true, true, false},
-         "Histogram: min[3] peak[60] max[250] pixels[1234]"},
-        {{30, 10, 20, 2}, {200, 250, 90, 255}, {17, 40, 60, 255}, {true, false, true, true},
-         "Histogram: min[2] peak[255] max[255] pixels[1234]"},
-        {{3, 10, 20, 255}, {200, 250, 90, 255}, {17, 40, 60, 255}, {false, false, false, false},
-         "Histogram: min[100000] peak[0] max[0] pixels[1234]"},
-        // Before any render an empty channel's first bin (-1) wins.
-        {{-1, -1, -1, -1}, {0, 0, 0, 0}, {0, 0, 0, 0}, {true, true, true, false},
-         "Histogram: min[4294967295] peak[0] max[0] pixels[1234]"},
-    };
-    for (const Row& r : rows)
-    {
-        zelStatisticsInput in;
-        in.selectionShown = false;
-        in.total = 1234;
-        const bool shown[4] = {r.shown[0], r.shown[1], r.shown[2], r.shown[3]};
-        in.firstShownBin = FirstShownBin(r.first.data(), shown);
-        in.lastShownBin = LastShownBin(r.last.data(), shown);
-        in.peakShownBin = PeakShownBin(r.peak.data(), shown);
-        EXPECT_EQ(std::string(BuildStatisticsText(in)), r.text);
-    }
-}
