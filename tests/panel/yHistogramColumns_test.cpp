@@ -10,7 +10,7 @@ namespace
 using Entry = yHistogramColumns::Entry;
 
 // 256 bins holding their index, with a few counts:
-// A: 3 at 8, 5 at 9 and 10 (a tie), 1 at 12, 9 at 255; B: 7 at 10, 900 at 13;
+// A: 3 at 8, 5 at 9 and 10 (a tie), 1 at 12, 9 at 16 and 255; B: 7 at 10, 900 at 13;
 // C: 4 at 2; D: 2 at 20.
 std::vector<Entry> MakeBins()
 {
@@ -23,6 +23,7 @@ std::vector<Entry> MakeBins()
     bins[10].count[1] = 7;
     bins[12].count[0] = 1;
     bins[13].count[1] = 900;
+    bins[16].count[0] = 9;
     bins[255].count[0] = 9;
     bins[2].count[2] = 4;
     bins[20].count[3] = 2;
@@ -45,7 +46,7 @@ TEST(HistogramColumns, ColumnsShowTheirBinsAndHeights)
         {"one bin a column", 100, 5, 105, false, {{0, 5}, {5, 10}, {100, 105}}, 1, {{5, 7}}},
         // 256 bins on 64 columns: each column keeps the first bin with the
         // largest channel-A count, or the first of its share without any.
-        {"downsampled", 64, 0, 256, false, {{2, 9}, {3, 12}, {5, 20}}, 0, {{2, 5}}},
+        {"downsampled", 64, 0, 256, false, {{2, 9}, {3, 12}, {4, 16}, {5, 20}}, 0, {{2, 5}, {4, 9}}},
         {"the B peak of bin 13 vanishes", 64, 0, 256, false, {{3, 12}}, 1, {{3, 0}}},
         {"upsampled: four columns a bin", 40, 0, 10, true, {{8, 2}, {11, 2}, {12, 3}, {40, 10}}, 2,
          {{8, 4}, {11, 4}, {12, 0}}},

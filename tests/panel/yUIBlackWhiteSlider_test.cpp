@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -102,11 +103,12 @@ TEST_F(RangeTest, ControlShowsThePanBarAndDraggingItMovesBothThumbsAlike)
     h.Down(mid, row);
     ASSERT_EQ(h.context.target, &bar);
     // Both ends move by the drag at once, and the bar stays on its row.
-    for (int by : {30, -40})
+    // Past the track's end the bar leaves the slider, and white stops at 1.
+    for (int by : {30, 150, -40})
     {
         h.Drag(mid + by, row + 7);
         EXPECT_NEAR(black.GetNormalizedValue(), 0.2f + by * kPixel, 1.5f * kPixel) << by;
-        EXPECT_NEAR(white.GetNormalizedValue(), 0.6f + by * kPixel, 1.5f * kPixel) << by;
+        EXPECT_NEAR(white.GetNormalizedValue(), std::min(1.0f, 0.6f + by * kPixel), 1.5f * kPixel) << by;
         EXPECT_EQ(bar.GetScreenRect().top, top);
     }
     // Released with Control still held: the bar shows again at the new places.
@@ -151,6 +153,18 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
     EXPECT_NEAR(black.GetNormalizedValue(), b, 1.5f * kPixel);
     EXPECT_NEAR(white.GetNormalizedValue(), w, 1.5f * kPixel);
     h.Up(mid, row);
+
+    // Released on the bar with Alt held, the bar is shown again at the thumbs, unspread.
+    h.Hold(0);
+    Place(0.3f, 0.7f);
+    h.Hold(yPlatform::kModifierAlt);
+    h.Wait(2000);
+    h.Down(mid, row);
+    h.Drag(mid + 50, row);
+    h.Up(mid + 50, row);
+    EXPECT_FLOAT_EQ(bar.GetScale().x, 1.0f);
+    EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
+    EXPECT_NEAR(X(white) - X(black), 1.5 * (w0 - b0), 2);
     h.Hold(0);
 }
 

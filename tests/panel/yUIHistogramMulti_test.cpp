@@ -123,6 +123,28 @@ TEST_F(HistogramViewTest, ColumnsDrawTheirStrokesAndTheFrameOnTop)
         ExpectRun(r.x, r.from, r.to, r.color);
 }
 
+TEST_F(HistogramViewTest, DeepColumnsAreGreyByTheirBinOver128UpTo255)
+{
+    ASSERT_TRUE(acc().Prepare(32768));
+    view.SetDeep(true);
+    view.SetDisplayInColor(true);
+    const struct
+    {
+        uint32_t bin;
+        yMath::U8 grey;
+    } rows[] = {{12800, 100}, {32768, 255}};
+    for (const auto& r : rows)
+    {
+        Add(r.bin, 40, 40, 40, 0);
+        acc().ComputeStatistics();
+        const unsigned long range[2] = {r.bin - 100, r.bin + 156}; // column 100 shows the bin
+        ASSERT_TRUE(view.BuildColumns(256, range));
+        view.Draw();
+        port.SetDrawOffset(yPointL(0, 0));
+        EXPECT_EQ(At(100, kBottom), yColor8(255, r.grey, r.grey, r.grey)) << r.bin;
+    }
+}
+
 TEST(HistogramView, SwitchingBitDepthConvertsTheSelectionOnce)
 {
     yUIHistogramMulti view;
