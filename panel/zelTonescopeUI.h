@@ -40,21 +40,21 @@ struct zelPanelSettings
 // are packed leftward from the view's right edge, neighbours sharing a column.
 struct zelPanelLayout
 {
-    static constexpr long kPanelSide = 300;    // the panel is square
-    static constexpr long kViewLeft = 40;      // the histogram view's outline
+    static constexpr long kPanelSide = 300; // the panel is square
+    static constexpr long kViewLeft = 40;   // the histogram view's outline
     static constexpr long kViewTop = 19;
     static constexpr long kViewWidth = 260;
     static constexpr long kViewHeight = 256;
-    static constexpr long kRowHeight = 17;     // the top row and the status line
-    static constexpr long kRowBottom = 20;     // the top row's bottom edge
-    static constexpr long kToggleWidth = 17;   // channel and selection toggles, swatch
+    static constexpr long kRowHeight = 17;   // the top row and the status line
+    static constexpr long kRowBottom = 20;   // the top row's bottom edge
+    static constexpr long kToggleWidth = 17; // channel and selection toggles, swatch
     static constexpr long kColorSwitchWidth = 25;
     static constexpr long kAutoViewWidth = 31;
     static constexpr long kLogoLeft = 38;
     static constexpr long kLogoWidth = 32;
-    static constexpr long kScaleWidth = 20;    // the scale slider, along the view's right edge
+    static constexpr long kScaleWidth = 20; // the scale slider, along the view's right edge
     static constexpr long kScaleLength = 253;
-    static constexpr long kRangeInset = 2;     // the view-range slider, under the view
+    static constexpr long kRangeInset = 2; // the view-range slider, under the view
     static constexpr long kRangeHeight = 20;
 };
 

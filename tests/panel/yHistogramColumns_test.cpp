@@ -48,14 +48,14 @@ TEST(HistogramColumns, ColumnsShowTheirBinsAndHeights)
         // largest channel-A count, or the first of its share without any.
         {"downsampled", 64, 0, 256, false, {{2, 9}, {3, 12}, {4, 16}, {5, 20}}, 0, {{2, 5}, {4, 9}}},
         {"the B peak of bin 13 vanishes", 64, 0, 256, false, {{3, 12}}, 1, {{3, 0}}},
-        {"upsampled: four columns a bin", 40, 0, 10, true, {{8, 2}, {11, 2}, {12, 3}, {40, 10}}, 2,
-         {{8, 4}, {11, 4}, {12, 0}}},
+        // Upsampled: four columns a bin.
+        {"upsampled", 40, 0, 10, true, {{8, 2}, {11, 2}, {12, 3}, {40, 10}}, 2, {{8, 4}, {11, 4}, {12, 0}}},
         // The automatic view ends one past the last non-empty bin: bins past
         // the array read as empty with their index.
         {"one past the end", 256, 0, 256, false, {{255, 255}, {256, 256}}, 0, {{255, 9}, {256, 0}}},
         {"downsampled past the end", 10, 250, 300, false, {{1, 255}, {10, 300}}, 0, {}},
         {"upsampled past the end", 300, 200, 260, true, {{300, 260}}, 0, {}},
-        {"values clamp to the last column", 10, 10, 20, false, {{11, 20}, {1000000, 20}}, 3, {{10, 2}, {11, 0}}},
+        {"values clamp to column N", 10, 10, 20, false, {{11, 20}, {1000000, 20}}, 3, {{10, 2}, {11, 0}}},
         {"no width", 0, 40, 80, false, {{0, 40}}, 0, {}},
         {"reversed", 50, 90, 30, true, {{0, 90}, {50, 90}}, 0, {}},
     };
@@ -70,7 +70,8 @@ TEST(HistogramColumns, ColumnsShowTheirBinsAndHeights)
         for (const auto& v : r.values)
             EXPECT_EQ(columns.GetColumnValue(v.first), v.second) << r.what << ", column " << v.first;
         for (const auto& v : r.heights)
-            EXPECT_EQ(columns.GetColumnHeights(v.first).height[r.k], v.second) << r.what << ", column " << v.first;
+            EXPECT_EQ(columns.GetColumnHeights(v.first).height[r.k], v.second)
+                << r.what << ", column " << v.first;
     }
 }
 

@@ -74,6 +74,7 @@ TEST(HistogramStrokes, EachColumnDrawsItsStackedSegments)
         const uint32_t h[4] = {r.a, r.b, r.c, r.d};
         yHistogramColumnStrokes out;
         BuildColumnStrokes(style, h, r.g, r.selected, out);
-        EXPECT_EQ(Text(out), r.strokes) << r.a << " " << r.b << " " << r.c << " " << r.d << " model " << r.model;
+        EXPECT_EQ(Text(out), r.strokes)
+            << r.a << " " << r.b << " " << r.c << " " << r.d << " model " << r.model;
     }
 }

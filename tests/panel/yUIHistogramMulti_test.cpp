@@ -99,13 +99,20 @@ TEST_F(HistogramViewTest, ColumnsDrawTheirStrokesAndTheFrameOnTop)
         yColor8 color;
     };
     const std::vector<Run> colour = {
-        {100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100)}, {100, kBottom - 40, kBottom - 40, kBack},
-        {130, kBottom, kBottom - 4, yColor8(255, 0, 130, 130)},    {130, kBottom - 5, kBottom - 8, yColor8(255, 0, 0, 130)},
-        {130, kBottom - 9, kBottom - 9, kBack},                    {60, kBottom, kBottom - 29, shade},
-        {60, kBottom - 30, kBottom - 30, kBlack},                  {60, kBottom - 31, kBottom - 31, kBack},
-        {10, kBottom, 1, yColor8(255, 0, 10, 0)},                  {10, 0, 0, kBlack}, // the frame
-        {100, 255, 255, kBlack},                                   {70, kBottom, kBottom - 24, highlight},
-        {70, kBottom - 25, kBottom - 25, kBack},                   {72, kBottom, kBottom, yColor8(255, 72, 72, 72)},
+        {100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100)},
+        {100, kBottom - 40, kBottom - 40, kBack},
+        {130, kBottom, kBottom - 4, yColor8(255, 0, 130, 130)},
+        {130, kBottom - 5, kBottom - 8, yColor8(255, 0, 0, 130)},
+        {130, kBottom - 9, kBottom - 9, kBack},
+        {60, kBottom, kBottom - 29, shade},
+        {60, kBottom - 30, kBottom - 30, kBlack},
+        {60, kBottom - 31, kBottom - 31, kBack},
+        {10, kBottom, 1, yColor8(255, 0, 10, 0)},
+        {10, 0, 0, kBlack}, // the frame
+        {100, 255, 255, kBlack},
+        {70, kBottom, kBottom - 24, highlight},
+        {70, kBottom - 25, kBottom - 25, kBack},
+        {72, kBottom, kBottom, yColor8(255, 72, 72, 72)},
     };
     // Black bars, B hidden: A is the tallest.
     const std::vector<Run> black = {

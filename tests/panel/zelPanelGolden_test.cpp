@@ -52,6 +52,6 @@ TEST(PanelGolden, WholePanelMatchesTheStoredPicture)
     for (size_t i = 0; i < drawn.size(); ++i)
         if (pixels[i] != drawn[i] && differing++ == 0)
             first = static_cast<long>(i / 3);
-    EXPECT_EQ(differing, 0) << "first differing pixel at (" << first % image.width << ", " << first / image.width
-                            << ")";
+    EXPECT_EQ(differing, 0) << "first differing pixel at (" << first % image.width << ", "
+                            << first / image.width << ")";
 }

@@ -35,7 +35,10 @@ struct PanelHarness
     void RenderPhotoLike(bool deep, int count = 60000);
 
     // Panel x of the view's column (the view's left edge is column 0).
-    int ColumnX(int column) const { return static_cast<int>(zelTonescope::zelPanelLayout::kViewLeft) + column; }
+    int ColumnX(int column) const
+    {
+        return static_cast<int>(zelTonescope::zelPanelLayout::kViewLeft) + column;
+    }
 
     ScriptedPlatform platform;
     yEventLayer layer;

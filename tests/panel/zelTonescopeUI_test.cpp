@@ -50,9 +50,10 @@ std::string Text(const zelPanelSettings& s)
 {
     auto argb = [](const yColor8& c) { return uint32_t(c.alpha) << 24 | c.ToColorRef(); };
     char t[200];
-    std::snprintf(t, sizeof t, "channels %d%d%d%d view %.4f..%.4f scale %.4f selection %d %d..%d colours %08x %08x",
-                  s.channelOn[0], s.channelOn[1], s.channelOn[2], s.channelOn[3], s.viewStart, s.viewEnd, s.scale,
-                  s.selectionShown, s.selectionFirst, s.selectionLast, argb(s.highlight), argb(s.swatch));
+    std::snprintf(
+        t, sizeof t, "channels %d%d%d%d view %.4f..%.4f scale %.4f selection %d %d..%d colours %08x %08x",
+        s.channelOn[0], s.channelOn[1], s.channelOn[2], s.channelOn[3], s.viewStart, s.viewEnd, s.scale,
+        s.selectionShown, s.selectionFirst, s.selectionLast, argb(s.highlight), argb(s.swatch));
     return t;
 }
 
@@ -312,7 +313,8 @@ TEST(TonescopeUIModel, CaptionsFollowTheColourModel)
         {
             const zelTonescope::zelChannelCaption c = zelTonescope::zelColorModel::Caption(model, k);
             EXPECT_EQ(h.panel.GetChannelToggle(k).GetText(), yString(c.label)) << model << " " << k;
-            EXPECT_EQ(std::string(h.panel.GetChannelToggle(k).GetName()).rfind(c.name, 0), 0u) << model << " " << k;
+            EXPECT_EQ(std::string(h.panel.GetChannelToggle(k).GetName()).rfind(c.name, 0), 0u)
+                << model << " " << k;
         }
     }
 }
@@ -370,7 +372,8 @@ TEST(TonescopeUIRender, ShownBinsFoldOnlyTheShownChannels)
     PanelHarness fresh;
     fresh.panel.GetSelectionToggle().SetOn(false);
     fresh.panel.UpdateStatistics();
-    EXPECT_EQ(fresh.panel.GetHistogram().GetName(), yString("Histogram: min[4294967295] peak[0] max[0] pixels[0]"));
+    EXPECT_EQ(fresh.panel.GetHistogram().GetName(),
+              yString("Histogram: min[4294967295] peak[0] max[0] pixels[0]"));
 }
 
 TEST(TonescopeUISettings, SettingsCarryOverToAFreshPanelAndAreClamped)
