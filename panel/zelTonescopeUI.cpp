@@ -13,7 +13,6 @@ namespace zelTonescope
 namespace
 {
 const yColor8 kViewBackColor(0x00, 0xdb, 0xdc, 0xdf);
-const yColor8 kDefaultHighlight(0xff, 0x4b, 0x9b, 0xff);
 const yColor8 kStatusBackColor(0xff, 0xee, 0xee, 0xee);
 const yColor8 kViewForeColor(0xff, 0xc8, 0xc8, 0xc8);
 const yColor8 kViewOutlineColor(0xff, 0x40, 0x40, 0x40);
@@ -23,9 +22,11 @@ const yColor8 kToggleOnBack(0xff, 0x4b, 0x9b, 0xff);
 const yColor8 kToggleDisabledText(0xff, 0x66, 0x66, 0x66);
 const char kSolo[] = " Channel (control-click to solo)";
 const char kScalePrefix[] = "Histogram Scale: ";
-const long kRowHeight = 17;
-// The logo's right edge (38 + 32) minus the status line's left edge (40).
-const long kStatusTextShift = 30;
+using L = zelPanelLayout;
+// What a fresh panel and Reset All show.
+const zelPanelSettings kDefaults{};
+// The logo covers the status line's left end, so its text starts past the logo.
+const long kStatusTextShift = L::kLogoLeft + L::kLogoWidth - L::kViewLeft;
 
 // Bitmap resources of the panel's artwork.
 const long kLogoImage = 3009;
@@ -46,7 +47,7 @@ const char* const kChannelCommands[4] = {
 // Controls of the top row name their bottom-right corner by their position.
 void SetRowControl(yUIBaseShape& control, long width)
 {
-    control.SetSize(yPointL(width, kRowHeight));
+    control.SetSize(yPointL(width, L::kRowHeight));
     control.SetAnchor(1.0f, 1.0f);
 }
 
@@ -78,50 +79,49 @@ float ClampPosition(float p)
 zelTonescopeUI::zelTonescopeUI()
 {
     SetName("Histogram");
-    SetSize(yPointL(300, 300));
+    SetSize(yPointL(L::kPanelSide, L::kPanelSide));
     SetBoxStyle(kBoxNone);
     SetFillMode(kFillNone);
 
     m_logo.SetName("About Brindle");
-    m_logo.SetPosition(yPointL(38, 0));
+    m_logo.SetPosition(yPointL(L::kLogoLeft, 0));
     m_logo.LoadImageResource(kLogoImage);
     m_logo.SetMouseDownCommand(kLogoMouseUpCommand);
 
     m_status.SetName("Displays Active Control Name");
     m_status.SetText(" ");
-    m_status.SetSize(yPointL(120, kRowHeight));
+    m_status.SetSize(yPointL(120, L::kRowHeight));
     m_status.SetAnchor(0.0f, 1.0f);
-    m_status.SetPosition(yPointL(40, 20));
+    m_status.SetPosition(yPointL(L::kViewLeft, L::kRowBottom));
     m_status.SetBackColor(kStatusBackColor);
-    // The logo covers the line's left end, so its text starts past the logo.
     m_status.GetTextControl().SetTextOffset(yPointL(-kStatusTextShift, 0));
 
     for (int k = 0; k < 4; ++k)
     {
         yUIToggle& t = m_channel[k];
         t.SetToggleMode(true);
-        SetRowControl(t, 17);
+        SetRowControl(t, L::kToggleWidth);
         t.SetMouseDownCommand(kChannelCommands[k]);
         SetToggleLooks(t);
     }
-    SetColorModel(1);
+    SetColorModel(kModelRGB);
 
     m_showSelection.SetName("Show Selection");
-    SetRowControl(m_showSelection, 17);
+    SetRowControl(m_showSelection, L::kToggleWidth);
     m_showSelection.LoadImageResource(kSelectionImage);
     m_showSelection.SetChangeCommand(kSelectionToggleCommand);
 
     m_swatch.SetName("Set Selection Color");
-    SetRowControl(m_swatch, 17);
+    SetRowControl(m_swatch, L::kToggleWidth);
     m_swatch.SetMouseDownCommand(kColorPickerCommand);
 
     m_autoView.SetName("Auto View (double-click Reset View) (triple-click Reset All)");
-    SetRowControl(m_autoView, 31);
+    SetRowControl(m_autoView, L::kAutoViewWidth);
     m_autoView.LoadImageResource(kAutoViewImage);
     m_autoView.SetMouseDownCommand(kAutoViewCommand);
 
     m_colorSwitch.SetName("Display In Color/Black");
-    SetRowControl(m_colorSwitch, 25);
+    SetRowControl(m_colorSwitch, L::kColorSwitchWidth);
     m_colorImage.LoadImageResource(kColorImage);
     m_blackImage.LoadImageResource(kBlackImage);
     m_colorSwitch.AddStateImage(&m_colorImage);
@@ -129,8 +129,8 @@ zelTonescopeUI::zelTonescopeUI()
     m_colorSwitch.SetChangeCommand(kColorChoiceCommand);
 
     m_histogram.SetName("Histogram Data");
-    m_histogram.SetSize(yPointL(260, 256));
-    m_histogram.SetPosition(yPointL(40, 19));
+    m_histogram.SetSize(yPointL(L::kViewWidth, L::kViewHeight));
+    m_histogram.SetPosition(yPointL(L::kViewLeft, L::kViewTop));
     m_histogram.SetForeColor(kViewForeColor);
     m_histogram.SetBoxStyle(kBoxOutline);
     m_histogram.SetOutlineColor(kViewOutlineColor);
@@ -143,8 +143,8 @@ zelTonescopeUI::zelTonescopeUI()
     m_scale.SetName("Histogram Scale");
     m_scale.GetThumb().SetName("Histogram Scale");
     m_scale.SetOrientation(yUISlider::kVertical);
-    m_scale.SetSliderSize(20, 253);
-    m_scale.SetPosition(yPointL(40, 19));
+    m_scale.SetSliderSize(L::kScaleWidth, L::kScaleLength);
+    m_scale.SetPosition(yPointL(L::kViewLeft, L::kViewTop));
     m_scale.SetLogarithmic(false);
     m_scale.SetMinimum(0.0f);
     m_scale.SetMaximum(100.0f);
@@ -162,8 +162,8 @@ zelTonescopeUI::zelTonescopeUI()
     m_scale.SetChangeCommand(kScaleSliderChange);
 
     m_range.SetName("View Ranges (hold control key to pan)");
-    m_range.SetPosition(yPointL(42, 275));
-    m_range.SetSize(yPointL(258, 20));
+    m_range.SetPosition(yPointL(L::kViewLeft + L::kRangeInset, L::kViewTop + L::kViewHeight));
+    m_range.SetSize(yPointL(L::kViewWidth - L::kRangeInset, L::kRangeHeight));
     const struct
     {
         yUISliderWNumbers& part;
@@ -189,22 +189,26 @@ zelTonescopeUI::zelTonescopeUI()
         child->AddListener(this);
     }
 
-    m_colorSwitch.SetState(0);
-    m_colorSwitch.UpdateState();
-    SetChannel(0, true);
-    SetChannel(1, true);
-    SetChannel(2, true);
-    SetChannel(3, false);
+    ApplyDefaultLooks();
     for (int k = 0; k < 4; ++k)
         m_histogram.SetChannelShown(k, m_channel[k].IsOn());
-    m_scale.SetNormalizedValue(0.25f);
-    m_range.GetBlack().SetNormalizedValue(0.0f);
-    m_range.GetWhite().SetNormalizedValue(1.0f);
-    SetSelectionToggle(true);
-    m_histogram.SetSelection(0, 0);
-    m_histogram.SetSelectionShown(true);
-    ApplyHighlight(kDefaultHighlight);
+    m_scale.SetNormalizedValue(kDefaults.scale);
+    m_range.GetBlack().SetNormalizedValue(kDefaults.viewStart);
+    m_range.GetWhite().SetNormalizedValue(kDefaults.viewEnd);
     Layout();
+}
+
+void zelTonescopeUI::ApplyDefaultLooks()
+{
+    for (int k = 0; k < 4; ++k)
+        SetChannel(k, kDefaults.channelOn[k]);
+    m_colorSwitch.SetState(kInColorState);
+    m_colorSwitch.UpdateState();
+    m_histogram.SetSelection(static_cast<uint32_t>(kDefaults.selectionFirst),
+                             static_cast<uint32_t>(kDefaults.selectionLast));
+    SetSelectionToggle(kDefaults.selectionShown);
+    m_histogram.SetBackColor(kViewBackColor);
+    ApplyHighlight(kDefaults.highlight);
 }
 
 void zelTonescopeUI::ApplyHighlight(const yColor8& color)
@@ -310,8 +314,8 @@ void zelTonescopeUI::UpdateStatistics()
 
 void zelTonescopeUI::ResetView()
 {
-    m_range.GetBlack().SetNormalizedValue(0.0f);
-    m_range.GetWhite().SetNormalizedValue(1.0f);
+    m_range.GetBlack().SetNormalizedValue(kDefaults.viewStart);
+    m_range.GetWhite().SetNormalizedValue(kDefaults.viewEnd);
     const double scale = m_histogram.GetAutoScale(m_channel[0].IsOn(), m_channel[1].IsOn(), m_channel[2].IsOn(),
                                                   m_channel[3].IsOn(), kAutoScaleTarget);
     m_scale.SetValue(static_cast<float>(scale));
@@ -327,16 +331,7 @@ void zelTonescopeUI::AutoView()
 
 void zelTonescopeUI::ResetAll()
 {
-    SetChannel(0, true);
-    SetChannel(1, true);
-    SetChannel(2, true);
-    SetChannel(3, false);
-    m_colorSwitch.SetState(0);
-    m_colorSwitch.UpdateState();
-    m_histogram.SetSelection(0, 0);
-    SetSelectionToggle(true);
-    m_histogram.SetBackColor(kViewBackColor);
-    ApplyHighlight(kDefaultHighlight);
+    ApplyDefaultLooks();
     ResetView();
 }
 
@@ -499,20 +494,22 @@ void zelTonescopeUI::Draw()
 void zelTonescopeUI::Layout()
 {
     const long w = static_cast<long>(ViewWidth());
-    m_scale.SetPosition(yPointL(w + 39, 19));
+    // The scale slider's left edge shares the view's last column.
+    m_scale.SetPosition(yPointL(L::kViewLeft + w - 1, L::kViewTop));
 
-    // The row along y = 20 is packed from the right; neighbours share a column.
+    // The top row is packed from the view's right edge; neighbours share a column.
     yUIBaseShape* row[] = {&m_autoView,   &m_colorSwitch, &m_swatch,     &m_showSelection,
                            &m_channel[3], &m_channel[2],  &m_channel[1], &m_channel[0]};
-    yPointL at(w + 40, 20);
+    yPointL at(L::kViewLeft + w, L::kRowBottom);
     for (yUIBaseShape* control : row)
     {
         control->SetPosition(at);
         at.x -= control->GetScaledWidth() - 1;
     }
     const long leftOfA = m_channel[0].GetPosition().x - m_channel[0].GetScaledWidth() + 1;
-    m_status.SetSize(yPointL(leftOfA, kRowHeight));
-    m_range.SetSize(yPointL(w - 3, 20));
+    m_status.SetSize(yPointL(leftOfA, L::kRowHeight));
+    // The view-range slider ends one column short of the scale slider.
+    m_range.SetSize(yPointL(w - L::kRangeInset - 1, L::kRangeHeight));
 }
 
 zelPanelSettings zelTonescopeUI::GetSettings() const

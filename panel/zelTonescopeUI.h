@@ -21,7 +21,8 @@
 
 namespace zelTonescope
 {
-// The panel values saved with the effect, as the panel holds them.
+// The panel values saved with the effect, as the panel holds them. A value
+// made with no arguments holds what a fresh panel and Reset All show.
 struct zelPanelSettings
 {
     bool channelOn[4] = {true, true, true, false};
@@ -33,6 +34,28 @@ struct zelPanelSettings
     yColor8 swatch{0xff, 0x4b, 0x9b, 0xff};
     int32_t selectionFirst = 0;
     int32_t selectionLast = 0;
+};
+
+// Where the panel's controls stand, in panel pixels. The top row's controls
+// are packed leftward from the view's right edge, neighbours sharing a column.
+struct zelPanelLayout
+{
+    static constexpr long kPanelSide = 300; // the panel is square
+    static constexpr long kViewLeft = 40;   // the histogram view's outline
+    static constexpr long kViewTop = 19;
+    static constexpr long kViewWidth = 260;
+    static constexpr long kViewHeight = 256;
+    static constexpr long kRowHeight = 17;   // the top row and the status line
+    static constexpr long kRowBottom = 20;   // the top row's bottom edge
+    static constexpr long kToggleWidth = 17; // channel and selection toggles, swatch
+    static constexpr long kColorSwitchWidth = 25;
+    static constexpr long kAutoViewWidth = 31;
+    static constexpr long kLogoLeft = 38;
+    static constexpr long kLogoWidth = 32;
+    static constexpr long kScaleWidth = 20; // the scale slider, along the view's right edge
+    static constexpr long kScaleLength = 253;
+    static constexpr long kRangeInset = 2; // the view-range slider, under the view
+    static constexpr long kRangeHeight = 20;
 };
 
 class zelTonescopeUI : public yUIBox
@@ -52,6 +75,8 @@ public:
     static constexpr char kOutOfMemoryText[] = "OUT OF MEMORY: Cannot allocate buffer";
     // The tallest shown peak is drawn this many pixels tall by ResetView.
     static constexpr unsigned long kAutoScaleTarget = 256;
+    // The colour switch's state for coloured bars (1 draws them black).
+    static constexpr unsigned long kInColorState = 0;
 
     zelTonescopeUI();
 
@@ -119,6 +144,9 @@ public:
     uint32_t GetSelectionAnchor() const { return m_anchor; }
 
 private:
+    // The defaults a fresh panel and Reset All share: channels, colour switch,
+    // selection and its toggle, colours.
+    void ApplyDefaultLooks();
     void ChannelCommand(int channel);
     // Sets a toggle and has it broadcast its change command.
     void SetChannel(int channel, bool on);

@@ -2,115 +2,88 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace
 {
 using Entry = yHistogramColumns::Entry;
 
-std::vector<Entry> MakeBins(unsigned long count)
+// 256 bins holding their index, with a few counts:
+// A: 3 at 8, 5 at 9 and 10 (a tie), 1 at 12, 9 at 16 and 255; B: 7 at 10, 900 at 13;
+// C: 4 at 2; D: 2 at 20.
+std::vector<Entry> MakeBins()
 {
-    std::vector<Entry> bins(count);
-    for (unsigned long i = 0; i < count; ++i)
-        bins[i] = Entry{{0, 0, 0, 0}, static_cast<uint32_t>(i)};
+    std::vector<Entry> bins(256);
+    for (uint32_t i = 0; i < 256; ++i)
+        bins[i] = Entry{{0, 0, 0, 0}, i};
+    bins[8].count[0] = 3;
+    bins[9].count[0] = 5;
+    bins[10].count[0] = 5;
+    bins[10].count[1] = 7;
+    bins[12].count[0] = 1;
+    bins[13].count[1] = 900;
+    bins[16].count[0] = 9;
+    bins[255].count[0] = 9;
+    bins[2].count[2] = 4;
+    bins[20].count[3] = 2;
     return bins;
-}
-
-struct Built
-{
-    std::vector<Entry> bins;
-    yHistogramColumns columns;
-};
-
-void Build(Built& b, unsigned long n, unsigned long start, unsigned long end)
-{
-    const unsigned long range[2] = {start, end};
-    ASSERT_TRUE(b.columns.BuildColumns(b.bins.data(), b.bins.size(), n, range));
 }
 } // namespace
 
-TEST(HistogramColumns, EqualSpanMapsColumnToBin)
+TEST(HistogramColumns, ColumnsShowTheirBinsAndHeights)
 {
-    Built b{MakeBins(256), {}};
-    b.bins[10].count[1] = 7;
-    Build(b, 100, 5, 105);
-    EXPECT_FALSE(b.columns.IsUpsampled());
-    for (unsigned long x = 0; x <= 100; ++x)
-        EXPECT_EQ(b.columns.GetColumnValue(x), 5 + x);
-    b.columns.SetDivisor(1.0f);
-    EXPECT_EQ(b.columns.GetColumnHeights(5).height[1], 7u);
-    EXPECT_EQ(b.columns.GetColumnHeights(5).value, 10u);
-}
-
-TEST(HistogramColumns, DownsamplingKeepsTheFirstLargestChannelABin)
-{
-    Built b{MakeBins(256), {}};
-    // 256 bins on 64 columns: column i covers bins 4i .. 4i+3.
-    b.bins[8].count[0] = 3;
-    b.bins[9].count[0] = 5;
-    b.bins[10].count[0] = 5; // a tie keeps the earlier bin
-    b.bins[13].count[1] = 900; // a peak in channel B alone
-    b.bins[12].count[0] = 1;
-    Build(b, 64, 0, 256);
-    EXPECT_FALSE(b.columns.IsUpsampled());
-    EXPECT_EQ(b.columns.GetColumnValue(2), 9u);
-    EXPECT_EQ(b.columns.GetColumnHeights(2).height[0], 5u);
-    // Column 3 is bin 12: the channel-B peak of bin 13 vanishes.
-    EXPECT_EQ(b.columns.GetColumnValue(3), 12u);
-    EXPECT_EQ(b.columns.GetColumnHeights(3).height[1], 0u);
-    // Without any channel-A count the first bin of the share represents it.
-    EXPECT_EQ(b.columns.GetColumnValue(5), 20u);
-}
-
-TEST(HistogramColumns, UpsamplingRepeatsBins)
-{
-    Built b{MakeBins(256), {}};
-    b.bins[2].count[2] = 4;
-    Build(b, 40, 0, 10);
-    EXPECT_TRUE(b.columns.IsUpsampled());
-    // Four columns per bin.
-    for (unsigned long x = 8; x < 12; ++x)
+    struct Row
     {
-        EXPECT_EQ(b.columns.GetColumnValue(x), 2u);
-        EXPECT_EQ(b.columns.GetColumnHeights(x).height[2], 4u);
+        const char* what;
+        unsigned long n, start, end;
+        bool upsampled;
+        // column, its bin, and the height of channel `k` there at scale 1
+        std::vector<std::pair<unsigned long, uint32_t>> values;
+        int k;
+        std::vector<std::pair<unsigned long, uint32_t>> heights;
+    } rows[] = {
+        {"one bin a column", 100, 5, 105, false, {{0, 5}, {5, 10}, {100, 105}}, 1, {{5, 7}}},
+        // 256 bins on 64 columns: each column keeps the first bin with the
+        // largest channel-A count, or the first of its share without any.
+        {"downsampled", 64, 0, 256, false, {{2, 9}, {3, 12}, {4, 16}, {5, 20}}, 0, {{2, 5}, {4, 9}}},
+        {"the B peak of bin 13 vanishes", 64, 0, 256, false, {{3, 12}}, 1, {{3, 0}}},
+        // Upsampled: four columns a bin.
+        {"upsampled", 40, 0, 10, true, {{8, 2}, {11, 2}, {12, 3}, {40, 10}}, 2, {{8, 4}, {11, 4}, {12, 0}}},
+        // The automatic view ends one past the last non-empty bin: bins past
+        // the array read as empty with their index.
+        {"one past the end", 256, 0, 256, false, {{255, 255}, {256, 256}}, 0, {{255, 9}, {256, 0}}},
+        {"downsampled past the end", 10, 250, 300, false, {{1, 255}, {10, 300}}, 0, {}},
+        {"upsampled past the end", 300, 200, 260, true, {{300, 260}}, 0, {}},
+        {"values clamp to column N", 10, 10, 20, false, {{11, 20}, {1000000, 20}}, 3, {{10, 2}, {11, 0}}},
+        {"no width", 0, 40, 80, false, {{0, 40}}, 0, {}},
+        {"reversed", 50, 90, 30, true, {{0, 90}, {50, 90}}, 0, {}},
+    };
+    std::vector<Entry> bins = MakeBins();
+    for (const Row& r : rows)
+    {
+        yHistogramColumns columns;
+        const unsigned long range[2] = {r.start, r.end};
+        ASSERT_TRUE(columns.BuildColumns(bins.data(), bins.size(), r.n, range)) << r.what;
+        columns.SetDivisor(1.0f);
+        EXPECT_EQ(columns.IsUpsampled(), r.upsampled) << r.what;
+        for (const auto& v : r.values)
+            EXPECT_EQ(columns.GetColumnValue(v.first), v.second) << r.what << ", column " << v.first;
+        for (const auto& v : r.heights)
+            EXPECT_EQ(columns.GetColumnHeights(v.first).height[r.k], v.second)
+                << r.what << ", column " << v.first;
     }
-    EXPECT_EQ(b.columns.GetColumnValue(12), 3u);
-    EXPECT_EQ(b.columns.GetColumnValue(40), 10u);
 }
 
-TEST(HistogramColumns, BinsPastTheArrayReadAsEmptyWithTheirIndex)
+TEST(HistogramColumns, WithoutBinsOrWithAnImpossibleCountThereAreNoColumns)
 {
-    Built b{MakeBins(256), {}};
-    b.bins[255].count[0] = 9;
-    // The automatic view ends one past the last non-empty bin.
-    Build(b, 256, 0, 256);
-    EXPECT_EQ(b.columns.GetColumnValue(255), 255u);
-    EXPECT_EQ(b.columns.GetColumnHeights(255).height[0], 9u);
-    EXPECT_EQ(b.columns.GetColumnValue(256), 256u);
-    EXPECT_EQ(b.columns.GetColumnHeights(256).height[0], 0u);
-
-    Build(b, 10, 250, 300); // downsampled far past the end
-    EXPECT_EQ(b.columns.GetColumnValue(1), 255u);
-    EXPECT_EQ(b.columns.GetColumnValue(10), 300u);
-    Build(b, 300, 200, 260); // upsampled past the end
-    EXPECT_EQ(b.columns.GetColumnValue(300), 260u);
-}
-
-TEST(HistogramColumns, ValuesClampToTheLastColumnAndHeightsStopThere)
-{
-    Built b{MakeBins(256), {}};
-    b.bins[20].count[3] = 2;
-    Build(b, 10, 10, 20);
-    EXPECT_EQ(b.columns.GetColumnValue(11), 20u);
-    EXPECT_EQ(b.columns.GetColumnValue(1000000), 20u);
-    EXPECT_EQ(b.columns.GetColumnHeights(10).height[3], 2u);
-    EXPECT_EQ(b.columns.GetColumnHeights(11).height[3], 0u);
-}
-
-TEST(HistogramColumns, WithoutBinsOrColumnsEverythingIsZero)
-{
+    std::vector<Entry> bins = MakeBins();
     yHistogramColumns columns;
     const unsigned long range[2] = {0, 255};
+    ASSERT_TRUE(columns.BuildColumns(bins.data(), bins.size(), 10, range));
+    EXPECT_FALSE(columns.BuildColumns(bins.data(), bins.size(), 0xFFFFFFFFul, range));
+    EXPECT_FALSE(columns.HasColumns());
+    EXPECT_EQ(columns.GetColumnHeights(1).value, 0u);
     EXPECT_TRUE(columns.BuildColumns(nullptr, 0, 100, range));
     EXPECT_FALSE(columns.HasColumns());
     EXPECT_EQ(columns.GetColumnValue(3), 0u);
@@ -118,57 +91,35 @@ TEST(HistogramColumns, WithoutBinsOrColumnsEverythingIsZero)
     EXPECT_EQ(h.height[0] + h.height[1] + h.height[2] + h.height[3] + h.value, 0u);
 }
 
-TEST(HistogramColumns, DegenerateRangesStayInsideTheArray)
-{
-    Built b{MakeBins(256), {}};
-    Build(b, 0, 40, 80); // no width
-    EXPECT_EQ(b.columns.GetColumnValue(0), 40u);
-    Build(b, 50, 90, 30); // reversed
-    EXPECT_EQ(b.columns.GetColumnValue(0), 90u);
-    EXPECT_EQ(b.columns.GetColumnValue(50), 90u);
-}
-
-TEST(HistogramColumns, AnImpossibleColumnCountFailsAndLeavesNoColumns)
-{
-    Built b{MakeBins(256), {}};
-    Build(b, 10, 0, 255);
-    const unsigned long range[2] = {0, 255};
-    EXPECT_FALSE(b.columns.BuildColumns(b.bins.data(), b.bins.size(), 0xFFFFFFFFul, range));
-    EXPECT_FALSE(b.columns.HasColumns());
-    EXPECT_EQ(b.columns.GetColumnHeights(1).value, 0u);
-}
-
 TEST(HistogramColumns, HeightsScaleByDivisorAndTruncate)
 {
-    Built b{MakeBins(256), {}};
-    b.bins[1].count[0] = 1000;
-    b.bins[1].count[1] = 999;
-    b.bins[1].count[2] = 1;
-    Build(b, 255, 0, 255);
+    std::vector<Entry> bins = MakeBins();
+    bins[1].count[0] = 1000;
+    bins[1].count[1] = 999;
+    bins[1].count[2] = 1;
+    bins[7].count[3] = 640;
+    yHistogramColumns columns;
+    const unsigned long range[2] = {0, 255};
+    ASSERT_TRUE(columns.BuildColumns(bins.data(), bins.size(), 255, range));
     // 1 000 000 sampled pixels, 8-bit: one pixel per 100 samples at scale 1.
-    b.columns.SetDivisor(100.0f);
-    b.columns.SetScale(2.5f);
-    const auto h = b.columns.GetColumnHeights(1);
+    columns.SetDivisor(100.0f);
+    columns.SetScale(2.5f);
+    const auto h = columns.GetColumnHeights(1);
     EXPECT_EQ(h.height[0], 25u);
     EXPECT_EQ(h.height[1], 24u); // 24.975 truncated
     EXPECT_EQ(h.height[2], 0u);
     EXPECT_EQ(h.height[3], 0u);
     EXPECT_EQ(h.value, 1u);
     // Nothing sampled: 0 / 0 draws nothing rather than garbage.
-    b.columns.SetDivisor(0.0f);
-    EXPECT_EQ(b.columns.GetColumnHeights(2).height[0], 0u);
-    EXPECT_EQ(b.columns.GetColumnHeights(1).height[0], UINT32_MAX);
-}
+    columns.SetDivisor(0.0f);
+    EXPECT_EQ(columns.GetColumnHeights(3).height[0], 0u);
+    EXPECT_EQ(columns.GetColumnHeights(1).height[0], UINT32_MAX);
 
-TEST(HistogramColumns, AutoScaleMakesThePeakTargetPixelsTall)
-{
-    Built b{MakeBins(256), {}};
-    b.bins[7].count[0] = 640;
-    Build(b, 255, 0, 255);
-    b.columns.SetDivisor(10.0f);
+    // The automatic scale makes the peak the target's pixels tall.
+    columns.SetDivisor(10.0f);
     const double scale = yHistogramColumns::GetAutoScale(640, 10.0f, 256);
     EXPECT_DOUBLE_EQ(scale, 4.0);
-    b.columns.SetScale(static_cast<float>(scale));
-    EXPECT_EQ(b.columns.GetColumnHeights(7).height[0], 256u);
+    columns.SetScale(static_cast<float>(scale));
+    EXPECT_EQ(columns.GetColumnHeights(7).height[3], 256u);
     EXPECT_GT(yHistogramColumns::GetAutoScale(0, 10.0f, 256), 1e30);
 }

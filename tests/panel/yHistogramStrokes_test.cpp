@@ -2,141 +2,79 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
-yHistogramColumnStyle ColorStyle()
-{
-    yHistogramColumnStyle s;
-    s.top = 0;
-    s.bottom = 254;
-    s.inColor = true;
-    s.colorModel = 1;
-    s.highlight = yColor8(255, 0x4b, 0x9b, 0xff);
-    s.shadow = yColor8(0, 0x24, 0x23, 0x20);
-    return s;
-}
-
-yHistogramColumnStrokes Strokes(const yHistogramColumnStyle& style, uint32_t a, uint32_t b, uint32_t c, uint32_t d,
-                                yMath::U8 g = 200, bool selected = false)
-{
-    const uint32_t h[4] = {a, b, c, d};
-    yHistogramColumnStrokes out;
-    BuildColumnStrokes(style, h, g, selected, out);
-    return out;
-}
-
-void ExpectStroke(const yHistogramColumnStrokes& s, int i, int from, int to, yColor8 color)
-{
-    ASSERT_LT(i, s.count);
-    EXPECT_EQ(s.strokes[i].from, from) << "stroke " << i;
-    EXPECT_EQ(s.strokes[i].to, to) << "stroke " << i;
-    EXPECT_TRUE(s.strokes[i].color == color) << "stroke " << i;
-}
+const yColor8 kHighlight(255, 0x4b, 0x9b, 0xff);
+const yColor8 kShadow(0, 0x24, 0x23, 0x20);
 
 // A stand-in conversion that marks its input, to see which bytes reach it.
 yColor8 Echo(const yColor8& c, short) { return yColor8(7, c.red, c.green, c.blue); }
+
+// Strokes as "from-to:aarrggbb ..." and the top pixel as "^row".
+std::string Text(const yHistogramColumnStrokes& s)
+{
+    std::string t;
+    for (int i = 0; i < s.count; ++i)
+    {
+        const yColor8& c = s.strokes[i].color;
+        char one[40];
+        std::snprintf(one, sizeof one, "%d-%d:%02x%02x%02x%02x ", s.strokes[i].from, s.strokes[i].to, c.alpha,
+                      c.red, c.green, c.blue);
+        t += one;
+    }
+    return s.hasTopPixel ? t + "^" + std::to_string(s.topPixelY) : t;
+}
 } // namespace
 
-TEST(HistogramStrokes, EqualChannelsDrawOneGreyBar)
+TEST(HistogramStrokes, EachColumnDrawsItsStackedSegments)
 {
-    const auto s = Strokes(ColorStyle(), 40, 40, 40, 0);
-    ASSERT_EQ(s.count, 1);
-    ExpectStroke(s, 0, 254, 214, yColor8(255, 200, 200, 200));
-    EXPECT_FALSE(s.hasTopPixel);
-}
-
-TEST(HistogramStrokes, EveryOrderingPicksItsTwoAndOneChannelColours)
-{
-    const yMath::U8 g = 100, o = 0;
     struct Row
     {
-        uint32_t a, b, c;
-        yColor8 c1, c2;
+        uint32_t a, b, c, d;
+        yMath::U8 g;
+        bool selected, inColor;
+        short model;
+        const char* strokes;
     } rows[] = {
-        {10, 20, 30, {255, o, g, g}, {255, o, o, g}}, // A <= B <= C
-        {10, 30, 20, {255, o, g, g}, {255, o, g, o}}, // A <= C <= B
-        {20, 10, 30, {255, g, o, g}, {255, o, o, g}}, // B <= A <= C
-        {30, 10, 20, {255, g, o, g}, {255, g, o, o}}, // B <= C <= A
-        {30, 20, 10, {255, g, g, o}, {255, g, o, o}}, // C <= B <= A
-        {20, 30, 10, {255, g, g, o}, {255, o, g, o}}, // C <= A <= B
+        {40, 40, 40, 0, 200, false, true, 1, "254-214:ffc8c8c8 "}, // equal channels: one grey bar
+        // Every ordering: grey where all reach, the two taller's colour, the tallest's.
+        {10, 20, 30, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff006464 234-224:ff000064 "},
+        {10, 30, 20, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff006464 234-224:ff006400 "},
+        {20, 10, 30, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff640064 234-224:ff000064 "},
+        {30, 10, 20, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff640064 234-224:ff640000 "},
+        {30, 20, 10, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff646400 234-224:ff640000 "},
+        {20, 30, 10, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff646400 234-224:ff006400 "},
+        {0, 0, 50, 0, 180, false, true, 1, "254-204:ff0000b4 "},             // only C: blue from the bottom
+        {1, 5, 9, 0, 90, false, true, 1, "254-249:ff005a5a 249-245:ff00005a "}, // a shared pixel is left out
+        {0, 0, 0, 30, 200, false, true, 1, "254-224:00242320 ^224"},          // D: a shade with a black top
+        // Bars stop at the top of the inner area: the shade, then the grey.
+        {300, 400, 500, 1000, 200, false, true, 1, "254-0:00242320 254-0:ffc8c8c8 ^0"},
+        {0xFFFFFFFFu, 0, 0, 0, 200, false, true, 1, "254-0:ffc80000 "},
+        // Selected or black: one bar of the tallest channel, D included.
+        {10, 60, 30, 20, 200, true, true, 1, "254-194:ff4b9bff "},
+        {10, 20, 30, 70, 200, false, false, 1, "254-184:ff000000 "},
+        {0, 0, 0, 0, 200, false, false, 1, ""},
+        // Other models convert with their zero defaults: HLS ff 7f ff, HSV all ff, others none.
+        {0, 0, 9, 0, 120, false, true, 2, "254-245:ffff7f78 "},
+        {0, 0, 9, 0, 120, false, true, 3, "254-245:ffffff78 "},
+        {0, 0, 9, 0, 120, false, true, 6, "254-245:ff000078 "},
     };
     for (const Row& r : rows)
     {
-        const auto s = Strokes(ColorStyle(), r.a, r.b, r.c, 0, g);
-        ASSERT_EQ(s.count, 3);
-        ExpectStroke(s, 0, 254, 244, yColor8(255, g, g, g));
-        ExpectStroke(s, 1, 244, 234, r.c1);
-        ExpectStroke(s, 2, 234, 224, r.c2);
+        yHistogramColumnStyle style;
+        style.top = 0;
+        style.bottom = 254;
+        style.inColor = r.inColor;
+        style.colorModel = r.model;
+        style.highlight = kHighlight;
+        style.shadow = kShadow;
+        style.modelToRGB = Echo;
+        const uint32_t h[4] = {r.a, r.b, r.c, r.d};
+        yHistogramColumnStrokes out;
+        BuildColumnStrokes(style, h, r.g, r.selected, out);
+        EXPECT_EQ(Text(out), r.strokes)
+            << r.a << " " << r.b << " " << r.c << " " << r.d << " model " << r.model;
     }
-}
-
-TEST(HistogramStrokes, OnlyChannelCIsBlueFromTheBottom)
-{
-    const auto s = Strokes(ColorStyle(), 0, 0, 50, 0, 180);
-    ASSERT_EQ(s.count, 1);
-    ExpectStroke(s, 0, 254, 204, yColor8(255, 0, 0, 180));
-}
-
-TEST(HistogramStrokes, ASharedPartOfOnePixelIsLeftOut)
-{
-    const auto s = Strokes(ColorStyle(), 1, 5, 9, 0, 90);
-    ASSERT_EQ(s.count, 2);
-    ExpectStroke(s, 0, 254, 249, yColor8(255, 0, 90, 90));
-    ExpectStroke(s, 1, 249, 245, yColor8(255, 0, 0, 90));
-}
-
-TEST(HistogramStrokes, ChannelDIsAShadeWithABlackTop)
-{
-    const auto s = Strokes(ColorStyle(), 0, 0, 0, 30);
-    ASSERT_EQ(s.count, 1);
-    ExpectStroke(s, 0, 254, 224, ColorStyle().shadow);
-    EXPECT_TRUE(s.hasTopPixel);
-    EXPECT_EQ(s.topPixelY, 224);
-}
-
-TEST(HistogramStrokes, BarsStopAtTheTopOfTheInnerArea)
-{
-    const auto s = Strokes(ColorStyle(), 300, 400, 500, 1000);
-    ASSERT_EQ(s.count, 2); // the shade, then the grey reaches the top
-    ExpectStroke(s, 0, 254, 0, ColorStyle().shadow);
-    ExpectStroke(s, 1, 254, 0, yColor8(255, 200, 200, 200));
-    EXPECT_EQ(s.topPixelY, 0);
-    const auto huge = Strokes(ColorStyle(), 0xFFFFFFFFu, 0, 0, 0);
-    EXPECT_EQ(huge.strokes[0].to, 0);
-}
-
-TEST(HistogramStrokes, BlackModeAndSelectionDrawOneBarOfTheTallestChannel)
-{
-    auto style = ColorStyle();
-    const auto selected = Strokes(style, 10, 60, 30, 20, 200, true);
-    ASSERT_EQ(selected.count, 1);
-    ExpectStroke(selected, 0, 254, 194, style.highlight);
-    EXPECT_FALSE(selected.hasTopPixel);
-
-    style.inColor = false;
-    const auto black = Strokes(style, 10, 20, 30, 70);
-    ASSERT_EQ(black.count, 1);
-    ExpectStroke(black, 0, 254, 184, yColor8(255, 0, 0, 0));
-    EXPECT_EQ(Strokes(style, 0, 0, 0, 0).count, 0);
-}
-
-TEST(HistogramStrokes, OtherModelsConvertWithTheirZeroDefaults)
-{
-    auto style = ColorStyle();
-    style.modelToRGB = Echo;
-    const uint32_t h[4] = {0, 0, 9, 0};
-    yHistogramColumnStrokes out;
-
-    style.colorModel = 2; // HLS: zeros become ff, 7f, ff
-    BuildColumnStrokes(style, h, 120, false, out);
-    ASSERT_EQ(out.count, 1);
-    EXPECT_TRUE(out.strokes[0].color == yColor8(255, 0xff, 0x7f, 120));
-
-    style.colorModel = 3; // HSV: every zero becomes ff
-    BuildColumnStrokes(style, h, 120, false, out);
-    EXPECT_TRUE(out.strokes[0].color == yColor8(255, 0xff, 0xff, 120));
-
-    style.colorModel = 6; // other models keep their zeros
-    BuildColumnStrokes(style, h, 120, false, out);
-    EXPECT_TRUE(out.strokes[0].color == yColor8(255, 0, 0, 120));
 }

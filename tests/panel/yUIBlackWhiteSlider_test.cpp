@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
-// The slider sits at panel (42, 275); each track is 255 pixels long.
-const int kLeft = 42;
-const int kRow = 279; // through the thumbs
-const float kPixel = 1.0f / 255.0f;
+const float kPixel = 1.0f / yUIBlackWhiteSlider::kTrackLength;
 
 struct RangeTest : ::testing::Test
 {
@@ -19,8 +19,13 @@ struct RangeTest : ::testing::Test
     yUIBlackWhiteSlider& range = h.panel.GetRangeSlider();
     yUISliderWNumbers& black = range.GetBlack();
     yUISliderWNumbers& white = range.GetWhite();
+    yUIBox& bar = range.GetUniformBar();
+    const int top = range.GetScreenRect().top;
+    const int left = range.GetScreenRect().left;
+    // Through the thumbs.
+    const int row = (black.GetThumb().GetScreenRect().top + black.GetThumb().GetScreenRect().bottom) / 2;
 
-    int ThumbX(const yUISliderWNumbers& part) { return static_cast<int>(range.ThumbX(part)); }
+    int X(const yUISliderWNumbers& part) { return static_cast<int>(range.ThumbX(part)); }
     void Place(float b, float w)
     {
         white.SetNormalizedValue(w);
@@ -29,90 +34,87 @@ struct RangeTest : ::testing::Test
 };
 } // namespace
 
-TEST_F(RangeTest, ThumbsFollowTheirValuesAlongTheTrack)
+TEST_F(RangeTest, DraggedThumbPushesTheOtherAndLocksItUntilReleased)
 {
-    Place(0.2f, 0.6f);
-    EXPECT_EQ(ThumbX(black), kLeft + 51);
-    EXPECT_EQ(ThumbX(white), kLeft + 153);
-}
-
-TEST_F(RangeTest, DraggedBlackThumbPushesWhiteAlongAndNeverPassesIt)
-{
-    Place(0.0f, 0.5f);
-    h.Down(kLeft, kRow);
-    EXPECT_EQ(h.context.target, &black.GetThumb());
-    h.Drag(kLeft + 200, kRow);
-    // While black is dragged the white part takes no input.
-    EXPECT_TRUE(white.IsDisabled());
-    EXPECT_NEAR(black.GetNormalizedValue(), 200 * kPixel, 1e-6);
-    EXPECT_FLOAT_EQ(white.GetNormalizedValue(), black.GetNormalizedValue());
-    h.Up(kLeft + 200, kRow);
-    EXPECT_FALSE(white.IsDisabled());
-    EXPECT_LE(black.GetValue(), white.GetValue());
-}
-
-TEST_F(RangeTest, DraggedWhiteThumbPushesBlackBack)
-{
-    Place(0.6f, 0.8f);
-    const int x = ThumbX(white);
-    h.Down(x, kRow);
-    EXPECT_EQ(h.context.target, &white.GetThumb());
-    h.Drag(x - 150, kRow);
-    EXPECT_TRUE(black.IsDisabled());
-    EXPECT_FLOAT_EQ(black.GetNormalizedValue(), white.GetNormalizedValue());
-    EXPECT_LT(white.GetNormalizedValue(), 0.6f);
-    h.Up(x - 150, kRow);
-    EXPECT_FALSE(black.IsDisabled());
+    struct Row
+    {
+        bool dragBlack;
+        float b, w; // placed first
+        int by;     // drag distance in pixels
+        float bOut, wOut;
+    } rows[] = {
+        {true, 0.0f, 0.5f, 200, 200 * kPixel, 200 * kPixel}, // black pushes white along
+        {true, 0.2f, 0.6f, 30, 0.2f + 30 * kPixel, 0.6f},     // inside the range: white stays
+        {false, 0.6f, 0.8f, -150, 0.8f - 150 * kPixel, 0.8f - 150 * kPixel}, // white pushes black back
+    };
+    for (const Row& r : rows)
+    {
+        Place(r.b, r.w);
+        // The thumbs follow their values along the track.
+        EXPECT_EQ(X(black), left + std::lround(r.b * yUIBlackWhiteSlider::kTrackLength));
+        yUISliderWNumbers& dragged = r.dragBlack ? black : white;
+        yUISliderWNumbers& other = r.dragBlack ? white : black;
+        const int x = X(dragged);
+        h.Wait(2000);
+        h.Down(x, row);
+        ASSERT_EQ(h.context.target, &dragged.GetThumb()) << r.b;
+        h.Drag(x + r.by, row);
+        EXPECT_TRUE(other.IsDisabled()) << r.b;
+        EXPECT_NEAR(black.GetNormalizedValue(), r.bOut, 0.5f * kPixel) << r.b;
+        EXPECT_NEAR(white.GetNormalizedValue(), r.wOut, 0.5f * kPixel) << r.b;
+        h.Up(x + r.by, row);
+        EXPECT_FALSE(other.IsDisabled()) << r.b;
+    }
 }
 
 TEST_F(RangeTest, PressedThumbIsMovedOnTopOfTheOther)
 {
-    // Where the thumbs overlap the white one, added later, wins at first.
     Place(0.5f, 0.5f);
-    h.Down(ThumbX(black), kRow);
-    EXPECT_EQ(h.context.target, &white.GetThumb());
-    h.Up(ThumbX(black), kRow);
+    h.Click(X(black), row);
+    EXPECT_EQ(h.context.target, &white.GetThumb()); // added later, white wins at first
     h.Wait(1000);
-
     Place(0.3f, 0.6f);
-    h.Down(ThumbX(black), kRow);
-    EXPECT_EQ(black.GetNextSibling(), nullptr);
-    h.Up(ThumbX(black), kRow);
-    h.Wait(1000);
+    h.Click(X(black), row);
     white.SetNormalizedValue(0.3f);
-    h.Down(ThumbX(black), kRow);
-    EXPECT_EQ(h.context.target, &black.GetThumb());
+    h.Wait(1000);
+    h.Click(X(black), row);
+    EXPECT_EQ(h.context.target, &black.GetThumb()); // once pressed, black is on top
 }
 
 TEST_F(RangeTest, ControlShowsThePanBarAndDraggingItMovesBothThumbsAlike)
 {
     Place(0.2f, 0.6f);
+    h.Draw();
+    const int mid = (X(black) + X(white)) / 2;
+    const yColor8 bracket(0xff, 0x66, 0x66, 0x66);
+    EXPECT_NE(h.Pixel(mid, top + 10), bracket);
     h.Hold(yPlatform::kModifierControl);
-    yUIBox& bar = range.GetUniformBar();
     ASSERT_TRUE(bar.IsVisible());
     EXPECT_FALSE(range.IsSpreadMode());
     EXPECT_EQ(bar.GetCursor(), yUIBlackWhiteSlider::kPanCursor);
     EXPECT_TRUE(black.IsDisabled() && white.IsDisabled());
-    EXPECT_EQ(bar.GetScaledWidth(), ThumbX(white) - ThumbX(black));
+    EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
+    // The bracket under the bar shows, from thumb to thumb.
+    h.Draw();
+    for (int x : {X(black), mid, X(white) - 1})
+        EXPECT_EQ(h.Pixel(x, top + 10), bracket) << x;
+    EXPECT_NE(h.Pixel(X(black) - 1, top + 10), bracket);
 
-    const int mid = (ThumbX(black) + ThumbX(white)) / 2;
-    h.Down(mid, kRow);
+    h.Down(mid, row);
     ASSERT_EQ(h.context.target, &bar);
-    const float span = white.GetNormalizedValue() - black.GetNormalizedValue();
-    h.Drag(mid + 30, kRow + 7);
     // Both ends move by the drag at once, and the bar stays on its row.
-    EXPECT_NEAR(black.GetNormalizedValue(), 0.2f + 30 * kPixel, 1.5f * kPixel);
-    EXPECT_NEAR(white.GetNormalizedValue() - black.GetNormalizedValue(), span, 1.5f * kPixel);
-    EXPECT_EQ(bar.GetScreenRect().top, 275);
-    h.Drag(mid - 40, kRow);
-    EXPECT_NEAR(black.GetNormalizedValue(), 0.2f - 40 * kPixel, 1.5f * kPixel);
-    EXPECT_NEAR(white.GetNormalizedValue() - black.GetNormalizedValue(), span, 1.5f * kPixel);
-
+    // Past the track's end the bar leaves the slider, and white stops at 1.
+    for (int by : {30, 150, -40})
+    {
+        h.Drag(mid + by, row + 7);
+        EXPECT_NEAR(black.GetNormalizedValue(), 0.2f + by * kPixel, 1.5f * kPixel) << by;
+        EXPECT_NEAR(white.GetNormalizedValue(), std::min(1.0f, 0.6f + by * kPixel), 1.5f * kPixel) << by;
+        EXPECT_EQ(bar.GetScreenRect().top, top);
+    }
     // Released with Control still held: the bar shows again at the new places.
-    h.Up(mid - 40, kRow);
+    h.Up(mid - 40, row);
     EXPECT_TRUE(bar.IsVisible());
-    EXPECT_EQ(bar.GetScaledWidth(), ThumbX(white) - ThumbX(black));
-
+    EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
     h.Hold(0);
     EXPECT_FALSE(bar.IsVisible());
     EXPECT_FALSE(black.IsDisabled() || white.IsDisabled());
@@ -122,67 +124,60 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
 {
     Place(0.3f, 0.7f);
     h.Hold(yPlatform::kModifierAlt);
-    yUIBox& bar = range.GetUniformBar();
     ASSERT_TRUE(bar.IsVisible());
     EXPECT_TRUE(range.IsSpreadMode());
     EXPECT_EQ(bar.GetCursor(), yUIBlackWhiteSlider::kSpreadCursor);
-    const int b0 = ThumbX(black), w0 = ThumbX(white);
+    const int b0 = X(black), w0 = X(white);
     const int mid = (b0 + w0) / 2;
-    h.Down(mid, kRow);
+    h.Down(mid, row);
     ASSERT_EQ(h.context.target, &bar);
-
-    h.Drag(mid + 50, kRow); // 1.5 times as wide
-    EXPECT_NEAR(bar.GetScale().x, 1.5f, 1e-6);
-    EXPECT_NEAR(ThumbX(white) - ThumbX(black), 1.5 * (w0 - b0), 2);
-    EXPECT_NEAR((ThumbX(white) + ThumbX(black)) / 2.0, (w0 + b0) / 2.0, 1.5);
-
-    h.Drag(mid - 30, kRow); // 0.7 times
-    EXPECT_NEAR(ThumbX(white) - ThumbX(black), 0.7 * (w0 - b0), 2);
-
-    h.Drag(mid - 150, kRow); // closed to nothing, however far the mouse goes
-    EXPECT_FLOAT_EQ(bar.GetScale().x, 0.0f);
-    EXPECT_NEAR(black.GetNormalizedValue(), white.GetNormalizedValue(), kPixel);
-    h.Up(mid - 150, kRow);
-    h.Hold(0);
-}
-
-TEST_F(RangeTest, ASecondSpreadStartsFromTheThumbsEvenWhenTheFirstReleaseMissedTheBar)
-{
-    Place(0.3f, 0.7f);
-    h.Hold(yPlatform::kModifierAlt);
-    const int mid = (ThumbX(black) + ThumbX(white)) / 2;
-    h.Down(mid, kRow);
-    h.Drag(mid - 60, kRow);
+    struct Row
+    {
+        int by;
+        double factor;
+    } rows[] = {{50, 1.5}, {-30, 0.7}, {-150, 0.0}}; // closed to nothing, however far the mouse goes
+    for (const Row& r : rows)
+    {
+        h.Drag(mid + r.by, row);
+        EXPECT_NEAR(bar.GetScale().x, r.factor, 1e-6) << r.by;
+        EXPECT_NEAR(X(white) - X(black), r.factor * (w0 - b0), 2) << r.by;
+        EXPECT_NEAR((X(white) + X(black)) / 2.0, (w0 + b0) / 2.0, 1.5) << r.by;
+    }
     h.Wait(2000);
-    h.Up(mid - 60, 200); // far from the narrowed bar: it hears no mouse-up
+    h.Up(mid - 150, top - 75); // far from the narrowed bar: it hears no mouse-up
     const float b = black.GetNormalizedValue(), w = white.GetNormalizedValue();
 
-    h.Down(mid, kRow);
-    h.Drag(mid, kRow); // no travel: the range must stay as it is
+    // A second spread starts from the thumbs: no travel, no change.
+    h.Down(mid, row);
+    h.Drag(mid, row);
     EXPECT_NEAR(black.GetNormalizedValue(), b, 1.5f * kPixel);
     EXPECT_NEAR(white.GetNormalizedValue(), w, 1.5f * kPixel);
-    h.Up(mid, kRow);
+    h.Up(mid, row);
+
+    // Released on the bar with Alt held, the bar is shown again at the thumbs, unspread.
+    h.Hold(0);
+    Place(0.3f, 0.7f);
+    h.Hold(yPlatform::kModifierAlt);
+    h.Wait(2000);
+    h.Down(mid, row);
+    h.Drag(mid + 50, row);
+    h.Up(mid + 50, row);
+    EXPECT_FLOAT_EQ(bar.GetScale().x, 1.0f);
+    EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
+    EXPECT_NEAR(X(white) - X(black), 1.5 * (w0 - b0), 2);
     h.Hold(0);
 }
 
-TEST_F(RangeTest, DeepKeepsThePlacesAndScalesTheValues)
+TEST_F(RangeTest, DeepKeepsThePlacesAndResetOpensTheWholeRangeOfAHundred)
 {
     Place(0.5f, 1.0f);
-    EXPECT_FLOAT_EQ(black.GetValue(), 127.5f);
     range.SetDeep(true);
-    EXPECT_FLOAT_EQ(black.GetNormalizedValue(), 0.5f);
     EXPECT_FLOAT_EQ(black.GetValue(), 16384.0f);
     EXPECT_FLOAT_EQ(white.GetValue(), 32768.0f);
     range.SetDeep(false);
     EXPECT_FLOAT_EQ(black.GetValue(), 127.5f);
-}
-
-TEST_F(RangeTest, ResetOpensTheWholeRangeOfAHundred)
-{
-    Place(0.25f, 0.5f);
     range.Reset();
-    EXPECT_FLOAT_EQ(black.GetNormalizedValue(), 0.0f);
-    EXPECT_FLOAT_EQ(white.GetNormalizedValue(), 1.0f);
+    EXPECT_FLOAT_EQ(black.GetValue(), 0.0f);
     EXPECT_FLOAT_EQ(white.GetValue(), 100.0f);
 }
 
@@ -191,28 +186,8 @@ TEST_F(RangeTest, EditingOneNumberLocksTheOtherPart)
     range.ReceiveCommand(yUIBlackWhiteSlider::kBlackActivate);
     EXPECT_TRUE(white.IsDisabled());
     range.ReceiveCommand(yUIBlackWhiteSlider::kBlackDeactivate);
-    EXPECT_FALSE(white.IsDisabled());
     range.ReceiveCommand(yUIBlackWhiteSlider::kWhiteActivate);
-    EXPECT_TRUE(black.IsDisabled());
+    EXPECT_EQ(2 * black.IsDisabled() + white.IsDisabled(), 2);
     range.ReceiveCommand(yUIBlackWhiteSlider::kWhiteDeactivate);
     EXPECT_FALSE(black.IsDisabled());
-}
-
-TEST_F(RangeTest, BracketIsDrawnOnlyWhileTheBarShows)
-{
-    Place(0.2f, 0.6f);
-    const int b = ThumbX(black), w = ThumbX(white);
-    const int mid = (b + w) / 2;
-    auto pixel = [this](int x, int y) { return h.Pixel(x, y); };
-    const yColor8 bracket(0xff, 0x66, 0x66, 0x66);
-    h.Draw();
-    EXPECT_NE(pixel(mid, 275 + 10), bracket);
-    h.Hold(yPlatform::kModifierControl);
-    h.Draw();
-    EXPECT_EQ(pixel(mid, 275 + 10), bracket);
-    // The bracket's ends; its upright parts lie under the bar's outline.
-    EXPECT_EQ(pixel(b, 275 + 10), bracket);
-    EXPECT_EQ(pixel(w - 1, 275 + 10), bracket);
-    EXPECT_NE(pixel(b - 1, 275 + 10), bracket);
-    h.Hold(0);
 }

@@ -81,79 +81,83 @@ TEST_F(HistogramViewTest, WithoutStatisticsOrShownChannelsDrawsTheCross)
     EXPECT_EQ(At(40, kBottom), kBack);
 }
 
-TEST_F(HistogramViewTest, ColourColumnsMixTheChannels)
+TEST_F(HistogramViewTest, ColumnsDrawTheirStrokesAndTheFrameOnTop)
 {
-    view.SetDisplayInColor(true);
-    Add(100, 40, 40, 40, 0); // equal: one grey bar
-    Add(120, 0, 0, 50, 0);   // only C: blue from the bottom
-    Add(130, 1, 5, 9, 0);    // a shared part of one pixel is left out
-    Draw();
-    ExpectRun(100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100));
-    EXPECT_EQ(At(100, kBottom - 40), kBack);
-    ExpectRun(120, kBottom, kBottom - 49, yColor8(255, 0, 0, 120));
-    EXPECT_EQ(At(120, kBottom - 50), kBack);
-    ExpectRun(130, kBottom, kBottom - 4, yColor8(255, 0, 130, 130));
-    ExpectRun(130, kBottom - 5, kBottom - 8, yColor8(255, 0, 0, 130));
-    EXPECT_EQ(At(130, kBottom - 9), kBack);
-    // The frame is drawn over the columns.
-    EXPECT_EQ(At(100, 255), yColor8(255, 0, 0, 0));
-}
-
-TEST_F(HistogramViewTest, ChannelDIsAShadeWithABlackTop)
-{
-    view.SetDisplayInColor(true);
-    Add(60, 0, 0, 0, 30);
-    Draw();
-    const yColor8 shade(255, 255 - 0xdb, 255 - 0xdc, 255 - 0xdf);
-    ExpectRun(60, kBottom, kBottom - 29, shade);
-    EXPECT_EQ(At(60, kBottom - 30), kBlack);
-    EXPECT_EQ(At(60, kBottom - 31), kBack);
-}
-
-TEST_F(HistogramViewTest, SelectedAndBlackColumnsAreOneBarOfTheTallestChannel)
-{
-    view.SetDisplayInColor(true);
-    const yColor8 highlight(255, 0x4b, 0x9b, 0xff);
+    const yColor8 shade(255, 255 - 0xdb, 255 - 0xdc, 255 - 0xdf), highlight(255, 0x4b, 0x9b, 0xff);
     view.SetSelectionColor(highlight);
     view.SetSelection(70, 71);
     view.SetSelectionShown(true);
-    Add(70, 10, 25, 5, 0);
-    Add(72, 10, 25, 5, 0);
+    Add(100, 40, 40, 40, 0); // equal: one grey bar
+    Add(130, 1, 5, 9, 0);    // a shared part of one pixel is left out
+    Add(60, 0, 0, 0, 30);    // D: a shade with a black top
+    Add(10, 0, 400, 0, 0);   // clipped at the top of the view
+    Add(70, 10, 25, 5, 0);   // selected: one bar of the tallest channel
+    Add(72, 10, 25, 5, 0);   // not selected
+    struct Run
+    {
+        int x, from, to;
+        yColor8 color;
+    };
+    const std::vector<Run> colour = {
+        {100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100)},
+        {100, kBottom - 40, kBottom - 40, kBack},
+        {130, kBottom, kBottom - 4, yColor8(255, 0, 130, 130)},
+        {130, kBottom - 5, kBottom - 8, yColor8(255, 0, 0, 130)},
+        {130, kBottom - 9, kBottom - 9, kBack},
+        {60, kBottom, kBottom - 29, shade},
+        {60, kBottom - 30, kBottom - 30, kBlack},
+        {60, kBottom - 31, kBottom - 31, kBack},
+        {10, kBottom, 1, yColor8(255, 0, 10, 0)},
+        {10, 0, 0, kBlack}, // the frame
+        {100, 255, 255, kBlack},
+        {70, kBottom, kBottom - 24, highlight},
+        {70, kBottom - 25, kBottom - 25, kBack},
+        {72, kBottom, kBottom, yColor8(255, 72, 72, 72)},
+    };
+    // Black bars, B hidden: A is the tallest.
+    const std::vector<Run> black = {
+        {72, kBottom, kBottom - 9, kBlack}, {72, kBottom - 10, kBottom - 10, kBack},
+        {71, kBottom, kBottom, kBack},      {70, kBottom, kBottom - 9, highlight},
+    };
+    view.SetDisplayInColor(true);
     Draw();
-    ExpectRun(70, kBottom, kBottom - 24, highlight);
-    EXPECT_EQ(At(70, kBottom - 25), kBack);
-    EXPECT_EQ(At(72, kBottom), yColor8(255, 72, 72, 72)); // not selected: colour
-
+    for (const Run& r : colour)
+        ExpectRun(r.x, r.from, r.to, r.color);
     view.SetDisplayInColor(false);
-    view.SetChannelShown(1, false); // B hidden: A is now the tallest
+    view.SetChannelShown(1, false);
     Draw();
-    ExpectRun(72, kBottom, kBottom - 9, kBlack);
-    EXPECT_EQ(At(72, kBottom - 10), kBack);
+    for (const Run& r : black)
+        ExpectRun(r.x, r.from, r.to, r.color);
 }
 
-TEST_F(HistogramViewTest, BarsAreClippedAtTheTopOfTheView)
+TEST_F(HistogramViewTest, DeepColumnsAreGreyByTheirBinOver128UpTo255)
 {
-    view.SetDisplayInColor(false);
-    Add(10, 400, 0, 0, 0);
-    Draw();
-    ExpectRun(10, kBottom, 1, kBlack);
-    EXPECT_EQ(At(10, 0), yColor8(255, 0, 0, 0)); // the frame
+    ASSERT_TRUE(acc().Prepare(32768));
+    view.SetDeep(true);
+    view.SetDisplayInColor(true);
+    const struct
+    {
+        uint32_t bin;
+        yMath::U8 grey;
+    } rows[] = {{12800, 100}, {32768, 255}};
+    for (const auto& r : rows)
+    {
+        Add(r.bin, 40, 40, 40, 0);
+        acc().ComputeStatistics();
+        const unsigned long range[2] = {r.bin - 100, r.bin + 156}; // column 100 shows the bin
+        ASSERT_TRUE(view.BuildColumns(256, range));
+        view.Draw();
+        port.SetDrawOffset(yPointL(0, 0));
+        EXPECT_EQ(At(100, kBottom), yColor8(255, r.grey, r.grey, r.grey)) << r.bin;
+    }
 }
 
-TEST(HistogramView, SwitchingBitDepthConvertsTheSelection)
+TEST(HistogramView, SwitchingBitDepthConvertsTheSelectionOnce)
 {
     yUIHistogramMulti view;
-    view.SetSelection(1, 255);
+    view.SetSelection(1, 4000000000u);
     view.SetDeep(true);
-    EXPECT_EQ(view.GetSelectionFirst(), 128u);
-    EXPECT_EQ(view.GetSelectionLast(), 32767u);
     view.SetDeep(true); // no change, no conversion
-    EXPECT_EQ(view.GetSelectionLast(), 32767u);
-    view.SetDeep(false);
-    EXPECT_EQ(view.GetSelectionFirst(), 1u);
-    EXPECT_EQ(view.GetSelectionLast(), 255u);
-    view.SetSelection(0, 4000000000u);
-    view.SetDeep(true);
-    EXPECT_EQ(view.GetSelectionFirst(), 0u);
+    EXPECT_EQ(view.GetSelectionFirst(), 128u);
     EXPECT_EQ(view.GetSelectionLast(), 32768u);
 }

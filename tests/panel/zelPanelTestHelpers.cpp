@@ -18,37 +18,14 @@ PanelHarness::PanelHarness() : context(layer.GetEventContext())
     layer.SetRoot(&region);
 }
 
-void PanelHarness::Over(int x, int y)
+void PanelHarness::Route(const char* event, int x, int y, void (yEventLayer::*route)())
 {
     layer.BeginHostEvent();
-    context.SetEventName(kEventMouseOver);
+    context.SetEventName(event);
     context.mousePosition = yPointL(x, y);
-    layer.RouteMouseOver();
-}
-
-void PanelHarness::Down(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseDown);
-    context.mousePosition = yPointL(x, y);
-    layer.RecordClick();
-    layer.RouteMouseDown();
-}
-
-void PanelHarness::Drag(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseDrag);
-    context.mousePosition = yPointL(x, y);
-    layer.RouteMouseDrag();
-}
-
-void PanelHarness::Up(int x, int y)
-{
-    layer.BeginHostEvent();
-    context.SetEventName(kEventMouseUp);
-    context.mousePosition = yPointL(x, y);
-    layer.RouteMouseUp();
+    if (route == &yEventLayer::RouteMouseDown)
+        layer.RecordClick();
+    (layer.*route)();
 }
 
 void PanelHarness::Click(int x, int y)

@@ -16,10 +16,10 @@ struct PanelHarness
 {
     PanelHarness();
 
-    void Over(int x, int y);
-    void Down(int x, int y);
-    void Drag(int x, int y);
-    void Up(int x, int y);
+    void Over(int x, int y) { Route(kEventMouseOver, x, y, &yEventLayer::RouteMouseOver); }
+    void Down(int x, int y) { Route(kEventMouseDown, x, y, &yEventLayer::RouteMouseDown); }
+    void Drag(int x, int y) { Route(kEventMouseDrag, x, y, &yEventLayer::RouteMouseDrag); }
+    void Up(int x, int y) { Route(kEventMouseUp, x, y, &yEventLayer::RouteMouseUp); }
     void Click(int x, int y);
     // Modifier bits of the platform, announced to the tree as the host would.
     void Hold(uint32_t modifiers);
@@ -35,7 +35,10 @@ struct PanelHarness
     void RenderPhotoLike(bool deep, int count = 60000);
 
     // Panel x of the view's column (the view's left edge is column 0).
-    int ColumnX(int column) const { return 40 + column; }
+    int ColumnX(int column) const
+    {
+        return static_cast<int>(zelTonescope::zelPanelLayout::kViewLeft) + column;
+    }
 
     ScriptedPlatform platform;
     yEventLayer layer;
@@ -43,4 +46,7 @@ struct PanelHarness
     zelTonescope::zelTonescopeUI panel;
     CommandLog log;
     yUIEventContext& context;
+
+private:
+    void Route(const char* event, int x, int y, void (yEventLayer::*route)());
 };

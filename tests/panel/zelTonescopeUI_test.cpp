@@ -1,33 +1,61 @@
 // The panel driven as a user drives it: scripted mouse and key events routed
-// through the event layer into the panel inside its 340 x 300 window region.
+// through the event layer into the panel inside its window region. Clicks aim
+// at the controls' laid-out places.
 #include "tests/panel/zelPanelTestHelpers.h"
 
+#include "effect/color/zelColorModel.h"
 #include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
+using zelTonescope::zelPanelLayout;
 using zelTonescope::zelPanelSettings;
 using zelTonescope::zelTonescopeUI;
 
 namespace
 {
-// Centres of the top row's controls (bottom edges at y 20).
-const int kRowY = 12;
-const int kToggleX[4] = {157, 173, 189, 205};
-const int kShowSelectionX = 221;
-const int kSwatchX = 237;
-const int kColorSwitchX = 257;
-const int kAutoViewX = 284;
 const int kViewY = 150;
 
 // A: 3 at bin 10 and 1 at 200; B: 2 at 20, 1 at 50 and 100; C: 3 at 30, 1 at
 // 150; D: 4 at 250.
 const std::vector<std::array<uint32_t, 4>> kSamples = {
     {10, 20, 30, 250}, {10, 50, 30, 250}, {10, 100, 150, 250}, {200, 20, 30, 250}};
+
+// What the panel shows in one line: the channel toggles / the view's channels,
+// the selection toggle, the view's selection flag and the swatch's being
+// enabled, the selected bins, colour bars.
+std::string State(const zelTonescopeUI& p)
+{
+    std::string on, shown;
+    for (int k = 0; k < 4; ++k)
+    {
+        on += p.GetChannelToggle(k).IsOn() ? "1" : "0";
+        shown += p.IsChannelShown(k) ? "1" : "0";
+    }
+    char t[100];
+    std::snprintf(t, sizeof t, "%s/%s selection %d%d%d %u..%u colour %d", on.c_str(), shown.c_str(),
+                  p.GetSelectionToggle().IsOn(), p.IsSelectionShown(), !p.GetSwatch().IsDisabled(),
+                  p.GetSelectionFirst(), p.GetSelectionLast(), p.GetHistogram().GetDisplayInColor());
+    return t;
+}
+const char kFresh[] = "1110/1110 selection 111 0..0 colour 1";
+
+// The saved values in one line that shows what differs.
+std::string Text(const zelPanelSettings& s)
+{
+    auto argb = [](const yColor8& c) { return uint32_t(c.alpha) << 24 | c.ToColorRef(); };
+    char t[200];
+    std::snprintf(
+        t, sizeof t, "channels %d%d%d%d view %.4f..%.4f scale %.4f selection %d %d..%d colours %08x %08x",
+        s.channelOn[0], s.channelOn[1], s.channelOn[2], s.channelOn[3], s.viewStart, s.viewEnd, s.scale,
+        s.selectionShown, s.selectionFirst, s.selectionLast, argb(s.highlight), argb(s.swatch));
+    return t;
+}
 
 struct PanelTest : ::testing::Test
 {
@@ -39,277 +67,205 @@ struct PanelTest : ::testing::Test
         h.Render(kSamples);
         h.Draw(); // builds the columns that clicks in the view read
     }
-    // A single click that no earlier click can turn into a double click.
-    void Click(int x, int y)
+    // The middle of a laid-out control (the panel sits at the region's origin).
+    static yPointL At(const yUIBaseShape& control)
     {
-        h.Wait(2000);
-        h.Click(x, y);
+        const yRect r = control.GetScreenRect();
+        return yPointL((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    void ControlClick(int x, int y)
+    // A single click that no earlier click can turn into a double click.
+    void Click(const yUIBaseShape& control, uint32_t modifiers = 0, int times = 1)
     {
-        h.Hold(yPlatform::kModifierControl);
-        Click(x, y);
+        h.Hold(modifiers);
+        h.Wait(2000);
+        for (int i = 0; i < times; ++i)
+            h.Click(At(control).x, At(control).y);
         h.Hold(0);
     }
-    bool On(int k) { return p.GetChannelToggle(k).IsOn(); }
-    std::string Channels()
-    {
-        std::string s;
-        for (int k = 0; k < 4; ++k)
-            s += On(k) ? "1" : "0";
-        return s;
-    }
+    void ClickToggle(int k, uint32_t modifiers = 0) { Click(p.GetChannelToggle(k), modifiers); }
     // Panel x of the first view column that shows bin v.
     int XOfBin(uint32_t v)
     {
-        for (int c = 1; c <= 260; ++c)
+        for (unsigned long c = 1; c <= zelPanelLayout::kViewWidth; ++c)
             if (p.GetHistogram().GetColumnValue(c) == v)
-                return 40 + c;
+                return h.ColumnX(static_cast<int>(c));
         ADD_FAILURE() << "no column shows bin " << v;
-        return 40;
+        return 0;
+    }
+    void Select(uint32_t from, uint32_t to)
+    {
+        h.Wait(2000);
+        h.Down(XOfBin(from), kViewY);
+        h.Drag(XOfBin(to), kViewY);
+        h.Up(XOfBin(to), kViewY);
     }
     std::string Status() { return static_cast<const char*>(p.GetStatusLine().GetText()); }
     std::string Statistics() { return static_cast<const char*>(p.GetHistogram().GetName()); }
-    float Black() { return p.GetRangeSlider().GetBlack().GetValue(); }
-    float White() { return p.GetRangeSlider().GetWhite().GetValue(); }
 };
 } // namespace
 
-TEST(TonescopeUIStart, ControlsStartInPlaceWithTheDefaults)
+TEST(TonescopeUIStart, AFreshPanelShowsTheDefaultSettings)
 {
     PanelHarness h;
-    zelTonescopeUI& p = h.panel;
-    EXPECT_EQ(p.GetSettings().channelOn[3], false);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_TRUE(p.GetChannelToggle(k).IsOn() && p.IsChannelShown(k));
-    EXPECT_FALSE(p.IsChannelShown(3));
-    EXPECT_TRUE(p.IsSelectionShown());
-    EXPECT_FALSE(p.GetSwatch().IsDisabled());
-    EXPECT_EQ(p.GetHighlightColor(), yColor8(0xff, 0x4b, 0x9b, 0xff));
-    EXPECT_EQ(p.GetSwatch().GetColor(), p.GetHighlightColor());
-    EXPECT_FLOAT_EQ(p.GetScaleSlider().GetValue(), 25.0f);
-    EXPECT_TRUE(p.GetHistogram().GetDisplayInColor());
-    EXPECT_EQ(p.GetChannelToggle(0).GetText(), yString("R"));
-
-    // The top row is packed leftward from the view's right edge, sharing one column.
-    EXPECT_EQ(p.GetAutoViewButton().GetPosition(), yPointL(300, 20));
-    EXPECT_EQ(p.GetColorSwitch().GetPosition(), yPointL(270, 20));
-    EXPECT_EQ(p.GetChannelToggle(0).GetPosition(), yPointL(166, 20));
-    EXPECT_EQ(p.GetStatusLine().GetSize(), yPointL(150, 17));
-    EXPECT_EQ(p.GetScaleSlider().GetPosition(), yPointL(299, 19));
-    EXPECT_EQ(p.GetRangeSlider().GetSize(), yPointL(257, 20));
-
+    EXPECT_EQ(Text(h.panel.GetSettings()), Text(zelPanelSettings()));
+    EXPECT_EQ(State(h.panel), kFresh);
+    EXPECT_EQ(h.panel.GetHistogram().GetColorModel(), zelTonescope::kModelRGB);
     // Children in drawing and hit-test order, the view first.
-    EXPECT_EQ(p.GetFirstChild(), &p.GetHistogram());
-    EXPECT_EQ(p.GetFirstChild()->GetNextSibling(), &p.GetStatusLine());
-    EXPECT_EQ(p.GetFirstChild()->GetLastSibling(), &p.GetRangeSlider());
+    EXPECT_EQ(h.panel.GetFirstChild(), &h.panel.GetHistogram());
 }
 
-TEST_F(PanelTest, ControlClickSolosEachChannelAndAgainBringsAllBack)
+TEST_F(PanelTest, ChannelClicksFlipOrSolo)
 {
-    for (int k = 0; k < 4; ++k)
+    const uint32_t control = yPlatform::kModifierControl;
+    const struct
     {
-        ControlClick(kToggleX[k], kRowY);
-        std::string solo = "0000";
-        solo[k] = '1';
-        EXPECT_EQ(Channels(), solo) << "solo " << k;
-        h.Draw();
-        for (int j = 0; j < 4; ++j)
-            EXPECT_EQ(p.IsChannelShown(j), j == k);
-        ControlClick(kToggleX[k], kRowY);
-        EXPECT_EQ(Channels(), "1111") << "un-solo " << k;
+        int channel;
+        uint32_t modifiers;
+        const char* state;
+    } rows[] = {
+        {1, 0, "1010/1010"},       // a plain click flips only B
+        {3, 0, "1011/1011"},       // and D
+        {1, 0, "1111/1111"},       // and B back
+        {2, control, "0010/0010"}, // control solos C
+        {2, control, "1111/1111"}, // again: all come back
+        {0, yPlatform::kModifierShift, "1000/1000"}, // any modifier solos
+        {3, yPlatform::kModifierAlt, "0001/0001"},   // an off channel comes on alone
+        {3, yPlatform::kModifierShift, "1111/1111"},
+    };
+    for (const auto& r : rows)
+    {
+        ClickToggle(r.channel, r.modifiers);
+        h.Draw(); // the view takes the other channels' flags as it draws
+        EXPECT_EQ(State(p).substr(0, 9), r.state) << "channel " << r.channel << " modifiers " << r.modifiers;
     }
 }
 
-TEST_F(PanelTest, ControlClickOnAnOffChannelTurnsItOnAlone)
-{
-    ControlClick(kToggleX[3], kRowY);
-    EXPECT_EQ(Channels(), "0001");
-    EXPECT_TRUE(p.IsChannelShown(3));
-}
-
-TEST_F(PanelTest, PlainClickFlipsOnlyThatChannel)
-{
-    Click(kToggleX[1], kRowY);
-    EXPECT_EQ(Channels(), "1010");
-    h.Draw();
-    EXPECT_FALSE(p.IsChannelShown(1));
-    Click(kToggleX[3], kRowY);
-    EXPECT_EQ(Channels(), "1011");
-    Click(kToggleX[1], kRowY);
-    EXPECT_EQ(Channels(), "1111");
-}
-
-TEST_F(PanelTest, AutoViewOnceTwiceAndThreeTimes)
+TEST_F(PanelTest, AutoViewOnceTwiceAndThreeTimesAndTripleClickInTheView)
 {
     const float autoScale = 256.0f / (3.0f / 0.0004f);
-    Click(kAutoViewX, kRowY);
-    EXPECT_NEAR(Black(), 10.0f, 1e-3); // first non-empty bin of A, B, C
-    EXPECT_NEAR(White(), 201.0f, 1e-3); // last one plus one
+    Click(p.GetAutoViewButton());
+    // From the first non-empty bin of A, B, C to one past the last.
+    EXPECT_NEAR(p.GetRangeSlider().GetBlack().GetValue(), 10.0f, 1e-3);
+    EXPECT_NEAR(p.GetRangeSlider().GetWhite().GetValue(), 201.0f, 1e-3);
     EXPECT_NEAR(p.GetScaleSlider().GetValue(), autoScale, 1e-4);
+    EXPECT_EQ(Statistics(), "Selection: index[0] pixels[0]");
 
     // Twice: the whole range.
-    h.Wait(2000);
-    h.Click(kAutoViewX, kRowY);
-    h.Click(kAutoViewX, kRowY);
-    EXPECT_FLOAT_EQ(p.GetRangeSlider().GetBlack().GetNormalizedValue(), 0.0f);
-    EXPECT_FLOAT_EQ(p.GetRangeSlider().GetWhite().GetNormalizedValue(), 1.0f);
+    Click(p.GetAutoViewButton(), 0, 2);
+    EXPECT_EQ(Text(p.GetSettings()).substr(14, 19), "view 0.0000..1.0000");
 
-    // Three times: everything back to its start.
-    ControlClick(kToggleX[3], kRowY);
-    Click(kColorSwitchX, kRowY);
-    Click(kShowSelectionX, kRowY);
-    ASSERT_EQ(Channels(), "0001");
-    h.Wait(2000);
-    for (int i = 0; i < 3; ++i)
-        h.Click(kAutoViewX, kRowY);
-    EXPECT_EQ(Channels(), "1110");
-    EXPECT_EQ(p.GetColorSwitch().GetState(), 0u);
-    EXPECT_TRUE(p.GetHistogram().GetDisplayInColor());
-    EXPECT_TRUE(p.GetSelectionToggle().IsOn());
-    EXPECT_FALSE(p.GetSwatch().IsDisabled());
-    EXPECT_FLOAT_EQ(p.GetRangeSlider().GetWhite().GetNormalizedValue(), 1.0f);
-    EXPECT_NEAR(p.GetScaleSlider().GetValue(), autoScale, 1e-4);
-}
-
-TEST_F(PanelTest, TripleClickInTheHistogramResetsEverything)
-{
-    ControlClick(kToggleX[1], kRowY);
-    Click(kColorSwitchX, kRowY);
-    p.GetRangeSlider().GetBlack().SetNormalizedValue(0.25f);
-    p.GetHistogram().SetSelectionColor(yColor8(0xff, 1, 2, 3));
-    h.Draw();
-    const int x = 40 + 130;
-    h.Wait(2000);
-    for (int i = 0; i < 3; ++i)
-        h.Click(x, kViewY);
-    EXPECT_EQ(Channels(), "1110");
-    EXPECT_TRUE(p.GetHistogram().GetDisplayInColor());
-    EXPECT_FLOAT_EQ(p.GetRangeSlider().GetBlack().GetNormalizedValue(), 0.0f);
-    EXPECT_EQ(p.GetHighlightColor(), yColor8(0xff, 0x4b, 0x9b, 0xff));
-    // The release that completed the triple click still selects where it fell.
-    const uint32_t v = p.GetHistogram().GetColumnValue(130);
-    EXPECT_EQ(p.GetSelectionFirst(), v);
-    EXPECT_EQ(p.GetSelectionLast(), v);
-}
-
-TEST_F(PanelTest, ClickSelectsOneBinAndDraggingExtendsFromTheAnchor)
-{
-    Click(XOfBin(100), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 100u);
-    EXPECT_EQ(p.GetSelectionLast(), 100u);
-    h.Wait(2000);
-    h.Down(XOfBin(100), kViewY);
-    h.Drag(XOfBin(60), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 60u);
-    EXPECT_EQ(p.GetSelectionLast(), 100u);
-    h.Drag(XOfBin(140), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 100u);
-    EXPECT_EQ(p.GetSelectionLast(), 140u);
-    h.Up(XOfBin(140), kViewY);
-    EXPECT_EQ(p.GetSelectionLast(), 140u);
-}
-
-TEST_F(PanelTest, ShiftClickExtendsTheSelectionAndDragsFromItsOtherEnd)
-{
-    struct Case
+    // Three times, or three clicks in the view: all back to the start but the
+    // autoscale; in the view the last release still selects where it fell.
+    for (bool inView : {false, true})
     {
-        uint32_t shiftBin, first, last; // after the shift-click on a selection of bin 100
-        uint32_t dragBin, draggedFirst, draggedLast;
-    } cases[] = {
-        {50, 50, 100, 150, 100, 150}, // left: first moves, drags start from the old last
-        {180, 100, 180, 40, 40, 100}, // right: last moves, drags start from the first
-    };
-    for (const Case& c : cases)
-    {
-        Click(XOfBin(100), kViewY);
-        h.Hold(yPlatform::kModifierShift);
-        h.Wait(2000);
-        h.Down(XOfBin(c.shiftBin), kViewY);
-        h.Hold(0);
-        EXPECT_EQ(p.GetSelectionFirst(), c.first) << "shift-click at " << c.shiftBin;
-        EXPECT_EQ(p.GetSelectionLast(), c.last) << "shift-click at " << c.shiftBin;
-        h.Drag(XOfBin(c.dragBin), kViewY);
-        EXPECT_EQ(p.GetSelectionFirst(), c.draggedFirst) << "drag to " << c.dragBin;
-        EXPECT_EQ(p.GetSelectionLast(), c.draggedLast) << "drag to " << c.dragBin;
-        h.Up(XOfBin(c.dragBin), kViewY);
+        ClickToggle(3, yPlatform::kModifierControl);
+        Click(p.GetColorSwitch());
+        Click(p.GetSelectionToggle());
+        p.GetHistogram().SetSelectionColor(yColor8(0xff, 1, 2, 3));
+        p.GetHistogram().SetBackColor(yColor8(0xff, 9, 9, 9));
+        p.GetScaleSlider().SetValue(1.0f);
+        p.GetRangeSlider().GetBlack().SetNormalizedValue(0.25f);
+        h.Draw();
+        ASSERT_EQ(State(p), "0001/0001 selection 000 0..0 colour 0");
+        if (inView)
+        {
+            h.Wait(2000);
+            for (int i = 0; i < 3; ++i)
+                h.Click(XOfBin(100), kViewY);
+        }
+        else
+            Click(p.GetAutoViewButton(), 0, 3);
+        zelPanelSettings expected;
+        // The selection toggle was off at the clicks, so the anchor stayed at 0.
+        expected.selectionLast = inView ? 100 : 0;
+        expected.scale = p.GetScaleSlider().GetNormalizedValue();
+        EXPECT_EQ(Text(p.GetSettings()), Text(expected));
+        EXPECT_NEAR(p.GetScaleSlider().GetValue(), autoScale, 1e-4);
+        h.Draw();
+        EXPECT_EQ(State(p), inView ? "1110/1110 selection 111 0..100 colour 1" : kFresh);
+        EXPECT_EQ(p.GetHistogram().GetBackColor(), yColor8(0x00, 0xdb, 0xdc, 0xdf));
     }
 }
 
-TEST_F(PanelTest, DragsPastTheViewsEdgesSelectColumnOneAndColumnN)
+TEST_F(PanelTest, ClicksDragsAndShiftClicksSelectFromTheAnchor)
 {
-    h.Wait(2000);
-    h.Down(XOfBin(100), kViewY);
-    h.Drag(5, kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), p.GetHistogram().GetColumnValue(1));
-    EXPECT_EQ(p.GetSelectionLast(), 100u);
-    h.Drag(339, kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 100u);
-    EXPECT_EQ(p.GetSelectionLast(), 255u); // column N shows the view's end
-    h.Up(339, kViewY);
+    const int farRight = h.ColumnX(zelPanelLayout::kViewWidth + 40);
+    const struct
+    {
+        char event; // d: down, s: shift-down, m: drag, u: up
+        int x;      // panel x; 0 stands for the column of `bin`
+        uint32_t bin, first, last;
+    } rows[] = {
+        {'d', 0, 100, 100, 100},
+        {'m', 0, 60, 60, 100},        // drag left of the anchor
+        {'m', 0, 140, 100, 140},      // and right of it
+        {'m', 5, 0, 0, 100},          // past the left edge: column 1
+        {'m', farRight, 0, 100, 255}, // past the right edge: column N, the view's end
+        {'u', 0, 140, 100, 140},
+        {'s', 0, 50, 50, 140},  // shift-click left: first moves
+        {'m', 0, 150, 140, 150}, // a drag then starts from the old last
+        {'u', 0, 150, 140, 150},
+        {'s', 0, 180, 140, 180}, // shift-click right: last moves
+        {'m', 0, 40, 40, 140},   // a drag then starts from the first
+        {'u', 0, 40, 40, 140},
+    };
+    for (const auto& r : rows)
+    {
+        const int x = r.x != 0 ? r.x : XOfBin(r.bin);
+        h.Wait(2000);
+        h.Hold(r.event == 's' ? uint32_t(yPlatform::kModifierShift) : 0u);
+        if (r.event == 'd' || r.event == 's')
+            h.Down(x, kViewY);
+        else if (r.event == 'm')
+            h.Drag(x, kViewY);
+        else
+            h.Up(x, kViewY);
+        EXPECT_EQ(p.GetSelectionFirst(), r.first) << r.event << " at " << x;
+        EXPECT_EQ(p.GetSelectionLast(), r.last) << r.event << " at " << x;
+    }
 }
 
-TEST_F(PanelTest, HiddenSelectionDisablesTheSwatchAndIgnoresClicksButRefreshesStatistics)
+TEST_F(PanelTest, SelectionCountsTheTallestShownChannelAndHidesWithItsToggle)
 {
-    Click(XOfBin(10), kViewY);
+    Select(10, 10);
     EXPECT_EQ(Statistics(), "Selection: index[10] pixels[3]");
-    Click(kShowSelectionX, kRowY);
-    EXPECT_FALSE(p.GetSelectionToggle().IsOn());
-    EXPECT_FALSE(p.IsSelectionShown());
-    EXPECT_TRUE(p.GetSwatch().IsDisabled());
-
-    Click(XOfBin(100), kViewY);
-    EXPECT_EQ(p.GetSelectionFirst(), 10u);
-    EXPECT_EQ(Statistics(), "Histogram: min[10] peak[30] max[200] pixels[4]");
-
-    Click(kShowSelectionX, kRowY);
-    EXPECT_TRUE(p.IsSelectionShown());
-    EXPECT_FALSE(p.GetSwatch().IsDisabled());
-}
-
-TEST_F(PanelTest, SelectionStatisticsCountTheLargestShownChannelPerBin)
-{
-    h.Wait(2000);
-    h.Down(XOfBin(10), kViewY);
-    h.Drag(XOfBin(30), kViewY);
-    h.Up(XOfBin(30), kViewY);
+    Select(10, 30);
     EXPECT_EQ(Statistics(), "Selection: min[10] max[30] pixels[8]"); // 3 + 2 + 3
-    Click(kToggleX[2], kRowY); // C off
+    ClickToggle(2);                                                   // C off
     h.Draw();
-    h.Wait(2000);
-    h.Down(XOfBin(10), kViewY);
-    h.Up(XOfBin(30), kViewY);
+    Select(10, 30);
     EXPECT_EQ(Statistics(), "Selection: min[10] max[30] pixels[5]"); // bin 30 held only C
+    // Hidden, the selection ignores clicks, which still refresh the statistics.
+    Click(p.GetSelectionToggle());
+    Select(100, 100);
+    EXPECT_EQ(State(p), "1100/1100 selection 000 10..30 colour 1");
+    EXPECT_EQ(Statistics(), "Histogram: min[10] peak[20] max[200] pixels[4]");
+    Click(p.GetSelectionToggle());
+    EXPECT_EQ(State(p), "1100/1100 selection 111 10..30 colour 1");
 }
 
 TEST_F(PanelTest, StatusLineNamesTheControlUnderTheMouse)
 {
-    h.Over(kToggleX[0], kRowY);
-    h.Draw();
-    EXPECT_EQ(Status(), "Red Channel (control-click to solo)");
-    h.Over(kAutoViewX, kRowY);
-    h.Draw();
-    EXPECT_EQ(Status(), "Auto View (double-click Reset View) (triple-click Reset All)");
-    h.Over(100, 283);
-    h.Draw();
-    EXPECT_EQ(Status(), "View Ranges (hold control key to pan)");
-    h.Over(42, 279);
-    h.Draw();
-    EXPECT_EQ(Status(), "View Ranges: Black (hold control key to pan)");
-
+    const yUIBaseShape* controls[] = {&p.GetChannelToggle(0), &p.GetRangeSlider().GetBlack().GetThumb()};
+    for (const yUIBaseShape* c : controls)
+    {
+        h.Over(At(*c).x, At(*c).y);
+        h.Draw();
+        EXPECT_EQ(Status(), static_cast<const char*>(c->GetName()));
+    }
     // On the scale thumb the status shows the scale exactly.
     p.GetScaleSlider().SetValue(12.5f);
-    const int thumbY = 19 + p.GetScaleSlider().PositionToCoordinate(0.125f);
-    h.Over(303, thumbY);
-    ASSERT_EQ(h.context.target, &p.GetScaleSlider().GetThumb());
+    h.Over(At(p.GetScaleSlider().GetThumb()).x, At(p.GetScaleSlider().GetThumb()).y);
     h.Draw();
     EXPECT_EQ(Status(), "Histogram Scale: 12.50000000");
-    EXPECT_EQ(p.GetScaleSlider().GetName(), yString("Histogram Scale: 12.50000000"));
-
-    // Over the view the status line reads the statistics.
-    Click(XOfBin(10), kViewY);
+    EXPECT_EQ(p.GetScaleSlider().GetName(), yString(Status().c_str()));
+    // Over the view the status line reads the statistics; disabled, the panel's name.
+    Select(10, 10);
     h.Draw();
     EXPECT_EQ(Status(), "Selection: index[10] pixels[3]");
+    p.SetDisabled(true);
+    h.Draw();
+    EXPECT_EQ(Status(), static_cast<const char*>(p.GetName()));
 }
 
 TEST_F(PanelTest, DrawCopiesTheControlsIntoTheView)
@@ -317,54 +273,50 @@ TEST_F(PanelTest, DrawCopiesTheControlsIntoTheView)
     p.GetScaleSlider().SetValue(40.0f);
     p.GetRangeSlider().GetBlack().SetValue(20.0f);
     p.GetRangeSlider().GetWhite().SetValue(120.0f);
+    p.GetSelectionToggle().SetOn(false);
+    Click(p.GetColorSwitch());
     h.Draw();
     const yHistogramColumns& columns = p.GetHistogram().GetColumns();
     EXPECT_FLOAT_EQ(columns.GetScale(), 40.0f);
     EXPECT_EQ(columns.GetViewStart(), 20u);
     EXPECT_EQ(columns.GetViewEnd(), 120u);
-    EXPECT_EQ(columns.GetColumnCount(), 260u);
+    EXPECT_EQ(columns.GetColumnCount(), static_cast<unsigned long>(zelPanelLayout::kViewWidth));
+    EXPECT_EQ(State(p), "1110/1110 selection 001 0..0 colour 0");
+    Click(p.GetColorSwitch());
+    EXPECT_EQ(State(p), "1110/1110 selection 001 0..0 colour 1");
 }
 
-TEST_F(PanelTest, ColourSwitchTogglesBlackBarsAndBack)
-{
-    Click(kColorSwitchX, kRowY);
-    EXPECT_EQ(p.GetColorSwitch().GetState(), 1u);
-    EXPECT_FALSE(p.GetHistogram().GetDisplayInColor());
-    Click(kColorSwitchX, kRowY);
-    EXPECT_EQ(p.GetColorSwitch().GetState(), 0u);
-    EXPECT_TRUE(p.GetHistogram().GetDisplayInColor());
-}
-
-TEST_F(PanelTest, ColourPickerResultGoesToTheSwatchAndTheHighlight)
-{
-    // The scripted platform cancels the chooser, which yields opaque black.
-    Click(kSwatchX, kRowY);
-    EXPECT_EQ(p.GetHighlightColor(), yColor8(0xff, 0, 0, 0));
-    EXPECT_EQ(p.GetSwatch().GetColor(), p.GetHighlightColor());
-}
-
-TEST_F(PanelTest, EveryCommandIsPassedOnToTheListeners)
+TEST_F(PanelTest, PickedColourAndEveryCommandArePassedOn)
 {
     h.log.heard.clear();
-    Click(kToggleX[0], kRowY);
-    Click(38 + 16, 8); // the logo
+    ClickToggle(0);
+    Click(p.GetLogo());
     p.GetScaleSlider().SetValue(30.0f);
-    const std::vector<std::string> expected = {"ChannelAToggleCommand", "LogoMouseUpCommand", "ScaleSliderChange"};
+    const std::vector<std::string> expected = {zelTonescopeUI::kChannelAToggleCommand,
+                                               zelTonescopeUI::kLogoMouseUpCommand,
+                                               zelTonescopeUI::kScaleSliderChange};
     EXPECT_EQ(h.log.heard, expected);
+    // The scripted platform cancels the chooser, which yields opaque black.
+    Click(p.GetSwatch());
+    EXPECT_EQ(p.GetHighlightColor(), yColor8(0xff, 0, 0, 0));
+    EXPECT_EQ(p.GetSwatch().GetColor(), p.GetHighlightColor());
 }
 
 TEST(TonescopeUIModel, CaptionsFollowTheColourModel)
 {
     PanelHarness h;
-    h.panel.SetColorModel(3);
-    EXPECT_EQ(h.panel.GetChannelToggle(1).GetText(), yString("S"));
-    EXPECT_EQ(h.panel.GetChannelToggle(1).GetName(), yString("Saturation Channel (control-click to solo)"));
-    EXPECT_EQ(h.panel.GetHistogram().GetColorModel(), 3);
-    h.panel.SetColorModel(5);
-    EXPECT_EQ(h.panel.GetChannelToggle(3).GetName(), yString("Black Channel (control-click to solo)"));
-    h.panel.SetColorModel(42); // unknown models read as RGB
-    EXPECT_EQ(h.panel.GetChannelToggle(0).GetText(), yString("R"));
-    EXPECT_EQ(h.panel.GetChannelToggle(3).GetName(), yString("Alpha Channel (control-click to solo)"));
+    for (short model : {3, 5, 42, 1}) // 42: unknown models read as RGB
+    {
+        h.panel.SetColorModel(model);
+        EXPECT_EQ(h.panel.GetHistogram().GetColorModel(), model);
+        for (int k = 0; k < 4; ++k)
+        {
+            const zelTonescope::zelChannelCaption c = zelTonescope::zelColorModel::Caption(model, k);
+            EXPECT_EQ(h.panel.GetChannelToggle(k).GetText(), yString(c.label)) << model << " " << k;
+            EXPECT_EQ(std::string(h.panel.GetChannelToggle(k).GetName()).rfind(c.name, 0), 0u)
+                << model << " " << k;
+        }
+    }
 }
 
 TEST(TonescopeUIRender, BeginHistogramSwitchesEverythingToTheBitDepth)
@@ -392,59 +344,69 @@ TEST(TonescopeUIRender, BeginHistogramSwitchesEverythingToTheBitDepth)
 
 TEST(TonescopeUIRender, ShownBinsFoldOnlyTheShownChannels)
 {
+    struct Row
+    {
+        std::array<bool, 4> shown;
+        uint32_t first, last, peak;
+    } rows[] = {
+        {{true, true, true, false}, 10, 200, 30},   // the largest of the peaks' bins
+        {{false, true, false, false}, 20, 100, 20}, // B alone
+        {{false, false, false, true}, 250, 250, 250},
+        {{false, false, false, false}, 100000, 0, 0}, // nothing shown
+    };
     PanelHarness h;
     h.Render(kSamples);
     zelTonescopeUI& p = h.panel;
-    EXPECT_EQ(p.GetFirstShownBin(), 10u);
-    EXPECT_EQ(p.GetLastShownBin(), 200u);
-    EXPECT_EQ(p.GetPeakShownBin(), 30u);
-    for (int k = 0; k < 4; ++k)
-        p.GetHistogram().SetChannelShown(k, false);
-    EXPECT_EQ(p.GetFirstShownBin(), 100000u);
-    EXPECT_EQ(p.GetLastShownBin(), 0u);
+    for (const Row& r : rows)
+    {
+        for (int k = 0; k < 4; ++k)
+            p.GetHistogram().SetChannelShown(k, r.shown[k]);
+        EXPECT_EQ(p.GetFirstShownBin(), r.first) << r.first;
+        EXPECT_EQ(p.GetLastShownBin(), r.last) << r.first;
+        EXPECT_EQ(p.GetPeakShownBin(), r.peak) << r.first;
+    }
     p.GetSelectionToggle().SetOn(false);
     p.UpdateStatistics();
     EXPECT_EQ(p.GetHistogram().GetName(), yString("Histogram: min[100000] peak[0] max[0] pixels[4]"));
+    // Before any render an empty channel's first bin (-1) wins.
+    PanelHarness fresh;
+    fresh.panel.GetSelectionToggle().SetOn(false);
+    fresh.panel.UpdateStatistics();
+    EXPECT_EQ(fresh.panel.GetHistogram().GetName(),
+              yString("Histogram: min[4294967295] peak[0] max[0] pixels[0]"));
 }
 
 TEST(TonescopeUISettings, SettingsCarryOverToAFreshPanelAndAreClamped)
 {
-    PanelHarness from;
-    from.panel.GetRangeSlider().GetWhite().SetNormalizedValue(0.75f);
-    from.panel.GetRangeSlider().GetBlack().SetNormalizedValue(0.25f);
-    from.panel.GetScaleSlider().SetNormalizedValue(0.5f);
-    from.Click(kToggleX[0], kRowY);
-    from.Click(kShowSelectionX, kRowY);
-    from.panel.GetHistogram().SetSelection(7, 9);
-    const zelPanelSettings s = from.panel.GetSettings();
-    EXPECT_FALSE(s.channelOn[0]);
-    EXPECT_FALSE(s.selectionShown);
-
-    PanelHarness to;
-    to.panel.ApplySettings(s);
-    const zelPanelSettings t = to.panel.GetSettings();
-    for (int k = 0; k < 4; ++k)
+    const float nan = std::nanf("");
+    const struct
     {
-        EXPECT_EQ(t.channelOn[k], s.channelOn[k]);
-        EXPECT_EQ(to.panel.IsChannelShown(k), s.channelOn[k]);
+        float start, end, scale;
+        int32_t first, last;
+        const char* view; // the view, scale and selection after ApplySettings
+    } rows[] = {
+        {0.25f, 0.75f, 0.5f, 7, 9, "view 0.2500..0.7500 scale 0.5000 selection 0 7..9"}, // inside: kept
+        {-3.0f, 9.0f, nan, -5, -1, "view 0.0000..1.0000 scale 0.0000 selection 0 0..0"},  // below, above, NaN
+        {nan, 0.0f, 4.0f, 3, 3, "view 0.0000..0.0000 scale 1.0000 selection 0 3..3"},
+        {0.9f, 0.4f, 1.0f, 0, 0, "view 0.4000..0.4000 scale 1.0000 selection 0 0..0"}, // white pushes black
+    };
+    for (const auto& r : rows)
+    {
+        zelPanelSettings s;
+        s.channelOn[0] = false;
+        s.channelOn[3] = true;
+        s.selectionShown = false;
+        s.highlight = yColor8(0xff, 1, 2, 3);
+        s.swatch = yColor8(0xff, 4, 5, 6);
+        s.viewStart = r.start;
+        s.viewEnd = r.end;
+        s.scale = r.scale;
+        s.selectionFirst = r.first;
+        s.selectionLast = r.last;
+        PanelHarness to;
+        to.panel.ApplySettings(s);
+        EXPECT_EQ(Text(to.panel.GetSettings()),
+                  std::string("channels 0111 ") + r.view + " colours ff030201 ff060504");
+        EXPECT_EQ(State(to.panel).substr(0, 23), "0111/0111 selection 000");
     }
-    EXPECT_FLOAT_EQ(t.viewStart, 0.25f);
-    EXPECT_FLOAT_EQ(t.viewEnd, 0.75f);
-    EXPECT_FLOAT_EQ(t.scale, 0.5f);
-    EXPECT_FALSE(to.panel.IsSelectionShown());
-    EXPECT_TRUE(to.panel.GetSwatch().IsDisabled());
-    EXPECT_EQ(t.selectionFirst, 7);
-    EXPECT_EQ(t.selectionLast, 9);
-
-    zelPanelSettings bad;
-    bad.viewStart = -3.0f;
-    bad.viewEnd = 9.0f;
-    bad.scale = std::nanf("");
-    bad.selectionFirst = -5;
-    to.panel.ApplySettings(bad);
-    const zelPanelSettings u = to.panel.GetSettings();
-    EXPECT_FLOAT_EQ(u.viewStart, 0.0f);
-    EXPECT_FLOAT_EQ(u.viewEnd, 1.0f);
-    EXPECT_FLOAT_EQ(u.scale, 0.0f);
-    EXPECT_EQ(u.selectionFirst, 0);
 }
