@@ -19,131 +19,94 @@ std::string ReadError(const std::string& path)
     EXPECT_FALSE(yPropertyList::Read(path, list, error)) << path;
     return error;
 }
-
-// A copy of the fake module, damaged by the caller.
-class yDamagedModule : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        m_bytes = yTest::ReadBytes(TONESCOPE_FAKE_MODULE);
-        m_list = yTest::FindBytes(m_bytes, "MIB8dnik");
-        ASSERT_NE(m_list, std::string::npos);
-        m_list -= 10; // the list's header comes before its first property
-    }
-
-    std::string Write()
-    {
-        const std::string path = m_folder.File("damaged.so");
-        yTest::WriteBytes(path, m_bytes);
-        return path;
-    }
-
-    yTest::yScratchFolder m_folder;
-    std::vector<uint8_t> m_bytes;
-    size_t m_list = 0; // file offset of the property list
-};
 } // namespace
 
-TEST(yModuleFile, ReadsTheFakeModulesPropertyList)
+TEST(yModuleFile, FindsThePropertyListOfTheModule)
 {
     yPropertyList list;
     std::string error;
-    ASSERT_TRUE(yPropertyList::Read(TONESCOPE_FAKE_MODULE, list, error)) << error;
-    EXPECT_EQ(list.name, "Fake Effect");
-    EXPECT_EQ(list.entryPoint, "FakeEntry");
-    EXPECT_EQ(list.matchName, "zo Fake");
+    ASSERT_TRUE(yPropertyList::Read(TONESCOPE_MODULE, list, error)) << error;
+    EXPECT_EQ(list.name + "|" + list.entryPoint + "|" + list.matchName, "zel Tonescope|main|zo Tonescope");
 
     yModuleFile file;
-    ASSERT_TRUE(file.Open(TONESCOPE_FAKE_MODULE, error)) << error;
-    EXPECT_EQ(file.ResourceCount(), 1u);
+    ASSERT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
     EXPECT_NE(file.Find(yHost::kPropertyListType, 16000).bytes, nullptr);
+    EXPECT_EQ(file.Find(yHost::kPropertyListType, 16001).bytes, nullptr);
     EXPECT_EQ(file.Find(yHost::kPropertyListType, 16000, 1031).bytes, nullptr); // another language
     EXPECT_EQ(file.Find(yHost::FourCode("BMP "), 16000).bytes, nullptr);
 }
 
-TEST(yModuleFile, RefusesFilesThatAreNoModules)
+TEST(yModuleFile, RefusesDamagedModulesNamingThem)
 {
     yTest::yScratchFolder folder;
-    const std::string text = folder.File("notes.so");
-    yTest::WriteBytes(text, {'h', 'e', 'l', 'l', 'o', '\n'});
-    const std::string empty = folder.File("empty.so");
-    yTest::WriteBytes(empty, {});
-
-    EXPECT_EQ(ReadError(folder.File("missing.so")),
-              "Cannot open the module " + folder.File("missing.so") + ": No such file or directory.");
-    EXPECT_EQ(ReadError(text), "The module " + text + " is not a shared library (it has no ELF header).");
-    EXPECT_EQ(ReadError(empty), "The module " + empty + " is not a shared library (it has no ELF header).");
-    EXPECT_NE(ReadError(TONESCOPE_PLAIN_LIBRARY).find("has no resource section \"zelrsrc\""),
-              std::string::npos);
+    const std::vector<uint8_t> whole = yTest::ReadBytes(TONESCOPE_MODULE);
+    const size_t list = yTest::FindBytes(whole, "MIB8dnik") - 10; // the list's header precedes its first key
+    const size_t directory = yTest::FindBytes(whole, std::string("ZRSC\1\0\0\0", 8));
+    const size_t entry = yTest::FindBytes(whole, "LPIP", directory); // the property list's type, number, ...
+    const struct
+    {
+        size_t size; // bytes kept, 0: all
+        size_t at;   // a byte changed, with its new value
+        uint8_t value;
+        const char* expected;
+    } cases[] = {
+        {0, EI_CLASS, ELFCLASS32, "not a 64-bit little-endian"},
+        {0, EI_DATA, ELFDATA2MSB, "not a 64-bit little-endian"},
+        {0, 16, ET_REL, "not a shared library"}, // e_type
+        {0, 0, 'X', "has no ELF header"},
+        {0, list + 10 + 16, 'X', "declares the kind \"eFKX\", which is not an effect (\"eFKT\")"},
+        {0, list + 6, 40, "claims 40 properties"},
+        {0, directory, 'X', "does not start with a resource directory"},
+        {0, directory + 10, 0xFF, "is truncated"}, // the directory's entry count
+        {0, entry + 4, 1, "has no property list (resource \"PIPL\" 16000)"},
+        {0, entry, 'X', "has no property list"},
+        {0, entry + 8, 7, "has no property list"}, // another language
+        {3, 0, 0x7F, "has no ELF header"},
+        {63, 0, 0x7F, "ELF header"},
+        {64, 0, 0x7F, ""},
+        {whole.size() / 2, 0, 0x7F, ""},
+        {list + 20, 0, 0x7F, ""},
+        {whole.size() - 1, 0, 0x7F, ""},
+    };
+    const std::string path = folder.File("damaged.so");
+    for (const auto& c : cases)
+    {
+        std::vector<uint8_t> bytes = whole;
+        bytes.resize(c.size != 0 ? c.size : whole.size());
+        bytes[c.at] = c.value;
+        yTest::WriteBytes(path, bytes);
+        const std::string error = ReadError(path);
+        EXPECT_NE(error.find(path), std::string::npos) << error;
+        EXPECT_NE(error.find(c.expected), std::string::npos) << error;
+    }
+    const std::string missing = folder.File("missing.so");
+    EXPECT_EQ(ReadError(missing), "Cannot open the module " + missing + ": No such file or directory.");
+    EXPECT_NE(ReadError(TONESCOPE_PLAIN_LIBRARY).find("has no resource section \"zelrsrc\""), std::string::npos);
     EXPECT_NE(ReadError(folder.File("")).find("not a regular file"), std::string::npos);
 }
 
-TEST_F(yDamagedModule, RefusesOtherElfKinds)
+TEST(yModuleFile, SurvivesRandomDamageToTheElfTables)
 {
-    m_bytes[EI_CLASS] = ELFCLASS32;
-    EXPECT_NE(ReadError(Write()).find("not a 64-bit little-endian"), std::string::npos);
-    m_bytes[EI_CLASS] = ELFCLASS64;
-    m_bytes[16] = ET_REL; // e_type
-    EXPECT_NE(ReadError(Write()).find("not a shared library"), std::string::npos);
-}
-
-TEST_F(yDamagedModule, RefusesEveryTruncatedCopy)
-{
-    const std::vector<uint8_t> whole = m_bytes;
-    for (size_t size : {size_t(3), size_t(63), size_t(64), whole.size() / 2, m_list + 20, whole.size() - 1})
-    {
-        m_bytes.assign(whole.begin(), whole.begin() + long(size));
-        EXPECT_NE(ReadError(Write()), "") << size;
-    }
-}
-
-TEST_F(yDamagedModule, NamesTheModuleWhenItsPropertyListIsBad)
-{
-    const std::vector<uint8_t> whole = m_bytes;
-    m_bytes[m_list + 10 + 16] = 'X'; // the kind's value "TKFe" becomes "XKFe"
-    const std::string path = Write();
-    EXPECT_EQ(ReadError(path), "The property list of " + path +
-                                   " declares the kind \"eFKX\", which is not an effect (\"eFKT\").");
-
-    m_bytes = whole;
-    m_bytes[m_list + 6] = 40; // more properties than the list holds
-    EXPECT_EQ(ReadError(Write()).rfind("The property list of " + path + " claims 40 properties", 0), 0u);
-
-    m_bytes = whole;
-    m_bytes[m_list - 32] = 'X'; // the directory's magic word
-    EXPECT_NE(ReadError(Write()).find("does not start with a resource directory"), std::string::npos);
-
-    m_bytes = whole;
-    m_bytes[m_list - 32 + 8] = 0xFF; // the directory's entry count
-    EXPECT_NE(ReadError(Write()).find("resource directory of " + path + " is truncated"), std::string::npos);
-
-    m_bytes = whole;
-    m_bytes[m_list - 32 + 12 + 4] = 1; // the property list's number
-    EXPECT_EQ(ReadError(Write()), "The module " + path + " has no property list (resource \"PIPL\" 16000).");
-}
-
-TEST_F(yDamagedModule, SurvivesRandomDamageToTheElfTables)
-{
-    const std::vector<uint8_t> whole = m_bytes;
+    yTest::yScratchFolder folder;
+    const std::vector<uint8_t> whole = yTest::ReadBytes(TONESCOPE_MODULE);
     Elf64_Ehdr header;
     std::copy(whole.begin(), whole.begin() + sizeof header, reinterpret_cast<uint8_t*>(&header));
     const size_t tableStart = header.e_shoff, tableSize = size_t(header.e_shnum) * sizeof(Elf64_Shdr);
     ASSERT_LE(tableStart + tableSize, whole.size());
-
     std::mt19937 random(77);
     for (int round = 0; round < 300; ++round)
     {
-        m_bytes = whole;
+        std::vector<uint8_t> bytes = whole;
         for (int i = 0; i < 3; ++i)
         {
             // Hit the ELF header or the section table, where the offsets are.
             const size_t at = random() % 2 ? random() % sizeof header : tableStart + random() % tableSize;
-            m_bytes[at] = uint8_t(random());
+            bytes[at] = uint8_t(random());
         }
+        yTest::WriteBytes(folder.File("damaged.so"), bytes);
         yPropertyList list;
         std::string error;
-        if (!yPropertyList::Read(Write(), list, error))
+        if (!yPropertyList::Read(folder.File("damaged.so"), list, error))
         {
             ASSERT_FALSE(error.empty());
         }

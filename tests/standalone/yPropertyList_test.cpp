@@ -1,5 +1,5 @@
+#include "standalone/yModuleFile.h"
 #include "standalone/yPropertyList.h"
-#include "tests/standalone/yTestResources.h"
 
 #include <gtest/gtest.h>
 
@@ -13,172 +13,132 @@ using yHost::yPropertyList;
 
 namespace
 {
-std::vector<uint8_t> Bytes(const yTest::yBlob& blob)
-{
-    return std::vector<uint8_t>(blob.bytes, blob.bytes + blob.size);
-}
+using yBytes = std::vector<uint8_t>;
 
-std::vector<uint8_t> EffectList(const yTest::yEffectDescription& d = {})
+// The property list the real module carries.
+yBytes EffectList()
 {
-    return Bytes(yTest::EffectPropertyList(d));
+    yHost::yModuleFile file;
+    std::string error;
+    EXPECT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
+    const yHost::yResourceView view = file.Find(yHost::kPropertyListType, 16000);
+    return yBytes(view.bytes, view.bytes + view.size);
 }
 
 // Offset of a property's key in a list; the key is stored reversed.
-size_t KeyOffset(const std::vector<uint8_t>& list, const char* key)
+size_t KeyOffset(const yBytes& list, const char* key)
 {
-    const std::string reversed{key[3], key[2], key[1], key[0]};
-    const size_t at = std::string(list.begin(), list.end()).find(reversed);
+    const size_t at = std::string(list.begin(), list.end()).find(std::string{key[3], key[2], key[1], key[0]});
     EXPECT_NE(at, std::string::npos) << key;
     return at;
 }
 
-void PutWord(std::vector<uint8_t>& bytes, size_t at, uint32_t v)
+void PutWord(yBytes& bytes, size_t at, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
-        bytes.at(at + i) = uint8_t(v >> (8 * i));
+        bytes.at(at + size_t(i)) = uint8_t(v >> (8 * i));
 }
 
 // Parses and returns the error, empty when the list was accepted.
-std::string ParseError(const std::vector<uint8_t>& bytes)
+std::string ParseError(const yBytes& bytes, yPropertyList& list)
 {
-    yPropertyList list;
     std::string error;
     if (yPropertyList::Parse(bytes.data(), bytes.size(), list, error)) return {};
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.rfind("The property list ", 0), 0u) << error;
     return error;
 }
 } // namespace
 
 TEST(yPropertyList, ReadsEveryPropertyOfAnEffect)
 {
-    const std::vector<uint8_t> bytes = EffectList();
+    yBytes bytes = EffectList();
+    PutWord(bytes, KeyOffset(bytes, "eVER") + 12, 0x12345678);
+    PutWord(bytes, KeyOffset(bytes, "eGLO") + 12, 0x9ABCDEF0);
+    PutWord(bytes, KeyOffset(bytes, "eGL2") + 12, 0x0F1E2D3C);
+    PutWord(bytes, KeyOffset(bytes, "aeFL") + 12, 0x11223344);
     yPropertyList list;
-    std::string error;
-    ASSERT_TRUE(yPropertyList::Parse(bytes.data(), bytes.size(), list, error)) << error;
+    ASSERT_EQ(ParseError(bytes, list), "");
     EXPECT_EQ(list.kind, yHost::kEffectKind);
-    EXPECT_EQ(list.name, "zel Tonescope");
-    EXPECT_EQ(list.category, "Ostrel 2.2");
-    EXPECT_EQ(list.matchName, "zo Tonescope");
-    EXPECT_EQ(list.entryPoint, "main");
-    EXPECT_EQ(list.listVersionMajor, 2);
-    EXPECT_EQ(list.listVersionMinor, 0);
-    EXPECT_EQ(list.specVersionMajor, 12);
-    EXPECT_EQ(list.specVersionMinor, 5);
-    EXPECT_EQ(list.effectVersion, 0x00110600u);
-    EXPECT_EQ(list.infoFlags, 0u);
-    EXPECT_EQ(list.outFlags, 0x06088013u);
-    EXPECT_EQ(list.outFlags2, 8u);
-    EXPECT_EQ(list.reservedInfo, 8u);
-    const std::vector<uint32_t> order{FourCode("kind"), FourCode("name"), FourCode("catg"), FourCode("wx86"),
-                                      FourCode("ePVR"), FourCode("eSVR"), FourCode("eVER"), FourCode("eINF"),
-                                      FourCode("eGLO"), FourCode("eGL2"), FourCode("eMNA"), FourCode("aeFL")};
-    EXPECT_EQ(list.keys, order);
+    EXPECT_EQ(list.name + "|" + list.category + "|" + list.matchName + "|" + list.entryPoint,
+              "zel Tonescope|Ostrel 2.2|zo Tonescope|main");
+    EXPECT_EQ((std::vector<int>{list.listVersionMajor, list.listVersionMinor, list.specVersionMajor,
+                                list.specVersionMinor}),
+              (std::vector<int>{2, 0, 12, 5}));
+    EXPECT_EQ((std::vector<uint32_t>{list.effectVersion, list.infoFlags, list.outFlags, list.outFlags2,
+                                     list.reservedInfo}),
+              (std::vector<uint32_t>{0x12345678, 0, 0x9ABCDEF0, 0x0F1E2D3C, 0x11223344}));
+    EXPECT_EQ(list.keys.size(), 12u);
+    EXPECT_TRUE(list.Has(FourCode("eMNA")));
+    EXPECT_FALSE(list.Has(FourCode("eMNB")));
 }
 
 TEST(yPropertyList, RefusesEveryTruncation)
 {
-    const std::vector<uint8_t> bytes = EffectList();
+    const yBytes bytes = EffectList();
     for (size_t size = 0; size < bytes.size(); ++size)
     {
-        const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + long(size));
-        EXPECT_NE(ParseError(cut), "") << "accepted the first " << size << " bytes";
+        yPropertyList list;
+        EXPECT_NE(ParseError(yBytes(bytes.begin(), bytes.begin() + long(size)), list), "") << size << " bytes";
     }
 }
 
-TEST(yPropertyList, RefusesWhatIsNotAnEffect)
+TEST(yPropertyList, NamesWhatIsWrongWithADamagedList)
 {
-    yTest::yEffectDescription filter;
-    filter.kind = "8BFM";
-    EXPECT_NE(ParseError(EffectList(filter)).find("\"8BFM\", which is not an effect"), std::string::npos);
-
-    std::vector<uint8_t> noKind = EffectList();
-    noKind[KeyOffset(noKind, "kind")] = 'X';
-    EXPECT_NE(ParseError(noKind).find("has no kind"), std::string::npos);
-
-    std::vector<uint8_t> noEntry = EffectList();
-    noEntry[KeyOffset(noEntry, "wx86")] = 'X';
-    EXPECT_NE(ParseError(noEntry).find("no entry point"), std::string::npos);
-
-    yTest::yEffectDescription unnamed;
-    unnamed.name = "";
-    EXPECT_NE(ParseError(EffectList(unnamed)).find("no name"), std::string::npos);
-}
-
-TEST(yPropertyList, RefusesDamagedHeadersAndLengths)
-{
-    const std::vector<uint8_t> good = EffectList();
-    struct Case
+    const yBytes good = EffectList();
+    const struct
     {
-        const char* what;
-        void (*damage)(std::vector<uint8_t>&);
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"list version 2", [](std::vector<uint8_t>& b) { b[0] = 2; }, "has version 2"},
-        {"count past the data", [](std::vector<uint8_t>& b) { PutWord(b, 6, 13); },
-         "truncated at property 13"},
-        {"count near 2^32", [](std::vector<uint8_t>& b) { PutWord(b, 6, 0xFFFFFFFFu); }, "claims 4294967295"},
-        {"foreign vendor", [](std::vector<uint8_t>& b) { b[KeyOffset(b, "catg") - 4] = 'X'; }, "vendor"},
-        {"length near 2^32",
-         [](std::vector<uint8_t>& b) { PutWord(b, KeyOffset(b, "eGLO") + 8, 0xFFFFFFFFu); },
+        void (*damage)(yBytes&);
+        const char* expected; // part of the error; empty: accepted
+    } cases[] = {
+        {[](yBytes& b) { std::copy_n("MFB8", 4, b.begin() + long(KeyOffset(b, "kind") + 12)); },
+         "\"8BFM\", which is not an effect"},
+        {[](yBytes& b) { b[KeyOffset(b, "name") + 12] = 0; }, "no name"},
+        {[](yBytes& b) { b[KeyOffset(b, "wx86") + 12] = 0; }, "no entry point"},
+        {[](yBytes& b) { b[KeyOffset(b, "kind")] = 'X'; }, "has no kind"},
+        {[](yBytes& b) { b[KeyOffset(b, "name")] = 'X'; }, "no name"},
+        {[](yBytes& b) { b[KeyOffset(b, "wx86")] = 'X'; }, "no entry point"},
+        {[](yBytes& b) { b[0] = 2; }, "has version 2"},
+        {[](yBytes& b) { b[1] = 1; }, "has version 257"},
+        {[](yBytes& b) { PutWord(b, 6, 13); }, "truncated at property 13 of 13"},
+        {[](yBytes& b) { PutWord(b, 6, 0xFFFFFFFFu); }, "claims 4294967295"},
+        {[](yBytes& b) { b[KeyOffset(b, "catg") - 4] = 'X'; }, "vendor"},
+        {[](yBytes& b) { PutWord(b, KeyOffset(b, "eGLO") + 8, 0xFFFFFFFFu); },
          "truncated inside its property \"eGLO\""},
-        {"short word", [](std::vector<uint8_t>& b) { PutWord(b, KeyOffset(b, "eVER") + 8, 3); },
+        {[](yBytes& b) { PutWord(b, KeyOffset(b, "eVER") + 8, 3); },
          "holds 3 bytes in its property \"eVER\" where 4"},
-        {"string longer than its property",
-         [](std::vector<uint8_t>& b) { b[KeyOffset(b, "name") + 12] = 200; },
-         "string in its property \"name\""},
-        {"unterminated entry point",
-         [](std::vector<uint8_t>& b)
-         {
-             const size_t value = KeyOffset(b, "wx86") + 12;
-             for (size_t i = 0; i < 8; ++i)
-                 b[value + i] = 'm';
-         },
+        {[](yBytes& b) { PutWord(b, KeyOffset(b, "eINF") + 8, 3); }, "\"eINF\" where 2"},
+        // A 16-bit value stored padded to a word is read too.
+        {[](yBytes& b) { PutWord(b, KeyOffset(b, "eINF") + 8, 4); }, ""},
+        {[](yBytes& b) { PutWord(b, KeyOffset(b, "ePVR") + 8, 2); }, "\"ePVR\""},
+        {[](yBytes& b) { b[KeyOffset(b, "name") + 12] = 200; }, "string in its property \"name\""},
+        {[](yBytes& b) { std::fill_n(b.begin() + long(KeyOffset(b, "wx86") + 12), 8, 'm'); },
          "no terminating zero"},
-        {"a key twice",
-         [](std::vector<uint8_t>& b)
-         {
-             const size_t at = KeyOffset(b, "catg");
-             const char reversedName[] = "eman";
-             std::copy(reversedName, reversedName + 4, b.begin() + long(at));
-         },
+        {[](yBytes& b) { std::copy_n("eman", 4, b.begin() + long(KeyOffset(b, "catg"))); },
          "declares \"name\" twice"},
+        // Properties this host does not use are skipped.
+        {[](yBytes& b) { b[KeyOffset(b, "aeFL")] = 'Z'; }, ""},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        std::vector<uint8_t> bytes = good;
+        yBytes bytes = good;
         c.damage(bytes);
-        const std::string error = ParseError(bytes);
-        EXPECT_NE(error.find(c.expected), std::string::npos) << c.what << ": " << error;
-        EXPECT_EQ(error.rfind("The property list ", 0), 0u) << c.what;
+        yPropertyList list;
+        const std::string error = ParseError(bytes, list);
+        if (*c.expected == 0)
+            EXPECT_EQ(error, "");
+        else
+            EXPECT_NE(error.find(c.expected), std::string::npos) << c.expected << ": " << error;
     }
-}
-
-TEST(yPropertyList, SkipsPropertiesItDoesNotUse)
-{
-    std::vector<uint8_t> bytes = EffectList();
-    bytes[KeyOffset(bytes, "aeFL")] = 'Z'; // "ZeFL" now
-    yPropertyList list;
-    std::string error;
-    ASSERT_TRUE(yPropertyList::Parse(bytes.data(), bytes.size(), list, error)) << error;
-    EXPECT_EQ(list.reservedInfo, 0u);
-    EXPECT_TRUE(list.Has(FourCode("aeFZ")));
 }
 
 TEST(yPropertyList, SurvivesRandomDamage)
 {
-    const std::vector<uint8_t> good = EffectList();
+    const yBytes good = EffectList();
     std::mt19937 random(20240611);
-#ifdef TONESCOPE_SANITIZED
-    const int rounds = 3000;
-#else
-    const int rounds = 20000;
-#endif
-    for (int round = 0; round < rounds; ++round)
+    for (int round = 0; round < 5000; ++round)
     {
-        std::vector<uint8_t> bytes = good;
-        const int hits = 1 + int(random() % 4);
-        for (int i = 0; i < hits; ++i)
+        yBytes bytes = good;
+        for (int hits = 1 + int(random() % 4); hits > 0; --hits)
             bytes[random() % bytes.size()] = uint8_t(random());
         yPropertyList list;
         std::string error;
@@ -196,7 +156,10 @@ TEST(yPropertyList, SurvivesRandomDamage)
 TEST(yPropertyList, NamesVersionsAndCodes)
 {
     EXPECT_EQ(yHost::VersionText(0x00110600), "2.2");
-    EXPECT_EQ(yHost::VersionText(0x00388000 | 0x600), "7.1"); // every bit of major and minor
+    EXPECT_EQ(yHost::VersionText(0x003F8000 | 0x600), "7.15"); // every bit of major and minor
+    EXPECT_EQ(yHost::VersionText(0xFFC07FFF), "0.0");          // and none of the others
     EXPECT_EQ(yHost::FourCodeText(FourCode("eFKT")), "eFKT");
+    EXPECT_EQ(yHost::FourCodeText(FourCode(" ~~ ")), " ~~ ");
     EXPECT_EQ(yHost::FourCodeText(0x41420043), "0x41420043");
+    EXPECT_EQ(yHost::FourCodeText(0x7F414243), "0x7F414243");
 }

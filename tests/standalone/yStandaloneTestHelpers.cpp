@@ -44,14 +44,11 @@ yScratchFolder::~yScratchFolder()
     if (std::system(command.c_str()) != 0) return;
 }
 
-namespace
-{
 std::string ReadText(const std::string& path)
 {
     const std::vector<uint8_t> bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
-} // namespace
 
 yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& workFolder)
 {

@@ -8,6 +8,7 @@
 namespace yTest
 {
 std::vector<uint8_t> ReadBytes(const std::string& path);
+std::string ReadText(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Offset of the first occurrence of needle at or after from, or npos.
 size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle, size_t from = 0);
