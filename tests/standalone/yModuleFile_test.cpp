@@ -7,30 +7,65 @@
 #include <elf.h>
 #include <random>
 
-using yHost::yModuleFile;
+using yHost::FourCode;
 using yHost::yPropertyList;
 
 namespace
 {
-std::string ReadError(const std::string& path)
+// The module just built, with the offsets of its resource directory, of the
+// property list's entry there and of the property list itself.
+struct yModuleBytes
 {
-    yPropertyList list;
+    std::vector<uint8_t> bytes = yTest::ReadBytes(TONESCOPE_MODULE);
+    size_t directory = yTest::FindBytes(bytes, std::string("ZRSC\1\0\0\0", 8));
+    size_t entry = yTest::FindBytes(bytes, "LPIP", directory); // type, number, language, size, offset
+    size_t list = yTest::FindBytes(bytes, "MIB8dnik") - 10;    // the header precedes the first property
+
+    // Offset of a property's value: vendor, key (stored reversed), id and length come before it.
+    size_t Value(const char* key) const
+    {
+        return yTest::FindBytes(bytes, std::string{key[3], key[2], key[1], key[0]}, list) + 12;
+    }
+};
+
+std::vector<uint8_t> PropertyList()
+{
+    yHost::yModuleFile file;
     std::string error;
-    EXPECT_FALSE(yPropertyList::Read(path, list, error)) << path;
-    return error;
+    EXPECT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
+    const yHost::yResourceView view = file.Find(yHost::kPropertyListType, 16000);
+    return std::vector<uint8_t>(view.bytes, view.bytes + view.size);
 }
 } // namespace
 
-TEST(yModuleFile, FindsThePropertyListOfTheModule)
+TEST(yModuleFile, ReadsEveryPropertyOfTheModule)
 {
+    yTest::yScratchFolder folder;
+    yModuleBytes m;
+    const std::pair<const char*, uint32_t> words[] = {
+        {"eVER", 0x12345678}, {"eGLO", 0x9ABCDEF0}, {"eGL2", 0x0F1E2D3C}, {"aeFL", 0x11223344}, {"eINF", 0x5566}};
+    for (const auto& w : words)
+        for (int i = 0; i < 4; ++i)
+            m.bytes[m.Value(w.first) + size_t(i)] = uint8_t(w.second >> (8 * i));
+    yTest::WriteBytes(folder.File("m.so"), m.bytes);
     yPropertyList list;
     std::string error;
-    ASSERT_TRUE(yPropertyList::Read(TONESCOPE_MODULE, list, error)) << error;
-    EXPECT_EQ(list.name + "|" + list.entryPoint + "|" + list.matchName, "zel Tonescope|main|zo Tonescope");
+    ASSERT_TRUE(yPropertyList::Read(folder.File("m.so"), list, error)) << error;
+    EXPECT_EQ(list.kind, yHost::kEffectKind);
+    EXPECT_EQ(list.name + "|" + list.category + "|" + list.matchName + "|" + list.entryPoint,
+              "zel Tonescope|Ostrel 2.2|zo Tonescope|main");
+    EXPECT_EQ((std::vector<int>{list.listVersionMajor, list.listVersionMinor, list.specVersionMajor,
+                                list.specVersionMinor}),
+              (std::vector<int>{2, 0, 12, 5}));
+    EXPECT_EQ((std::vector<uint32_t>{list.effectVersion, list.outFlags, list.outFlags2, list.reservedInfo,
+                                     list.infoFlags}),
+              (std::vector<uint32_t>{0x12345678, 0x9ABCDEF0, 0x0F1E2D3C, 0x11223344, 0x5566}));
+    EXPECT_EQ(list.keys.size(), 12u);
+    EXPECT_TRUE(list.Has(FourCode("eMNA")) && !list.Has(FourCode("eMNB")));
 
-    yModuleFile file;
+    yHost::yModuleFile file;
     ASSERT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
-    EXPECT_NE(file.Find(yHost::kPropertyListType, 16000).bytes, nullptr);
+    EXPECT_NE(file.Find(yHost::kPropertyListType, 16000, 1033).bytes, nullptr);
     EXPECT_EQ(file.Find(yHost::kPropertyListType, 16001).bytes, nullptr);
     EXPECT_EQ(file.Find(yHost::kPropertyListType, 16000, 1031).bytes, nullptr); // another language
     EXPECT_EQ(file.Find(yHost::FourCode("BMP "), 16000).bytes, nullptr);
@@ -39,76 +74,126 @@ TEST(yModuleFile, FindsThePropertyListOfTheModule)
 TEST(yModuleFile, RefusesDamagedModulesNamingThem)
 {
     yTest::yScratchFolder folder;
-    const std::vector<uint8_t> whole = yTest::ReadBytes(TONESCOPE_MODULE);
-    const size_t list = yTest::FindBytes(whole, "MIB8dnik") - 10; // the list's header precedes its first key
-    const size_t directory = yTest::FindBytes(whole, std::string("ZRSC\1\0\0\0", 8));
-    const size_t entry = yTest::FindBytes(whole, "LPIP", directory); // the property list's type, number, ...
+    const yModuleBytes m;
+    const size_t whole = m.bytes.size();
     const struct
     {
-        size_t size; // bytes kept, 0: all
-        size_t at;   // a byte changed, with its new value
-        uint8_t value;
-        const char* expected;
+        size_t size;    // bytes kept, 0: all
+        size_t at;      // where the value is written, little-endian
+        uint64_t value; // of width bytes
+        int width;
+        const char* expected; // part of the error; empty: accepted
     } cases[] = {
-        {0, EI_CLASS, ELFCLASS32, "not a 64-bit little-endian"},
-        {0, EI_DATA, ELFDATA2MSB, "not a 64-bit little-endian"},
-        {0, 16, ET_REL, "not a shared library"}, // e_type
-        {0, 0, 'X', "has no ELF header"},
-        {0, list + 10 + 16, 'X', "declares the kind \"eFKX\", which is not an effect (\"eFKT\")"},
-        {0, list + 6, 40, "claims 40 properties"},
-        {0, directory, 'X', "does not start with a resource directory"},
-        {0, directory + 10, 0xFF, "is truncated"}, // the directory's entry count
-        {0, entry + 4, 1, "has no property list (resource \"PIPL\" 16000)"},
-        {0, entry, 'X', "has no property list"},
-        {0, entry + 8, 7, "has no property list"}, // another language
-        {3, 0, 0x7F, "has no ELF header"},
-        {63, 0, 0x7F, "ELF header"},
-        {64, 0, 0x7F, ""},
-        {whole.size() / 2, 0, 0x7F, ""},
-        {list + 20, 0, 0x7F, ""},
-        {whole.size() - 1, 0, 0x7F, ""},
+        {0, EI_CLASS, ELFCLASS32, 1, "not a 64-bit little-endian"},
+        {0, EI_DATA, ELFDATA2MSB, 1, "not a 64-bit little-endian"},
+        {0, 16, ET_REL, 1, "not a shared library"}, // e_type
+        {0, 0, 'X', 1, "has no ELF header"},
+        {3, 0, 0x7F, 1, "has no ELF header"},
+        {63, 0, 0x7F, 1, "ELF header"},
+        {64, 0, 0x7F, 1, "is truncated"},
+        {whole / 2, 0, 0x7F, 1, "is truncated"},
+        {m.list + 20, 0, 0x7F, 1, "is truncated"},
+        {whole - 1, 0, 0x7F, 1, "is truncated"},
+        {0, m.directory, 'X', 1, "does not start with a resource directory"},
+        {0, m.directory + 10, 0xFF, 1, "resource directory of @ is truncated"}, // the entry count
+        {0, m.entry, 'X', 1, "has no property list (resource \"PIPL\" 16000)"},
+        {0, m.entry + 4, 16001, 4, "has no property list"},
+        {0, m.entry + 8, 1031, 4, "has no property list"},
+        {0, m.list, 2, 1, "has version 2 where 1"},
+        {0, m.list + 1, 1, 1, "has version 257"},
+        {0, m.list + 6, 13, 4, "is truncated at property 13 of 13"},
+        {0, m.list + 6, 40, 4, "claims 40 properties"},
+        {0, m.list + 6, 0xFFFFFFFF, 4, "claims 4294967295"},
+        {0, m.Value("kind"), FourCode("8BFM"), 4, "declares the kind \"8BFM\", which is not an effect"},
+        {0, m.Value("kind") - 12, 'X', 1, "has no kind"},
+        {0, m.Value("name") - 12, 'X', 1, "gives the effect no name"},
+        {0, m.Value("name"), 0, 1, "gives the effect no name"},
+        {0, m.Value("name"), 200, 1, "string in its property \"name\""},
+        {0, m.Value("wx86") - 12, 'X', 1, "names no entry point"},
+        {0, m.Value("wx86"), 0, 1, "names no entry point"},
+        {0, m.Value("wx86"), 0x6D6D6D6D6D6D6D6D, 8, "no terminating zero"},
+        {0, m.Value("catg") - 16, 'X', 1, "vendor"},
+        {0, m.Value("catg") - 12, FourCode("name"), 4, "declares \"name\" twice"},
+        {0, m.Value("eGLO") - 4, 0xFFFFFFFF, 4, "truncated inside its property \"eGLO\""},
+        {0, m.Value("eVER") - 4, 3, 4, "holds 3 bytes in its property \"eVER\" where 4"},
+        {0, m.Value("ePVR") - 4, 2, 4, "holds 2 bytes in its property \"ePVR\" where 4"},
+        {0, m.Value("eINF") - 4, 3, 4, "holds 3 bytes in its property \"eINF\" where 2"},
+        // A 16-bit value padded to a word is read too, and properties this host does not use are skipped.
+        {0, m.Value("eINF") - 4, 4, 4, ""},
+        {0, m.Value("aeFL") - 12, 'Z', 1, ""},
     };
     const std::string path = folder.File("damaged.so");
     for (const auto& c : cases)
     {
-        std::vector<uint8_t> bytes = whole;
-        bytes.resize(c.size != 0 ? c.size : whole.size());
-        bytes[c.at] = c.value;
+        std::vector<uint8_t> bytes = m.bytes;
+        bytes.resize(c.size != 0 ? c.size : whole);
+        for (int i = 0; i < c.width; ++i)
+            bytes[c.at + size_t(i)] = uint8_t(c.value >> (8 * i));
         yTest::WriteBytes(path, bytes);
-        const std::string error = ReadError(path);
+        yPropertyList list;
+        std::string error;
+        EXPECT_EQ(yPropertyList::Read(path, list, error), *c.expected == 0) << c.expected;
+        if (*c.expected == 0) continue;
+        std::string expected = c.expected;
+        if (expected.find('@') != std::string::npos) expected.replace(expected.find('@'), 1, path);
         EXPECT_NE(error.find(path), std::string::npos) << error;
-        EXPECT_NE(error.find(c.expected), std::string::npos) << error;
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
     }
-    const std::string missing = folder.File("missing.so");
-    EXPECT_EQ(ReadError(missing), "Cannot open the module " + missing + ": No such file or directory.");
-    EXPECT_NE(ReadError(TONESCOPE_PLAIN_LIBRARY).find("has no resource section \"zelrsrc\""), std::string::npos);
-    EXPECT_NE(ReadError(folder.File("")).find("not a regular file"), std::string::npos);
+    yPropertyList list;
+    std::string error;
+    EXPECT_FALSE(yPropertyList::Read(folder.File("missing.so"), list, error));
+    EXPECT_EQ(error, "Cannot open the module " + folder.File("missing.so") + ": No such file or directory.");
+    EXPECT_FALSE(yPropertyList::Read(TONESCOPE_PLAIN_LIBRARY, list, error));
+    EXPECT_NE(error.find("has no resource section \"zelrsrc\""), std::string::npos);
+    EXPECT_FALSE(yPropertyList::Read(folder.File(""), list, error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos);
 }
 
-TEST(yModuleFile, SurvivesRandomDamageToTheElfTables)
+TEST(yModuleFile, SurvivesTruncationAndRandomDamage)
 {
+    // Every cut of the property list is refused.
+    const std::vector<uint8_t> good = PropertyList();
+    yPropertyList list;
+    std::string error;
+    for (size_t size = 0; size < good.size(); ++size)
+        EXPECT_FALSE(yPropertyList::Parse(good.data(), size, list, error)) << size << " bytes";
+    EXPECT_EQ(error.rfind("The property list ", 0), 0u) << error;
+
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 5000; ++round)
+    {
+        std::vector<uint8_t> bytes = good;
+        for (int hits = 1 + int(random() % 4); hits > 0; --hits)
+            bytes[random() % bytes.size()] = uint8_t(random());
+        const bool accepted = yPropertyList::Parse(bytes.data(), bytes.size(), list, error);
+        ASSERT_FALSE(accepted ? list.entryPoint.empty() : error.empty());
+    }
+
+    // The ELF header and the section table, where the offsets are.
     yTest::yScratchFolder folder;
     const std::vector<uint8_t> whole = yTest::ReadBytes(TONESCOPE_MODULE);
     Elf64_Ehdr header;
     std::copy(whole.begin(), whole.begin() + sizeof header, reinterpret_cast<uint8_t*>(&header));
     const size_t tableStart = header.e_shoff, tableSize = size_t(header.e_shnum) * sizeof(Elf64_Shdr);
     ASSERT_LE(tableStart + tableSize, whole.size());
-    std::mt19937 random(77);
-    for (int round = 0; round < 300; ++round)
+    for (int round = 0; round < 200; ++round)
     {
         std::vector<uint8_t> bytes = whole;
         for (int i = 0; i < 3; ++i)
-        {
-            // Hit the ELF header or the section table, where the offsets are.
-            const size_t at = random() % 2 ? random() % sizeof header : tableStart + random() % tableSize;
-            bytes[at] = uint8_t(random());
-        }
+            bytes[random() % 2 ? random() % sizeof header : tableStart + random() % tableSize] = uint8_t(random());
         yTest::WriteBytes(folder.File("damaged.so"), bytes);
-        yPropertyList list;
-        std::string error;
-        if (!yPropertyList::Read(folder.File("damaged.so"), list, error))
-        {
-            ASSERT_FALSE(error.empty());
-        }
+        const bool accepted = yPropertyList::Read(folder.File("damaged.so"), list, error);
+        ASSERT_FALSE(!accepted && error.empty());
     }
+}
+
+TEST(yModuleFile, NamesVersionsAndCodes)
+{
+    EXPECT_EQ(yHost::VersionText(0x00110600), "2.2");
+    EXPECT_EQ(yHost::VersionText(0x003F8000 | 0x600), "7.15"); // every bit of major and minor
+    EXPECT_EQ(yHost::VersionText(0xFFC07FFF), "0.0");          // and none of the others
+    EXPECT_EQ(yHost::FourCodeText(FourCode("eFKT")), "eFKT");
+    EXPECT_EQ(yHost::FourCodeText(FourCode(" ~~ ")), " ~~ ");
+    EXPECT_EQ(yHost::FourCodeText(0x41420043), "0x41420043");
+    EXPECT_EQ(yHost::FourCodeText(0x7F414243), "0x7F414243");
 }
