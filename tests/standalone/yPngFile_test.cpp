@@ -100,31 +100,6 @@ TEST(yPngFile, ReadsEveryColourTypeAsRgba)
     }
 }
 
-TEST(yPngFile, WorldsGoOutAndComeBackAtEitherDepth)
-{
-    yTest::yScratchFolder folder;
-    std::string error;
-    yHost::yWorld eight(3, 2, false);
-    eight.Pixel8(2, 1) = {40, 10, 20, 30};
-    ASSERT_TRUE(yPngFile::Write(folder.File("eight.png"), eight, error)) << error;
-    const yPngImage a = ReadBack(folder.File("eight.png"));
-    EXPECT_EQ(a.depth * 100 + a.width * 10 + a.height, 832);
-    EXPECT_EQ(std::vector<uint16_t>(a.rgba.end() - 4, a.rgba.end()), (std::vector<uint16_t>{10, 20, 30, 40}));
-    EXPECT_EQ(yHost::ToWorld(a, true).Pixel16(2, 1).red, yHost::SampleToHost16(10 * 257));
-    EXPECT_EQ(yHost::ToWorld(a, false).Pixel8(2, 1).alpha, 40);
-
-    yHost::yWorld deep(2, 2, true);
-    deep.Pixel16(1, 0) = {32768, 16384, 1, 40000};
-    ASSERT_TRUE(yPngFile::Write(folder.File("deep.png"), deep, error)) << error;
-    const yPngImage b = ReadBack(folder.File("deep.png"));
-    EXPECT_EQ(b.depth, 16);
-    EXPECT_EQ(std::vector<uint16_t>(b.rgba.begin() + 4, b.rgba.begin() + 8),
-              (std::vector<uint16_t>{32768, 2, 65535, 65535}));
-    const yHost::yWorld narrow = yHost::ToWorld(yPngImage{1, 1, 16, {65535, 32896, 0, 257}}, false);
-    EXPECT_EQ((std::vector<int>{narrow.Pixel8(0, 0).red, narrow.Pixel8(0, 0).green, narrow.Pixel8(0, 0).alpha}),
-              (std::vector<int>{255, 128, 1}));
-}
-
 TEST(yPngFile, RefusesBadFilesAndLeavesNothingBehind)
 {
     yTest::yScratchFolder folder;
