@@ -1,14 +1,14 @@
-// The tonescope program, run as a process with the real module or the fake one.
+// The tonescope program, run as a process with the module just built.
 #include "standalone/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 using yHost::yWorld;
 using yTest::yProcessResult;
@@ -34,21 +34,15 @@ yWorld Gradient(int width, int height, bool deep = false)
     return world;
 }
 
-bool Exists(const std::string& path)
-{
-    struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0;
-}
-
 // "total top,left,bottom,right model bins first-last" (the first channel's
 // first and last bin).
 std::string Summary(const nlohmann::json& s)
 {
     const nlohmann::json& r = s["sample_rect"];
     std::ostringstream text;
-    text << s["total"] << ' ' << r["top"] << ',' << r["left"] << ',' << r["bottom"] << ',' << r["right"] << ' '
-         << s["model"].get<std::string>() << ' ' << s["bins"] << ' ' << s["channels"][0]["first"] << '-'
-         << s["channels"][0]["last"];
+    text << s["total"] << ' ' << r["top"] << ',' << r["left"] << ',' << r["bottom"] << ',' << r["right"]
+         << ' ' << s["model"].get<std::string>() << ' ' << s["bins"] << ' ' << s["channels"][0]["first"]
+         << '-' << s["channels"][0]["last"];
     return text.str();
 }
 
@@ -57,8 +51,10 @@ class tonescope : public ::testing::Test
   protected:
     void SetUp() override
     {
-        const std::pair<const char*, yWorld> inputs[] = {{"in.png", Gradient(20, 10)}, {"big.png", Gradient(200, 200)},
-                                                         {"dot.png", Gradient(1, 1)}, {"deep.png", Gradient(20, 10, true)}};
+        const std::pair<const char*, yWorld> inputs[] = {{"in.png", Gradient(20, 10)},
+                                                         {"big.png", Gradient(200, 200)},
+                                                         {"dot.png", Gradient(1, 1)},
+                                                         {"deep.png", Gradient(20, 10, true)}};
         std::string error;
         for (const auto& input : inputs)
             ASSERT_TRUE(yHost::yPngFile::Write(File(input.first), input.second, error)) << error;
@@ -66,7 +62,10 @@ class tonescope : public ::testing::Test
 
     std::string File(const std::string& name) const { return m_folder.File(name); }
     // "@name" stands for the file of that name in the scratch folder.
-    std::string Expand(const std::string& word) const { return word.rfind('@', 0) == 0 ? File(word.substr(1)) : word; }
+    std::string Expand(const std::string& word) const
+    {
+        return word.rfind('@', 0) == 0 ? File(word.substr(1)) : word;
+    }
 
     // Runs a command given as words split at blanks; a render reads its input
     // from the scratch folder, uses the module just built and replays the
@@ -101,25 +100,13 @@ class tonescope : public ::testing::Test
 TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
 {
     std::vector<uint8_t> png = yTest::ReadBytes(File("in.png"));
-    yTest::WriteBytes(File("truncated.png"), {png.begin(), png.begin() + long(png.size() / 2)});
     png[16] = png[17] = png[18] = png[19] = 0; // width 0
     yTest::WriteBytes(File("zero.png"), png);
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
-    std::vector<uint8_t> project = {'Z', 'T', 'P', 'J', 1, 0, 0, 0, 36, 0, 0, 0, 1, 2};
-    yTest::WriteBytes(File("truncated.ztp"), project);
-    project.resize(48);
-    for (const uint8_t format : {0, 2})
-        project[4] = format, yTest::WriteBytes(File("format" + std::to_string(format) + ".ztp"), project);
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
     std::vector<uint8_t> module = yTest::ReadBytes(TONESCOPE_MODULE);
-    const size_t list = yTest::FindBytes(module, "MIB8dnik") - 10;
-    module[list + 6] = 13; // one property more than there is
-    yTest::WriteBytes(File("truncated.so"), module);
-    module[list + 6] = 12;
-    module[list + 10 + 19] = 'Z'; // the kind reads "ZFKT"
-    yTest::WriteBytes(File("wrongkind.so"), module);
-    module[list + 10 + 19] = 'e';
-    module[yTest::FindBytes(module, "main", list) + 3] = 'X'; // the list names "maiX", which is not exported
+    module[yTest::FindBytes(module, "main", yTest::FindBytes(module, "MIB8dnik")) + 3] =
+        'X'; // the list names "maiX", which is not exported
     yTest::WriteBytes(File("renamed.so"), module);
 
     const struct
@@ -132,11 +119,14 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png", "", 0, "200 0,0,10,20 RGB 256 0-190"},
         {"render dot.png", "", 0, "1 0,0,1,1 RGB 256 0-0"},
         // A region 0.4 pixels wide still takes the column it touches.
-        {"render in.png --sample region --position 4.5,5 --width 0.4 --height 10", "", 0, "10 0,4,10,5 RGB 256 40-40"},
-        {"render in.png --sample region --position 1,1 --width 6 --height 6", "", 0, "16 0,0,4,4 RGB 256 0-30"},
+        {"render in.png --sample region --position 4.5,5 --width 0.4 --height 10", "", 0,
+         "10 0,4,10,5 RGB 256 40-40"},
+        {"render in.png --sample region --position 1,1 --width 6 --height 6", "", 0,
+         "16 0,0,4,4 RGB 256 0-30"},
         // Without a position the region lies around the layer's centre.
         {"render in.png --sample region --width 4 --height 2", "", 0, "8 4,8,6,12 RGB 256 80-110"},
-        {"render in.png --sample region --position -50,-50 --width 10 --height 10", "", 0, "0 0,0,-45,-45 RGB 256 -1--1"},
+        {"render in.png --sample region --position -50,-50 --width 10 --height 10", "", 0,
+         "0 0,0,-45,-45 RGB 256 -1--1"},
         {"render in.png --sample region --width 10000 --height 0", "", 0, "20 5,0,6,20 RGB 256 0-190"},
         // Downsampling shrinks the region with the image.
         {"render big.png --sample region --position 100,100 --width 100 --height 100 --downsample 2", "", 0,
@@ -147,60 +137,58 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --model YUV", "", 0, "200 0,0,10,20 Y'UV 256 0-163"},
         {"render in.png --model y'iq", "", 0, "200 0,0,10,20 Y'IQ 256 0-163"},
         {"render in.png --model 10", "", 0, "200 0,0,10,20 Lab 256 0-217"},
-        {"render in.png --model 11", "", 0, "200 0,0,10,20 Luv 256 0-217"},
         {"render in.png --model cmyk", "", 0, "200 0,0,10,20 CMYK 256 0-255"},
         // Scripted changes reach the final render, also after a render.
-        {"render in.png", "set Sample Region\nset Position 10,5\nset Width 4\nset Height 2\nset \"Color Model\" HSV",
-         0, "8 4,8,6,12 HSV 256 30-52"},
+        {"render in.png",
+         "set Sample Region\nset Position 10,5\nset Width 4\nset Height 2\nset \"Color Model\" HSV", 0,
+         "8 4,8,6,12 HSV 256 30-52"},
         {"render in.png", "render\nset \"Color Model\" 10\nrender\n", 0, "200 0,0,10,20 Lab 256 0-217"},
         {"render big.png", "set Sample 1\n", 0, "10000 50,50,150,150 RGB 256 0-254"},
+        {"render in.png", "move 5 5\nkey a shift\nwait 100\npick cancel\ndrag 1 1\n", 0,
+         "200 0,0,10,20 RGB 256 0-190"},
         {"render in.png", "set Sample 3\nset \"Color Model\" 12\n", 0, "200 0,0,10,20  256 0-190"},
-        {"render in.png", "set Sample region\nset Width 10000\nset Height -10000\n", 0, "0 5005,0,-4994,20 RGB 256 -1--1"},
-        {"render in.png", "set \"Render Output\" ON\nresize 40 1\nset Position -1e7,1e7\n", 0, "200 0,0,10,20 RGB 256 0-190"},
+        {"render in.png", "set Sample region\nset Width 10000\nset Height -10000\n", 0,
+         "0 5005,0,-4994,20 RGB 256 -1--1"},
+        {"render in.png", "set \"Render Output\" ON\nresize 40 1\nset Position -1e7,1e7\n", 0,
+         "200 0,0,10,20 RGB 256 0-190"},
         // Bad files, options and scripts.
         {"render missing.png", "", 1, "@missing.png"},
-        {"render truncated.png", "", 1, "@truncated.png"},
         {"render zero.png", "", 1, "@zero.png"},
-        {"render text.png", "", 1, "@text.png"},
         {"render in.png --model Foo", "", 1, "\"Foo\""},
         {"render in.png --model 0", "", 1, "\"0\""},
         {"render in.png --model 12", "", 1, "\"12\""},
         {"render in.png --depth 12", "", 1, "depth"},
         {"render in.png --width -5", "", 1, "\"-5\""},
-        {"render in.png --width 10000.5", "", 1, "\"10000.5\""},
         {"render in.png --height nan", "", 1, "\"nan\""},
         {"render in.png --sample some", "", 1, "\"some\""},
         {"render in.png --position 1", "", 1, "\"1\""},
         {"render in.png --position 1e8,0", "", 1, "\"1e8,0\""},
         {"render in.png --downsample 0", "", 1, "downsample"},
         {"render in.png --downsample 65", "", 1, "downsample"},
-        {"render in.png --project @truncated.ztp", "", 1, "@truncated.ztp"},
         {"render in.png --project @foreign.ztp", "", 1, "@foreign.ztp"},
-        {"render in.png --project @format2.ztp", "", 1, "format 2"},
-        {"render in.png --project @format0.ztp", "", 1, "format 0"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
         {"render in.png", "down 1 2\njump 3 4\n", 1, "@events.txt is malformed"},
         {"render in.png --events @none.txt", "", 1, "@none.txt"},
-        {"render in.png", "draw\nset Width 10001\n", 1, "Line 2 of the event script failed: the value \"10001\""},
+        {"render in.png", "draw\nset Width 10001\n", 1,
+         "Line 2 of the event script failed: the value \"10001\""},
         {"render in.png", "set Height -10000.01\n", 1, "from -10000 to 10000"},
         {"render in.png", "set Sample 4\n", 1, "\"4\""},
         {"render in.png", "set Sample 0\n", 1, "\"0\""},
         {"render in.png", "set \"Color Model\" 13\n", 1, "\"13\""},
         {"render in.png", "set \"Render Output\" maybe\n", 1, "\"maybe\""},
         {"render in.png", "set Position 0,1e8\n", 1, "\"0,1e8\""},
-        {"render in.png", "set Position 3\n", 1, "\"3\""},
         {"render in.png", "set Size 3\n", 1, "\"Size\""},
         {"render in.png", "set Histogram 3\n", 1, "\"Histogram\""},
         {"render in.png", "resize 39 10\n", 1, "39 x 10"},
         {"render in.png", "resize 40 8193\n", 1, "40 x 8193"},
         // The module beside the program, and damaged or foreign ones.
-        {"info", "", 0, "  7 \"Height\": fixed slider, default 100.00, valid -10000 to 10000, slider 0 to 200, 2"},
+        {"info", "", 0, "  effect version  2.2 (0x00110600)\n"},
+        {"info", "", 0,
+         "  7 \"Height\": fixed slider, default 100.00, valid -10000 to 10000, slider 0 to 200, 2"},
         {"info @missing.so", "", 1, "@missing.so: No such file"},
         {"info @text.png", "", 1, "@text.png is not a shared library"},
         {"info " TONESCOPE_PLAIN_LIBRARY, "", 1, "no resource section"},
-        {"info @truncated.so", "", 1, "@truncated.so is truncated at property 13"},
-        {"info @wrongkind.so", "", 1, "@wrongkind.so declares the kind \"ZFKT\""},
         {"info @renamed.so", "", 1, "@renamed.so does not export its entry point \"maiX\""},
     };
     const char* const written[] = {"stats.json", "panel.png", "h.csv", "out.png"};
@@ -219,12 +207,13 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         if (c.status == 0 && render)
             EXPECT_EQ(Summary(nlohmann::json::parse(yTest::ReadText(File("stats.json")))), c.expected);
         else
-            EXPECT_NE((c.status == 0 ? r.out : r.err).find(Expand(c.expected)), std::string::npos) << r.out << r.err;
+            EXPECT_NE((c.status == 0 ? r.out : r.err).find(Expand(c.expected)), std::string::npos)
+                << r.out << r.err;
         if (c.status == 0) continue;
-        EXPECT_EQ(yTest::LineCount(r.err), 1) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.out, "");
         for (const char* name : written)
-            EXPECT_FALSE(Exists(File(name))) << name;
+            EXPECT_FALSE(std::ifstream(File(name)).good()) << name;
     }
     EXPECT_EQ(yTest::RunTonescope({"transmogrify"}).status, 1);
 }
@@ -235,10 +224,11 @@ TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
     {
         ASSERT_EQ(Run("render " + input + " --output @off.png").status, 0);
         EXPECT_EQ(Png("off.png").rgba, Png(input).rgba);
-        ASSERT_EQ(Run("render " + input +
-                      " --render-output --sample region --position 10,5 --width 4 --height 2 --output @on.png")
-                      .status,
-                  0);
+        ASSERT_EQ(
+            Run("render " + input +
+                " --render-output --sample region --position 10,5 --width 4 --height 2 --output @on.png")
+                .status,
+            0);
         const yHost::yPngImage on = Png("on.png");
         ASSERT_EQ(on.width * on.height, 200);
         for (int i = 0; i < 200; ++i)
@@ -250,25 +240,16 @@ TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
     }
 }
 
-TEST_F(tonescope, TheHistogramTableCountsEveryPixelOncePerChannel)
+TEST_F(tonescope, TheHistogramGoesToStandardOutputWithARowPerBin)
 {
     for (const std::string depth : {"8", "16"})
     {
         const yProcessResult r = Run("render in.png --histogram - --depth " + depth);
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out.rfind("value,A,B,C,D\n", 0), 0u);
-        std::istringstream lines(r.out);
-        std::string line;
-        uint64_t rows = 0, value = 0, c[4] = {}, sums[4] = {};
-        for (std::getline(lines, line); std::getline(lines, line); ++rows)
-        {
-            ASSERT_EQ(std::sscanf(line.c_str(), "%lu,%lu,%lu,%lu,%lu", &value, &c[0], &c[1], &c[2], &c[3]), 5);
-            EXPECT_EQ(value, rows);
-            for (int k = 0; k < 4; ++k)
-                sums[k] += c[k];
-        }
-        EXPECT_EQ(rows, depth == "8" ? 256u : 32769u);
-        EXPECT_EQ(std::vector<uint64_t>(sums, sums + 4), std::vector<uint64_t>(4, 200));
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), depth == "8" ? 257 : 32770);
+        // Red 0 in the first column, green 0 in the first row, blue 7 throughout.
+        EXPECT_EQ(r.out.rfind("value,A,B,C,D\n0,10,20,0,0\n1,0,0,0,0\n", 0), 0u);
+        EXPECT_NE(r.out.find(depth == "8" ? "\n7,0,0,200,0\n" : "\n900,0,0,200,0\n"), std::string::npos);
     }
 }
 
@@ -292,7 +273,8 @@ TEST_F(tonescope, ClicksChangeTheRenderAndAProjectKeepsThem)
         EXPECT_EQ(out.rgba[105 * 4] * 1000 + out.rgba[105 * 4 + 1], c.red * 1000 + c.green) << c.script;
     }
 
-    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png", toggle + "resize 100 50\n").status, 0);
+    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png", toggle + "resize 100 50\n").status,
+              0);
     const std::vector<uint8_t> saved = yTest::ReadBytes(File("panel.ztp"));
     EXPECT_EQ(Png("panel.png").width * 1000 + Png("panel.png").height, 100050);
     // Restored without events the red channel stays off; saved again, the file is the same.
@@ -311,7 +293,8 @@ TEST_F(tonescope, TheDemoWritesItsFilesAgainAndAgain)
     }
     const nlohmann::json stats = nlohmann::json::parse(yTest::ReadText(File("tonescope-demo/stats.json")));
     EXPECT_EQ(stats["total"], 256 * 192);
-    EXPECT_EQ(yTest::LineCount(yTest::ReadText(File("tonescope-demo/histogram.csv"))), 257);
+    const std::string table = yTest::ReadText(File("tonescope-demo/histogram.csv"));
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 257);
     EXPECT_EQ(Png("tonescope-demo/panel.png").width, 340);
     const yHost::yPngImage output = Png("tonescope-demo/output.png");
     // The grey ramp lies outside the selection and stays grey; alpha is not
@@ -322,6 +305,6 @@ TEST_F(tonescope, TheDemoWritesItsFilesAgainAndAgain)
 
     // Where no folder can be made the demo stops.
     const yProcessResult r = yTest::RunTonescope({}, "/proc");
-    EXPECT_EQ(r.status * 10 + yTest::LineCount(r.err), 11) << r.err;
+    EXPECT_EQ(r.status * 10 + std::count(r.err.begin(), r.err.end(), '\n'), 11) << r.err;
 }
 } // namespace

@@ -82,12 +82,4 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std
     return result;
 }
 
-int LineCount(const std::string& text)
-{
-    int lines = 0;
-    for (char c : text)
-        lines += c == '\n';
-    if (!text.empty() && text.back() != '\n') ++lines;
-    return lines;
-}
 } // namespace yTest

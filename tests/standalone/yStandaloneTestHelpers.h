@@ -23,7 +23,6 @@ class yScratchFolder
     yScratchFolder& operator=(const yScratchFolder&) = delete;
 
     std::string File(const std::string& name) const { return m_path + "/" + name; }
-    const std::string& Path() const { return m_path; }
 
   private:
     std::string m_path;
@@ -39,7 +38,4 @@ struct yProcessResult
 // Runs the tonescope program with the given arguments and no standard input,
 // in the given working folder (empty: this process's).
 yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& folder = "");
-
-// Number of lines in a text (a last line without a line break counts).
-int LineCount(const std::string& text);
 } // namespace yTest
