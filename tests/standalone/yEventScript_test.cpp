@@ -68,7 +68,7 @@ TEST(yEventScript, AMalformedLineStopsEverythingWithItsNumber)
         "resize 0 10",           // empty window
         "resize 10 10001",       // too large
         "pick 256 0 0",          // out of range
-        "pick cancel 1",         // one too many
+        "move \"\" 1",           // an empty word
         "set \"Color Model Lab", // unclosed quote
     };
     for (const char* line : bad)
