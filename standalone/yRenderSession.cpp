@@ -1,5 +1,6 @@
 #include "standalone/yRenderSession.h"
 
+#include "host/sdk/ZT_Fixed.h"
 #include "host/sdk/ZT_HostPlatform.h"
 #include "standalone/yHostPlatform.h"
 
@@ -38,13 +39,6 @@ bool ParseInt(const std::string& text, long& value)
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
     return end && *end == '\0';
-}
-
-// 16.16 fixed, held inside the type's range.
-PF_Fixed ToFixed(double v)
-{
-    const double scaled = std::round(v * 65536.0);
-    return PF_Fixed(std::clamp(scaled, -2147483648.0, 2147483647.0));
 }
 
 PF_Modifiers HostModifiers(uint32_t modifiers)
@@ -149,8 +143,8 @@ void yRenderSession::SetInput(const yWorld& image, int downsample)
     {
         // The default is in percent of the layer.
         const PF_PointDef& td = m_host->Param(size_t(m_pointIndex)).def.u.td;
-        m_pointX = image.Width() * (td.x_dephault / 65536.0) / 100.0;
-        m_pointY = image.Height() * (td.y_dephault / 65536.0) / 100.0;
+        m_pointX = image.Width() * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
+        m_pointY = image.Height() * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
     }
 }
 
@@ -220,15 +214,15 @@ bool yRenderSession::SetParam(const std::string& name, const std::string& value,
         break;
     }
     case PF_Param_FIX_SLIDER:
-        if (!ParseNumber(value, number) || number < def.u.fd.valid_min / 65536.0 ||
-            number > def.u.fd.valid_max / 65536.0)
+        if (!ParseNumber(value, number) || number < ZT_Fixed::ToDouble(def.u.fd.valid_min) ||
+            number > ZT_Fixed::ToDouble(def.u.fd.valid_max))
         {
             error = "The value \"" + value + "\" of \"" + name + "\" is not a number from " +
-                    std::to_string(def.u.fd.valid_min / 65536) + " to " + std::to_string(def.u.fd.valid_max / 65536) +
-                    ".";
+                    std::to_string(ZT_Fixed::WholePart(def.u.fd.valid_min)) + " to " +
+                    std::to_string(ZT_Fixed::WholePart(def.u.fd.valid_max)) + ".";
             return false;
         }
-        def.u.fd.value = ToFixed(number);
+        def.u.fd.value = ZT_Fixed::FromDouble(number);
         break;
     case PF_Param_SLIDER:
     {
@@ -253,8 +247,8 @@ bool yRenderSession::Render(std::string& error)
     if (m_pointIndex > 0)
     {
         PF_PointDef& td = m_host->Param(size_t(m_pointIndex)).def.u.td;
-        td.x_value = ToFixed(m_pointX / m_downsample);
-        td.y_value = ToFixed(m_pointY / m_downsample);
+        td.x_value = ZT_Fixed::FromDouble(m_pointX / m_downsample);
+        td.y_value = ZT_Fixed::FromDouble(m_pointY / m_downsample);
     }
     m_output = yWorld(m_input.Width(), m_input.Height(), m_input.IsDeep());
     if (!Call(PF_Cmd_RENDER, "render", error, &m_output.World())) return false;

@@ -1,18 +1,11 @@
 #include "effect/plugin/zelTonescopePlugin.h"
 
 #include "host/sdk/AE_EffectUI.h"
+#include "host/sdk/ZT_Fixed.h"
 #include "effect/plugin/zelOutputPixels.h"
 
 namespace zelTonescope
 {
-namespace
-{
-constexpr PF_Fixed Fixed(int whole)
-{
-    return static_cast<PF_Fixed>(whole * 65536);
-}
-} // namespace
-
 zelTonescopePlugin::zelTonescopePlugin()
 {
     yBroadcaster::SetName("zelTonescopePlugin");
@@ -37,11 +30,14 @@ void zelTonescopePlugin::ParamsSetup()
                       PF_ParamFlag_CANNOT_TIME_VARY, PF_PUI_NONE, kParamHistogram);
     AddPopupParam("Sample", 3, kSampleWholeImage, kSampleChoices, PF_ParamFlag_SUPERVISE, PF_PUI_NONE,
                   kParamSample);
-    AddPointParam("Position", Fixed(50), Fixed(50), false, 0, PF_PUI_NONE, kParamPosition);
-    AddFixedSliderParam("Width", Fixed(-10000), Fixed(10000), Fixed(0), Fixed(200), Fixed(100), 2, 0,
-                        PF_ParamFlag_START_COLLAPSED, PF_PUI_NONE, kParamWidth);
-    AddFixedSliderParam("Height", Fixed(-10000), Fixed(10000), Fixed(0), Fixed(200), Fixed(100), 2, 0,
-                        PF_ParamFlag_START_COLLAPSED, PF_PUI_NONE, kParamHeight);
+    AddPointParam("Position", ZT_Fixed::FromInt(50), ZT_Fixed::FromInt(50), false, 0, PF_PUI_NONE,
+                  kParamPosition);
+    AddFixedSliderParam("Width", ZT_Fixed::FromInt(-10000), ZT_Fixed::FromInt(10000), ZT_Fixed::FromInt(0),
+                        ZT_Fixed::FromInt(200), ZT_Fixed::FromInt(100), 2, 0, PF_ParamFlag_START_COLLAPSED,
+                        PF_PUI_NONE, kParamWidth);
+    AddFixedSliderParam("Height", ZT_Fixed::FromInt(-10000), ZT_Fixed::FromInt(10000), ZT_Fixed::FromInt(0),
+                        ZT_Fixed::FromInt(200), ZT_Fixed::FromInt(100), 2, 0, PF_ParamFlag_START_COLLAPSED,
+                        PF_PUI_NONE, kParamHeight);
     if (out_data) out_data->num_params = kParamCount;
 }
 } // namespace zelTonescope
@@ -80,11 +76,11 @@ void zelTonescopePlugin::ReadRenderParams()
     if (const PF_ParamDef* p = Param(params, kParamSample)) m_sampleMode = p->u.pd.value;
     if (const PF_ParamDef* p = Param(params, kParamPosition))
     {
-        m_centerX = float(p->u.td.x_value / 65536.0);
-        m_centerY = float(p->u.td.y_value / 65536.0);
+        m_centerX = float(ZT_Fixed::ToDouble(p->u.td.x_value));
+        m_centerY = float(ZT_Fixed::ToDouble(p->u.td.y_value));
     }
-    if (const PF_ParamDef* p = Param(params, kParamWidth)) m_width = float(p->u.fd.value / 65536.0);
-    if (const PF_ParamDef* p = Param(params, kParamHeight)) m_height = float(p->u.fd.value / 65536.0);
+    if (const PF_ParamDef* p = Param(params, kParamWidth)) m_width = float(ZT_Fixed::ToDouble(p->u.fd.value));
+    if (const PF_ParamDef* p = Param(params, kParamHeight)) m_height = float(ZT_Fixed::ToDouble(p->u.fd.value));
     if (in_data)
     {
         m_width *= Factor(in_data->downsample_x);

@@ -1,5 +1,6 @@
 #include "standalone/tool/yInfoCommand.h"
 
+#include "host/sdk/ZT_Fixed.h"
 #include "standalone/yEffectHost.h"
 #include "standalone/yModule.h"
 #include "standalone/yPropertyList.h"
@@ -22,7 +23,7 @@ std::string Hex(uint32_t value, int digits)
 std::string Fixed(PF_Fixed value, int decimals)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value / 65536.0);
+    std::snprintf(text, sizeof text, "%.*f", decimals, ZT_Fixed::ToDouble(value));
     return text;
 }
 

@@ -5,78 +5,55 @@
 
 using yHost::yProjectFile;
 
-namespace
-{
-std::string ReadError(const std::string& path, size_t expected = 36)
-{
-    std::vector<uint8_t> record{1, 2, 3};
-    std::string error;
-    EXPECT_FALSE(yProjectFile::Read(path, expected, record, error)) << path;
-    EXPECT_TRUE(record.empty()) << "nothing half-read";
-    return error;
-}
-} // namespace
-
 TEST(yProjectFile, KeepsTheRecordBehindItsHeader)
 {
     yTest::yScratchFolder folder;
-    std::vector<uint8_t> record(36);
+    std::vector<uint8_t> record(300), back;
     for (size_t i = 0; i < record.size(); ++i)
         record[i] = uint8_t(i * 7);
     std::string error;
-    ASSERT_TRUE(yProjectFile::Write(folder.File("p.tsp"), record, error)) << error;
-    const std::vector<uint8_t> bytes = yTest::ReadBytes(folder.File("p.tsp"));
-    ASSERT_EQ(bytes.size(), 48u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "ZTPJ");
-    EXPECT_EQ(bytes[4], 1);  // format version
-    EXPECT_EQ(bytes[8], 36); // record size
-
-    std::vector<uint8_t> back;
-    ASSERT_TRUE(yProjectFile::Read(folder.File("p.tsp"), 36, back, error)) << error;
+    ASSERT_TRUE(yProjectFile::Write(folder.File("p.ztp"), record, error)) << error;
+    EXPECT_EQ(yTest::ReadBytes(folder.File("p.ztp")).size(), 312u);
+    ASSERT_TRUE(yProjectFile::Read(folder.File("p.ztp"), 300, back, error)) << error;
     EXPECT_EQ(back, record);
-    ASSERT_TRUE(yProjectFile::Read(folder.File("p.tsp"), 0, back, error)) << error;
 }
 
 TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
 {
     yTest::yScratchFolder folder;
+    const std::string path = folder.File("p.ztp");
     std::string error;
-    ASSERT_TRUE(yProjectFile::Write(folder.File("good.tsp"), std::vector<uint8_t>(36, 9), error));
-    const std::vector<uint8_t> good = yTest::ReadBytes(folder.File("good.tsp"));
-    const std::string path = folder.File("bad.tsp");
-
-    for (size_t size = 0; size < good.size(); ++size)
+    ASSERT_TRUE(yProjectFile::Write(path, std::vector<uint8_t>(36, 9), error)) << error;
+    const std::vector<uint8_t> good = yTest::ReadBytes(path);
+    const size_t kLarge = size_t(1) << 20; // the largest record read
+    const struct
     {
-        yTest::WriteBytes(path, std::vector<uint8_t>(good.begin(), good.begin() + long(size)));
-        const std::string e = ReadError(path);
-        EXPECT_TRUE(e.find("truncated") != std::string::npos ||
-                    e.find("not a tonescope project") != std::string::npos)
-            << size << ": " << e;
+        size_t size; // bytes of the file kept, 0: all
+        size_t at;   // a byte changed, with its new value
+        uint8_t value;
+        size_t expectedSize; // as the module keeps it
+        const char* message;
+    } cases[] = {
+        {11, 0, 'Z', 36, "is truncated inside its header"},
+        {47, 0, 'Z', 36, "is truncated: its record has 35 of 36 bytes"},
+        {0, 4, 0, 36, "has format 0"},
+        {0, 8, 35, 36, "has bytes after its record"},
+        {0, 11, 0x7F, 36, "is truncated"},
+        {0, 0, 'Z', 40, "holds a record of 36 bytes where the module keeps 40"},
+        // A record just larger than any module keeps, with all its bytes.
+        {12 + kLarge + 1, 10, 0x10, 0, "is truncated"},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<uint8_t> bytes = good;
+        bytes.resize(c.size != 0 ? c.size : good.size());
+        bytes[c.at] = c.value;
+        if (c.size > good.size()) bytes[8] = 1; // the record size kLarge + 1
+        yTest::WriteBytes(path, bytes);
+        std::vector<uint8_t> record{1, 2, 3};
+        EXPECT_FALSE(yProjectFile::Read(path, c.expectedSize, record, error)) << c.message;
+        EXPECT_EQ(error.rfind("The ", 0), 0u) << error;
+        EXPECT_NE(error.find(path + " " + c.message), std::string::npos) << error;
+        EXPECT_TRUE(record.empty()) << "nothing half-read";
     }
-
-    std::vector<uint8_t> bytes = good;
-    bytes[0] = 'P';
-    yTest::WriteBytes(path, bytes);
-    EXPECT_EQ(ReadError(path), "The file " + path + " is not a tonescope project.");
-
-    bytes = good;
-    bytes[4] = 2;
-    yTest::WriteBytes(path, bytes);
-    EXPECT_EQ(ReadError(path), "The project " + path +
-                                   " has format 2, which this tonescope does not read (it reads format 1).");
-
-    bytes = good;
-    bytes.push_back(0);
-    yTest::WriteBytes(path, bytes);
-    EXPECT_EQ(ReadError(path), "The project " + path + " has bytes after its record.");
-
-    bytes = good;
-    bytes[11] = 0x7F; // a record size near 2^31
-    yTest::WriteBytes(path, bytes);
-    EXPECT_NE(ReadError(path).find("is truncated"), std::string::npos);
-
-    EXPECT_EQ(ReadError(folder.File("good.tsp"), 40),
-              "The project " + folder.File("good.tsp") +
-                  " holds a record of 36 bytes where the module keeps 40.");
-    EXPECT_EQ(ReadError(folder.File("none.tsp")).rfind("Cannot read the project ", 0), 0u);
 }

@@ -44,14 +44,11 @@ yScratchFolder::~yScratchFolder()
     if (std::system(command.c_str()) != 0) return;
 }
 
-namespace
-{
 std::string ReadText(const std::string& path)
 {
     const std::vector<uint8_t> bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
-} // namespace
 
 yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& workFolder)
 {
@@ -85,12 +82,4 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std
     return result;
 }
 
-int LineCount(const std::string& text)
-{
-    int lines = 0;
-    for (char c : text)
-        lines += c == '\n';
-    if (!text.empty() && text.back() != '\n') ++lines;
-    return lines;
-}
 } // namespace yTest

@@ -8,6 +8,7 @@
 namespace yTest
 {
 std::vector<uint8_t> ReadBytes(const std::string& path);
+std::string ReadText(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Offset of the first occurrence of needle at or after from, or npos.
 size_t FindBytes(const std::vector<uint8_t>& haystack, const std::string& needle, size_t from = 0);
@@ -22,7 +23,6 @@ class yScratchFolder
     yScratchFolder& operator=(const yScratchFolder&) = delete;
 
     std::string File(const std::string& name) const { return m_path + "/" + name; }
-    const std::string& Path() const { return m_path; }
 
   private:
     std::string m_path;
@@ -38,7 +38,4 @@ struct yProcessResult
 // Runs the tonescope program with the given arguments and no standard input,
 // in the given working folder (empty: this process's).
 yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& folder = "");
-
-// Number of lines in a text (a last line without a line break counts).
-int LineCount(const std::string& text);
 } // namespace yTest
