@@ -228,6 +228,15 @@ TEST(yUISliderWNumbers, ActiveNumberShowsOnlyNearTheThumb)
     ASSERT_EQ(h.context.target, &s.GetThumb());
     h.Draw();
     EXPECT_TRUE(s.GetActiveNumber().IsVisible());
+    // Over the static number the active one hides, unless it is being edited.
+    const yRect n = s.GetStaticNumber().GetScreenRect();
+    h.Over((n.left + n.right) / 2, (n.top + n.bottom) / 2);
+    ASSERT_EQ(h.context.target, &s.GetStaticNumber());
+    h.Draw();
+    EXPECT_FALSE(s.GetActiveNumber().IsVisible());
+    s.GetActiveNumber().ShowFrame();
+    h.Draw();
+    EXPECT_TRUE(s.GetActiveNumber().IsVisible());
     s.SetHoverMode(true);
     h.Draw();
     EXPECT_FALSE(s.GetStaticNumber().IsVisible());

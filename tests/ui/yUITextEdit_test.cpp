@@ -172,6 +172,18 @@ TEST_F(TextEdit, DoubleClickSelectsTheWordAndTripleClickEverything)
     h.Hold(yPlatform::kModifierShift);
     h.Click(x, 18);
     EXPECT_EQ(edit.GetSelectedText(), yString("hello wo"));
+
+    // A click halfway between two caret places takes the earlier one.
+    h.Hold(0);
+    for (long i = 1; i < 11; ++i)
+    {
+        const long left = edit.GetTextControl().MeasurePrefix(i), right = edit.GetTextControl().MeasurePrefix(i + 1);
+        if ((right - left) % 2)
+            continue;
+        h.Wait(1000);
+        h.Click(10 + yUITextBox::kTextInset + static_cast<int>((left + right) / 2), 18);
+        EXPECT_EQ(edit.GetCaret(), i);
+    }
 }
 
 TEST_F(TextEdit, LongTextScrollsToKeepTheCaretInView)

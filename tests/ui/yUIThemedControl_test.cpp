@@ -68,6 +68,7 @@ using ThemedToggle = Themed<yUIThemedToggle>;
 
 TEST_F(ThemedButton, BandsFollowTheEventAndReadFromThePictureBottom)
 {
+    control.SetBand(5, yRect(1, 1, 2, 2)); // no such band: the picture's quarters stay
     EXPECT_EQ(control.GetBand(yUIThemedControl::kBandNormal), yRect(6, 0, 8, 4));
     EXPECT_EQ(control.GetBand(yUIThemedControl::kBandDisabled), yRect(0, 0, 2, 4));
     EXPECT_EQ(control.GetBand(0), yRect()); // no such bands
