@@ -115,10 +115,8 @@ TEST(yUIBoxContainer, ChildrenGoToTheContentWhichFollowsTheBox)
     yUIBaseControl child;
     container.AddChild(child);
     EXPECT_EQ(child.GetParent(), &container.GetContent());
-    EXPECT_EQ(container.GetContent().GetParent(), &container);
     container.SetSize(yPointL(60, 40));
     EXPECT_EQ(container.GetContent().GetScaledSize(), yPointL(60, 40));
-    EXPECT_FALSE(container.GetContent().IsHitTarget());
 }
 
 TEST(yUITextBox, TextIsPlacedByItsAnchorInsideTheInset)
@@ -151,7 +149,6 @@ TEST(yUIText, SetTextCutsAnnouncesOnceAndFitsItsSize)
     EXPECT_STREQ(text.GetText(), "abcd");
     text.SetText("abcd");
     EXPECT_EQ(log.heard.size(), 1u);
-    EXPECT_EQ(text.GetSize().y, 12); // measured without a port
     EXPECT_GT(text.GetSize().x, 0);
 }
 
@@ -182,7 +179,6 @@ TEST(yUIColorSwatch, DrawsItsColourWithADoubleOutline)
     EXPECT_EQ(h.Pixel(5, 5), kShadow);
     EXPECT_EQ(h.Pixel(6, 6), kWhite);
     EXPECT_EQ(h.Pixel(11, 11), yColor8(255, 255, 0, 0));
-    EXPECT_EQ(h.Pixel(18, 18), kWhite); // 13 x 13
     swatch.SetDisabled(true);
     h.Draw();
     EXPECT_EQ(h.Pixel(11, 11), yColor8(255, 214, 150, 150));

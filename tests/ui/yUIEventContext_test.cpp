@@ -46,16 +46,11 @@ TEST(yUIEventContext, CountsClicksWithinTheIntervalAndTheDistance)
             EXPECT_EQ(c.downTimes[0] - c.downTimes[2], 710u);
         }
     }
-}
-
-TEST(yUIEventContext, ReadsTheIntervalWhenBuiltAndKeepsThePreviousEvent)
-{
-    ScriptedPlatform platform;
+    // The interval is read when a context is built; the previous event is kept.
     ScriptedPlatform::interval = 321;
-    yUIEventContext context;
-    EXPECT_EQ(context.doubleClickInterval, 321u);
-    context.SetEventName(kEventMouseDown);
-    context.SetEventName(kEventMouseUp);
-    EXPECT_EQ(context.previousEventName, kEventMouseDown);
-    EXPECT_EQ(context.eventName, kEventMouseUp);
+    EXPECT_EQ(yUIEventContext().doubleClickInterval, 321u);
+    c.SetEventName(kEventMouseDown);
+    c.SetEventName(kEventMouseUp);
+    EXPECT_EQ(c.previousEventName, kEventMouseDown);
+    EXPECT_EQ(c.eventName, kEventMouseUp);
 }
