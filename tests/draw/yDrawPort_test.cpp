@@ -138,8 +138,7 @@ TEST(yDrawPort, WithoutADeviceNothingHappens)
     EXPECT_EQ(port.MeasureText(text), 0);
     EXPECT_EQ(port.GetPixel(0, 0), kBlack); // pixels read opaque black
 
-    EXPECT_EQ(port.Create(), 4); // size 0 x 0
-    EXPECT_EQ(port.GetPixelBasePtr(), nullptr);
+    EXPECT_TRUE(port.Create() == 4 && port.GetPixelBasePtr() == nullptr); // size 0 x 0
     port.Fill(yRect(0, 0, 10, 10)); // a device without a surface draws nothing
     EXPECT_EQ(port.GetPixel(0, 0), kBlack);
     for (long side : {-5L, 1L << 20})
@@ -149,29 +148,26 @@ TEST(yDrawPort, WithoutADeviceNothingHappens)
     }
     port.SetSize(4, 3); // rebuilt on resize, since a device exists
     ASSERT_NE(port.GetPixelBasePtr(), nullptr);
-    EXPECT_EQ(port.GetRowBytes(), 16);
-    EXPECT_EQ(port.GetWorldExtentRect(), yRect(0, 0, 3, 4));
+    EXPECT_TRUE(port.GetRowBytes() == 16 && port.GetWorldExtentRect() == yRect(0, 0, 3, 4));
     port.SetOrigin(yPointL(10, 20));
     EXPECT_EQ(port.GetWorldExtentRect(), yRect(20, 10, 23, 14));
 }
 
 TEST(yDrawPort, ResolveRectsCutsTheLargerToTheSmaller)
 {
-    yRect a(0, 0, 10, 20), b(5, 5, 25, 15);
-    EXPECT_EQ(yDrawPort::ResolveRects(a, b), 0);
-    EXPECT_EQ(a, yRect(0, 0, 10, 10));
-    EXPECT_EQ(b, yRect(5, 5, 15, 15));
-    // The sizes compared are those on entry: each side is cut independently.
-    yRect c(0, 0, 30, 5), d(0, 0, 10, 50);
-    EXPECT_EQ(yDrawPort::ResolveRects(c, d), 0);
-    EXPECT_EQ(c, yRect(0, 0, 10, 5));
-    EXPECT_EQ(d, yRect(0, 0, 10, 5));
-    // Zero height, zero width, inverted: 24 and nothing changes.
-    for (yRect bad : {yRect(3, 0, 3, 10), yRect(0, 4, 10, 4), yRect(10, 10, 0, 0)})
+    const yRect ten(0, 0, 10, 10);
+    struct Row { yRect a, b, toA, toB; int result; } const rows[] = {
+        {yRect(0, 0, 10, 20), yRect(5, 5, 25, 15), ten, yRect(5, 5, 15, 15), 0}, // each cut to the smaller
+        {yRect(0, 0, 30, 5), yRect(0, 0, 10, 50), yRect(0, 0, 10, 5), yRect(0, 0, 10, 5), 0}, // sides cut alone
+        {yRect(3, 0, 3, 10), ten, yRect(3, 0, 3, 10), ten, 24},   // zero height: nothing changes
+        {ten, yRect(0, 4, 10, 4), ten, yRect(0, 4, 10, 4), 24},   // zero width, second
+        {yRect(10, 10, 0, 0), ten, yRect(10, 10, 0, 0), ten, 24}, // inverted
+    };
+    for (Row const& r : rows)
     {
-        yRect e = bad, f(0, 0, 10, 10);
-        EXPECT_EQ(yDrawPort::ResolveRects(e, f) + yDrawPort::ResolveRects(f, e), 48);
-        EXPECT_TRUE(e == bad && f == yRect(0, 0, 10, 10));
+        yRect a = r.a, b = r.b;
+        EXPECT_EQ(yDrawPort::ResolveRects(a, b), r.result) << "row " << (&r - rows);
+        EXPECT_TRUE(a == r.toA && b == r.toB) << "row " << (&r - rows);
     }
     // The third is cut with the first; when the first is the smaller it keeps its size.
     yRect g(0, 0, 40, 40), h(0, 0, 10, 20), i(100, 200, 140, 240);
@@ -191,8 +187,7 @@ TEST(yDrawPort, PixelsClipAndColours)
     EXPECT_EQ(p[0] + p[1] * 256 + p[2] * 65536, 10 + 20 * 256 + 30 * 65536); // bottom-up, blue first
     uint8_t* q = Bytes(port, 2, 1);
     q[0] = 10, q[1] = 20, q[2] = 30, q[3] = 40;
-    EXPECT_EQ(port.GetPixel(2, 1), yColor8(255, 30, 20, 10)); // a created surface has no coverage
-    EXPECT_FALSE(port.HasAlpha());
+    EXPECT_TRUE(port.GetPixel(2, 1) == yColor8(255, 30, 20, 10) && !port.HasAlpha()); // a created surface has no coverage
     Whiten(port);
 
     for (yPointL outside : {yPointL(10, 0), yPointL(-1, 0), yPointL(0, 10), yPointL(0, 2147483647)})
@@ -214,8 +209,7 @@ TEST(yDrawPort, PixelsClipAndColours)
     port.SetOrigin(yPointL(0, 0));
     port.SetClipRect(yRect(0, 0, 5000, 5000));
     port.Erase(); // the whole surface, whatever the offset
-    EXPECT_EQ(Inked(port), Box(0, 0, 10, 10));
-    EXPECT_EQ(port.GetPixel(-3, -2), yColor8(1, 2, 3));
+    EXPECT_TRUE(Inked(port) == Box(0, 0, 10, 10) && port.GetPixel(-3, -2) == yColor8(1, 2, 3));
 }
 
 TEST(yDrawPort, CopyToMovesPixelsBetweenPortsWithOrigins)
@@ -232,8 +226,7 @@ TEST(yDrawPort, CopyToMovesPixelsBetweenPortsWithOrigins)
     EXPECT_EQ(Inked(dst), Box(5, 7, 9, 10));
     Whiten(dst); // the whole surface from (0, 0)
     src.CopyTo(dst, yRect(210, 120, 212, 123));
-    EXPECT_EQ(Inked(dst), Box(20, 10, 23, 12));
-    EXPECT_EQ(dst.GetPixel(20, 10), yColor8(255, 0, 0));
+    EXPECT_TRUE(Inked(dst) == Box(20, 10, 23, 12) && dst.GetPixel(20, 10) == yColor8(255, 0, 0));
     Whiten(dst); // onto the destination's own extent
     src.CopyTo(dst);
     EXPECT_EQ(Inked(dst), Box(0, 0, 10, 10));
@@ -263,8 +256,7 @@ TEST(yDrawPort, AssignmentWrapsTheOtherDeviceThenBuildsItsOwnSurface)
     // SetDrawPort with another port's device draws into that port.
     yDrawPort view;
     view.SetRecreateOnResize(false);
-    EXPECT_EQ(view.SetDrawPort(a.GetDevice()), 0);
-    EXPECT_EQ(view.GetWidth(), 12);
+    EXPECT_TRUE(view.SetDrawPort(a.GetDevice()) == 0 && view.GetWidth() == 12);
     view.SetForeColor(9, 9, 9);
     view.Fill(yRect(0, 0, 1, 1));
     EXPECT_EQ(a.GetPixel(-3, -4), yColor8(9, 9, 9));
@@ -289,8 +281,7 @@ TEST(yDrawPort, WrapsTheHostWindowSurface)
     EXPECT_EQ(port.GetPixel(0, 0), yColor8(1, 1, 1)); // a window answers with a grey of its red
     port.Erase(); // a repaint request, not a fill
     port.Erase(yRect(0, 0, 2, 2));
-    EXPECT_EQ(port.GetDevice()->RepaintRequests(), 2);
-    EXPECT_EQ(pixels[0], 3);
+    EXPECT_TRUE(port.GetDevice()->RepaintRequests() == 2 && pixels[0] == 3);
     window.row_bytes = 3; // a malformed context draws nothing
     port.Fill(yRect(0, 0, 5, 5));
     EXPECT_EQ(port.GetPixel(0, 0), kBlack);
