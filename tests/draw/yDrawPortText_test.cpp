@@ -25,13 +25,8 @@ Ink Inked(yDrawPort const& port)
     for (long y = 0; y < port.GetHeight(); ++y)
         for (long x = 0; x < port.GetWidth(); ++x)
             if (port.GetPixel(x, y) != yColor8(255, 255, 255))
-            {
-                ++ink.count;
-                ink.left = std::min(ink.left, x);
-                ink.top = std::min(ink.top, y);
-                ink.right = std::max(ink.right, x + 1);
-                ink.bottom = std::max(ink.bottom, y + 1);
-            }
+                ++ink.count, ink.left = std::min(ink.left, x), ink.top = std::min(ink.top, y),
+                    ink.right = std::max(ink.right, x + 1), ink.bottom = std::max(ink.bottom, y + 1);
     return ink;
 }
 
@@ -79,10 +74,7 @@ TEST(yDrawPortText, DrawsInsideItsBoxAboveThePen)
     MakeWhite(port, 120, 40);
     yString text("Tgjy 128");
     const long width = port.MeasureText(text);
-    port.BeginDrawing();
-    port.SetForeColor(200, 0, 0);
-    port.MoveTo(10, 20);
-    port.DrawTextA(text);
+    port.BeginDrawing(), port.SetForeColor(200, 0, 0), port.MoveTo(10, 20), port.DrawTextA(text);
     // The box runs from the pen's x and (size - 2) above it, 12 high; capitals
     // reach near its top, descenders below the pen's row.
     const Ink ink = Inked(port);
@@ -95,23 +87,17 @@ TEST(yDrawPortText, DrawsInsideItsBoxAboveThePen)
             const yColor8 p = port.GetPixel(x, y);
             ASSERT_TRUE(p.green == p.blue && p.red >= p.green) << x << "," << y;
         }
-    port.SetForeColor(0, 0, 255); // the pen has not moved
-    port.LineTo(13, 20);
-    port.EndDrawing();
+    port.SetForeColor(0, 0, 255), port.LineTo(13, 20), port.EndDrawing(); // the pen has not moved
     EXPECT_TRUE(port.GetPixel(10, 20) == yColor8(0, 0, 255) && port.GetPixel(12, 20) == yColor8(0, 0, 255));
 }
 
 TEST(yDrawPortText, OffsetNumbersUnderlineAndEdges)
 {
     yDrawPort a, b;
-    MakeWhite(a, 80, 30);
-    MakeWhite(b, 80, 30);
+    MakeWhite(a, 80, 30), MakeWhite(b, 80, 30);
     yString s("Offset");
-    a.MoveTo(15, 22);
-    a.DrawTextA(s);
-    b.SetDrawOffset(yPointL(5, 2)); // the draw offset moves the text
-    b.MoveTo(10, 20);
-    b.DrawTextA(s);
+    a.MoveTo(15, 22), a.DrawTextA(s);
+    b.SetDrawOffset(yPointL(5, 2)), b.MoveTo(10, 20), b.DrawTextA(s); // the draw offset moves the text
     b.SetDrawOffset(yPointL(0, 0));
     EXPECT_TRUE(Snapshot(a) == Snapshot(b));
     for (int i = 0; i < 2; ++i)
@@ -123,8 +109,7 @@ TEST(yDrawPortText, OffsetNumbersUnderlineAndEdges)
     }
 
     yDrawPort plain, underlined;
-    MakeWhite(plain, 60, 20);
-    MakeWhite(underlined, 60, 20);
+    MakeWhite(plain, 60, 20), MakeWhite(underlined, 60, 20);
     yFont f;
     f.underline = 1;
     underlined.SetFont(f);

@@ -131,10 +131,8 @@ TEST(yDrawPort, FillWithoutARectangleCoversAThousandSquare)
 TEST(yDrawPort, WithoutADeviceNothingHappens)
 {
     yDrawPort port;
-    port.Fill(yRect(0, 0, 10, 10));
-    port.Line(0, 0, 5, 5);
     yString text("abc");
-    port.DrawTextA(text);
+    port.Fill(yRect(0, 0, 10, 10)), port.Line(0, 0, 5, 5), port.DrawTextA(text);
     EXPECT_EQ(port.MeasureText(text), 0);
     EXPECT_EQ(port.GetPixel(0, 0), kBlack); // pixels read opaque black
 
@@ -217,9 +215,7 @@ TEST(yDrawPort, CopyToMovesPixelsBetweenPortsWithOrigins)
     yDrawPort src, dst;
     MakeWhite(src, 10, 10);
     MakeWhite(dst, 40, 30);
-    src.SetForeColor(0, 0, 255);
-    src.Fill(yRect(0, 0, 10, 10));
-    src.SetPixel(0, 0, yColor8(255, 0, 0));
+    src.SetForeColor(0, 0, 255), src.Fill(yRect(0, 0, 10, 10)), src.SetPixel(0, 0, yColor8(255, 0, 0));
     dst.SetOrigin(yPointL(100, 200));
     // A 4 x 3 block of the source at port (2, 1) lands at world (105, 207).
     src.CopyTo(yRect(1, 2, 4, 6), dst, yRect(207, 105, 237, 145));
@@ -231,8 +227,7 @@ TEST(yDrawPort, CopyToMovesPixelsBetweenPortsWithOrigins)
     src.CopyTo(dst);
     EXPECT_EQ(Inked(dst), Box(0, 0, 10, 10));
     yDrawPort none;
-    src.CopyTo(none);
-    src.CopyTo(yRect(0, 0, 0, 5), dst, yRect(0, 0, 10, 10)); // empty
+    src.CopyTo(none), src.CopyTo(yRect(0, 0, 0, 5), dst, yRect(0, 0, 10, 10)); // empty
     Whiten(dst); // far outside is cut to nothing; partly outside to the part inside
     src.CopyTo(yRect(0, 0, 10, 10), dst, yRect(-2000000000, -2000000000, 2000000000, 2000000000));
     src.CopyTo(yRect(-5, -5, 5, 5), dst, yRect(200, 100, 210, 110));
@@ -243,9 +238,7 @@ TEST(yDrawPort, AssignmentWrapsTheOtherDeviceThenBuildsItsOwnSurface)
 {
     yDrawPort a;
     MakeWhite(a, 12, 7);
-    a.SetForeColor(1, 2, 3);
-    a.SetBackColor(4, 5, 6);
-    a.SetDrawOffset(yPointL(3, 4));
+    a.SetForeColor(1, 2, 3), a.SetBackColor(4, 5, 6), a.SetDrawOffset(yPointL(3, 4));
     yDrawPort b;
     b = a;
     EXPECT_TRUE(b.GetWorldExtentRect() == yRect(0, 0, 7, 12) && b.GetDrawOffset() == yPointL(3, 4));
@@ -257,8 +250,7 @@ TEST(yDrawPort, AssignmentWrapsTheOtherDeviceThenBuildsItsOwnSurface)
     yDrawPort view;
     view.SetRecreateOnResize(false);
     EXPECT_TRUE(view.SetDrawPort(a.GetDevice()) == 0 && view.GetWidth() == 12);
-    view.SetForeColor(9, 9, 9);
-    view.Fill(yRect(0, 0, 1, 1));
+    view.SetForeColor(9, 9, 9), view.Fill(yRect(0, 0, 1, 1));
     EXPECT_EQ(a.GetPixel(-3, -4), yColor8(9, 9, 9));
     view.Destroy(); // forgets, never deletes, a device it does not own
     a.Fill(yRect(0, 0, 1, 1));
@@ -273,14 +265,12 @@ TEST(yDrawPort, WrapsTheHostWindowSurface)
     EXPECT_EQ(port.SetDrawPort(static_cast<void*>(&window)), 0);
     EXPECT_TRUE(port.GetHostContext() == &window && port.GetWidth() == 30);
     EXPECT_EQ(port.GetWorldExtentRect(), yRect(0, 0, 5, 7)); // the window's client area
-    port.SetForeColor(1, 2, 3);
-    port.Fill(yRect(-10, -10, 50, 50));
+    port.SetForeColor(1, 2, 3), port.Fill(yRect(-10, -10, 50, 50));
     for (size_t i = 0; i < 7 * 5 * 4; i += 4)
         ASSERT_EQ(pixels[i], 3) << i;
     EXPECT_EQ(pixels[7 * 5 * 4], 0xEE); // nothing past the surface
     EXPECT_EQ(port.GetPixel(0, 0), yColor8(1, 1, 1)); // a window answers with a grey of its red
-    port.Erase(); // a repaint request, not a fill
-    port.Erase(yRect(0, 0, 2, 2));
+    port.Erase(), port.Erase(yRect(0, 0, 2, 2)); // repaint requests, not fills
     EXPECT_TRUE(port.GetDevice()->RepaintRequests() == 2 && pixels[0] == 3);
     window.row_bytes = 3; // a malformed context draws nothing
     port.Fill(yRect(0, 0, 5, 5));

@@ -36,9 +36,7 @@ Points LinePixels(int x0, int y0, int x1, int y1)
 {
     auto s = Surface::Create(20, 20);
     auto d = Device::CreateMemory();
-    d->Select(s.get());
-    d->MoveTo(x0, y0);
-    d->LineTo(x1, y1);
+    d->Select(s.get()), d->MoveTo(x0, y0), d->LineTo(x1, y1);
     Points p;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
@@ -151,8 +149,7 @@ TEST(yDevice, CopyCutsToBothSurfacesAndHandlesOverlap)
 {
     auto a = Surface::Create(4, 1), b = Surface::Create(3, 3);
     auto da = Device::CreateMemory(), db = Device::CreateMemory();
-    da->Select(a.get());
-    db->Select(b.get());
+    da->Select(a.get()), db->Select(b.get());
     for (int x = 0; x < 4; ++x)
         da->SetPixel(x, 0, Rgb{uint8_t(10 * x + 10), 0, 0});
 
