@@ -57,18 +57,15 @@ TEST(yMatrix, InverseAndElementwiseOperations)
     expected.m[0][0] = expected.m[1][1] = 2;
     EXPECT_TRUE(yMatrix().Scale(2, 2, 0, 0).Inverse() == expected);
     const yMatrix a = Sample();
-    yMatrix inverse = a;
-    inverse.Inverse();
+    yMatrix inverse = yMatrix(a).Inverse();
     ExpectNear(yMatrix(a).Concatenate(inverse), yMatrix(), 1e-5f);
     ExpectNear(yMatrix(inverse).Inverse(), a, 1e-4f);
     yMatrix singular; // not an error: it gives non-finite values
     singular.m[0][0] = 0;
     EXPECT_FALSE(std::isfinite(singular.Inverse().m[0][0]));
 
-    yMatrix b;
-    b.Translate(10, -10);
-    EXPECT_TRUE(yMatrix().Interpolate(a, b, 0) == a);
-    EXPECT_TRUE(yMatrix().Interpolate(a, b, 1) == b);
+    const yMatrix b = yMatrix().Translate(10, -10);
+    EXPECT_TRUE(yMatrix().Interpolate(a, b, 0) == a && yMatrix().Interpolate(a, b, 1) == b);
     EXPECT_FLOAT_EQ(yMatrix().Interpolate(a, b, 0.5f).m[2][0], (a.m[2][0] + b.m[2][0]) / 2);
     yMatrix d = a;
     d.Difference(b); // b - a
@@ -84,8 +81,8 @@ TEST(yMatrix, InverseAndElementwiseOperations)
 
 TEST(yMatrix, FixedPointCompanion)
 {
-    yMatrix m;
-    m.Translate(5, 7).SetupMatrixL();
+    yMatrix m = yMatrix().Translate(5, 7);
+    m.SetupMatrixL();
     EXPECT_EQ(m.TransformPointL(yPointL(1, 2)), yPointL(6 * 65536, 9 * 65536));
 
     // Values beyond 16.16 saturate, not-a-number becomes 0; the products wrap.

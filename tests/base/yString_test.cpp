@@ -13,7 +13,8 @@ yString Repeat(char c, int n) { return yString(std::string(size_t(n), c).c_str()
 
 // Every byte after the text must be zero: later operations read past the
 // terminator and rely on it.
-std::string Checked(yString const& s) {
+std::string Checked(yString const& s)
+{
     char const* p = s;
     for (int i = s.GetLength(); i < yString::kCapacity; ++i)
         if (p[i] != 0)
@@ -25,25 +26,20 @@ std::string Sub(char const* t, int start, int count) { return Checked(yString(t)
 std::string Cleared(char const* t, long start, long count)
 {
     yString s(t);
-    if (count == 0)
-        s.Clear(start);
-    else
-        s.Clear(start, count);
+    count == 0 ? s.Clear(start) : s.Clear(start, count); // 0: the one-argument form
     return Checked(s);
 }
 std::string Inserted(long at, char c)
 {
     yString s("abc");
-    s.Insert(at, c);
-    return Checked(s);
+    return s.Insert(at, c), Checked(s);
 }
 } // namespace
 
 TEST(yString, AssignmentCompareAndConcatenate)
 {
     yString b("x"), d("q");
-    b = static_cast<char const*>(nullptr);
-    d = '\0';
+    b = static_cast<char const*>(nullptr), d = '\0';
     EXPECT_EQ(Checked(b) + Checked(d), "");
     EXPECT_EQ(yString(std::string(300, 'z').c_str()).GetLength(), 255);
     yString s("hello world");
