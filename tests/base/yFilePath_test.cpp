@@ -22,10 +22,7 @@ std::string P(char const* text)
 std::string Named(char const* path, char const* name)
 {
     yFilePath p(P(path).c_str());
-    if (name)
-        p.SetName(name);
-    else
-        p.ClearName();
+    name ? p.SetName(name) : p.ClearName();
     return static_cast<char const*>(p);
 }
 } // namespace
