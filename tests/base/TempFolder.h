@@ -18,17 +18,10 @@ public:
         m_path = mkdtemp(pattern) ? pattern : "";
         EXPECT_FALSE(m_path.empty());
     }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    ~TempFolder() { std::error_code ignored; std::filesystem::remove_all(m_path, ignored); }
 
     // A path to name inside the folder.
-    yFilePath Path(char const* name) const
-    {
-        return yFilePath((m_path + yPlatform::kPathSeparator + name).c_str());
-    }
+    yFilePath Path(char const* name) const { return yFilePath((m_path + yPlatform::kPathSeparator + name).c_str()); }
 
 private:
     std::string m_path;

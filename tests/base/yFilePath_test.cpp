@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -14,19 +15,14 @@ namespace
 std::string P(char const* text)
 {
     std::string s(text);
-    for (char& c : s)
-        if (c == '|')
-            c = yPlatform::kPathSeparator;
+    std::replace(s.begin(), s.end(), '|', yPlatform::kPathSeparator);
     return s;
 }
 
 std::string Named(char const* path, char const* name)
 {
     yFilePath p(P(path).c_str());
-    if (name)
-        p.SetName(name);
-    else
-        p.ClearName();
+    name ? p.SetName(name) : p.ClearName();
     return static_cast<char const*>(p);
 }
 } // namespace
@@ -41,20 +37,14 @@ TEST(yFilePath, ConstructionAndFolders)
     yFilePath unchanged(P("C:|a").c_str());
     unchanged = 5;
     EXPECT_EQ(std::string(unchanged.GetFontsPath()), P("C:|a"));
-    EXPECT_TRUE(yFilePath(P("C:|dir|").c_str()).IsFolder());
-    EXPECT_FALSE(yFilePath(P("C:|dir|").c_str()).IsFile());
+    EXPECT_TRUE(yFilePath(P("C:|dir|").c_str()).IsFolder() && !yFilePath(P("C:|dir|").c_str()).IsFile());
     EXPECT_TRUE(yFilePath(P("C:|dir").c_str()).IsFile());
     EXPECT_FALSE(yFilePath("").IsFolder());
 }
 
 TEST(yFilePath, Names)
 {
-    struct Row
-    {
-        char const* path;
-        char const* name;
-        char const* bare; // without the extension
-    } const rows[] = {
+    struct Row { char const *path, *name, *bare; } const rows[] = { // bare: without the extension
         {"C:|dir|file.txt", "file.txt", "file"}, // a file
         {"C:|dir|", "dir", "dir"},               // a folder is named by its last component
         {"C:|a|b||", "b", "b"},                  // doubled separators
@@ -93,7 +83,6 @@ TEST(yFilePath, Find)
     yFilePath p = folder.Path("start.txt");
     EXPECT_FALSE(p.Find("missing", ".cfg"));
     EXPECT_TRUE(p == folder.Path("start.txt")); // unchanged when nothing is found
-    EXPECT_TRUE(p.Find("present", ".cfg"));
-    EXPECT_TRUE(p == folder.Path("present.cfg"));
+    EXPECT_TRUE(p.Find("present", ".cfg") && p == folder.Path("present.cfg"));
     EXPECT_TRUE(p.Find("present.cfg", ""));
 }

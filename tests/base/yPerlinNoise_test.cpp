@@ -9,9 +9,7 @@ TEST(yPerlinNoise, OctavesDoubleTheCoordinatesAndHalveTheAmplitude)
 {
     yPerlinNoise none(0, 3.0f, 1.0f, 42);
     float x = 2.0f, y = -1.5f;
-    EXPECT_EQ(none.PerlinNoise(x, y), 0.0f); // no octaves: zero, but the coordinates still scale
-    EXPECT_EQ(x, 6.0f);
-    EXPECT_EQ(y, -4.5f);
+    EXPECT_TRUE(none.PerlinNoise(x, y) == 0.0f && x == 6.0f && y == -4.5f); // no octaves: zero, coordinates scaled
 
     yPerlinNoise reference(0, 1.0f, 1.0f, 42);
     yPerlinNoise n(2, 0.5f, 4.0f, 42);
@@ -47,15 +45,11 @@ TEST(yPerlinNoise, GradientNoiseIsZeroOnTheLatticeAndSmoothBetween)
         EXPECT_NEAR(n.Noise(x + 1e-3f, y, z), v, 0.01f);
         largest = std::max(largest, std::fabs(v));
     }
-    EXPECT_GT(largest, 0.01f);
-    EXPECT_LT(largest, 1.5f);
+    EXPECT_TRUE(largest > 0.01f && largest < 1.5f);
     const float inf = std::numeric_limits<float>::infinity(); // any coordinate is safe
     for (float v : {inf, -inf, std::numeric_limits<float>::quiet_NaN(), 3e38f, -3e38f})
     {
-        n.Noise(v);
-        n.Noise(v, v);
-        n.Noise(v, 0.5f, v);
         float x = v, y = v;
-        n.PerlinNoise(x, y);
+        n.Noise(v), n.Noise(v, v), n.Noise(v, 0.5f, v), n.PerlinNoise(x, y);
     }
 }

@@ -9,10 +9,7 @@
 
 namespace
 {
-yString Repeat(char c, int n)
-{
-    return yString(std::string(size_t(n), c).c_str());
-}
+yString Repeat(char c, int n) { return yString(std::string(size_t(n), c).c_str()); }
 
 // Every byte after the text must be zero: later operations read past the
 // terminator and rely on it.
@@ -25,38 +22,24 @@ std::string Checked(yString const& s)
     return p;
 }
 
-std::string Sub(char const* t, int start, int count)
-{
-    return Checked(yString(t).Substring(start, count));
-}
-
+std::string Sub(char const* t, int start, int count) { return Checked(yString(t).Substring(start, count)); }
 std::string Cleared(char const* t, long start, long count)
 {
     yString s(t);
-    s.Clear(start, count);
+    count == 0 ? s.Clear(start) : s.Clear(start, count); // 0: the one-argument form
     return Checked(s);
 }
-
-std::string ClearedOne(char const* t, long at)
-{
-    yString s(t);
-    s.Clear(at);
-    return Checked(s);
-}
-
 std::string Inserted(long at, char c)
 {
     yString s("abc");
-    s.Insert(at, c);
-    return Checked(s);
+    return s.Insert(at, c), Checked(s);
 }
 } // namespace
 
 TEST(yString, AssignmentCompareAndConcatenate)
 {
     yString b("x"), d("q");
-    b = static_cast<char const*>(nullptr);
-    d = '\0';
+    b = static_cast<char const*>(nullptr), d = '\0';
     EXPECT_EQ(Checked(b) + Checked(d), "");
     EXPECT_EQ(yString(std::string(300, 'z').c_str()).GetLength(), 255);
     yString s("hello world");
@@ -69,7 +52,6 @@ TEST(yString, AssignmentCompareAndConcatenate)
     EXPECT_TRUE(c != "cmd" && "Cmd " != c && c != yString("Cm"));
     EXPECT_TRUE(yString() == static_cast<char const*>(nullptr));
 
-    EXPECT_STREQ(yString("abc") + yString("def"), "abcdef");
     EXPECT_STREQ((Repeat('a', 250) + yString("0123456789")).Substring(250), "01234");
     const yString full = Repeat('b', 254) + 'Z';
     EXPECT_TRUE(full + 'x' == full && full + yString("x") == full);
@@ -86,17 +68,14 @@ TEST(yString, SubstringAndSearch)
     EXPECT_EQ(Sub("abcdef", 2, -10), "cba");  // backwards, cut at the start
     EXPECT_EQ(Sub("abc", 10, 3), "c");        // a start past the end is the last character
     EXPECT_EQ(Sub("abc", -5, 2), "ab");       // a start before the text is 0
-    EXPECT_EQ(Sub("", -3, -3), "");
     EXPECT_STREQ(yString("hello").Substring(1), "ello");
     EXPECT_EQ(Repeat('c', 255).Substring(0, INT32_MAX).GetLength(), 255); // no overflow
     EXPECT_EQ(Repeat('c', 255).Substring(254, INT32_MIN).GetLength(), 255);
 
     const yString s("hello");
     EXPECT_EQ(s.Search(yString("lo")), 3);
-    EXPECT_EQ(s.Search(yString("h")), 0);
     EXPECT_EQ(s.Search(yString("")), -1);
     EXPECT_EQ(s.Search(yString("hellos")), -1);
-    EXPECT_EQ(s.Search('l', 0, false), 2);
     EXPECT_EQ(s.Search('l', 3, false), 3);   // from the hit
     EXPECT_EQ(s.Search('l', 4, true), 3);    // backwards
     EXPECT_EQ(s.Search('l', 2, true), 2);    // backwards from the hit
@@ -111,12 +90,10 @@ TEST(yString, WordRangeAndNumbers)
 {
     const yString s("ab cd ef");
     EXPECT_EQ(s.GetWordRange(4), yPointL(3, 4));
-    EXPECT_EQ(s.GetWordRange(3), yPointL(3, 4));
     EXPECT_EQ(s.GetWordRange(2), yPointL(2, 2));   // the blank
     EXPECT_EQ(s.GetWordRange(8), yPointL(6, 7));   // the end finds the last word
     EXPECT_EQ(s.GetWordRange(500), yPointL(6, 7));
     EXPECT_EQ(s.GetWordRange(0), yPointL(0, 1));
-    EXPECT_EQ(yString("a  b").GetWordRange(1), yPointL(1, 2));
     EXPECT_EQ(yString("ab ").GetWordRange(3), yPointL(3, 2)); // ends with a blank: empty range
     EXPECT_EQ(yString("a\tb").GetWordRange(1), yPointL(0, 2)); // only ' ' separates
     EXPECT_EQ(yString().GetWordRange(0), yPointL(0, -1));
@@ -129,7 +106,6 @@ TEST(yString, WordRangeAndNumbers)
 
     yString t;
     EXPECT_STREQ(t.NumberToText(3.14159f, 2), "3.14");
-    EXPECT_STREQ(t.NumberToText(3.14159f, 0), "3");
     EXPECT_STREQ(t.NumberToText(3.14159f, 9), "3.1415901"); // seven decimals of the double value
     EXPECT_STREQ(t.NumberToText(2.5f, 0), "2");            // the library's round-half-even
     EXPECT_GT(t.NumberToText(3.0e38f, 7).GetLength(), 40);
@@ -137,21 +113,19 @@ TEST(yString, WordRangeAndNumbers)
 
 TEST(yString, Editing)
 {
-    EXPECT_EQ(ClearedOne("abcd", 1), "acd");
-    EXPECT_EQ(ClearedOne("abcd", 0), "bcd");
-    EXPECT_EQ(ClearedOne("abcd", 9), "abc");  // past the end drops the last
-    EXPECT_EQ(ClearedOne("abcd", -1), "abcd");
-    EXPECT_EQ(ClearedOne("", 0), "");
+    EXPECT_EQ(Cleared("abcd", 1, 0), "acd");
+    EXPECT_EQ(Cleared("abcd", 0, 0), "bcd");
+    EXPECT_EQ(Cleared("abcd", 9, 0), "abc");  // past the end drops the last
+    EXPECT_EQ(Cleared("abcd", -1, 0), "abcd");
+    EXPECT_EQ(Cleared("", 0, 0), "");
     EXPECT_EQ(Cleared("abcdef", 1, 2), "adef");
     EXPECT_EQ(Cleared("abcdef", 3, -2), "adef");   // backwards
     EXPECT_EQ(Cleared("abcdef", 4, 10), "abcd");   // cut at the end
     EXPECT_EQ(Cleared("abcdef", -5, 2), "abcdef"); // wholly before the text
     EXPECT_EQ(Cleared("abcdef", -2, 4), "cdef");   // partly before
-    EXPECT_EQ(Cleared("abcdef", 0, 6), "");
     EXPECT_EQ(Cleared("abcdef", LONG_MAX, LONG_MAX), "abcdef");
     EXPECT_EQ(Cleared("abcdef", LONG_MIN, LONG_MIN), "abcdef");
 
-    EXPECT_EQ(Inserted(0, 'x'), "xabc");
     EXPECT_EQ(Inserted(-4, 'x'), "xabc");
     EXPECT_EQ(Inserted(2, 'x'), "abxc");
     EXPECT_EQ(Inserted(LONG_MAX, 'x'), "abcx");
@@ -176,12 +150,9 @@ TEST(yString, PascalFormsAndStreams)
     yString back("previous long text");
     back.FromPascalStr(bytes);
     EXPECT_EQ(Checked(back), "hel");
-    yString("hi").ToPascalStr(bytes, 200);
-    EXPECT_EQ(bytes[0], 2);
     yString("hi").ToPascalStr(bytes, -4);
-    EXPECT_EQ(bytes[0], 0);
     back.FromPascalStr(nullptr);
-    EXPECT_STREQ(back, "");
+    EXPECT_TRUE(bytes[0] == 0 && back == "");
 
     std::ostringstream out;
     out << yString("ab") << '|' << yString();
@@ -191,7 +162,5 @@ TEST(yString, PascalFormsAndStreams)
     in >> a >> b >> c;
     EXPECT_EQ(std::string(a) + "|" + b.operator char const*(), "first|second");
     EXPECT_EQ(c.GetLength(), 255); // the rest of a long word is the next word
-    EXPECT_TRUE(in >> d);
-    EXPECT_EQ(d.GetLength(), 45);
-    EXPECT_FALSE(in >> d);
+    EXPECT_TRUE((in >> d) && d.GetLength() == 45 && !(in >> d));
 }

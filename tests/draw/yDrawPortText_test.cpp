@@ -25,13 +25,8 @@ Ink Inked(yDrawPort const& port)
     for (long y = 0; y < port.GetHeight(); ++y)
         for (long x = 0; x < port.GetWidth(); ++x)
             if (port.GetPixel(x, y) != yColor8(255, 255, 255))
-            {
-                ++ink.count;
-                ink.left = std::min(ink.left, x);
-                ink.top = std::min(ink.top, y);
-                ink.right = std::max(ink.right, x + 1);
-                ink.bottom = std::max(ink.bottom, y + 1);
-            }
+                ++ink.count, ink.left = std::min(ink.left, x), ink.top = std::min(ink.top, y),
+                    ink.right = std::max(ink.right, x + 1), ink.bottom = std::max(ink.bottom, y + 1);
     return ink;
 }
 
@@ -44,11 +39,7 @@ std::vector<yColor8> Snapshot(yDrawPort const& port)
     return pixels;
 }
 
-long Measure(yDrawPort& port, const char* text)
-{
-    yString s(text);
-    return port.MeasureText(s);
-}
+long Measure(yDrawPort& port, const char* text) { yString s(text); return port.MeasureText(s); }
 } // namespace
 
 TEST(yDrawPortText, MeasuresWidthsThatAddUp)
@@ -57,15 +48,10 @@ TEST(yDrawPortText, MeasuresWidthsThatAddUp)
     MakeWhite(port, 10, 10);
     EXPECT_EQ(Measure(port, ""), 0);
     const long regular = Measure(port, "Red Channel");
-    EXPECT_GT(regular, 40);
-    EXPECT_LT(regular, 100);
+    EXPECT_TRUE(regular > 40 && regular < 100) << regular;
     EXPECT_EQ(Measure(port, "ab"), Measure(port, "a") + Measure(port, "b")); // no kerning
     EXPECT_LT(Measure(port, "iiii"), Measure(port, "WWWW"));
-    struct Row
-    {
-        yFont font;
-        int compared; // -1 narrower, 0 the same, 1 wider, 2 half as wide again
-    } const rows[] = {
+    struct Row { yFont font; int compared; } const rows[] = { // -1 narrower, 0 the same, 1 wider, 2 half as wide again
         {yFont(yFont::kFaceArial, 12, 0, 1), 1}, // bold
         {yFont(yFont::kFaceArial, 24), 2},      // twice the size
         {yFont(yFont::kFaceArial, 11), -1},     // a point smaller
@@ -88,78 +74,52 @@ TEST(yDrawPortText, DrawsInsideItsBoxAboveThePen)
     MakeWhite(port, 120, 40);
     yString text("Tgjy 128");
     const long width = port.MeasureText(text);
-    port.BeginDrawing();
-    port.SetForeColor(200, 0, 0);
-    port.MoveTo(10, 20);
-    port.DrawTextA(text);
+    port.BeginDrawing(), port.SetForeColor(200, 0, 0), port.MoveTo(10, 20), port.DrawTextA(text);
     // The box runs from the pen's x and (size - 2) above it, 12 high; capitals
     // reach near its top, descenders below the pen's row.
     const Ink ink = Inked(port);
-    EXPECT_GT(ink.count, 20);
-    EXPECT_TRUE(ink.left >= 10 && ink.left <= 11) << ink.left;
-    EXPECT_TRUE(ink.right <= 10 + width && ink.right >= 10 + width - 3) << ink.right;
-    EXPECT_TRUE(ink.top >= 10 && ink.top <= 12) << ink.top;
-    EXPECT_TRUE(ink.bottom >= 21 && ink.bottom <= 22) << ink.bottom;
+    EXPECT_TRUE(ink.count > 20 && ink.left >= 10 && ink.left <= 11 && ink.top >= 10 && ink.top <= 12) << ink.left << " " << ink.top;
+    EXPECT_TRUE(ink.right <= 10 + width && ink.right >= 10 + width - 3 && ink.bottom >= 21 && ink.bottom <= 22)
+        << ink.right << " " << ink.bottom;
     for (long y = 0; y < 40; ++y) // ink is a blend towards the fore colour only
         for (long x = 0; x < 120; ++x)
         {
             const yColor8 p = port.GetPixel(x, y);
             ASSERT_TRUE(p.green == p.blue && p.red >= p.green) << x << "," << y;
         }
-    port.SetForeColor(0, 0, 255); // the pen has not moved
-    port.LineTo(13, 20);
-    port.EndDrawing();
-    EXPECT_EQ(port.GetPixel(10, 20), yColor8(0, 0, 255));
-    EXPECT_EQ(port.GetPixel(12, 20), yColor8(0, 0, 255));
+    port.SetForeColor(0, 0, 255), port.LineTo(13, 20), port.EndDrawing(); // the pen has not moved
+    EXPECT_TRUE(port.GetPixel(10, 20) == yColor8(0, 0, 255) && port.GetPixel(12, 20) == yColor8(0, 0, 255));
 }
 
 TEST(yDrawPortText, OffsetNumbersUnderlineAndEdges)
 {
     yDrawPort a, b;
-    MakeWhite(a, 80, 30);
-    MakeWhite(b, 80, 30);
+    MakeWhite(a, 80, 30), MakeWhite(b, 80, 30);
     yString s("Offset");
-    a.MoveTo(15, 22);
-    a.DrawTextA(s);
-    b.SetDrawOffset(yPointL(5, 2)); // the draw offset moves the text
-    b.MoveTo(10, 20);
-    b.DrawTextA(s);
+    a.MoveTo(15, 22), a.DrawTextA(s);
+    b.SetDrawOffset(yPointL(5, 2)), b.MoveTo(10, 20), b.DrawTextA(s); // the draw offset moves the text
     b.SetDrawOffset(yPointL(0, 0));
     EXPECT_TRUE(Snapshot(a) == Snapshot(b));
-    a.Erase();
-    b.Erase();
-    a.MoveTo(2, 14), b.MoveTo(2, 14);
-    a.DrawNumber(2.5f); // two decimals
-    b.DrawTextA(s = "2.50");
-    EXPECT_TRUE(Snapshot(a) == Snapshot(b));
-    EXPECT_GT(Inked(a).count, 10);
-    a.Erase();
-    b.Erase();
-    a.MoveTo(2, 14), b.MoveTo(2, 14);
-    a.DrawNumber(-42);
-    b.DrawTextA(s = "-42");
-    EXPECT_TRUE(Snapshot(a) == Snapshot(b));
+    for (int i = 0; i < 2; ++i)
+    {
+        a.Erase(), b.Erase(), a.MoveTo(2, 14), b.MoveTo(2, 14);
+        i ? a.DrawNumber(-42) : a.DrawNumber(2.5f); // floats with two decimals
+        b.DrawTextA(s = i ? "-42" : "2.50");
+        EXPECT_TRUE(Snapshot(a) == Snapshot(b) && Inked(a).count > 10) << i;
+    }
 
     yDrawPort plain, underlined;
-    MakeWhite(plain, 60, 20);
-    MakeWhite(underlined, 60, 20);
+    MakeWhite(plain, 60, 20), MakeWhite(underlined, 60, 20);
     yFont f;
     f.underline = 1;
     underlined.SetFont(f);
     s = "ace";
-    plain.MoveTo(2, 14);
-    plain.DrawTextA(s);
-    underlined.MoveTo(2, 14);
-    underlined.DrawTextA(s);
+    plain.MoveTo(2, 14), plain.DrawTextA(s);
+    underlined.MoveTo(2, 14), underlined.DrawTextA(s);
     const Ink p = Inked(plain), u = Inked(underlined);
-    EXPECT_GT(u.count, p.count + 10);
-    EXPECT_GT(u.bottom, p.bottom);
-    EXPECT_LE(u.bottom, 14 + 2); // still inside the text box
+    EXPECT_TRUE(u.count > p.count + 10 && u.bottom > p.bottom && u.bottom <= 14 + 2); // still inside the text box
     // Text running off every edge touches nothing outside the surface.
     for (yPointL at : {yPointL(-20, 5), yPointL(40, 25), yPointL(32000, -32000)})
-    {
-        plain.MoveTo(short(at.x), short(at.y));
-        plain.DrawTextA(s);
-    }
+        plain.MoveTo(short(at.x), short(at.y)), plain.DrawTextA(s);
     EXPECT_GT(Inked(plain).count, p.count);
 }

@@ -12,10 +12,7 @@
 
 namespace
 {
-uint32_t ProcessDoubleClick()
-{
-    return 321;
-}
+uint32_t ProcessDoubleClick() { return 321; }
 } // namespace
 
 // What the hosting process exports; found by name at run time.
@@ -40,10 +37,7 @@ struct FakeHost
     static int32_t Choose(uint8_t rgb[3])
     {
         for (int i = 0; i < 3; ++i)
-        {
-            offered[i] = rgb[i];
-            rgb[i] = answer[i];
-        }
+            offered[i] = rgb[i], rgb[i] = answer[i];
         return accept;
     }
 };
@@ -62,48 +56,36 @@ protected:
 TEST_F(HostTable, InstalledTableAnswersEveryQuestion)
 {
     yPlatform::SetHostPlatform(&kFake);
-    FakeHost::tick = 0xFFFFFFF0u; // the clock wraps; it is passed through untouched
-    FakeHost::button = 7;
+    FakeHost::tick = 0xFFFFFFF0u, FakeHost::button = 7; // the clock wraps; it is passed through untouched
     FakeHost::modifiers = ZT_Modifier_CONTROL | ZT_Modifier_ALT | 0x100;
-    EXPECT_EQ(yPlatform::TickCount(), 0xFFFFFFF0u);
-    EXPECT_EQ(yPlatform::DoubleClickInterval(), 250u);
+    EXPECT_TRUE(yPlatform::TickCount() == 0xFFFFFFF0u && yPlatform::DoubleClickInterval() == 250u);
     EXPECT_TRUE(yPlatform::LeftButtonDown());
     EXPECT_EQ(yPlatform::Modifiers(), yPlatform::kModifierControl | yPlatform::kModifierAlt);
     FakeHost::modifiers = ZT_Modifier_SHIFT;
     EXPECT_EQ(yPlatform::Modifiers(), yPlatform::kModifierShift);
-    FakeHost::button = 0;
-    EXPECT_FALSE(yPlatform::LeftButtonDown());
+    EXPECT_FALSE((FakeHost::button = 0) || yPlatform::LeftButtonDown());
 
     uint8_t rgb[3] = {10, 20, 30};
-    FakeHost::answer[0] = 200;
-    FakeHost::accept = 0; // cancelled: the colour stays
+    FakeHost::answer[0] = 200, FakeHost::accept = 0; // cancelled: the colour stays
     EXPECT_FALSE(yPlatform::ChooseColor(rgb));
-    EXPECT_EQ(FakeHost::offered[1], 20); // the chooser starts from the current colour
-    EXPECT_EQ(rgb[0], 10);
+    EXPECT_TRUE(FakeHost::offered[1] == 20 && rgb[0] == 10); // the chooser starts from the current colour
     FakeHost::accept = 1;
-    EXPECT_TRUE(yPlatform::ChooseColor(rgb));
-    EXPECT_EQ(rgb[0], 200);
-    EXPECT_FALSE(yPlatform::ChooseColor(nullptr));
+    EXPECT_TRUE(yPlatform::ChooseColor(rgb) && rgb[0] == 200 && !yPlatform::ChooseColor(nullptr));
 }
 
 TEST_F(HostTable, MissingEntriesFallBackToTheProcessTableOrHeadlessDefaults)
 {
     yPlatform::SetHostPlatform(&kEmpty);
-    EXPECT_FALSE(yPlatform::LeftButtonDown());
-    EXPECT_EQ(yPlatform::Modifiers(), 0u);
-    EXPECT_EQ(yPlatform::DoubleClickInterval(), 500u);
+    EXPECT_TRUE(!yPlatform::LeftButtonDown() && yPlatform::Modifiers() == 0u && yPlatform::DoubleClickInterval() == 500u);
     uint8_t rgb[3] = {1, 2, 3};
-    EXPECT_FALSE(yPlatform::ChooseColor(rgb));
-    EXPECT_EQ(rgb[2], 3);
+    EXPECT_TRUE(!yPlatform::ChooseColor(rgb) && rgb[2] == 3);
     const uint32_t t0 = yPlatform::TickCount(); // the headless clock is monotonic milliseconds
-    usleep(20000);
-    const uint32_t elapsed = yPlatform::TickCount() - t0;
+    const uint32_t elapsed = (usleep(20000), yPlatform::TickCount() - t0);
     EXPECT_TRUE(elapsed >= 19u && elapsed < 2000u) << elapsed;
 
     yPlatform::SetHostPlatform(&kFake);
     yPlatform::SetHostPlatform(nullptr); // clearing goes back to what the process exports
-    EXPECT_EQ(yPlatform::DoubleClickInterval(), 321u);
-    EXPECT_FALSE(yPlatform::LeftButtonDown()); // the process table leaves this one out
+    EXPECT_TRUE(yPlatform::DoubleClickInterval() == 321u && !yPlatform::LeftButtonDown()); // the rest left out
 }
 
 TEST(PlatformPaths, FoldersFollowHome)
@@ -121,8 +103,7 @@ TEST(PlatformPaths, FoldersFollowHome)
     EXPECT_EQ(yPlatform::DesktopPath(), desktop + "/");
     unsetenv("HOME");
     EXPECT_EQ(yPlatform::DesktopPath(), "/");
-    rmdir(desktop.c_str());
-    rmdir(dir);
+    rmdir(desktop.c_str()), rmdir(dir);
     if (saved)
         setenv("HOME", oldHome.c_str(), 1);
 
