@@ -110,20 +110,26 @@ TEST(zelColorModel, ToRGB)
 
 // Lab's inverse is approximate: colours come back near where they started.
 // (Luv keeps only the magnitudes of u and v, so it cannot come back.)
-TEST(zelColorModel, LabComesBackClose)
+// Every model with an inverse brings colours back near where they started, so
+// a flipped sign or a swapped coefficient in any inverse shows. (Luv keeps only
+// the magnitudes of u and v, so it cannot come back.)
+TEST(zelColorModel, ColoursComeBackClose)
 {
-    for (int r = 16; r < 256; r += 48)
-        for (int g = 16; g < 256; g += 48)
-            for (int b = 16; b < 256; b += 48)
-            {
-                PF_Pixel p = {255, A_u_char(r), A_u_char(g), A_u_char(b)};
-                const PF_Pixel in = p;
-                zelColorModel::Convert(p, kModelLab, kToModel);
-                if (p.green == 255 || p.blue == 255)
-                    continue; // out of the stored range
-                zelColorModel::Convert(p, kModelLab, kToRGB);
-                EXPECT_TRUE(std::abs(p.red - in.red) <= 24 && std::abs(p.green - in.green) <= 24 &&
-                            std::abs(p.blue - in.blue) <= 24)
-                    << Show(in) << " came back as " << Show(p);
-            }
+    const struct { short model; int tolerance; } rows[] = {
+        {kModelHLS, 2}, {kModelHSV, 3}, {kModelCMY, 0}, {kModelXYZ, 6}, {kModelxyY, 10},
+        {kModelYUV, 26}, {kModelYIQ, 4}, {kModelLab, 7}, // YUV and Lab come back roughly
+    };
+    for (const auto& row : rows)
+        for (int r = 40; r < 230; r += 47)
+            for (int g = 40; g < 230; g += 47)
+                for (int b = 40; b < 230; b += 47)
+                {
+                    PF_Pixel p = {255, A_u_char(r), A_u_char(g), A_u_char(b)};
+                    const PF_Pixel in = p;
+                    zelColorModel::Convert(p, row.model, kToModel);
+                    zelColorModel::Convert(p, row.model, kToRGB);
+                    EXPECT_TRUE(std::abs(p.red - in.red) <= row.tolerance && std::abs(p.green - in.green) <= row.tolerance &&
+                                std::abs(p.blue - in.blue) <= row.tolerance)
+                        << "model " << row.model << ": " << Show(in) << " came back as " << Show(p);
+                }
 }
