@@ -28,10 +28,7 @@ struct CountedData
     static inline bool failConstruction = false;
 };
 
-struct CountedFlat
-{
-    static constexpr std::size_t kSize = 36;
-};
+struct CountedFlat { static constexpr std::size_t kSize = 36; };
 
 using DataPlugin = yAE::PluginWithData<CountedData, CountedFlat, CountedFlat>;
 
@@ -94,11 +91,7 @@ TEST_F(Instance, FlattenAndResetupKeepTheValueThroughEveryForm)
 // but a live one; anything shorter gives the defaults.
 TEST_F(Instance, ResetupReadsOnlyWholeRecords)
 {
-    struct Case
-    {
-        std::vector<uint8_t> record; // empty: no handle at all
-        uint8_t value;
-    };
+    struct Case { std::vector<uint8_t> record; uint8_t value; }; // record empty: no handle at all
     std::vector<uint8_t> foreign(36, 0);
     foreign[0] = 0x11;
     foreign[1] = 3;
@@ -143,15 +136,9 @@ TEST_F(Instance, SetdownFreesOnlyALiveObject)
 // only running out of memory is an error.
 TEST_F(Instance, FailuresLeaveNothingBehind)
 {
-    struct Case
-    {
-        PF_Cmd before;      // run first, without failure
-        bool outOfMemory;   // the object cannot be made
-        bool noHandle;      // the host gives no handle
-        PF_Cmd failing;
-        PF_Err err;
-        const char* note;
-    };
+    // before: run first, without failure; outOfMemory: the object cannot be made;
+    // noHandle: the host gives none.
+    struct Case { PF_Cmd before; bool outOfMemory, noHandle; PF_Cmd failing; PF_Err err; const char* note; };
     const Case cases[] = {
         {PF_Cmd_SEQUENCE_SETDOWN, true, false, PF_Cmd_SEQUENCE_SETUP, PF_Err_OUT_OF_MEMORY, "set-up"},
         {PF_Cmd_SEQUENCE_SETDOWN, true, false, PF_Cmd_EVENT, PF_Err_OUT_OF_MEMORY, "event"},
