@@ -14,10 +14,7 @@ using yHost::yWorld;
 
 namespace
 {
-constexpr PF_Fixed Fixed(double v)
-{
-    return PF_Fixed(v * 65536.0);
-}
+constexpr PF_Fixed Fixed(double v) { return PF_Fixed(v * 65536.0); }
 
 // One effect instance with its parameters, rendered through the host.
 struct Render : ::testing::Test
@@ -72,14 +69,10 @@ void Randomize(yWorld& w, uint32_t seed)
                 w.Pixel8(x, y) = {A_u_char(random()), A_u_char(random()), A_u_char(random()), A_u_char(random())};
 }
 
-template <class PixelT> const PixelT& At(const yWorld& w, int x, int y);
-template <> const PF_Pixel& At(const yWorld& w, int x, int y)
+template <class PixelT> const PixelT& At(const yWorld& w, int x, int y)
 {
-    return w.Pixel8(x, y);
-}
-template <> const PF_Pixel16& At(const yWorld& w, int x, int y)
-{
-    return w.Pixel16(x, y);
+    if constexpr (sizeof(PixelT) == sizeof(PF_Pixel)) return w.Pixel8(x, y);
+    else return w.Pixel16(x, y);
 }
 
 template <class PixelT> bool Same(const PixelT& a, const PixelT& b)
@@ -166,13 +159,8 @@ template <class PixelT> void CheckOutputAgainstDefinition(Render& r, bool deep)
 // no selection, RGB output is the input inside it and cleared outside.
 TEST_F(Render, SampledRectangle)
 {
-    struct Case
-    {
-        double cx, cy, width, height;
-        A_long downsample;  // 1/n of full resolution
-        zelSampleRect want; // top, left, bottom, right
-        const char* note;
-    };
+    // downsample: 1/n of full resolution; want: top, left, bottom, right
+    struct Case { double cx, cy, width, height; A_long downsample; zelSampleRect want; const char* note; };
     const Case cases[] = {
         {5, 5, 0.4, 0.4, 1, {5, 5, 6, 6}, "less than a pixel still covers one"},
         {10, 10, 5, 5, 1, {8, 8, 13, 13}, "an odd size grows by one to stay whole"},
@@ -204,13 +192,9 @@ TEST_F(Render, SampledRectangle)
     }
 }
 
-TEST_F(Render, OutputOnFollowsThePixelDefinitionAt8Bits)
+TEST_F(Render, OutputOnFollowsThePixelDefinitionAtBothDepths)
 {
     CheckOutputAgainstDefinition<PF_Pixel>(*this, false);
-}
-
-TEST_F(Render, OutputOnFollowsThePixelDefinitionAt16Bits)
-{
     CheckOutputAgainstDefinition<PF_Pixel16>(*this, true);
 }
 
@@ -236,14 +220,8 @@ TEST_F(Render, OutputOffIsTheInputForEveryModelAndDepth)
 // nothing, when cancelled); errors are told, a cancel is quiet.
 TEST_F(Render, FailuresFallBackToTheInput)
 {
-    struct Case
-    {
-        bool noData;
-        PF_Err fillErr;
-        PF_Err result;
-        const char* message; // part of the message; empty: none
-        bool copied;
-    };
+    // message: part of the message; empty: none
+    struct Case { bool noData; PF_Err fillErr; PF_Err result; const char* message; bool copied; };
     const Case cases[] = {
         {true, PF_Err_NONE, PF_Err_NONE, "DoRender: Could not get plug-in UI: GetDataPtr()", true},
         {false, PF_Interrupt_CANCEL, PF_Interrupt_CANCEL, "", false},
