@@ -93,11 +93,7 @@ TEST_F(HistogramViewTest, ColumnsDrawTheirStrokesAndTheFrameOnTop)
     Add(10, 0, 400, 0, 0);   // clipped at the top of the view
     Add(70, 10, 25, 5, 0);   // selected: one bar of the tallest channel
     Add(72, 10, 25, 5, 0);   // not selected
-    struct Run
-    {
-        int x, from, to;
-        yColor8 color;
-    };
+    struct Run { int x, from, to; yColor8 color; };
     const std::vector<Run> colour = {
         {100, kBottom, kBottom - 39, yColor8(255, 100, 100, 100)},
         {100, kBottom - 40, kBottom - 40, kBack},
@@ -135,11 +131,7 @@ TEST_F(HistogramViewTest, DeepColumnsAreGreyByTheirBinOver128UpTo255)
     ASSERT_TRUE(acc().Prepare(32768));
     view.SetDeep(true);
     view.SetDisplayInColor(true);
-    const struct
-    {
-        uint32_t bin;
-        yMath::U8 grey;
-    } rows[] = {{12800, 100}, {32768, 255}};
+    const struct { uint32_t bin; yMath::U8 grey; } rows[] = {{12800, 100}, {32768, 255}};
     for (const auto& r : rows)
     {
         Add(r.bin, 40, 40, 40, 0);
