@@ -68,9 +68,7 @@ TEST(zelTonescopeData, ReadingARecordSetsTogglesClampsPositionsAndTellsThePanel)
     r[2] = 0;  // channel B off
     r[20] = 2; // any non-zero byte shows the selection
     const float outside[3] = {-0.5f, 3.0f, NAN};
-    std::memcpy(&r[8], &outside[0], 4);
-    std::memcpy(&r[12], &outside[1], 4);
-    std::memcpy(&r[16], &outside[2], 4);
+    std::memcpy(&r[8], outside, sizeof outside); // view start, end, scale
 
     zelTonescopeData data;
     data.Unflatten(r.data());

@@ -52,22 +52,17 @@ void Paint(yWorld& w)
                 w.Pixel8(x, y) = {A_u_char(10 + x), A_u_char(20 + y), 7, 9};
 }
 
-// Whether (x, y) holds the painted pixel (true) or stays zero (false).
-bool Painted(const yWorld& w, int x, int y)
-{
-    if (w.IsDeep()) return w.Pixel16(x, y).alpha == 1000 + x && w.Pixel16(x, y).red == 2000 + y;
-    return w.Pixel8(x, y).alpha == 10 + x && w.Pixel8(x, y).red == 20 + y;
-}
-
 void ExpectPaintedOnly(const yWorld& w, const PF_Rect& r, const char* note)
 {
     for (int y = 0; y < w.Height(); ++y)
         for (int x = 0; x < w.Width(); ++x)
         {
             const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-            const bool zero = w.IsDeep() ? w.Pixel16(x, y).alpha == 0 && w.Pixel16(x, y).red == 0
-                                         : w.Pixel8(x, y).alpha == 0 && w.Pixel8(x, y).red == 0;
-            EXPECT_TRUE(inside ? Painted(w, x, y) : zero) << note << " at " << x << "," << y;
+            const int a = w.IsDeep() ? w.Pixel16(x, y).alpha : w.Pixel8(x, y).alpha;
+            const int red = w.IsDeep() ? w.Pixel16(x, y).red : w.Pixel8(x, y).red;
+            const int paint = w.IsDeep() ? 1000 : 10; // what Paint puts there
+            EXPECT_TRUE(inside ? a == paint + x && red == 2 * paint + y : a == 0 && red == 0)
+                << note << " at " << x << "," << y;
         }
 }
 } // namespace
@@ -261,7 +256,9 @@ TEST(yAEPluginGlobalData, CreationStepByStep)
         EXPECT_EQ(a.host.InData().global_data != nullptr, c.handles == 1) << c.message;
         EXPECT_EQ(id, c.id) << c.message;
         if (id == yEffectHost::kPluginId)
+        {
             EXPECT_EQ(a.host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
+        }
 
         // Set-down disposes it once, however often it is asked.
         a.InCall([](yAE::Plugin& p) { p.DisposeGlobalData(), p.DisposeGlobalData(); });
