@@ -74,9 +74,7 @@ TEST(zelTonescopeData, ReadingARecordSetsTogglesClampsPositionsAndTellsThePanel)
     data.Unflatten(r.data());
     const zelPanelSettings s = data.GetPanel().GetSettings();
     EXPECT_TRUE(s.selectionShown);
-    EXPECT_EQ(s.viewStart, 0.0f);
-    EXPECT_EQ(s.viewEnd, 1.0f);
-    EXPECT_EQ(s.scale, 0.0f);
+    EXPECT_EQ(std::vector<float>({s.viewStart, s.viewEnd, s.scale}), std::vector<float>({0.0f, 1.0f, 0.0f}));
     EXPECT_EQ(std::vector<bool>(s.channelOn, s.channelOn + 4), (std::vector<bool>{false, false, true, true}));
     EXPECT_EQ(s.swatch, yColor8(255, 1, 2, 3)) << "the swatch shows the highlight colour";
     // What the render reads follows the toggles at once, without a draw.

@@ -75,10 +75,6 @@ template <class PixelT> const PixelT& At(const yWorld& w, int x, int y)
     else return w.Pixel16(x, y);
 }
 
-template <class PixelT> bool Same(const PixelT& a, const PixelT& b)
-{
-    return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
 template <class PixelT> std::string Show(const PixelT& p)
 {
     return std::to_string(p.alpha) + "," + std::to_string(p.red) + "," + std::to_string(p.green) + "," +
@@ -114,7 +110,7 @@ int CountWrong(const yWorld& input, const yWorld& output, const zelSampleRect& r
         {
             const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
             const PixelT want = inside ? Expected(At<PixelT>(input, x, y), model, s, full, highlight) : PixelT{};
-            if (Same(At<PixelT>(output, x, y), want)) continue;
+            if (Show(At<PixelT>(output, x, y)) == Show(want)) continue;
             ++wrong;
             ADD_FAILURE() << "model " << model << " at " << x << "," << y << ": in " << Show(At<PixelT>(input, x, y))
                           << " out " << Show(At<PixelT>(output, x, y)) << " want " << Show(want);
@@ -210,7 +206,8 @@ TEST_F(Render, OutputOffIsTheInputForEveryModelAndDepth)
             EXPECT_EQ(Sampled(), 19u * 7u);
             for (int y = 0; y < 7; ++y)
                 for (int x = 0; x < 19; ++x)
-                    ASSERT_TRUE(deep ? Same(out.Pixel16(x, y), in.Pixel16(x, y)) : Same(out.Pixel8(x, y), in.Pixel8(x, y)))
+                    ASSERT_EQ(deep ? Show(out.Pixel16(x, y)) : Show(out.Pixel8(x, y)),
+                              deep ? Show(in.Pixel16(x, y)) : Show(in.Pixel8(x, y)))
                         << "model " << model << " at " << x << "," << y;
         }
     EXPECT_EQ(probe.CallCount(yHostCall::Fill) + probe.CallCount(yHostCall::Fill16), 0) << "nothing is cleared";
@@ -243,7 +240,7 @@ TEST_F(Render, FailuresFallBackToTheInput)
         const std::string message = host.ReturnMessage();
         EXPECT_TRUE(*c.message ? message.find(c.message) != std::string::npos : message.empty()) << message;
         EXPECT_EQ(probe.CallCount(yHostCall::CopyWorld), c.copied ? 1 : 0) << c.message;
-        EXPECT_EQ(Same(output.Pixel8(7, 7), input.Pixel8(7, 7)), c.copied) << c.message;
+        EXPECT_EQ(Show(output.Pixel8(7, 7)) == Show(input.Pixel8(7, 7)), c.copied) << c.message;
         probe.ClearFailures();
         if (c.noData) host.Call(PF_Cmd_SEQUENCE_SETUP);
     }
