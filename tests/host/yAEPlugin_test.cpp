@@ -342,3 +342,15 @@ TEST(yAEPluginRender, PlainRenderCopiesTheExtentUntilCancelled)
             EXPECT_EQ(probe.CallCount(yHostCall::Progress), cancelAfter < 0 ? 2 : 1);
         }
 }
+
+// Rows the input lacks stay untouched in a taller output.
+TEST(yAEPluginRender, PlainRenderCopiesOnlyTheRowsTheInputHas)
+{
+    yEffectHost host(&yAETest::Entry<yAE::Plugin>);
+    yWorld in(5, 2, false), out(5, 4, false);
+    Paint(in);
+    out.World().extent_hint = {0, 0, 5, 4};
+    host.SetInputLayer(in.World());
+    EXPECT_EQ(host.Call(PF_Cmd_RENDER, &out.World()), PF_Err_NONE);
+    ExpectPaintedOnly(out, PF_Rect{0, 0, 5, 2}, "shorter input");
+}
