@@ -14,10 +14,7 @@ using yHost::yWorld;
 
 namespace
 {
-constexpr PF_Fixed Fixed(double v)
-{
-    return PF_Fixed(v * 65536.0);
-}
+constexpr PF_Fixed Fixed(double v) { return PF_Fixed(v * 65536.0); }
 
 // One effect instance with its parameters, rendered through the host.
 struct Render : ::testing::Test
@@ -72,20 +69,12 @@ void Randomize(yWorld& w, uint32_t seed)
                 w.Pixel8(x, y) = {A_u_char(random()), A_u_char(random()), A_u_char(random()), A_u_char(random())};
 }
 
-template <class PixelT> const PixelT& At(const yWorld& w, int x, int y);
-template <> const PF_Pixel& At(const yWorld& w, int x, int y)
+template <class PixelT> const PixelT& At(const yWorld& w, int x, int y)
 {
-    return w.Pixel8(x, y);
-}
-template <> const PF_Pixel16& At(const yWorld& w, int x, int y)
-{
-    return w.Pixel16(x, y);
+    if constexpr (sizeof(PixelT) == sizeof(PF_Pixel)) return w.Pixel8(x, y);
+    else return w.Pixel16(x, y);
 }
 
-template <class PixelT> bool Same(const PixelT& a, const PixelT& b)
-{
-    return a.alpha == b.alpha && a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
 template <class PixelT> std::string Show(const PixelT& p)
 {
     return std::to_string(p.alpha) + "," + std::to_string(p.red) + "," + std::to_string(p.green) + "," +
@@ -121,7 +110,7 @@ int CountWrong(const yWorld& input, const yWorld& output, const zelSampleRect& r
         {
             const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
             const PixelT want = inside ? Expected(At<PixelT>(input, x, y), model, s, full, highlight) : PixelT{};
-            if (Same(At<PixelT>(output, x, y), want)) continue;
+            if (Show(At<PixelT>(output, x, y)) == Show(want)) continue;
             ++wrong;
             ADD_FAILURE() << "model " << model << " at " << x << "," << y << ": in " << Show(At<PixelT>(input, x, y))
                           << " out " << Show(At<PixelT>(output, x, y)) << " want " << Show(want);
@@ -166,13 +155,8 @@ template <class PixelT> void CheckOutputAgainstDefinition(Render& r, bool deep)
 // no selection, RGB output is the input inside it and cleared outside.
 TEST_F(Render, SampledRectangle)
 {
-    struct Case
-    {
-        double cx, cy, width, height;
-        A_long downsample;  // 1/n of full resolution
-        zelSampleRect want; // top, left, bottom, right
-        const char* note;
-    };
+    // downsample: 1/n of full resolution; want: top, left, bottom, right
+    struct Case { double cx, cy, width, height; A_long downsample; zelSampleRect want; const char* note; };
     const Case cases[] = {
         {5, 5, 0.4, 0.4, 1, {5, 5, 6, 6}, "less than a pixel still covers one"},
         {10, 10, 5, 5, 1, {8, 8, 13, 13}, "an odd size grows by one to stay whole"},
@@ -204,13 +188,9 @@ TEST_F(Render, SampledRectangle)
     }
 }
 
-TEST_F(Render, OutputOnFollowsThePixelDefinitionAt8Bits)
+TEST_F(Render, OutputOnFollowsThePixelDefinitionAtBothDepths)
 {
     CheckOutputAgainstDefinition<PF_Pixel>(*this, false);
-}
-
-TEST_F(Render, OutputOnFollowsThePixelDefinitionAt16Bits)
-{
     CheckOutputAgainstDefinition<PF_Pixel16>(*this, true);
 }
 
@@ -226,7 +206,8 @@ TEST_F(Render, OutputOffIsTheInputForEveryModelAndDepth)
             EXPECT_EQ(Sampled(), 19u * 7u);
             for (int y = 0; y < 7; ++y)
                 for (int x = 0; x < 19; ++x)
-                    ASSERT_TRUE(deep ? Same(out.Pixel16(x, y), in.Pixel16(x, y)) : Same(out.Pixel8(x, y), in.Pixel8(x, y)))
+                    ASSERT_EQ(deep ? Show(out.Pixel16(x, y)) : Show(out.Pixel8(x, y)),
+                              deep ? Show(in.Pixel16(x, y)) : Show(in.Pixel8(x, y)))
                         << "model " << model << " at " << x << "," << y;
         }
     EXPECT_EQ(probe.CallCount(yHostCall::Fill) + probe.CallCount(yHostCall::Fill16), 0) << "nothing is cleared";
@@ -236,14 +217,8 @@ TEST_F(Render, OutputOffIsTheInputForEveryModelAndDepth)
 // nothing, when cancelled); errors are told, a cancel is quiet.
 TEST_F(Render, FailuresFallBackToTheInput)
 {
-    struct Case
-    {
-        bool noData;
-        PF_Err fillErr;
-        PF_Err result;
-        const char* message; // part of the message; empty: none
-        bool copied;
-    };
+    // message: part of the message; empty: none
+    struct Case { bool noData; PF_Err fillErr; PF_Err result; const char* message; bool copied; };
     const Case cases[] = {
         {true, PF_Err_NONE, PF_Err_NONE, "DoRender: Could not get plug-in UI: GetDataPtr()", true},
         {false, PF_Interrupt_CANCEL, PF_Interrupt_CANCEL, "", false},
@@ -265,7 +240,7 @@ TEST_F(Render, FailuresFallBackToTheInput)
         const std::string message = host.ReturnMessage();
         EXPECT_TRUE(*c.message ? message.find(c.message) != std::string::npos : message.empty()) << message;
         EXPECT_EQ(probe.CallCount(yHostCall::CopyWorld), c.copied ? 1 : 0) << c.message;
-        EXPECT_EQ(Same(output.Pixel8(7, 7), input.Pixel8(7, 7)), c.copied) << c.message;
+        EXPECT_EQ(Show(output.Pixel8(7, 7)) == Show(input.Pixel8(7, 7)), c.copied) << c.message;
         probe.ClearFailures();
         if (c.noData) host.Call(PF_Cmd_SEQUENCE_SETUP);
     }

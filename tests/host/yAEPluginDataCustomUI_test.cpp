@@ -20,21 +20,9 @@ struct Button : yUIBaseControl
         SetCursor(PF_Cursor_FINGER_POINTER);
         SetMouseUpCommand(yAE::kLogoMouseUpCommand);
     }
-    void MouseDown() override
-    {
-        ++downs;
-        yUIBaseControl::MouseDown();
-    }
-    void MouseDrag() override
-    {
-        ++drags;
-        yUIBaseControl::MouseDrag();
-    }
-    void MouseUp() override
-    {
-        ++ups;
-        yUIBaseControl::MouseUp();
-    }
+    void MouseDown() override { ++downs, yUIBaseControl::MouseDown(); }
+    void MouseDrag() override { ++drags, yUIBaseControl::MouseDrag(); }
+    void MouseUp() override { ++ups, yUIBaseControl::MouseUp(); }
     int downs = 0, drags = 0, ups = 0;
 };
 
@@ -47,11 +35,7 @@ struct PanelData : yAE::PluginDataCustomUI
         GetRootRegion().AddChild(button);
         button.AddListener(this);
     }
-    void LayoutUI() override
-    {
-        ++layouts;
-        yAE::PluginDataCustomUI::LayoutUI();
-    }
+    void LayoutUI() override { ++layouts, yAE::PluginDataCustomUI::LayoutUI(); }
     void CopyFrom(const PanelData&) {}
     void Flatten(uint8_t*) const {}
     void Unflatten(const uint8_t*) {}
@@ -60,10 +44,7 @@ struct PanelData : yAE::PluginDataCustomUI
     int layouts = 0;
 };
 
-struct PanelFlat
-{
-    static constexpr std::size_t kSize = 36;
-};
+struct PanelFlat { static constexpr std::size_t kSize = 36; };
 
 struct PanelPlugin : yAE::PluginWithCustomUI<PanelData, PanelFlat, PanelFlat>
 {

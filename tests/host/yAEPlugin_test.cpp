@@ -52,22 +52,17 @@ void Paint(yWorld& w)
                 w.Pixel8(x, y) = {A_u_char(10 + x), A_u_char(20 + y), 7, 9};
 }
 
-// Whether (x, y) holds the painted pixel (true) or stays zero (false).
-bool Painted(const yWorld& w, int x, int y)
-{
-    if (w.IsDeep()) return w.Pixel16(x, y).alpha == 1000 + x && w.Pixel16(x, y).red == 2000 + y;
-    return w.Pixel8(x, y).alpha == 10 + x && w.Pixel8(x, y).red == 20 + y;
-}
-
 void ExpectPaintedOnly(const yWorld& w, const PF_Rect& r, const char* note)
 {
     for (int y = 0; y < w.Height(); ++y)
         for (int x = 0; x < w.Width(); ++x)
         {
             const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-            const bool zero = w.IsDeep() ? w.Pixel16(x, y).alpha == 0 && w.Pixel16(x, y).red == 0
-                                         : w.Pixel8(x, y).alpha == 0 && w.Pixel8(x, y).red == 0;
-            EXPECT_TRUE(inside ? Painted(w, x, y) : zero) << note << " at " << x << "," << y;
+            const int a = w.IsDeep() ? w.Pixel16(x, y).alpha : w.Pixel8(x, y).alpha;
+            const int red = w.IsDeep() ? w.Pixel16(x, y).red : w.Pixel8(x, y).red;
+            const int paint = w.IsDeep() ? 1000 : 10; // what Paint puts there
+            EXPECT_TRUE(inside ? a == paint + x && red == 2 * paint + y : a == 0 && red == 0)
+                << note << " at " << x << "," << y;
         }
 }
 } // namespace
@@ -91,13 +86,8 @@ TEST_F(Attached, MessagesAreWrittenWholeOrCutBeforeTheFooter)
 // err as it was and calls nothing else of the host.
 TEST(yAEPluginServices, MissingSuitesAreReportedAndLeaveErrUnchanged)
 {
-    struct Case
-    {
-        const char* suite;
-        const char* function;
-        const char* message;
-        std::function<void(yAE::Plugin&, PF_EffectWorld*)> run;
-    };
+    using Run = std::function<void(yAE::Plugin&, PF_EffectWorld*)>;
+    struct Case { const char *suite, *function, *message; Run run; };
     const std::vector<Case> cases = {
         {kPFWorldTransformSuite, "DoRenderNone", "Could not load PF_WorldTransformSuite1",
          [](yAE::Plugin& p, PF_EffectWorld*) { p.DoRenderNone(); }},
@@ -109,10 +99,7 @@ TEST(yAEPluginServices, MissingSuitesAreReportedAndLeaveErrUnchanged)
          [](yAE::Plugin& p, PF_EffectWorld*) { p.DoPurgeAll(); }},
         {kPFParamUtilsSuite, "SetParamVisibility", "Could not load PF_ParamUtilsSuite1",
          [](yAE::Plugin& p, PF_EffectWorld*)
-         {
-             A_long mode = yAE::kParamDisable;
-             p.SetParamVisibility(0, mode, nullptr, false);
-         }},
+         { A_long mode = yAE::kParamDisable; p.SetParamVisibility(0, mode, nullptr, false); }},
         {kPFHandleSuite, "CreateGlobalData", "Could not load PF_HandleSuite1.",
          [](yAE::Plugin& p, PF_EffectWorld*) { p.CreateGlobalData(); }},
     };
@@ -121,14 +108,8 @@ TEST(yAEPluginServices, MissingSuitesAreReportedAndLeaveErrUnchanged)
         Probed a;
         a.probe.WithholdSuite(c.suite);
         yWorld world(4, 3, false);
-        EXPECT_EQ(a.InCall(
-                      [&](yAE::Plugin& p)
-                      {
-                          p.input = p.output = &world.World();
-                          c.run(p, &world.World());
-                      }),
-                  PF_Err_NONE)
-            << c.suite;
+        auto run = [&](yAE::Plugin& p) { p.input = p.output = &world.World(), c.run(p, &world.World()); };
+        EXPECT_EQ(a.InCall(run), PF_Err_NONE) << c.suite;
         EXPECT_EQ(a.host.ReturnMessage(), ErrorText(c.function, c.message)) << c.suite;
         for (yHostCall call : {yHostCall::CopyWorld, yHostCall::Fill, yHostCall::DoCommand, yHostCall::UpdateParamUI,
                                yHostCall::RefreshAllWindows, yHostCall::NewHandle})
@@ -190,27 +171,18 @@ TEST_F(Attached, CopyRenderNoneAndClearWorkOnThePixels)
         Paint(in);
         out.World().extent_hint = {1, 2, 7, 5};
         // Render-none runs even after an error, and its copy's result is err.
-        EXPECT_EQ(InCall(
-                      [&](yAE::Plugin& p)
-                      {
-                          p.CopyWorld(&in.World(), &copy.World());
-                          p.input = &in.World();
-                          p.output = &out.World();
-                          p.err = PF_Err_BAD_CALLBACK_PARAM;
-                          p.DoRenderNone();
-                      }),
-                  PF_Err_NONE);
+        auto renderNone = [&](yAE::Plugin& p)
+        {
+            p.CopyWorld(&in.World(), &copy.World());
+            p.input = &in.World(), p.output = &out.World(), p.err = PF_Err_BAD_CALLBACK_PARAM;
+            p.DoRenderNone();
+        };
+        EXPECT_EQ(InCall(renderNone), PF_Err_NONE);
         ExpectPaintedOnly(copy, {0, 0, 8, 6}, "copy");
         ExpectPaintedOnly(out, out.World().extent_hint, "render none");
 
         // Clearing fills transparent black at the world's depth.
-        EXPECT_EQ(InCall(
-                      [&](yAE::Plugin& p)
-                      {
-                          p.deep = deep;
-                          p.ClearWorld(&in.World());
-                      }),
-                  PF_Err_NONE);
+        EXPECT_EQ(InCall([&](yAE::Plugin& p) { p.deep = deep, p.ClearWorld(&in.World()); }), PF_Err_NONE);
         ExpectPaintedOnly(in, {0, 0, 0, 0}, "cleared");
     }
     EXPECT_EQ(Calls(yHostCall::Fill), 1);
@@ -219,13 +191,7 @@ TEST_F(Attached, CopyRenderNoneAndClearWorkOnThePixels)
 
 TEST_F(Attached, SetParamVisibilityByMode)
 {
-    struct Case
-    {
-        A_long mode;
-        bool touch;
-        PF_ParamUIFlags ui;
-        PF_ParamFlags flags;
-    };
+    struct Case { A_long mode; bool touch; PF_ParamUIFlags ui; PF_ParamFlags flags; };
     const PF_ParamFlags before = PF_ParamFlag_SUPERVISE | PF_ParamFlag_COLLAPSE_TWIRLY;
     const Case cases[] = {
         {1, false, PF_PUI_NONE, before},         // enable, flags untouched
@@ -243,13 +209,9 @@ TEST_F(Attached, SetParamVisibilityByMode)
         std::strcpy(def.name, "Width");
         PF_ParamDef* params[] = {&def, &def};
         const size_t updates = host.ParamUIUpdates().size();
-        InCall(
-            [&](yAE::Plugin& p)
-            {
-                p.params = params;
-                A_long mode = c.mode;
-                p.SetParamVisibility(1, mode, c.mode == 4 ? "Renamed" : nullptr, c.touch);
-            });
+        A_long mode = c.mode;
+        const char* name = c.mode == 4 ? "Renamed" : nullptr;
+        InCall([&](yAE::Plugin& p) { p.params = params, p.SetParamVisibility(1, mode, name, c.touch); });
         ASSERT_EQ(host.ParamUIUpdates().size(), updates + 1) << c.mode;
         const PF_ParamDef& sent = host.ParamUIUpdates().back().def;
         EXPECT_EQ(host.ParamUIUpdates().back().index, 1);
@@ -265,15 +227,9 @@ TEST_F(Attached, SetParamVisibilityByMode)
 // block was made and only the registration went wrong.
 TEST(yAEPluginGlobalData, CreationStepByStep)
 {
-    struct Case
-    {
-        yHostCall fail;       // the host call made to fail (RegisterUI: none)
-        const char* withheld; // or the suite withheld
-        const char* message;
-        PF_Err err;
-        size_t handles; // left to the host
-        A_long pluginId;
-    };
+    // fail: the host call made to fail (RegisterUI: none), or withheld: the suite withheld;
+    // handles: left to the host.
+    struct Case { yHostCall fail; const char *withheld, *message; PF_Err err; size_t handles; A_long id; };
     const Case cases[] = {
         {yHostCall::RegisterUI, "", "", PF_Err_NONE, 1, yEffectHost::kPluginId}, // all goes well
         {yHostCall::NewHandle, "", "Could not allocate global handle.", PF_Err_NONE, 0, 0},
@@ -289,20 +245,16 @@ TEST(yAEPluginGlobalData, CreationStepByStep)
         if (*c.withheld) a.probe.WithholdSuite(c.withheld);
         A_long id = 0;
         std::string path;
-        EXPECT_EQ(a.InCall(
-                      [&](yAE::Plugin& p)
-                      {
-                          p.CreateGlobalData();
-                          if (!p.GetGlobalData()) return;
-                          id = p.GetGlobalData()->pluginId;
-                          path = p.GetGlobalData()->modulePath;
-                      }),
-                  c.err)
-            << c.message;
+        auto create = [&](yAE::Plugin& p)
+        {
+            p.CreateGlobalData();
+            if (p.GetGlobalData()) id = p.GetGlobalData()->pluginId, path = p.GetGlobalData()->modulePath;
+        };
+        EXPECT_EQ(a.InCall(create), c.err) << c.message;
         EXPECT_EQ(a.host.ReturnMessage(), *c.message ? ErrorText("CreateGlobalData", c.message) : "");
         EXPECT_EQ(a.host.LiveHandles(), c.handles) << c.message;
         EXPECT_EQ(a.host.InData().global_data != nullptr, c.handles == 1) << c.message;
-        EXPECT_EQ(id, c.pluginId) << c.message;
+        EXPECT_EQ(id, c.id) << c.message;
         if (id == yEffectHost::kPluginId)
         {
             EXPECT_EQ(a.host.RegisteredNames(), std::vector<std::string>{path.substr(path.rfind('/') + 1)});
@@ -321,26 +273,15 @@ class RecordingPlugin : public yAE::Plugin
 {
   public:
     RecordingPlugin() { err = PF_Err_OUT_OF_MEMORY; } // the dispatcher starts afresh
-    void EnsureData() override { Log("EnsureData"); }
-    void About() override { Log("About"); }
-    void GlobalSetup() override { Log("GlobalSetup"); }
-    void GlobalSetdown() override { Log("GlobalSetdown"); }
-    void ParamsSetup() override { Log("ParamsSetup"); }
-    void SequenceSetup() override { Log("SequenceSetup"); }
-    void SequenceResetup() override { Log("SequenceResetup"); }
-    void SequenceFlatten() override { Log("SequenceFlatten"); }
-    void SequenceSetdown() override { Log("SequenceSetdown"); }
-    void DoDialog() override { Log("DoDialog"); }
-    void FrameSetup() override { Log("FrameSetup"); }
-    void FrameSetdown() override { Log("FrameSetdown"); }
-    void RenderHook() override { Log("RenderHook"); }
-    void PrepareRender() override { Log("PrepareRender"); }
-    void Render() override { Log("Render"); }
+#define RECORD(name) \
+    void name() override { Log(#name); }
+    RECORD(EnsureData) RECORD(About) RECORD(GlobalSetup) RECORD(GlobalSetdown) RECORD(ParamsSetup)
+    RECORD(SequenceSetup) RECORD(SequenceResetup) RECORD(SequenceFlatten) RECORD(SequenceSetdown)
+    RECORD(DoDialog) RECORD(FrameSetup) RECORD(FrameSetdown) RECORD(RenderHook) RECORD(PrepareRender)
+    RECORD(Render) RECORD(UserChangedParam) RECORD(UpdateParamsUI) RECORD(HandleEvent)
+    RECORD(QueryDynamicFlags)
+#undef RECORD
     void FinishRender(PF_LayerDef*) override { Log("FinishRender"); }
-    void UserChangedParam() override { Log("UserChangedParam"); }
-    void UpdateParamsUI() override { Log("UpdateParamsUI"); }
-    void HandleEvent() override { Log("HandleEvent"); }
-    void QueryDynamicFlags() override { Log("QueryDynamicFlags"); }
 
     static inline std::string log;
 
@@ -400,4 +341,16 @@ TEST(yAEPluginRender, PlainRenderCopiesTheExtentUntilCancelled)
                               deep ? "deep" : "8-bit");
             EXPECT_EQ(probe.CallCount(yHostCall::Progress), cancelAfter < 0 ? 2 : 1);
         }
+}
+
+// Rows the input lacks stay untouched in a taller output.
+TEST(yAEPluginRender, PlainRenderCopiesOnlyTheRowsTheInputHas)
+{
+    yEffectHost host(&yAETest::Entry<yAE::Plugin>);
+    yWorld in(5, 2, false), out(5, 4, false);
+    Paint(in);
+    out.World().extent_hint = {0, 0, 5, 4};
+    host.SetInputLayer(in.World());
+    EXPECT_EQ(host.Call(PF_Cmd_RENDER, &out.World()), PF_Err_NONE);
+    ExpectPaintedOnly(out, PF_Rect{0, 0, 5, 2}, "shorter input");
 }

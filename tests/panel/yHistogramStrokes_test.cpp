@@ -30,14 +30,8 @@ std::string Text(const yHistogramColumnStrokes& s)
 
 TEST(HistogramStrokes, EachColumnDrawsItsStackedSegments)
 {
-    struct Row
-    {
-        uint32_t a, b, c, d;
-        yMath::U8 g;
-        bool selected, inColor;
-        short model;
-        const char* strokes;
-    } rows[] = {
+    struct Row { uint32_t a, b, c, d; yMath::U8 g; bool selected, inColor; short model; const char* out; };
+    const Row rows[] = {
         {40, 40, 40, 0, 200, false, true, 1, "254-214:ffc8c8c8 "}, // equal channels: one grey bar
         // Every ordering: grey where all reach, the two taller's colour, the tallest's.
         {10, 20, 30, 0, 100, false, true, 1, "254-244:ff646464 244-234:ff006464 234-224:ff000064 "},
@@ -74,7 +68,7 @@ TEST(HistogramStrokes, EachColumnDrawsItsStackedSegments)
         const uint32_t h[4] = {r.a, r.b, r.c, r.d};
         yHistogramColumnStrokes out;
         BuildColumnStrokes(style, h, r.g, r.selected, out);
-        EXPECT_EQ(Text(out), r.strokes)
+        EXPECT_EQ(Text(out), r.out)
             << r.a << " " << r.b << " " << r.c << " " << r.d << " model " << r.model;
     }
 }

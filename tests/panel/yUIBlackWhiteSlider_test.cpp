@@ -36,13 +36,8 @@ struct RangeTest : ::testing::Test
 
 TEST_F(RangeTest, DraggedThumbPushesTheOtherAndLocksItUntilReleased)
 {
-    struct Row
-    {
-        bool dragBlack;
-        float b, w; // placed first
-        int by;     // drag distance in pixels
-        float bOut, wOut;
-    } rows[] = {
+    // b, w: placed first; by: drag distance in pixels
+    struct Row { bool dragBlack; float b, w; int by; float bOut, wOut; } rows[] = {
         {true, 0.0f, 0.5f, 200, 200 * kPixel, 200 * kPixel}, // black pushes white along
         {true, 0.2f, 0.6f, 30, 0.2f + 30 * kPixel, 0.6f},     // inside the range: white stays
         {false, 0.6f, 0.8f, -150, 0.8f - 150 * kPixel, 0.8f - 150 * kPixel}, // white pushes black back
@@ -131,11 +126,8 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
     const int mid = (b0 + w0) / 2;
     h.Down(mid, row);
     ASSERT_EQ(h.context.target, &bar);
-    struct Row
-    {
-        int by;
-        double factor;
-    } rows[] = {{50, 1.5}, {-30, 0.7}, {-150, 0.0}}; // closed to nothing, however far the mouse goes
+    // The last row: closed to nothing, however far the mouse goes.
+    struct Row { int by; double factor; } rows[] = {{50, 1.5}, {-30, 0.7}, {-150, 0.0}};
     for (const Row& r : rows)
     {
         h.Drag(mid + r.by, row);

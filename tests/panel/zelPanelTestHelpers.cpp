@@ -28,23 +28,6 @@ void PanelHarness::Route(const char* event, int x, int y, void (yEventLayer::*ro
     (layer.*route)();
 }
 
-void PanelHarness::Click(int x, int y)
-{
-    Down(x, y);
-    Up(x, y);
-}
-
-void PanelHarness::Hold(uint32_t modifiers)
-{
-    ScriptedPlatform::modifiers = modifiers;
-    layer.BeginHostEvent();
-}
-
-void PanelHarness::Draw()
-{
-    layer.RouteDraw();
-}
-
 yColor8 PanelHarness::Pixel(int x, int y)
 {
     yDrawPort& port = region.GetOwnPort();

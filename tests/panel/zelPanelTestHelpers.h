@@ -20,12 +20,12 @@ struct PanelHarness
     void Down(int x, int y) { Route(kEventMouseDown, x, y, &yEventLayer::RouteMouseDown); }
     void Drag(int x, int y) { Route(kEventMouseDrag, x, y, &yEventLayer::RouteMouseDrag); }
     void Up(int x, int y) { Route(kEventMouseUp, x, y, &yEventLayer::RouteMouseUp); }
-    void Click(int x, int y);
+    void Click(int x, int y) { Down(x, y), Up(x, y); }
     // Modifier bits of the platform, announced to the tree as the host would.
-    void Hold(uint32_t modifiers);
+    void Hold(uint32_t modifiers) { ScriptedPlatform::modifiers = modifiers, layer.BeginHostEvent(); }
     void Wait(uint32_t ms) { ScriptedPlatform::now += ms; }
     // Draws the whole region into its own surface.
-    void Draw();
+    void Draw() { layer.RouteDraw(); }
     // The region's surface pixel at panel (x, y), whatever drawing left behind.
     yColor8 Pixel(int x, int y);
 

@@ -16,12 +16,7 @@ TEST(StatisticsText, SelectionCountsTheLargestShownChannelOfEachBin)
     bins[5] = {{10, 30, 20, 0}, 5};
     bins[6] = {{7, 1, 2, 50}, 6};
     bins[7] = {{100, 0, 0, 0}, 7};
-    struct Row
-    {
-        uint32_t first, last;
-        std::array<bool, 4> shown;
-        const char* text;
-    } rows[] = {
+    struct Row { uint32_t first, last; std::array<bool, 4> shown; const char* text; } rows[] = {
         {5, 5, {true, true, true, true}, "Selection: index[5] pixels[30]"},
         {5, 5, {true, false, true, true}, "Selection: index[5] pixels[20]"},
         {256, 256, {true, true, true, true}, "Selection: index[256] pixels[0]"}, // past the bins
