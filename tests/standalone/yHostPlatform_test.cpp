@@ -18,30 +18,6 @@ const ZT_HostPlatform* Table()
 }
 } // namespace
 
-TEST(yHostPlatform, TheExportedTableAnswersWithTheScriptedState)
-{
-    const ZT_HostPlatform* table = Table();
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->version, ZT_HostPlatform_VERSION);
-
-    yHostPlatform& platform = yHostPlatform::Instance();
-    platform.Reset();
-    EXPECT_EQ(table->tick_count(), yHostPlatform::kStartTime);
-    platform.AdvanceClock(250);
-    EXPECT_EQ(table->tick_count(), yHostPlatform::kStartTime + 250);
-    platform.SetDoubleClickInterval(300);
-    EXPECT_EQ(table->double_click_interval(), 300u);
-
-    EXPECT_EQ(table->left_button_down(), 0);
-    platform.SetButtonDown(true);
-    platform.SetModifiers(ZT_Modifier_CONTROL | ZT_Modifier_SHIFT);
-    EXPECT_EQ(table->left_button_down(), 1);
-    EXPECT_EQ(table->modifiers(), uint32_t(ZT_Modifier_CONTROL | ZT_Modifier_SHIFT));
-    platform.Reset();
-    EXPECT_EQ(table->modifiers(), 0u);
-    EXPECT_EQ(table->double_click_interval(), 500u);
-}
-
 // A script's picks reach the module's colour chooser in order: a colour is
 // chosen, a cancel leaves the colour, and with none left the chooser cancels.
 TEST(yHostPlatform, ScriptedPicksAnswerTheColourChooser)
