@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -81,37 +80,6 @@ TEST_F(yRealModule, AFailingHostCallStopsLaterOnes)
     probe.FailCall(yHostCall::RegisterUI, PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(other.Call(PF_Cmd_PARAMS_SETUP), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(probe.CallCount(yHostCall::AddParam), 2) << "the panel is not added without its registration";
-}
-
-TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
-{
-    ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
-    const PF_Handle global = Host().InData().global_data;
-    const size_t handles = Host().LiveHandles();
-    m_probe.ClearCallLog();
-
-    PF_ArbParamsExtra arbitrary{};
-    arbitrary.which_function = PF_Arbitrary_NEW_FUNC;
-    arbitrary.id = 3;
-    struct Case
-    {
-        PF_Cmd cmd;
-        void* extra;
-    };
-    for (const Case& c : {Case{PF_Cmd_ARBITRARY_CALLBACK, &arbitrary}, Case{PF_Cmd_FRAME_SETDOWN, nullptr},
-                          Case{PF_Cmd_GET_EXTERNAL_DEPENDENCIES, nullptr}, Case{PF_Cmd_SMART_RENDER, nullptr},
-                          Case{PF_Cmd_NUM_CMDS + 40, nullptr}, Case{-1, nullptr}})
-    {
-        EXPECT_EQ(Host().Call(c.cmd, nullptr, c.extra), PF_Err_NONE) << c.cmd;
-        EXPECT_TRUE(m_probe.CallLog().empty()) << c.cmd << " called " << HostCallName(m_probe.CallLog()[0]);
-        EXPECT_EQ(Host().InData().global_data, global) << c.cmd;
-        EXPECT_EQ(Host().InData().sequence_data, nullptr) << c.cmd << " made sequence data";
-        EXPECT_EQ(Host().LiveHandles(), handles) << c.cmd;
-        EXPECT_EQ(Host().OutData().out_flags, 0) << c.cmd;
-        EXPECT_EQ(Host().ReturnMessage(), "") << c.cmd;
-    }
-    EXPECT_EQ(arbitrary.which_function, PF_Arbitrary_NEW_FUNC);
 }
 
 namespace

@@ -39,7 +39,6 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
         yTest::WriteBytes(path, bytes);
         std::vector<uint8_t> record{1, 2, 3};
         EXPECT_FALSE(yProjectFile::Read(path, c.expectedSize, record, error)) << c.message;
-        EXPECT_EQ(error.rfind("The ", 0), 0u) << error;
         EXPECT_NE(error.find(path + " " + c.message), std::string::npos) << error;
         EXPECT_TRUE(record.empty()) << "nothing half-read";
     }
