@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -52,42 +51,6 @@ class yRealModule : public ::testing::Test
 };
 } // namespace
 
-TEST_F(yRealModule, GlobalSetupAnnouncesWhatItsPropertyListSays)
-{
-    ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    const PF_OutData& out = Host().OutData();
-    EXPECT_EQ(out.my_version, m_module.Properties().effectVersion);
-    EXPECT_EQ(uint32_t(out.out_flags), m_module.Properties().outFlags);
-    EXPECT_EQ(uint32_t(out.out_flags2), m_module.Properties().outFlags2);
-    EXPECT_EQ(Host().ReturnMessage(), "");
-    // One block kept as global data, and one registration by file name.
-    EXPECT_TRUE(Host().IsHandle(Host().InData().global_data));
-    EXPECT_EQ(Host().LiveHandles(), 1u);
-    EXPECT_EQ(Host().RegisteredNames(), std::vector<std::string>{"zelTonescope.so"});
-}
-
-TEST_F(yRealModule, ParamsSetupAddsTheSevenParametersRegisteringThePanelFirst)
-{
-    ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
-    EXPECT_EQ(Host().OutData().num_params, 8);
-    ASSERT_EQ(Host().ParamCount(), 8u);
-    const PF_ParamType types[] = {PF_Param_POPUP, PF_Param_CHECKBOX, PF_Param_ARBITRARY_DATA, PF_Param_POPUP,
-                                  PF_Param_POINT, PF_Param_FIX_SLIDER, PF_Param_FIX_SLIDER};
-    for (size_t i = 1; i < 8; ++i)
-    {
-        EXPECT_EQ(Host().Param(i).def.param_type, types[i - 1]) << i;
-        EXPECT_EQ(Host().Param(i).def.uu.id, A_long(i)) << "ids follow the indices";
-    }
-    EXPECT_EQ(Host().FindParam("Render Output"), 2);
-    EXPECT_EQ(Host().FindParam("Height"), 7);
-    // The panel is registered for the Effect Controls window only, before it is added.
-    ASSERT_EQ(Host().CustomUIs().size(), 1u);
-    EXPECT_EQ(Host().CustomUIs()[0].events, PF_CustomEFlag_EFFECT);
-    const std::vector<yHostCall>& log = m_probe.CallLog();
-    const auto registered = std::find(log.begin(), log.end(), yHostCall::RegisterUI);
-    EXPECT_EQ(std::count(log.begin(), registered, yHostCall::AddParam), 2);
-}
-
 TEST_F(yRealModule, WithoutItsSuitesSetupGoesOnAndSaysWhy)
 {
     m_probe.WithholdSuite("PF Handle Suite");
@@ -117,63 +80,6 @@ TEST_F(yRealModule, AFailingHostCallStopsLaterOnes)
     probe.FailCall(yHostCall::RegisterUI, PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(other.Call(PF_Cmd_PARAMS_SETUP), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(probe.CallCount(yHostCall::AddParam), 2) << "the panel is not added without its registration";
-}
-
-TEST_F(yRealModule, CommandsWithoutWorkTouchNothing)
-{
-    ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
-    const PF_Handle global = Host().InData().global_data;
-    const size_t handles = Host().LiveHandles();
-    m_probe.ClearCallLog();
-
-    PF_ArbParamsExtra arbitrary{};
-    arbitrary.which_function = PF_Arbitrary_NEW_FUNC;
-    arbitrary.id = 3;
-    struct Case
-    {
-        PF_Cmd cmd;
-        void* extra;
-    };
-    for (const Case& c : {Case{PF_Cmd_ARBITRARY_CALLBACK, &arbitrary}, Case{PF_Cmd_FRAME_SETDOWN, nullptr},
-                          Case{PF_Cmd_GET_EXTERNAL_DEPENDENCIES, nullptr}, Case{PF_Cmd_SMART_RENDER, nullptr},
-                          Case{PF_Cmd_NUM_CMDS + 40, nullptr}, Case{-1, nullptr}})
-    {
-        EXPECT_EQ(Host().Call(c.cmd, nullptr, c.extra), PF_Err_NONE) << c.cmd;
-        EXPECT_TRUE(m_probe.CallLog().empty()) << c.cmd << " called " << HostCallName(m_probe.CallLog()[0]);
-        EXPECT_EQ(Host().InData().global_data, global) << c.cmd;
-        EXPECT_EQ(Host().InData().sequence_data, nullptr) << c.cmd << " made sequence data";
-        EXPECT_EQ(Host().LiveHandles(), handles) << c.cmd;
-        EXPECT_EQ(Host().OutData().out_flags, 0) << c.cmd;
-        EXPECT_EQ(Host().ReturnMessage(), "") << c.cmd;
-    }
-    EXPECT_EQ(arbitrary.which_function, PF_Arbitrary_NEW_FUNC);
-}
-
-TEST_F(yRealModule, SequenceDataFlattensToItsRecordAndComesBack)
-{
-    ASSERT_EQ(Host().Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    ASSERT_EQ(Host().Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
-    ASSERT_EQ(Host().Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE) << Host().ReturnMessage();
-    ASSERT_NE(Host().InData().sequence_data, nullptr);
-    ASSERT_EQ(Host().Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE) << Host().ReturnMessage();
-    const std::vector<uint8_t> flat = Host().HandleBytes(Host().InData().sequence_data);
-    EXPECT_EQ(flat.size(), 36u);
-
-    // A new instance rebuilt from the saved record, as a project is opened.
-    yEffectHost reopened(m_module);
-    ASSERT_EQ(reopened.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
-    reopened.SetSequenceData(reopened.NewHandleWith(flat));
-    ASSERT_EQ(reopened.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE) << reopened.ReturnMessage();
-    ASSERT_EQ(reopened.Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
-    EXPECT_EQ(reopened.HandleBytes(reopened.InData().sequence_data), flat);
-    EXPECT_EQ(reopened.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
-    EXPECT_EQ(reopened.InData().sequence_data, nullptr);
-    EXPECT_EQ(reopened.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
-    EXPECT_EQ(reopened.LiveHandles(), 0u);
-    EXPECT_EQ(reopened.BadHandleUses(), 0);
-
-    EXPECT_EQ(Host().Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
 }
 
 namespace

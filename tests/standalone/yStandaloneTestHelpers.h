@@ -19,8 +19,6 @@ class yScratchFolder
   public:
     yScratchFolder();
     ~yScratchFolder();
-    yScratchFolder(const yScratchFolder&) = delete;
-    yScratchFolder& operator=(const yScratchFolder&) = delete;
 
     std::string File(const std::string& name) const { return m_path + "/" + name; }
 
