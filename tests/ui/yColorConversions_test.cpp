@@ -105,3 +105,11 @@ TEST(yColorConversions, InverseEdges)
         EXPECT_EQ(r.hls ? CC::HLSToRGB(Hls(r.in)) : CC::HSVToRGB(Hsv(r.in)), Rgb(r.rgb))
             << (r.hls ? "HLS " : "HSV ") << r.in[0] << "," << r.in[1] << "," << r.in[2];
 }
+
+// The share of a hue sector in 256ths, clamped at both ends.
+TEST(yColorConversions, HueRatio)
+{
+    const int rows[][3] = {{0, 10, 0}, {-3, 10, 0}, {1, 10, 4}, {59, 10, 251}, {60, 10, 255}, {61, 10, 255}};
+    for (const auto& r : rows)
+        EXPECT_EQ(CC::HueRatio(r[0], r[1]), r[2]) << r[0];
+}

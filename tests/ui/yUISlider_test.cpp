@@ -147,4 +147,21 @@ TEST(yUISliderWNumbers, StaticNumberScrubsWhenDraggedAndOpensWhenClicked)
     EXPECT_EQ(h.log.heard, (std::vector<std::string>{"Drag", "Editing", "Edited"}));
 }
 
+TEST(yUISliderWNumbers, ActiveNumberHidesOverTheStaticOneUnlessEdited)
+{
+    ControlHarness h;
+    yUISliderWNumbers s;
+    h.Add(s);
+    h.UsePort();
+    h.Draw();
+    const yRect n = s.GetStaticNumber().GetScreenRect();
+    h.Over((n.left + n.right) / 2, (n.top + n.bottom) / 2);
+    ASSERT_EQ(h.context.target, &s.GetStaticNumber());
+    h.Draw();
+    EXPECT_FALSE(s.GetActiveNumber().IsVisible());
+    s.GetActiveNumber().ShowFrame();
+    h.Draw();
+    EXPECT_TRUE(s.GetActiveNumber().IsVisible());
+}
+
 } // namespace
