@@ -1,5 +1,5 @@
 #include "tests/ui/yUITestHelpers.h"
-#include "draw/yDrawingScope.h"
+#include "ui/yUIBox.h"
 #include "ui/yEventLayer.h"
 #include "ui/yUIWindowRegion.h"
 
@@ -7,31 +7,6 @@
 
 namespace
 {
-// Fills its rectangle with one colour.
-struct Patch : yUIBaseControl
-{
-    Patch(yRect local, yColor8 color) : m_color(color)
-    {
-        SetPosition(yPointL(local.left, local.top));
-        SetSize(yPointL(local.Width(), local.Height()));
-    }
-    void Draw() override
-    {
-        yDrawPort* port = GetDrawPort();
-        if (!CanDraw() || !port)
-            return;
-        ++draws;
-        const yRect r = GetScreenRect();
-        yDrawingScope pass(*port);
-        port->SetDrawOffset(yPointL(r.left, r.top));
-        port->SetForeColor(m_color);
-        port->Fill(yRect(0, 0, r.Height(), r.Width()));
-        yUIBaseControl::Draw();
-    }
-    yColor8 m_color;
-    int draws = 0;
-};
-
 // Reads a pixel straight from the surface memory (rows bottom-up, blue first),
 // whatever the port's clip.
 yColor8 Pixel(yDrawPort& port, int x, int y)
@@ -54,7 +29,7 @@ struct Window : ::testing::Test
     yEventLayer layer;
     yDrawPort window;
     yUIWindowRegion region;
-    Patch patch{yRect(10, 10, 15, 15), kBlue};
+    yUIBox patch;
 
     void SetUp() override
     {
@@ -66,6 +41,9 @@ struct Window : ::testing::Test
         region.SetOutlineColor(kRed);
         region.SetPosition(yPointL(5, 5));
         region.SetSize(yPointL(40, 30));
+        patch.SetPosition(yPointL(10, 10));
+        patch.SetSize(yPointL(5, 5));
+        patch.SetBackColor(kBlue);
         region.AddChild(patch);
     }
 };
