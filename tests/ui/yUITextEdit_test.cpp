@@ -186,25 +186,17 @@ TEST_F(TextEdit, LongTextScrollsToKeepTheCaretInView)
     EXPECT_EQ(edit.GetTextControl().GetTextOffset(), yPointL(0, 0));
 }
 
-TEST(yUITextEditDrawing, OpenEditShowsACaretAndAYellowSelection)
+TEST_F(TextEdit, OpenEditShowsACaretAndAYellowSelection)
 {
-    ControlHarness h;
-    yUITextEdit edit;
-    edit.SetPosition(yPointL(10, 10));
-    edit.SetSize(yPointL(100, 20));
-    edit.SetText("abc");
-    h.Add(edit);
     h.UsePort();
+    Open();
     h.Draw();
     const yRect text = edit.GetTextControl().GetScreenRect();
-    h.Click(20, 20);
-    h.Draw();
-    const yColor8 yellow(255, 250, 250, 0);
     // The whole text is selected: the band runs to the content's right edge.
-    EXPECT_EQ(h.Pixel(105, text.top + 2), yellow);
+    EXPECT_EQ(h.Pixel(105, text.top + 2), yColor8(255, 250, 250, 0));
     h.Key(yUITextEdit::kKeyEnd);
     h.Draw();
-    const int caret = text.left + static_cast<int>(edit.GetTextControl().MeasurePrefix(3));
+    const int caret = text.left + static_cast<int>(edit.GetTextControl().MeasurePrefix(11));
     EXPECT_EQ(h.Pixel(caret, text.top + 2 + 5), yColor8(255, 0, 0, 0));
     EXPECT_EQ(h.Pixel(105, text.top + 2), yColor8(255, 200, 200, 200)); // the box's own fill again
 }
