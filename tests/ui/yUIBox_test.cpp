@@ -56,8 +56,7 @@ TEST_F(BoxDrawing, StylesAndFills)
     } const rows[] = {
         // Raised: light top and left edges, the corners shared by the right and bottom ones.
         {yUIBox::kBoxRaised, yUIBox::kFillSolid, false, false, false,
-         {{0, 0, kLight}, {8, 0, kLight}, {0, 7, kLight}, {9, 0, kShadow}, {9, 7, kShadow}, {1, 7, kShadow},
-          {4, 4, kBack}, {10, 0, kWhite}, {0, 8, kWhite}}},
+         {{8, 0, kLight}, {0, 7, kLight}, {9, 0, kShadow}, {1, 7, kShadow}, {4, 4, kBack}, {10, 0, kWhite}}},
         {yUIBox::kBoxSunken, yUIBox::kFillSolid, false, false, false, {{0, 0, kShadow}, {9, 7, kLight}}},
         // Outline, then the bevel one pixel in.
         {yUIBox::kBoxOutlineRaised, yUIBox::kFillSolid, false, false, false,
