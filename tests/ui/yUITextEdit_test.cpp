@@ -124,6 +124,11 @@ TEST_F(TextEdit, MaximumLengthRefusesCharactersButNotDeletions)
     h.Key(yUITextEdit::kKeyBackspace);
     h.Key('x');
     EXPECT_EQ(Text(), "x");
+    edit.GetTextControl().SetMaxLength(1000); // the string's own limit holds as well
+    edit.SetText(std::string(yString::kMaxLength, 'a').c_str());
+    h.Key(yUITextEdit::kKeyHome);
+    h.Key('x');
+    EXPECT_EQ(Text(), std::string(yString::kMaxLength, 'a'));
     edit.GetTextControl().SetMaxLength(-3);
     edit.SetText("anything");
     EXPECT_EQ(Text(), "");
