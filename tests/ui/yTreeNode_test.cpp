@@ -37,7 +37,6 @@ TEST(yTreeNode, AddingItselfOrAnAncestorChangesNothing)
     Node root, child, grandchild;
     root.AddChild(root);
     EXPECT_EQ(root.GetFirstChild(), nullptr);
-    EXPECT_EQ(root.attached, 0);
     root.AddChild(child);
     child.AddChild(grandchild);
     grandchild.AddChild(root);
