@@ -106,20 +106,10 @@ TEST(yColorConversions, InverseEdges)
             << (r.hls ? "HLS " : "HSV ") << r.in[0] << "," << r.in[1] << "," << r.in[2];
 }
 
-TEST(yColorConversions, Mul8AndHueRatio)
+// The share of a hue sector in 256ths, clamped at both ends.
+TEST(yColorConversions, HueRatio)
 {
-    struct Row
-    {
-        bool mul;
-        int a, b, out;
-    } const rows[] = {
-        {true, 255, 17, 17}, {true, 17, 255, 17}, {true, 0, 200, 0}, {true, 200, 0, 0},
-        {true, 128, 128, 65},  // 129 * 129 >> 8
-        {true, 254, 254, 254}, // capped by nothing: 255 * 255 >> 8
-        {false, 0, 10, 0}, {false, -3, 10, 0}, {false, 60, 10, 255}, {false, 61, 10, 255},
-        {false, 59, 10, 251}, // 59 * 256 / 60
-        {false, 1, 10, 4},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(r.mul ? CC::Mul8(r.a, r.b) : CC::HueRatio(r.a, r.b), r.out) << r.mul << " " << r.a << "," << r.b;
+    const int rows[][3] = {{0, 10, 0}, {-3, 10, 0}, {1, 10, 4}, {59, 10, 251}, {60, 10, 255}, {61, 10, 255}};
+    for (const auto& r : rows)
+        EXPECT_EQ(CC::HueRatio(r[0], r[1]), r[2]) << r[0];
 }

@@ -39,7 +39,6 @@ TEST_F(Panel, HitTestRanksLaterSiblingsAndChildrenHigherAndEdgesAreOutside)
     first.MakeThisLastSibling();
     h.Down(30, 30);
     EXPECT_EQ(c.target, &inner);
-    EXPECT_EQ(second.downs, 0);
     EXPECT_EQ(c.grabOffset, yPointL(20, 20)); // against the target's screen position
 }
 
@@ -65,44 +64,6 @@ TEST_F(Panel, HiddenDisabledAndProxiedControls)
     EXPECT_EQ(c.target, &owner);
     EXPECT_EQ(h.log.heard, (Log{"owner Down"}));
     EXPECT_EQ(c.grabOffset, yPointL(-185, -185));
-}
-
-TEST_F(Panel, ActiveControlTakesDownsUpsAndKeysButOverGoesToBoth)
-{
-    CountingControl edit("edit", yRect(0, 0, 50, 20)), other("other", yRect(100, 100, 150, 150));
-    Add(h.root, edit);
-    Add(h.root, other);
-    edit.Activate();
-    h.Over(120, 120);
-    EXPECT_EQ(h.log.heard, (Log{"edit Over", "other Over"}));
-    h.log.heard.clear();
-    h.Click(120, 120);
-    h.Key('a');
-    EXPECT_EQ(h.log.heard, (Log{"edit Down", "edit Up"}));
-    EXPECT_EQ(edit.keys, 1);
-    EXPECT_EQ(other.downs + other.ups + other.keys, 0);
-    edit.Deactivate();
-    EXPECT_EQ(c.activeControl, nullptr);
-    h.Key('a');
-    EXPECT_EQ(other.keys, 1) << "keys fall back to the target";
-}
-
-TEST_F(Panel, DragCapturesTheTargetAndMovesIt)
-{
-    CountingControl thumb("thumb", yRect(10, 10, 20, 20)), under("under", yRect(50, 0, 200, 200));
-    Add(h.root, thumb);
-    Add(h.root, under);
-    thumb.SetDragEnabled(true);
-    h.Down(12, 13);
-    h.Drag(80, 90); // over another control: no hit test during a drag
-    EXPECT_EQ(under.drags, 0);
-    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(78, 87));
-    h.Drag(500, -40); // kept inside the root
-    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(290, 0));
-    thumb.SetDragWithoutMoving(true);
-    h.Drag(30, 30);
-    EXPECT_EQ(thumb.GetScreenPosition(), yPointL(290, 0));
-    EXPECT_EQ(h.log.heard, (Log{"thumb Down", "thumb Drag", "thumb Drag", "thumb Drag"}));
 }
 
 TEST_F(Panel, MouseUpOutsideCountsOnlyWithinTheInterval)
@@ -149,42 +110,6 @@ TEST_F(Panel, LeaveNotificationsRepeatUntilAnotherTargetTakesOver)
     h.Over(110, 110);
     EXPECT_EQ(hover.ups, 4) << "still recorded: nothing replaced it";
     EXPECT_EQ(c.hoverControl, nullptr);
-    h.Over(110, 110);
-    EXPECT_EQ(hover.ups, 4);
-}
-
-TEST_F(Panel, ModifierChangesReachEveryControlOnce)
-{
-    CountingControl a("a", yRect(10, 10, 30, 30)), b("b", yRect(0, 0, 5, 5));
-    Add(h.root, a);
-    Add(a, b);
-    h.layer.BeginHostEvent();
-    EXPECT_EQ(b.modifierCalls, 0);
-    h.Hold(yPlatform::kModifierControl | yPlatform::kModifierShift);
-    h.layer.BeginHostEvent();
-    h.layer.BeginHostEvent();
-    EXPECT_EQ(a.modifierCalls, 1);
-    EXPECT_EQ(b.modifierCalls, 1);
-    EXPECT_EQ((std::vector<bool>{c.control, c.command, c.shift, c.alt}), (std::vector<bool>{true, true, true, false}));
-    h.Hold(yPlatform::kModifierAlt);
-    h.layer.BeginHostEvent();
-    EXPECT_EQ(b.modifierCalls, 2);
-    EXPECT_EQ((std::vector<bool>{c.control, c.command, c.shift, c.alt}), (std::vector<bool>{false, false, false, true}));
-}
-
-TEST_F(Panel, BestDepthCarriesOverBetweenEvents)
-{
-    // The best area restarts at every host event, the best depth does not:
-    // a shallow control still wins the next event on its area.
-    CountingControl deep("deep", yRect(0, 0, 10, 10)), shallow("shallow", yRect(100, 100, 150, 150));
-    CountingControl nest("nest", yRect(0, 0, 10, 10));
-    Add(h.root, shallow);
-    Add(h.root, nest);
-    Add(nest, deep);
-    h.Over(5, 5);
-    EXPECT_EQ(c.target, &deep);
-    h.Over(120, 120);
-    EXPECT_EQ(c.target, &shallow);
 }
 
 TEST_F(Panel, RemovedControlsLeaveTheContextAndLooseOnesDoNothing)

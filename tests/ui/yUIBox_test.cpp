@@ -56,11 +56,8 @@ TEST_F(BoxDrawing, StylesAndFills)
     } const rows[] = {
         // Raised: light top and left edges, the corners shared by the right and bottom ones.
         {yUIBox::kBoxRaised, yUIBox::kFillSolid, false, false, false,
-         {{0, 0, kLight}, {8, 0, kLight}, {0, 7, kLight}, {9, 0, kShadow}, {9, 7, kShadow}, {1, 7, kShadow},
-          {4, 4, kBack}, {10, 0, kWhite}, {0, 8, kWhite}}},
+         {{8, 0, kLight}, {0, 7, kLight}, {9, 0, kShadow}, {1, 7, kShadow}, {4, 4, kBack}, {10, 0, kWhite}}},
         {yUIBox::kBoxSunken, yUIBox::kFillSolid, false, false, false, {{0, 0, kShadow}, {9, 7, kLight}}},
-        {yUIBox::kBoxOutline, yUIBox::kFillSolid, false, false, false,
-         {{0, 0, kBlack}, {5, 0, kBlack}, {9, 0, kBlack}, {0, 7, kBlack}, {9, 7, kBlack}, {1, 1, kBack}}},
         // Outline, then the bevel one pixel in.
         {yUIBox::kBoxOutlineRaised, yUIBox::kFillSolid, false, false, false,
          {{0, 0, kBlack}, {9, 7, kBlack}, {1, 1, kLight}, {7, 1, kLight}, {8, 1, kShadow}, {8, 6, kShadow},
@@ -73,9 +70,7 @@ TEST_F(BoxDrawing, StylesAndFills)
          {{0, 0, kShadow}, {1, 1, kWhite}, {8, 6, kWhite}, {2, 2, kBack}}},
         {yUIBox::kBoxDoubleOutline, yUIBox::kFillSolid, false, false, true, {{0, 0, kOutline}}},
         {yUIBox::kBoxDoubleOutline, yUIBox::kFillSolid, true, false, true, {{0, 0, kShadow}}},
-        {yUIBox::kBoxNone, yUIBox::kFillNone, false, false, false, {{0, 0, kWhite}, {4, 4, kWhite}, {9, 7, kWhite}}},
         {yUIBox::kBoxNone, yUIBox::kFillCross, false, false, false, {{0, 0, kFore}, {0, 7, kFore}, {5, 1, kWhite}}},
-        {yUIBox::kBoxNone, yUIBox::kFillSolidCross, false, false, false, {{0, 0, kFore}, {5, 1, kBack}}},
         {yUIBox::kBoxNone, yUIBox::kFillCross, true, false, false, {{0, 0, kBack}}}, // the disabled colour
     };
     int row = 0;
@@ -98,60 +93,6 @@ TEST_F(BoxDrawing, StylesAndFills)
     EXPECT_EQ(box.GetFillMode(), yUIBox::kFillCross);
 }
 
-TEST_F(BoxDrawing, HugeAndNegativeSizesStayDefined)
-{
-    box.SetSize(yPointL(-40, -1));
-    Draw(yUIBox::kBoxOutline);
-    EXPECT_EQ(At(0, 0), kWhite);
-    box.SetSize(yPointL(2000000000, 2000000000));
-    Draw(yUIBox::kBoxNone);
-    EXPECT_EQ(h.Pixel(39, 29), kBack);
-    EXPECT_EQ(h.Pixel(9, 9), kWhite);
-}
-
-TEST(yUIBoxContainer, ChildrenGoToTheContentWhichFollowsTheBox)
-{
-    yUIBoxContainer container;
-    yUIBaseControl child;
-    container.AddChild(child);
-    EXPECT_EQ(child.GetParent(), &container.GetContent());
-    container.SetSize(yPointL(60, 40));
-    EXPECT_EQ(container.GetContent().GetScaledSize(), yPointL(60, 40));
-}
-
-TEST(yUITextBox, TextIsPlacedByItsAnchorInsideTheInset)
-{
-    yUITextBox box;
-    box.SetSize(yPointL(80, 16));
-    box.SetText("abc");
-    yUIText& text = box.GetTextControl();
-    EXPECT_EQ(text.GetPosition(), yPointL(2, 8)); // left inset, vertical centre
-    text.SetAnchor(1.0f, 0.0f);
-    box.Layout();
-    EXPECT_EQ(text.GetPosition(), yPointL(78, 2));
-    text.SetAnchor(0.5f, 0.5f);
-    box.Layout();
-    EXPECT_EQ(text.GetPosition(), yPointL(40, 8));
-    box.SetAutoAlign(false);
-    text.SetAnchor(0.0f, 0.0f);
-    box.Layout();
-    EXPECT_EQ(text.GetPosition(), yPointL(40, 8));
-}
-
-TEST(yUIText, SetTextCutsAnnouncesOnceAndFitsItsSize)
-{
-    CommandLog log;
-    yUIText text;
-    text.SetChangeCommand("Changed");
-    text.AddListener(&log);
-    text.SetMaxLength(4);
-    text.SetText("abcdef");
-    EXPECT_STREQ(text.GetText(), "abcd");
-    text.SetText("abcd");
-    EXPECT_EQ(log.heard.size(), 1u);
-    EXPECT_GT(text.GetSize().x, 0);
-}
-
 TEST(yUIColorSwatch, DisabledColourIsPaled)
 {
     struct Row
@@ -165,23 +106,6 @@ TEST(yUIColorSwatch, DisabledColourIsPaled)
     };
     for (const Row& r : rows)
         EXPECT_EQ(yUIColorSwatch::Pale(r.in), r.out);
-}
-
-TEST(yUIColorSwatch, DrawsItsColourWithADoubleOutline)
-{
-    ControlHarness h;
-    yUIColorSwatch swatch;
-    swatch.SetPosition(yPointL(5, 5));
-    swatch.SetColor(yColor8(255, 255, 0, 0));
-    h.Add(swatch);
-    h.UsePort(30, 30);
-    h.Draw();
-    EXPECT_EQ(h.Pixel(5, 5), kShadow);
-    EXPECT_EQ(h.Pixel(6, 6), kWhite);
-    EXPECT_EQ(h.Pixel(11, 11), yColor8(255, 255, 0, 0));
-    swatch.SetDisabled(true);
-    h.Draw();
-    EXPECT_EQ(h.Pixel(11, 11), yColor8(255, 214, 150, 150));
 }
 
 } // namespace
