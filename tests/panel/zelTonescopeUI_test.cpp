@@ -3,7 +3,6 @@
 // at the controls' laid-out places.
 #include "tests/panel/zelPanelTestHelpers.h"
 
-#include "effect/color/zelColorModel.h"
 #include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
@@ -246,56 +245,6 @@ TEST_F(PanelTest, StatusLineNamesTheControlUnderTheMouse)
     p.SetDisabled(true);
     h.Draw();
     EXPECT_EQ(Status(), static_cast<const char*>(p.GetName()));
-}
-
-TEST_F(PanelTest, DrawCopiesTheControlsIntoTheView)
-{
-    p.GetScaleSlider().SetValue(40.0f);
-    p.GetRangeSlider().GetBlack().SetValue(20.0f);
-    p.GetRangeSlider().GetWhite().SetValue(120.0f);
-    p.GetSelectionToggle().SetOn(false);
-    Click(p.GetColorSwitch());
-    h.Draw();
-    const yHistogramColumns& columns = p.GetHistogram().GetColumns();
-    EXPECT_FLOAT_EQ(columns.GetScale(), 40.0f);
-    EXPECT_EQ(columns.GetViewStart(), 20u);
-    EXPECT_EQ(columns.GetViewEnd(), 120u);
-    EXPECT_EQ(State(p), "1110/1110 selection 001 0..0 colour 0");
-    Click(p.GetColorSwitch());
-    EXPECT_EQ(State(p), "1110/1110 selection 001 0..0 colour 1");
-}
-
-TEST_F(PanelTest, PickedColourAndEveryCommandArePassedOn)
-{
-    h.log.heard.clear();
-    ClickToggle(0);
-    Click(p.GetLogo());
-    p.GetScaleSlider().SetValue(30.0f);
-    const std::vector<std::string> expected = {zelTonescopeUI::kChannelAToggleCommand,
-                                               zelTonescopeUI::kLogoMouseUpCommand,
-                                               zelTonescopeUI::kScaleSliderChange};
-    EXPECT_EQ(h.log.heard, expected);
-    // The scripted platform cancels the chooser, which yields opaque black.
-    Click(p.GetSwatch());
-    EXPECT_EQ(p.GetHighlightColor(), yColor8(0xff, 0, 0, 0));
-    EXPECT_EQ(p.GetSwatch().GetColor(), p.GetHighlightColor());
-}
-
-TEST(TonescopeUIModel, CaptionsFollowTheColourModel)
-{
-    PanelHarness h;
-    for (short model : {3, 5, 42, 1}) // 42: unknown models read as RGB
-    {
-        h.panel.SetColorModel(model);
-        EXPECT_EQ(h.panel.GetHistogram().GetColorModel(), model);
-        for (int k = 0; k < 4; ++k)
-        {
-            const zelTonescope::zelChannelCaption c = zelTonescope::zelColorModel::Caption(model, k);
-            EXPECT_EQ(h.panel.GetChannelToggle(k).GetText(), yString(c.label)) << model << " " << k;
-            EXPECT_EQ(std::string(h.panel.GetChannelToggle(k).GetName()).rfind(c.name, 0), 0u)
-                << model << " " << k;
-        }
-    }
 }
 
 TEST(TonescopeUIRender, BeginHistogramSwitchesEverythingToTheBitDepth)
