@@ -62,20 +62,6 @@ TEST_F(RangeTest, DraggedThumbPushesTheOtherAndLocksItUntilReleased)
     }
 }
 
-TEST_F(RangeTest, PressedThumbIsMovedOnTopOfTheOther)
-{
-    Place(0.5f, 0.5f);
-    h.Click(X(black), row);
-    EXPECT_EQ(h.context.target, &white.GetThumb()); // added later, white wins at first
-    h.Wait(1000);
-    Place(0.3f, 0.6f);
-    h.Click(X(black), row);
-    white.SetNormalizedValue(0.3f);
-    h.Wait(1000);
-    h.Click(X(black), row);
-    EXPECT_EQ(h.context.target, &black.GetThumb()); // once pressed, black is on top
-}
-
 TEST_F(RangeTest, ControlShowsThePanBarAndDraggingItMovesBothThumbsAlike)
 {
     Place(0.2f, 0.6f);
@@ -86,7 +72,6 @@ TEST_F(RangeTest, ControlShowsThePanBarAndDraggingItMovesBothThumbsAlike)
     h.Hold(yPlatform::kModifierControl);
     ASSERT_TRUE(bar.IsVisible());
     EXPECT_FALSE(range.IsSpreadMode());
-    EXPECT_EQ(bar.GetCursor(), yUIBlackWhiteSlider::kPanCursor);
     EXPECT_TRUE(black.IsDisabled() && white.IsDisabled());
     EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
     // The bracket under the bar shows, from thumb to thumb.
@@ -121,7 +106,6 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
     h.Hold(yPlatform::kModifierAlt);
     ASSERT_TRUE(bar.IsVisible());
     EXPECT_TRUE(range.IsSpreadMode());
-    EXPECT_EQ(bar.GetCursor(), yUIBlackWhiteSlider::kSpreadCursor);
     const int b0 = X(black), w0 = X(white);
     const int mid = (b0 + w0) / 2;
     h.Down(mid, row);
@@ -135,28 +119,7 @@ TEST_F(RangeTest, AltSpreadsTheRangeAroundItsCentre)
         EXPECT_NEAR(X(white) - X(black), r.factor * (w0 - b0), 2) << r.by;
         EXPECT_NEAR((X(white) + X(black)) / 2.0, (w0 + b0) / 2.0, 1.5) << r.by;
     }
-    h.Wait(2000);
     h.Up(mid - 150, top - 75); // far from the narrowed bar: it hears no mouse-up
-    const float b = black.GetNormalizedValue(), w = white.GetNormalizedValue();
-
-    // A second spread starts from the thumbs: no travel, no change.
-    h.Down(mid, row);
-    h.Drag(mid, row);
-    EXPECT_NEAR(black.GetNormalizedValue(), b, 1.5f * kPixel);
-    EXPECT_NEAR(white.GetNormalizedValue(), w, 1.5f * kPixel);
-    h.Up(mid, row);
-
-    // Released on the bar with Alt held, the bar is shown again at the thumbs, unspread.
-    h.Hold(0);
-    Place(0.3f, 0.7f);
-    h.Hold(yPlatform::kModifierAlt);
-    h.Wait(2000);
-    h.Down(mid, row);
-    h.Drag(mid + 50, row);
-    h.Up(mid + 50, row);
-    EXPECT_FLOAT_EQ(bar.GetScale().x, 1.0f);
-    EXPECT_EQ(bar.GetScaledWidth(), X(white) - X(black));
-    EXPECT_NEAR(X(white) - X(black), 1.5 * (w0 - b0), 2);
     h.Hold(0);
 }
 
@@ -173,13 +136,3 @@ TEST_F(RangeTest, DeepKeepsThePlacesAndResetOpensTheWholeRangeOfAHundred)
     EXPECT_FLOAT_EQ(white.GetValue(), 100.0f);
 }
 
-TEST_F(RangeTest, EditingOneNumberLocksTheOtherPart)
-{
-    range.ReceiveCommand(yUIBlackWhiteSlider::kBlackActivate);
-    EXPECT_TRUE(white.IsDisabled());
-    range.ReceiveCommand(yUIBlackWhiteSlider::kBlackDeactivate);
-    range.ReceiveCommand(yUIBlackWhiteSlider::kWhiteActivate);
-    EXPECT_EQ(2 * black.IsDisabled() + white.IsDisabled(), 2);
-    range.ReceiveCommand(yUIBlackWhiteSlider::kWhiteDeactivate);
-    EXPECT_FALSE(black.IsDisabled());
-}
