@@ -75,22 +75,6 @@ TEST(HistogramColumns, ColumnsShowTheirBinsAndHeights)
     }
 }
 
-TEST(HistogramColumns, WithoutBinsOrWithAnImpossibleCountThereAreNoColumns)
-{
-    std::vector<Entry> bins = MakeBins();
-    yHistogramColumns columns;
-    const unsigned long range[2] = {0, 255};
-    ASSERT_TRUE(columns.BuildColumns(bins.data(), bins.size(), 10, range));
-    EXPECT_FALSE(columns.BuildColumns(bins.data(), bins.size(), 0xFFFFFFFFul, range));
-    EXPECT_FALSE(columns.HasColumns());
-    EXPECT_EQ(columns.GetColumnHeights(1).value, 0u);
-    EXPECT_TRUE(columns.BuildColumns(nullptr, 0, 100, range));
-    EXPECT_FALSE(columns.HasColumns());
-    EXPECT_EQ(columns.GetColumnValue(3), 0u);
-    const auto h = columns.GetColumnHeights(3);
-    EXPECT_EQ(h.height[0] + h.height[1] + h.height[2] + h.height[3] + h.value, 0u);
-}
-
 TEST(HistogramColumns, HeightsScaleByDivisorAndTruncate)
 {
     std::vector<Entry> bins = MakeBins();

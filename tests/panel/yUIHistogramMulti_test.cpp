@@ -134,12 +134,3 @@ TEST_F(HistogramViewTest, DeepColumnsAreGreyByTheirBinOver128UpTo255)
     }
 }
 
-TEST(HistogramView, SwitchingBitDepthConvertsTheSelectionOnce)
-{
-    yUIHistogramMulti view;
-    view.SetSelection(1, 4000000000u);
-    view.SetDeep(true);
-    view.SetDeep(true); // no change, no conversion
-    EXPECT_EQ(view.GetSelectionFirst(), 128u);
-    EXPECT_EQ(view.GetSelectionLast(), 32768u);
-}
