@@ -100,7 +100,6 @@ TEST_F(Instance, FlattenThenResetupRestoresEveryPanelValue)
     EXPECT_EQ(host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, PF_OutFlag_FORCE_RERENDER);
     ASSERT_NE(Live(), nullptr);
     EXPECT_EQ(Flat(*Live()), record);
-    EXPECT_EQ(Live()->GetPanel().GetSettings().swatch, yColor8(255, 1, 2, 3));
 }
 
 TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
@@ -115,7 +114,6 @@ TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
     e.effect_win.current_frame = {10, 20, 310, 320};
     e.e_type = PF_Event_DRAW;
     EXPECT_EQ(host.Call(PF_Cmd_EVENT, nullptr, &e), PF_Err_NONE);
-    EXPECT_EQ(Live()->GetRootRegion().GetSize(), yPointL(340, 300));
 
     const yRect toggle = Live()->GetPanel().GetChannelToggle(0).GetScreenRect();
     ASSERT_GT(toggle.Width(), 2);
@@ -130,16 +128,3 @@ TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
     EXPECT_FALSE(Live()->GetPanel().IsChannelShown(0));
 }
 
-TEST(zelTonescopePlugin, LogoClickOpensAboutAndOtherCommandsAreIgnored)
-{
-    yHost::yEffectHost host(&yAETest::Entry<zelTonescopePlugin>);
-    yHost::yActiveHost active(&host);
-    PF_OutData out = {};
-    zelTonescopePlugin plugin;
-    plugin.in_data = &host.InData();
-    plugin.out_data = &out;
-    plugin.ReceiveCommand("ChannelAToggleCommand");
-    EXPECT_STREQ(out.return_msg, "");
-    plugin.ReceiveCommand("LogoMouseUpCommand");
-    EXPECT_EQ(std::string(out.return_msg).rfind("zel Tonescope:\n", 0), 0u);
-}
