@@ -1,8 +1,4 @@
 #include "base/yDate.h"
-#include "base/yTimer.h"
-
-#include "host/sdk/ZT_HostPlatform.h"
-#include "platform/yPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -27,17 +23,4 @@ TEST(yDate, SystemDateIsToday)
     d.GetSysDate();
     EXPECT_EQ(d.GetYear() * 10000 + d.GetMonth() * 100 + d.GetDay(),
               (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday);
-}
-
-namespace
-{
-uint32_t NearlyWrapped() { return 0xFFFFFFFEu; }
-} // namespace
-
-TEST(yTimer, TicksComeFromTheHost)
-{
-    static const ZT_HostPlatform table = {ZT_HostPlatform_VERSION, &NearlyWrapped, nullptr, nullptr, nullptr, nullptr};
-    yPlatform::SetHostPlatform(&table);
-    EXPECT_EQ(yTimer::GetTickCount(), 0xFFFFFFFEu);
-    yPlatform::SetHostPlatform(nullptr);
 }

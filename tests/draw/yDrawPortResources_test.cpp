@@ -21,8 +21,8 @@ TEST(yDrawPortResources, EveryBitmapLoadsWithCoverage)
             for (long x = 0; x < port.GetWidth(); ++x)
                 covered += port.GetPixel(x, y).alpha > 0, opaque += port.GetPixel(x, y).alpha == 255;
         EXPECT_GT(covered, 0);
-        if (stored->StoredBitsPerPixel() == 24) // a picture without coverage is opaque throughout
-            EXPECT_EQ(opaque, port.GetWidth() * port.GetHeight());
+        if (stored->StoredBitsPerPixel() == 24) { // a picture without coverage is opaque throughout
+            EXPECT_EQ(opaque, port.GetWidth() * port.GetHeight()); }
         if (number < 3000)
             continue;
         EXPECT_EQ(port.GetHeight() % 4, 0); // four frames
@@ -49,8 +49,6 @@ TEST(yDrawPortResources, MissingNumbersLeaveThePortAlone)
     port.SetSize(5, 6);
     ASSERT_EQ(port.Create(), 0);
     for (long bad : {0L, 100L, 104L, 3000L, 3024L, 16000L, -1L, 1L << 40})
-    {
         EXPECT_TRUE(!port.LoadImageResource(bad) && port.GetWidth() == 5 && !port.HasAlpha()) << bad;
-    }
     EXPECT_FALSE(yPlatform::Surface::LoadBitmapResource(16000)); // a resource, but no bitmap
 }

@@ -78,8 +78,6 @@ TEST_F(Attached, MessagesAreWrittenWholeOrCutBeforeTheFooter)
     InCall([&](yAE::Plugin& p) { p.ReportError("DoRender", longText.c_str()); });
     ASSERT_EQ(host.ReturnMessage().size(), size_t(PF_MAX_EFFECT_MSG_LEN));
     EXPECT_EQ(host.ReturnMessage().substr(PF_MAX_EFFECT_MSG_LEN - kFooter.size()), kFooter);
-    InCall([&](yAE::Plugin& p) { p.ReportMessage("Title", longText.c_str()); });
-    EXPECT_EQ(host.ReturnMessage().size(), size_t(PF_MAX_EFFECT_MSG_LEN));
 }
 
 // Each service whose suite the host lacks reports its own message, leaves
