@@ -87,27 +87,25 @@ bool yRenderSession::Call(PF_Cmd cmd, const char* what, std::string& error, PF_L
     return false;
 }
 
-bool yRenderSession::Open(const std::string& modulePath, const std::vector<uint8_t>& savedRecord,
-                          std::string& error)
+bool yRenderSession::Open(const std::string& modulePath, std::string& error)
 {
     if (!m_module.Load(modulePath, error)) return false;
     m_host = std::make_unique<yEffectHost>(m_module);
     if (!Call(PF_Cmd_GLOBAL_SETUP, "set itself up", error)) return false;
     if (!Call(PF_Cmd_PARAMS_SETUP, "declare its parameters", error)) return false;
     m_open = true;
-    if (savedRecord.empty())
-    {
-        if (!Call(PF_Cmd_SEQUENCE_SETUP, "set up its instance", error)) return false;
-    }
-    else
-    {
-        m_host->SetSequenceData(m_host->NewHandleWith(savedRecord));
-        if (!Call(PF_Cmd_SEQUENCE_RESETUP, "restore its instance from the project", error)) return false;
-    }
+    if (!Call(PF_Cmd_SEQUENCE_SETUP, "set up its instance", error)) return false;
     m_pointIndex = -1;
     for (size_t k = 1; k < m_host->ParamCount(); ++k)
         if (m_host->Param(k).def.param_type == PF_Param_POINT) m_pointIndex = int(k);
     return true;
+}
+
+bool yRenderSession::Restore(const std::vector<uint8_t>& record, std::string& error)
+{
+    if (!Call(PF_Cmd_SEQUENCE_SETDOWN, "set down its instance", error)) return false;
+    m_host->SetSequenceData(m_host->NewHandleWith(record));
+    return Call(PF_Cmd_SEQUENCE_RESETUP, "restore its instance from the project", error);
 }
 
 void yRenderSession::Close()

@@ -102,14 +102,16 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (given && o.depth != 0 && image.IsDeep() != (o.depth == 16))
         return Fail(err, "The built-in image has another depth.");
 
-    std::vector<uint8_t> record;
-    if (!o.project.empty() && Exists(o.project) && !yProjectFile::Read(o.project, 0, record, error))
-        return Fail(err, error);
-
     yHostPlatform::Instance().Reset();
     yRenderSession session;
     session.SetMessageStream(&err);
-    if (!session.Open(o.module, record, error)) return Fail(err, error);
+    if (!session.Open(o.module, error)) return Fail(err, error);
+    // A saved record must have the size of the one the module gives now.
+    std::vector<uint8_t> record;
+    if (!o.project.empty() && Exists(o.project) &&
+        (!session.Flatten(record, error) || !yProjectFile::Read(o.project, record.size(), record, error) ||
+         !session.Restore(record, error)))
+        return Fail(err, error);
     const std::pair<const char*, std::string> settings[] = {
         {"Color Model", model}, {"Sample", sample},      {"Width", o.width},
         {"Height", o.height},   {"Position", o.position}, {"Render Output", o.renderOutput ? "on" : ""}};

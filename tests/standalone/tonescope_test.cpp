@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <tuple>
 
 using yHost::yWorld;
 using yTest::yProcessResult;
@@ -105,6 +106,14 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     yTest::WriteBytes(File("zero.png"), png);
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
+    // Projects whose record is one byte short or long, and one tagged live naming a made-up address.
+    for (const auto& [name, size, tag] : {std::tuple{"short.ztp", 35, 0xBC}, {"long.ztp", 37, 0xBC},
+                                          {"forged.ztp", 36, 0xA8}})
+    {
+        std::vector<uint8_t> project = {'Z', 'T', 'P', 'J', 1, 0, 0, 0, uint8_t(size), 0, 0, 0, uint8_t(tag)};
+        project.resize(12 + size_t(size), 0x41);
+        yTest::WriteBytes(File(name), project);
+    }
     std::vector<uint8_t> module = yTest::ReadBytes(TONESCOPE_MODULE);
     module[yTest::FindBytes(module, "main", yTest::FindBytes(module, "MIB8dnik")) + 3] =
         'X'; // the list names "maiX", which is not exported
@@ -163,6 +172,9 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --downsample 0", "", 1, "downsample"},
         {"render in.png --downsample 65", "", 1, "downsample"},
         {"render in.png --project @foreign.ztp", "", 1, "@foreign.ztp"},
+        {"render in.png --project @short.ztp", "", 1, "record of 35 bytes where the module keeps 36"},
+        {"render in.png --project @long.ztp", "", 1, "record of 37 bytes where the module keeps 36"},
+        {"render in.png --project @forged.ztp", "", 0, "200 0,0,10,20 RGB 256 0-190"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
         {"render in.png", "down 1 2\njump 3 4\n", 1, "@events.txt is malformed"},
@@ -212,6 +224,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
             EXPECT_FALSE(std::ifstream(File(name)).good()) << name;
     }
     EXPECT_EQ(yTest::RunTonescope({"transmogrify"}).status, 1);
+    EXPECT_EQ(yTest::ReadBytes(File("short.ztp")).size(), 47u) << "a refused project is left as it was";
 }
 
 TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
