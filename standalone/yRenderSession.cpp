@@ -55,6 +55,21 @@ std::string ChoiceName(const std::string& choices, long n)
     return choices.substr(start, std::min(choices.find('|', start), choices.size()) - start);
 }
 
+// Every n-th pixel of every n-th row.
+yWorld Downsampled(const yWorld& image, int n)
+{
+    yWorld out((image.Width() + n - 1) / n, (image.Height() + n - 1) / n, image.IsDeep());
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x)
+        {
+            if (image.IsDeep())
+                out.Pixel16(x, y) = image.Pixel16(x * n, y * n);
+            else
+                out.Pixel8(x, y) = image.Pixel8(x * n, y * n);
+        }
+    return out;
+}
+
 PF_Modifiers HostModifiers(uint32_t modifiers)
 {
     PF_Modifiers out = 0;
@@ -134,29 +149,23 @@ void yRenderSession::Close()
     m_module.Unload();
 }
 
-void yRenderSession::SetInput(const yWorld& image, int downsample)
+void yRenderSession::SetInput(yWorld image, int downsample)
 {
     m_downsample = std::max(1, downsample);
     const int n = m_downsample;
-    const int width = (image.Width() + n - 1) / n;
-    const int height = (image.Height() + n - 1) / n;
-    m_input = yWorld(width, height, image.IsDeep());
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            if (image.IsDeep())
-                m_input.Pixel16(x, y) = image.Pixel16(x * n, y * n);
-            else
-                m_input.Pixel8(x, y) = image.Pixel8(x * n, y * n);
-        }
+    const int fullWidth = image.Width(), fullHeight = image.Height();
+    if (n == 1)
+        m_input = std::move(image);
+    else
+        m_input = Downsampled(image, n);
     m_host->SetInputLayer(m_input.World());
     m_host->SetDownsample({1, A_u_long(n)}, {1, A_u_long(n)});
     if (!m_pointSet && m_pointIndex > 0)
     {
         // The default is in percent of the layer.
         const PF_PointDef& td = m_host->Param(size_t(m_pointIndex)).def.u.td;
-        m_pointX = image.Width() * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
-        m_pointY = image.Height() * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
+        m_pointX = fullWidth * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
+        m_pointY = fullHeight * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
     }
 }
 

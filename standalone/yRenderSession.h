@@ -39,8 +39,9 @@ class yRenderSession
     // Sets the instance down and unloads the module; safe to call twice.
     void Close();
 
-    // The input image, shrunk by the downsample factor (every N-th pixel).
-    void SetInput(const yWorld& image, int downsample);
+    // The input image, shrunk by the downsample factor (every N-th pixel);
+    // kept as it is at full size.
+    void SetInput(yWorld image, int downsample);
     // A parameter by its shown name: popups take a choice's name or number,
     // check boxes on/off, points "X,Y" in full-size layer pixels, sliders a
     // number. Followed by UPDATE_PARAMS_UI, as the host does after a change.

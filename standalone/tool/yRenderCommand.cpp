@@ -121,7 +121,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     for (const auto& setting : settings)
         if (!setting.second.empty() && !session.SetParam(setting.first, setting.second, error))
             return Fail(err, error);
-    session.SetInput(image, o.downsample);
+    session.SetInput(std::move(image), o.downsample);
 
     if (!session.Render(error)) return Fail(err, error);
     for (const yScriptEvent& event : events)
