@@ -36,13 +36,14 @@ const SampleKind kFloats{OIIO::TypeDesc::FLOAT,
 
 // Pixel x of channel c holds sample (x + c) % 6, so that a channel taken
 // for another shows.
-void WriteImage(const std::string& path, const SampleKind& kind, OIIO::TypeDesc stored, int channels)
+void WriteImage(const std::string& path, const SampleKind& kind, OIIO::TypeDesc stored, int channels,
+                bool grey)
 {
     std::vector<float> pixels;
     for (int x = 0; x < 6; ++x)
         for (int c = 0; c < channels; ++c)
         {
-            const double v = kind.samples[(x + c) % 6];
+            const double v = kind.samples[(x + (grey ? 0 : c)) % 6];
             pixels.push_back(float(kind.type == OIIO::TypeDesc::FLOAT
                                        ? v
                                        : v / (kind.type == OIIO::TypeDesc::UINT8 ? 255 : 65535)));
@@ -67,7 +68,8 @@ TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
         const SampleKind& kind;
         OIIO::TypeDesc stored;
         int channels;
-        int tolerance; // lossy formats
+        int tolerance;             // lossy formats
+        bool sameChannels = false; // grey in red, green and blue
     } cases[] = {
         {"rgba.png", kBytes, OIIO::TypeDesc::UINT8, 4, 0},
         {"rgb16.png", kShorts, OIIO::TypeDesc::UINT16, 3, 0},
@@ -78,14 +80,14 @@ TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
         {"half.exr", kFloats, OIIO::TypeDesc::HALF, 4, 0},
         {"float.exr", kFloats, OIIO::TypeDesc::FLOAT, 3, 0},
         {"rgb16.dpx", kShorts, OIIO::TypeDesc::UINT16, 3, 0},
-        {"grey.webp", kBytes, OIIO::TypeDesc::UINT8, 1, 6},
+        {"grey.webp", kBytes, OIIO::TypeDesc::UINT8, 3, 6, true},
         {"grey.jpg", kBytes, OIIO::TypeDesc::UINT8, 1, 6},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         const std::string path = folder.File(c.name);
-        WriteImage(path, c.kind, c.stored, c.channels);
+        WriteImage(path, c.kind, c.stored, c.channels, c.sameChannels);
         yImageFile file;
         std::string error;
         ASSERT_TRUE(file.Open(path, yImageFile::kDefaultMaxPixels, error)) << error;
@@ -96,7 +98,7 @@ TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
             yWorld world;
             ASSERT_TRUE(file.ReadFrame(0, deep, 1, world, error)) << error;
             const uint16_t* expected = deep ? c.kind.deep : c.kind.shallow;
-            const bool grey = c.channels < 3, alpha = c.channels % 2 == 0;
+            const bool grey = c.channels < 3 || c.sameChannels, alpha = c.channels % 2 == 0;
             for (int x = 0; x < 6; ++x)
             {
                 const PF_Pixel16 p = deep ? world.Pixel16(x, 0)
