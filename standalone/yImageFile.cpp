@@ -2,10 +2,12 @@
 
 #include "standalone/yOutOfMemory.h"
 #include "standalone/yPngFile.h"
+#include "standalone/yPngReader.h"
 
 #include <OpenImageIO/imageio.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -82,9 +84,12 @@ void ConvertRow(const SampleT* row, int nchannels, const ChannelMap& map, int st
 }
 } // namespace
 
+// PNG files go through libpng directly, whose messages OpenImageIO would let
+// through to the terminal; everything else through OpenImageIO.
 struct yImageFile::Input
 {
     std::unique_ptr<OIIO::ImageInput> file;
+    std::unique_ptr<yPngReader> png;
 };
 
 yImageFile::yImageFile() : m_input(std::make_unique<Input>()) {}
@@ -93,6 +98,10 @@ yImageFile::~yImageFile() = default;
 bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error)
 {
     m_path = path;
+    m_input->png.reset();
+    m_input->file.reset();
+    m_pngRead = false;
+    if (yPngReader::IsPng(path)) return OpenPng(maxPixels, error);
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);
@@ -106,22 +115,68 @@ bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& e
     m_width = spec.width;
     m_height = spec.height;
     m_deep = spec.format != OIIO::TypeDesc::UINT8;
-    m_frames = spec.get_int_attribute("oiio:Movie", 0)
-                   ? std::max(1, spec.get_int_attribute("oiio:subimages", 1))
-                   : 1;
+    m_movie = spec.get_int_attribute("oiio:Movie", 0) != 0;
+    m_frames = m_movie ? std::max(1, spec.get_int_attribute("oiio:subimages", 1)) : 1;
     if (m_width <= 0 || m_height <= 0 || spec.depth > 1 || spec.nchannels < 1)
         error = "The image " + path + " has no pixels this host can take.";
-    else if (int64_t(m_width) * m_height > maxPixels)
-        error = "The image " + path + " is " + std::to_string(m_width) + " x " + std::to_string(m_height) +
-                " pixels, more than the " + std::to_string(maxPixels) + " allowed (see --max-pixels).";
-    else
+    else if (CheckSize(maxPixels, error))
         return true;
     m_input->file.reset();
     return false;
 }
 
+bool yImageFile::OpenPng(int64_t maxPixels, std::string& error)
+{
+    m_input->png = std::make_unique<yPngReader>();
+    if (!m_input->png->Open(m_path, error)) return false;
+    m_width = m_input->png->Width();
+    m_height = m_input->png->Height();
+    m_deep = m_input->png->Depth() == 16;
+    m_movie = false;
+    m_frames = 1;
+    return CheckSize(maxPixels, error);
+}
+
+bool yImageFile::CheckSize(int64_t maxPixels, std::string& error) const
+{
+    if (int64_t(m_width) * m_height <= maxPixels) return true;
+    error = "The image " + m_path + " is " + std::to_string(m_width) + " x " + std::to_string(m_height) +
+            " pixels, more than the " + std::to_string(maxPixels) + " allowed (see --max-pixels).";
+    return false;
+}
+
+bool yImageFile::ReadPng(int n, yWorld& out, std::string& error)
+{
+    // The rows are read once: a second read opens the file again.
+    if (m_pngRead && !OpenPng(INT64_MAX, error)) return false;
+    m_pngRead = true;
+    yPngReader& png = *m_input->png;
+    std::vector<uint8_t> row;
+    const size_t rowBytes = size_t(m_width) * 4 * size_t(png.Depth() / 8);
+    if (!TryResize(row, rowBytes)) throw yOutOfMemory("a row of the image " + m_path, rowBytes);
+    const ChannelMap rgba{0, 1, 2, 3};
+    for (int y = 0; y < m_height; ++y)
+    {
+        if (!png.ReadRow(row.data(), error)) return false;
+        if (y % n != 0) continue;
+        if (png.Depth() == 16)
+            ConvertRow(reinterpret_cast<const uint16_t*>(row.data()), 4, rgba, n, out, y / n);
+        else
+            ConvertRow(row.data(), 4, rgba, n, out, y / n);
+    }
+    return true;
+}
+
 bool yImageFile::ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
 {
+    if (m_input->png && frame == 0)
+    {
+        const int n = std::max(1, downsample);
+        const int width = (m_width + n - 1) / n, height = (m_height + n - 1) / n;
+        if (out.Width() != width || out.Height() != height || out.IsDeep() != deep)
+            out = yWorld(width, height, deep);
+        return ReadPng(n, out, error);
+    }
     OIIO::ImageInput* file = m_input->file.get();
     if (!file || frame < 0 || frame >= m_frames || !file->seek_subimage(frame, 0))
     {

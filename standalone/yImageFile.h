@@ -38,6 +38,8 @@ class yImageFile
     int Height() const { return m_height; }
     // More than 8 bits a sample: the file's own depth is 16.
     bool IsDeep() const { return m_deep; }
+    // Whether the file is a movie; its frames are its subimages.
+    bool IsMovie() const { return m_movie; }
     // 1 for a still image; a movie's frame count.
     int Frames() const { return m_frames; }
 
@@ -46,11 +48,17 @@ class yImageFile
     bool ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error);
 
   private:
+    bool OpenPng(int64_t maxPixels, std::string& error);
+    bool CheckSize(int64_t maxPixels, std::string& error) const;
+    bool ReadPng(int n, yWorld& out, std::string& error);
+
     struct Input;
     std::unique_ptr<Input> m_input;
     std::string m_path;
     int m_width = 0, m_height = 0, m_frames = 0;
     bool m_deep = false;
+    bool m_movie = false;
+    bool m_pngRead = false; // the rows of a PNG file were read
 };
 
 } // namespace yHost

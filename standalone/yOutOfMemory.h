@@ -14,7 +14,8 @@ class yOutOfMemory : public std::runtime_error
   public:
     // what: the thing that needed the memory, e.g. "a 8000 x 8000 8-bit image".
     yOutOfMemory(const std::string& what, size_t bytes)
-        : std::runtime_error("There is not enough memory for " + what + " (" + std::to_string(bytes) + " bytes).")
+        : std::runtime_error("There is not enough memory for " + what + " (" + std::to_string(bytes) +
+                             " bytes).")
     {
     }
 };

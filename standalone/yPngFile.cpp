@@ -2,6 +2,7 @@
 
 #include "standalone/yFileOutput.h"
 #include "standalone/yOutOfMemory.h"
+#include "standalone/yPngReader.h"
 
 #include <png.h>
 
@@ -9,6 +10,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace yHost
 {
@@ -36,37 +38,6 @@ std::string Reason(const yPngState& state)
     return state.message[0] ? state.message : "unknown error";
 }
 
-// Reads the header and sets up the conversion to 8- or 16-bit RGBA.
-bool ReadHeader(yPngState& state, std::FILE* file, png_uint_32& width, png_uint_32& height, int& depth)
-{
-    if (setjmp(png_jmpbuf(state.png))) return false;
-    png_init_io(state.png, file);
-    png_set_user_limits(state.png, yPngFile::kMaxSide, yPngFile::kMaxSide);
-    png_read_info(state.png, state.info);
-    const int type = png_get_color_type(state.png, state.info);
-    const int bits = png_get_bit_depth(state.png, state.info);
-    if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(state.png);
-    if (type == PNG_COLOR_TYPE_GRAY && bits < 8) png_set_expand_gray_1_2_4_to_8(state.png);
-    if (png_get_valid(state.png, state.info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(state.png);
-    if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(state.png);
-    if (!(type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(state.png, state.info, PNG_INFO_tRNS))
-        png_set_add_alpha(state.png, bits == 16 ? 0xFFFF : 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(state.png);
-    png_read_update_info(state.png, state.info);
-    width = png_get_image_width(state.png, state.info);
-    height = png_get_image_height(state.png, state.info);
-    depth = png_get_bit_depth(state.png, state.info);
-    return true;
-}
-
-bool ReadRows(yPngState& state, png_bytep* rows)
-{
-    if (setjmp(png_jmpbuf(state.png))) return false;
-    png_read_image(state.png, rows);
-    png_read_end(state.png, nullptr);
-    return true;
-}
-
 bool WriteRows(yPngState& state, std::FILE* file, png_uint_32 width, png_uint_32 height, int depth,
                png_bytep* rows)
 {
@@ -80,89 +51,36 @@ bool WriteRows(yPngState& state, std::FILE* file, png_uint_32 width, png_uint_32
     return true;
 }
 
-class yFileCloser
-{
-  public:
-    explicit yFileCloser(std::FILE* file) : m_file(file) {}
-    ~yFileCloser()
-    {
-        if (m_file) std::fclose(m_file);
-    }
-    yFileCloser(const yFileCloser&) = delete;
-    yFileCloser& operator=(const yFileCloser&) = delete;
-
-  private:
-    std::FILE* m_file;
-};
 } // namespace
 
 bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
 {
     out = yPngImage{};
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    yPngReader reader;
+    if (!reader.Open(path, error)) return false;
+    const size_t samples = size_t(reader.Width()) * 4;
+    if (int64_t(reader.Width()) * reader.Height() > kMaxPixels ||
+        !TryResize(out.rgba, samples * size_t(reader.Height())))
     {
-        error = "Cannot open the image " + path + ": " + std::strerror(errno) + ".";
+        error = "The image " + path + " is " + std::to_string(reader.Width()) + " x " +
+                std::to_string(reader.Height()) + " pixels, more than this host takes at once.";
         return false;
     }
-    yFileCloser closer(file);
-    png_byte signature[8] = {};
-    if (std::fread(signature, 1, sizeof signature, file) != sizeof signature ||
-        png_sig_cmp(signature, 0, 8) != 0)
+    std::vector<uint8_t> row(samples * 2);
+    for (int y = 0; y < reader.Height(); ++y)
     {
-        error = "The image " + path + " is not a PNG file.";
-        return false;
+        if (!reader.ReadRow(row.data(), error))
+        {
+            out = yPngImage{};
+            return false;
+        }
+        uint16_t* to = out.rgba.data() + size_t(y) * samples;
+        for (size_t i = 0; i < samples; ++i)
+            to[i] = reader.Depth() == 16 ? uint16_t(row[2 * i] | (row[2 * i + 1] << 8)) : row[i];
     }
-    std::rewind(file);
-
-    yPngState state;
-    state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
-    state.info = state.png ? png_create_info_struct(state.png) : nullptr;
-    if (!state.info)
-    {
-        png_destroy_read_struct(&state.png, nullptr, nullptr);
-        error = "Out of memory reading " + path + ".";
-        return false;
-    }
-    png_uint_32 width = 0, height = 0;
-    int depth = 0;
-    bool read = ReadHeader(state, file, width, height, depth);
-    if (read && (width == 0 || height == 0 || int64_t(width) * height > kMaxPixels))
-    {
-        png_destroy_read_struct(&state.png, &state.info, nullptr);
-        error = "The image " + path + " is " + std::to_string(width) + " x " + std::to_string(height) +
-                " pixels, which this host does not take.";
-        return false;
-    }
-    std::vector<png_byte> pixels;
-    std::vector<png_bytep> rows;
-    const size_t rowBytes = size_t(width) * 4 * size_t(depth / 8);
-    bool room = !read || (TryResize(pixels, rowBytes * height) && TryResize(rows, height));
-    if (read && room)
-    {
-        for (png_uint_32 y = 0; y < height; ++y)
-            rows[y] = pixels.data() + y * rowBytes;
-        read = ReadRows(state, rows.data());
-    }
-    png_destroy_read_struct(&state.png, &state.info, nullptr);
-    if (read && !TryResize(out.rgba, size_t(width) * height * 4)) room = false;
-    if (!room)
-    {
-        error = "There is not enough memory to read the " + std::to_string(width) + " x " +
-                std::to_string(height) + " image " + path + ".";
-        return false;
-    }
-    if (!read)
-    {
-        error = "The image " + path + " cannot be read: " + Reason(state) + ".";
-        return false;
-    }
-
-    out.width = int(width);
-    out.height = int(height);
-    out.depth = depth;
-    for (size_t i = 0; i < out.rgba.size(); ++i)
-        out.rgba[i] = depth == 16 ? uint16_t((pixels[2 * i] << 8) | pixels[2 * i + 1]) : pixels[i];
+    out.width = reader.Width();
+    out.height = reader.Height();
+    out.depth = reader.Depth();
     return true;
 }
 

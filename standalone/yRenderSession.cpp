@@ -55,21 +55,6 @@ std::string ChoiceName(const std::string& choices, long n)
     return choices.substr(start, std::min(choices.find('|', start), choices.size()) - start);
 }
 
-// Every n-th pixel of every n-th row.
-yWorld Downsampled(const yWorld& image, int n)
-{
-    yWorld out((image.Width() + n - 1) / n, (image.Height() + n - 1) / n, image.IsDeep());
-    for (int y = 0; y < out.Height(); ++y)
-        for (int x = 0; x < out.Width(); ++x)
-        {
-            if (image.IsDeep())
-                out.Pixel16(x, y) = image.Pixel16(x * n, y * n);
-            else
-                out.Pixel8(x, y) = image.Pixel8(x * n, y * n);
-        }
-    return out;
-}
-
 PF_Modifiers HostModifiers(uint32_t modifiers)
 {
     PF_Modifiers out = 0;
@@ -149,23 +134,18 @@ void yRenderSession::Close()
     m_module.Unload();
 }
 
-void yRenderSession::SetInput(yWorld image, int downsample)
+void yRenderSession::SetInput(yWorld input, int downsample, int layerWidth, int layerHeight)
 {
     m_downsample = std::max(1, downsample);
-    const int n = m_downsample;
-    const int fullWidth = image.Width(), fullHeight = image.Height();
-    if (n == 1)
-        m_input = std::move(image);
-    else
-        m_input = Downsampled(image, n);
+    m_input = std::move(input);
     m_host->SetInputLayer(m_input.World());
-    m_host->SetDownsample({1, A_u_long(n)}, {1, A_u_long(n)});
+    m_host->SetDownsample({1, A_u_long(m_downsample)}, {1, A_u_long(m_downsample)});
     if (!m_pointSet && m_pointIndex > 0)
     {
         // The default is in percent of the layer.
         const PF_PointDef& td = m_host->Param(size_t(m_pointIndex)).def.u.td;
-        m_pointX = fullWidth * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
-        m_pointY = fullHeight * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
+        m_pointX = layerWidth * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
+        m_pointY = layerHeight * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
     }
 }
 
@@ -265,7 +245,12 @@ bool yRenderSession::Render(std::string& error)
         td.x_value = ZT_Fixed::FromDouble(m_pointX / m_downsample);
         td.y_value = ZT_Fixed::FromDouble(m_pointY / m_downsample);
     }
-    m_output = yWorld(m_input.Width(), m_input.Height(), m_input.IsDeep());
+    // The output world of the last render is cleared and used again.
+    if (m_output.Width() == m_input.Width() && m_output.Height() == m_input.Height() &&
+        m_output.IsDeep() == m_input.IsDeep())
+        m_output.Clear();
+    else
+        m_output = yWorld(m_input.Width(), m_input.Height(), m_input.IsDeep());
     if (!Call(PF_Cmd_RENDER, "render", error, &m_output.World())) return false;
     m_rendered = true;
     return true;

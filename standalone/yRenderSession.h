@@ -39,9 +39,11 @@ class yRenderSession
     // Sets the instance down and unloads the module; safe to call twice.
     void Close();
 
-    // The input image, shrunk by the downsample factor (every N-th pixel);
-    // kept as it is at full size.
-    void SetInput(yWorld image, int downsample);
+    // The input layer shrunk by the downsample factor (every n-th pixel of
+    // every n-th row), and the layer's own size.
+    void SetInput(yWorld input, int downsample, int layerWidth, int layerHeight);
+    // Hands the input world back, to be filled with the next frame.
+    yWorld TakeInput() { return std::move(m_input); }
     // A parameter by its shown name: popups take a choice's name or number,
     // check boxes on/off, points "X,Y" in full-size layer pixels, sliders a
     // number. Followed by UPDATE_PARAMS_UI, as the host does after a change.

@@ -6,13 +6,14 @@
 
 namespace yHost
 {
-std::string yReportFiles::HistogramCsv(const std::vector<yBinCounts>& bins)
+std::string yReportFiles::HistogramCsv(const std::vector<yBinCounts>& bins, int frame)
 {
-    std::string text = "value,A,B,C,D\n";
-    text.reserve(text.size() + bins.size() * 16);
+    std::string text = frame < 0 ? "value,A,B,C,D\n" : "";
+    text.reserve(text.size() + bins.size() * 24);
+    const std::string row = frame < 0 ? "" : std::to_string(frame) + ",";
     for (size_t value = 0; value < bins.size(); ++value)
     {
-        text += std::to_string(value);
+        text += row + std::to_string(value);
         for (uint64_t count : bins[value])
             text += "," + std::to_string(count);
         text += '\n';
@@ -20,7 +21,7 @@ std::string yReportFiles::HistogramCsv(const std::vector<yBinCounts>& bins)
     return text;
 }
 
-std::string yReportFiles::StatsJson(const yHistogramStats& stats)
+std::string yReportFiles::StatsJson(const yHistogramStats& stats, int frame)
 {
     nlohmann::ordered_json channels = nlohmann::ordered_json::array();
     for (const yChannelStats& c : stats.channels)
@@ -29,7 +30,9 @@ std::string yReportFiles::StatsJson(const yHistogramStats& stats)
                             {"last", c.last},
                             {"peak_bin", c.peakBin},
                             {"peak_count", c.peakCount}});
-    const nlohmann::ordered_json json = {
+    nlohmann::ordered_json json =
+        frame < 0 ? nlohmann::ordered_json::object() : nlohmann::ordered_json{{"frame", frame}};
+    json.update(nlohmann::ordered_json{
         {"model", stats.model},
         {"depth", stats.depth},
         {"bins", stats.bins},
@@ -38,10 +41,10 @@ std::string yReportFiles::StatsJson(const yHistogramStats& stats)
         {"total", stats.total},
         {"channels", channels},
         {"status_line", stats.statusLine},
-    };
+    });
     // Texts from the module are single bytes and need not be UTF-8: a byte
     // that is not becomes U+FFFD instead of failing the whole file.
-    return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    return json.dump(frame < 0 ? 2 : -1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
 bool yReportFiles::WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,

@@ -35,8 +35,12 @@ class yReportFiles
 {
   public:
     // "value,A,B,C,D" and one row per bin: its value and its four counts.
-    static std::string HistogramCsv(const std::vector<yBinCounts>& bins);
-    static std::string StatsJson(const yHistogramStats& stats);
+    // With a frame number (a frame of a shot): the rows only, each led by
+    // the frame, under the header kShotCsvHeader.
+    static std::string HistogramCsv(const std::vector<yBinCounts>& bins, int frame = -1);
+    static constexpr const char* kShotCsvHeader = "frame,value,A,B,C,D\n";
+    // Indented; with a frame number one line led by "frame", a line of JSON Lines.
+    static std::string StatsJson(const yHistogramStats& stats, int frame = -1);
     // Written whole or not at all; "-" writes to standard output.
     static bool WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,
                                   std::string& error);

@@ -110,6 +110,11 @@ void yWorld::Allocate(size_t bytes)
     Bind();
 }
 
+void yWorld::Clear()
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), uint8_t(0));
+}
+
 void yWorld::Bind()
 {
     m_world.data = m_pixels.empty() ? nullptr : reinterpret_cast<PF_PixelPtr>(m_pixels.data());
@@ -130,6 +135,21 @@ const PF_Pixel8& yWorld::Pixel8(int x, int y) const
 const PF_Pixel16& yWorld::Pixel16(int x, int y) const
 {
     return reinterpret_cast<const PF_Pixel16*>(Row(m_world, y))[x];
+}
+
+yWorld Downsampled(const yWorld& world, int n)
+{
+    n = std::max(n, 1);
+    yWorld out((world.Width() + n - 1) / n, (world.Height() + n - 1) / n, world.IsDeep());
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x)
+        {
+            if (world.IsDeep())
+                out.Pixel16(x, y) = world.Pixel16(x * n, y * n);
+            else
+                out.Pixel8(x, y) = world.Pixel8(x * n, y * n);
+        }
+    return out;
 }
 
 PF_Err CopyWorld(const PF_EffectWorld* src, PF_EffectWorld* dst, const PF_Rect* srcRect,

@@ -25,6 +25,9 @@ class yWorld
     yWorld(yWorld&& other) noexcept;
     yWorld& operator=(yWorld&& other) noexcept;
 
+    // Every byte back to zero.
+    void Clear();
+
     PF_EffectWorld& World() { return m_world; }
     const PF_EffectWorld& World() const { return m_world; }
     int Width() const { return m_world.width; }
@@ -44,6 +47,9 @@ class yWorld
     PF_EffectWorld m_world{};
     std::vector<uint8_t> m_pixels;
 };
+
+// Every n-th pixel of every n-th row: the world at 1/n of its size.
+yWorld Downsampled(const yWorld& world, int n);
 
 // Copies src's rectangle into dst's (null: the whole world), clipped to both
 // worlds; a destination rectangle of another size takes the smaller extent.

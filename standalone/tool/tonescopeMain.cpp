@@ -28,7 +28,8 @@ std::string DefaultModulePath()
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"tonescope: runs the zel Tonescope effect module outside its usual host. Without a command it runs the demo."};
+    CLI::App app{"tonescope: runs the zel Tonescope effect module outside its usual host. Without a command "
+                 "it runs the demo."};
     app.require_subcommand(0, 1);
 
     std::string infoModule;
@@ -36,23 +37,40 @@ int main(int argc, char** argv)
     info->add_option("MODULE", infoModule, "The module file (default: zelTonescope.so beside this program).");
 
     yHost::yRenderOptions render;
-    CLI::App* renderCommand = app.add_subcommand("render", "Render an image through the effect and write what it shows.");
-    renderCommand->add_option("INPUT", render.input, "The input image (PNG).")->required();
-    renderCommand->add_option("--model", render.model, "Colour model: RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.");
+    CLI::App* renderCommand =
+        app.add_subcommand("render", "Render an image through the effect and write what it shows.");
+    renderCommand
+        ->add_option("INPUT", render.input,
+                     "The input image, image sequence (shot.%04d.exr), folder of frames or movie.")
+        ->required();
+    renderCommand->add_option(
+        "--model", render.model,
+        "Colour model: RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.");
     renderCommand->add_option("--depth", render.depth, "8 or 16 bits (default: the file's own).");
-    renderCommand->add_option("--sample", render.sample, "Sample the whole image or a region: whole or region.");
+    renderCommand->add_option("--sample", render.sample,
+                              "Sample the whole image or a region: whole or region.");
     renderCommand->add_option("--position", render.position, "Centre of the region in layer pixels: X,Y.");
     renderCommand->add_option("--width", render.width, "Width of the region in pixels.");
     renderCommand->add_option("--height", render.height, "Height of the region in pixels.");
     renderCommand->add_option("--downsample", render.downsample, "Render at 1/N resolution.");
     renderCommand->add_flag("--render-output", render.renderOutput, "Turn the effect's Render Output on.");
-    renderCommand->add_option("--output", render.output, "Write the rendered image (PNG).");
+    renderCommand->add_option(
+        "--output", render.output,
+        "Write the rendered image (PNG; for a shot a name with a frame number, as out.%04d.png).");
     renderCommand->add_option("--panel", render.panel, "Write the panel after a draw (PNG).");
-    renderCommand->add_option("--histogram", render.histogram, "Write the histogram (CSV; - for standard output).");
+    renderCommand->add_option("--histogram", render.histogram,
+                              "Write the histogram (CSV; - for standard output).");
     renderCommand->add_option("--stats", render.stats, "Write the statistics (JSON; - for standard output).");
     renderCommand->add_option("--events", render.events, "Replay an event script before the final render.");
-    renderCommand->add_option("--project", render.project, "Restore the panel from this file when it exists; save it after the run.");
-    renderCommand->add_option("--module", render.module, "The module file (default: zelTonescope.so beside this program).");
+    renderCommand->add_option("--project", render.project,
+                              "Restore the panel from this file when it exists; save it after the run.");
+    renderCommand->add_option("--module", render.module,
+                              "The module file (default: zelTonescope.so beside this program).");
+    renderCommand->add_option("--frames", render.frames, "Frames A-B of a shot (default: all).");
+    renderCommand->add_option("--jobs", render.jobs, "Frames rendered at once (default: one per core).");
+    renderCommand->add_flag("--quiet", render.quiet, "No progress line while a shot renders.");
+    renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
+    renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");
 
     try
     {

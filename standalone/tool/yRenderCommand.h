@@ -5,6 +5,7 @@
 #include "standalone/yReportFiles.h"
 #include "standalone/yWorld.h"
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -24,6 +25,13 @@ struct yRenderOptions
     std::string output, panel, histogram, stats; // files to write; empty: none
     std::string events, project;
     std::string eventText; // a script given in memory instead of a file
+    // Shots: the frames A-B (empty: all), workers (0: one per core), no
+    // progress line, the picture of the shot.
+    std::string frames;
+    int jobs = 0;
+    bool quiet = false;
+    std::string timeline;
+    int64_t maxPixels = int64_t(1) << 26; // larger images are refused
 };
 
 // Runs the render; returns the exit status. Errors go to err as one sentence.

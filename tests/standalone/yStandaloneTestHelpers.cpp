@@ -73,7 +73,7 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std
             ::_exit(127);
         if (!workFolder.empty() && ::chdir(workFolder.c_str()) != 0) ::_exit(127);
         const rlimit limit{memoryLimit, memoryLimit};
-        if (memoryLimit != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(127);
+        if (memoryLimit != 0 && ::setrlimit(RLIMIT_DATA, &limit) != 0) ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

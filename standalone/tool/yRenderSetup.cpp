@@ -1,0 +1,144 @@
+#include "standalone/tool/yRenderSetup.h"
+
+#include "standalone/yHostPlatform.h"
+#include "standalone/yProjectFile.h"
+#include "standalone/yQuoted.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace yHost
+{
+namespace
+{
+// A width or height from 0 to 10000 pixels.
+bool CheckSize(const std::string& what, const std::string& text, std::string& error)
+{
+    if (text.empty()) return true;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end && *end == '\0' && std::isfinite(v) && v >= 0 && v <= 10000) return true;
+    error = "The " + what + " " + Quoted(text) + " is not a number of pixels from 0 to 10000.";
+    return false;
+}
+
+// A file can be written there: its folder exists and takes files, and it is
+// no folder itself.
+bool CheckWritable(const std::string& path, std::string& error)
+{
+    if (path.empty() || path == "-") return true;
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    {
+        error = "Cannot write \"" + path + "\": it is a folder.";
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK) != 0)
+    {
+        error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
+        return false;
+    }
+    return true;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info = {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+} // namespace
+
+bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& error)
+{
+    plan = yRenderPlan{};
+    std::string model;
+    if (!o.model.empty())
+    {
+        const int number = ColorModelNumber(o.model);
+        if (number == 0)
+        {
+            error = "Unknown colour model " + Quoted(o.model) +
+                    ": use RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.";
+            return false;
+        }
+        model = std::to_string(number);
+    }
+    if (!o.depth.empty() && o.depth != "8" && o.depth != "16")
+    {
+        error = "The depth " + Quoted(o.depth) + " is neither 8 nor 16.";
+        return false;
+    }
+    plan.deepGiven = !o.depth.empty();
+    plan.deep = o.depth == "16";
+    std::string sample;
+    if (o.sample == "whole")
+        sample = "Whole Image";
+    else if (o.sample == "region")
+        sample = "Region";
+    else if (!o.sample.empty())
+    {
+        error = "The sample mode " + Quoted(o.sample) + " is neither whole nor region.";
+        return false;
+    }
+    if (o.downsample < 1 || o.downsample > 64)
+    {
+        error = "The downsample factor must be from 1 to 64.";
+        return false;
+    }
+    if (o.jobs < 0 || o.jobs > 1024)
+    {
+        error = "The number of jobs must be from 1 to 1024.";
+        return false;
+    }
+    if (o.maxPixels < 1)
+    {
+        error = "The largest image must have at least one pixel.";
+        return false;
+    }
+    if (!o.frames.empty() && !ParseFrameRange(o.frames, plan.frames, error)) return false;
+    if (!CheckSize("width", o.width, error) || !CheckSize("height", o.height, error)) return false;
+    for (const std::string* path : {&o.output, &o.panel, &o.histogram, &o.stats, &o.project, &o.timeline})
+        if (!CheckWritable(*path, error)) return false;
+    if (!o.events.empty() && !yEventScript::Read(o.events, plan.events, error)) return false;
+    if (!o.eventText.empty() && !yEventScript::Parse(o.eventText, plan.events, error)) return false;
+    plan.settings = {{"Color Model", model},   {"Sample", sample},
+                     {"Width", o.width},       {"Height", o.height},
+                     {"Position", o.position}, {"Render Output", o.renderOutput ? "on" : ""}};
+    return true;
+}
+
+bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRenderSession& session,
+                       std::string& error)
+{
+    // Every instance starts from the same clock, buttons and keys.
+    yHostPlatform::Instance().Reset();
+    if (!session.Open(o.module, error)) return false;
+    // A saved record must have the size of the one the module gives now.
+    std::vector<uint8_t> record;
+    if (!o.project.empty() && Exists(o.project) &&
+        (!session.Flatten(record, error) || !yProjectFile::Read(o.project, record.size(), record, error) ||
+         !session.Restore(record, error)))
+        return false;
+    for (const auto& setting : plan.settings)
+        if (!setting.second.empty() && !session.SetParam(setting.first, setting.second, error)) return false;
+    return true;
+}
+
+bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::string& error)
+{
+    if (!session.Render(error)) return false;
+    for (const yScriptEvent& event : plan.events)
+        if (!session.Replay(event, error))
+        {
+            if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
+            error = "Line " + std::to_string(event.line) + " of the event script failed: " + error;
+            return false;
+        }
+    return true;
+}
+} // namespace yHost

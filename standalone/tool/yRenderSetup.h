@@ -1,0 +1,43 @@
+// What a render is told, checked once, and how an effect instance is set up
+// from it: alike for one image and for every worker of a shot.
+#pragma once
+
+#include "standalone/tool/yRenderCommand.h"
+#include "standalone/yEventScript.h"
+#include "standalone/yRenderSession.h"
+#include "standalone/yShot.h"
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace yHost
+{
+struct yRenderPlan
+{
+    // Parameters by shown name, in the order they are set; empty values are left alone.
+    std::vector<std::pair<std::string, std::string>> settings;
+    std::vector<yScriptEvent> events;
+    bool deepGiven = false, deep = false; // --depth, when given
+    yFrameRange frames;
+};
+
+// Checks the options and reads the event script; false with one sentence.
+bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& error);
+
+// Loads the module into a fresh instance, restores the project (when its
+// file exists) and sets the parameters.
+bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRenderSession& session,
+                       std::string& error);
+
+// Renders the input as it stands, then replays the events, each failure
+// named by its line.
+bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::string& error);
+
+inline bool Fail(std::ostream& err, const std::string& error)
+{
+    err << error << "\n";
+    return false;
+}
+} // namespace yHost

@@ -1,0 +1,325 @@
+#include "standalone/tool/yShotRender.h"
+
+#include "standalone/yFileOutput.h"
+#include "standalone/yImageFile.h"
+#include "standalone/yPngFile.h"
+#include "standalone/yProgress.h"
+#include "standalone/yProjectFile.h"
+#include "standalone/yShot.h"
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+namespace yHost
+{
+namespace
+{
+// One frame's results, handed from its worker to the writer.
+struct yFrameResult
+{
+    bool read = false; // false: the frame was skipped, error says why
+    std::string error;
+    yHistogramStats stats;
+    std::vector<yBinCounts> bins;
+};
+
+// What a worker needs of a frame: its pixels at the run's depth, shrunk.
+class yFrameSource
+{
+  public:
+    yFrameSource(const std::vector<yShotFrame>& frames, const yRenderOptions& o) : m_frames(frames), m_o(o) {}
+
+    // The frame at index k as the input of session; false with a sentence
+    // naming the frame.
+    bool Load(size_t k, const yRenderPlan& plan, yRenderSession& session, std::string& error)
+    {
+        const yShotFrame& frame = m_frames[k];
+        if (m_path != frame.path)
+        {
+            m_path.clear();
+            if (!m_file.Open(frame.path, m_o.maxPixels, error)) return Named(frame, error);
+            m_path = frame.path;
+            if (m_width == 0)
+            {
+                m_width = m_file.Width();
+                m_height = m_file.Height();
+                m_deep = plan.deepGiven ? plan.deep : m_file.IsDeep();
+            }
+        }
+        if (m_file.Width() != m_width || m_file.Height() != m_height)
+        {
+            error = "Frame " + std::to_string(frame.number) + " (" + frame.path + ") is " +
+                    std::to_string(m_file.Width()) + " x " + std::to_string(m_file.Height()) +
+                    " pixels where the shot is " + std::to_string(m_width) + " x " +
+                    std::to_string(m_height) + ".";
+            return false;
+        }
+        // The session's last input is read into again: one input world a worker.
+        yWorld world = session.TakeInput();
+        if (!m_file.ReadFrame(frame.subimage, m_deep, m_o.downsample, world, error))
+            return Named(frame, error);
+        session.SetInput(std::move(world), m_o.downsample, m_width, m_height);
+        return true;
+    }
+
+  private:
+    static bool Named(const yShotFrame& frame, std::string& error)
+    {
+        error = "Frame " + std::to_string(frame.number) + " was skipped: " + error;
+        return false;
+    }
+
+    const std::vector<yShotFrame>& m_frames;
+    const yRenderOptions& m_o;
+    yImageFile m_file;
+    std::string m_path;
+    // The first frame sets the shot's size and depth.
+    int m_width = 0, m_height = 0;
+    bool m_deep = false;
+};
+
+// One effect instance with its own reader.
+struct yWorker
+{
+    yWorker(const std::vector<yShotFrame>& frames, const yRenderOptions& o) : source(frames, o) {}
+    yRenderSession session;
+    yFrameSource source;
+};
+
+// Takes the frames' results in any order and writes them in frame order.
+class yShotWriter
+{
+  public:
+    yShotWriter(const yRenderOptions& o, const std::vector<yShotFrame>& frames, std::ostream& err)
+        : m_o(o), m_frames(frames), m_err(err), m_progress(int(frames.size()), !o.quiet)
+    {
+    }
+
+    bool Open(std::string& error)
+    {
+        return OpenStream(m_o.histogram, m_histogram, yReportFiles::kShotCsvHeader, error) &&
+               OpenStream(m_o.stats, m_stats, "", error);
+    }
+
+    void Put(size_t k, yFrameResult result)
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_pending.emplace(k, std::move(result));
+        for (auto next = m_pending.find(m_next); next != m_pending.end(); next = m_pending.find(++m_next))
+        {
+            Write(m_frames[m_next].number, next->second);
+            m_pending.erase(next);
+            m_progress.FrameDone();
+        }
+    }
+
+    // Puts the files in place; false when a frame was skipped or a file failed.
+    bool Close(std::string& error)
+    {
+        m_progress.Finish();
+        const bool written = CloseStream(m_histogram, error) && CloseStream(m_stats, error);
+        return written && m_skipped == 0;
+    }
+    int Skipped() const { return m_skipped; }
+
+  private:
+    // A stream to a file written whole at the end, or to standard output.
+    struct yStream
+    {
+        std::unique_ptr<yFileOutput> file;
+        std::FILE* out = nullptr;
+        bool failed = false;
+    };
+
+    bool OpenStream(const std::string& path, yStream& stream, const std::string& header, std::string& error)
+    {
+        if (path.empty()) return true;
+        if (path == "-")
+            stream.out = stdout;
+        else
+        {
+            stream.file = std::make_unique<yFileOutput>(path);
+            if (!stream.file->Open(error)) return false;
+            stream.out = stream.file->File();
+        }
+        Append(stream, header);
+        return true;
+    }
+
+    static void Append(yStream& stream, const std::string& text)
+    {
+        if (stream.out && std::fwrite(text.data(), 1, text.size(), stream.out) != text.size())
+            stream.failed = true;
+    }
+
+    static bool CloseStream(yStream& stream, std::string& error)
+    {
+        if (!stream.out) return true;
+        if (stream.file) return !stream.failed && stream.file->Commit(error);
+        if (std::fflush(stdout) == 0 && !stream.failed) return true;
+        error = "Cannot write to standard output.";
+        return false;
+    }
+
+    void Write(int number, const yFrameResult& result)
+    {
+        if (!result.read)
+        {
+            ++m_skipped;
+            m_err << result.error << "\n";
+            return;
+        }
+        Append(m_histogram, yReportFiles::HistogramCsv(result.bins, number));
+        Append(m_stats, yReportFiles::StatsJson(result.stats, number));
+    }
+
+    const yRenderOptions& m_o;
+    const std::vector<yShotFrame>& m_frames;
+    std::ostream& m_err;
+    yProgress m_progress;
+    std::mutex m_lock;
+    std::map<size_t, yFrameResult> m_pending;
+    size_t m_next = 0;
+    int m_skipped = 0;
+    yStream m_histogram, m_stats;
+};
+
+// What a run leaves besides the per-frame files: the panel after the last
+// frame and the project.
+struct yShotEnd
+{
+    yWorld panel;
+    std::vector<uint8_t> record;
+};
+
+class yShotRun
+{
+  public:
+    yShotRun(const yRenderOptions& o, const yRenderPlan& plan, const std::vector<yShotFrame>& frames,
+             yShotWriter& writer, yFramePattern* outputPattern)
+        : m_o(o), m_plan(plan), m_frames(frames), m_writer(writer), m_outputPattern(outputPattern)
+    {
+    }
+
+    // Sets every worker up as the first would be: the shot's first frame,
+    // rendered, then the events replayed on it.
+    bool SetUp(int workers, std::string& error)
+    {
+        for (int w = 0; w < workers; ++w)
+        {
+            auto worker = std::make_unique<yWorker>(m_frames, m_o);
+            if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
+            if (!worker->source.Load(0, m_plan, worker->session, error)) return false;
+            if (!RenderAndReplay(m_plan, worker->session, error)) return false;
+            m_workers.push_back(std::move(worker));
+        }
+        return true;
+    }
+
+    // Renders every frame; false with the first fatal error.
+    bool Render(std::string& error)
+    {
+        std::vector<std::thread> threads;
+        for (size_t w = 1; w < m_workers.size(); ++w)
+            threads.emplace_back([this, w] { Work(*m_workers[w]); });
+        Work(*m_workers[0]);
+        for (std::thread& thread : threads)
+            thread.join();
+        error = m_fatal;
+        return m_fatal.empty();
+    }
+
+    yShotEnd& End() { return m_end; }
+    bool HasEnd() const { return m_ended; }
+
+  private:
+    void Work(yWorker& worker)
+    {
+        for (size_t k = m_next++; k < m_frames.size() && !m_stop; k = m_next++)
+        {
+            yFrameResult result;
+            std::string error;
+            result.read = worker.source.Load(k, m_plan, worker.session, result.error);
+            if (result.read && !RenderFrame(worker.session, k, result, error))
+            {
+                Stop(error);
+                return;
+            }
+            m_writer.Put(k, std::move(result));
+        }
+    }
+
+    bool RenderFrame(yRenderSession& session, size_t k, yFrameResult& result, std::string& error)
+    {
+        if (!session.Render(error) || !session.Report(result.stats, result.bins, error)) return false;
+        if (m_outputPattern &&
+            !yPngFile::Write(m_outputPattern->PathOf(m_frames[k].number), session.Output(), error))
+            return false;
+        if (k + 1 < m_frames.size()) return true;
+        // The last frame: the panel as it stands now, and the project.
+        if (!session.Draw(error) || (!m_o.project.empty() && !session.Flatten(m_end.record, error)))
+            return false;
+        m_end.panel = session.Panel();
+        m_ended = true;
+        return true;
+    }
+
+    void Stop(const std::string& error)
+    {
+        std::lock_guard<std::mutex> hold(m_stopLock);
+        if (m_fatal.empty()) m_fatal = error;
+        m_stop = true;
+    }
+
+    const yRenderOptions& m_o;
+    const yRenderPlan& m_plan;
+    const std::vector<yShotFrame>& m_frames;
+    yShotWriter& m_writer;
+    yFramePattern* m_outputPattern;
+    std::vector<std::unique_ptr<yWorker>> m_workers;
+    std::atomic<size_t> m_next{0};
+    std::atomic<bool> m_stop{false};
+    std::mutex m_stopLock;
+    std::string m_fatal;
+    yShotEnd m_end;
+    bool m_ended = false;
+};
+} // namespace
+
+bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err)
+{
+    std::string error;
+    std::vector<yShotFrame> frames;
+    if (!yShot::Find(o.input, plan.frames, frames, error)) return Fail(err, error);
+    yFramePattern outputPattern;
+    if (!o.output.empty() && !yFramePattern::Parse(o.output, outputPattern))
+        return Fail(err, "The output of a shot needs a frame number in its name, as out.%04d.png.");
+
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const int workers = int(std::min<size_t>(frames.size(), o.jobs > 0 ? size_t(o.jobs) : cores));
+    yShotWriter writer(o, frames, err);
+    yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern);
+    if (!writer.Open(error) || !run.SetUp(workers, error) || !run.Render(error)) return Fail(err, error);
+
+    bool ok = true;
+    if (run.HasEnd())
+    {
+        if (!o.panel.empty() && !yPngFile::Write(o.panel, run.End().panel, error)) return Fail(err, error);
+        if (!o.project.empty() && !yProjectFile::Write(o.project, run.End().record, error))
+            return Fail(err, error);
+    }
+    else if (!o.panel.empty() || !o.project.empty())
+        ok =
+            Fail(err, "The shot's last frame was skipped, so neither the panel nor the project was written.");
+    if (!writer.Close(error))
+        ok = Fail(err, error.empty() ? std::to_string(writer.Skipped()) + " of " +
+                                           std::to_string(frames.size()) + " frames were skipped."
+                                     : error);
+    return ok;
+}
+} // namespace yHost
