@@ -37,10 +37,6 @@ class yReportFiles
     // "value,A,B,C,D" and one row per bin: its value and its four counts.
     static std::string HistogramCsv(const std::vector<yBinCounts>& bins);
     static std::string StatsJson(const yHistogramStats& stats);
-    // Written whole or not at all; "-" writes to standard output.
-    static bool WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,
-                                  std::string& error);
-    static bool WriteStatsJson(const std::string& path, const yHistogramStats& stats, std::string& error);
 
     // First, last and peak bin of one channel (the first of equal peaks).
     static yChannelStats ChannelStats(const std::vector<yBinCounts>& bins, int channel,

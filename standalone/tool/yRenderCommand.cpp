@@ -1,6 +1,7 @@
 #include "standalone/tool/yRenderCommand.h"
 
 #include "standalone/yEventScript.h"
+#include "standalone/yFileOutput.h"
 #include "standalone/yHostPlatform.h"
 #include "standalone/yPngFile.h"
 #include "standalone/yProjectFile.h"
@@ -34,27 +35,6 @@ bool CheckSize(const std::string& what, const std::string& text, std::string& er
     return false;
 }
 
-// A file can be written there: its folder exists and takes files, and it is
-// no folder itself.
-bool CheckWritable(const std::string& path, std::string& error)
-{
-    if (path.empty() || path == "-") return true;
-    const size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct stat info = {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-    {
-        error = "Cannot write \"" + path + "\": it is a folder.";
-        return false;
-    }
-    if (::access(folder.c_str(), W_OK) != 0)
-    {
-        error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
-        return false;
-    }
-    return true;
-}
-
 bool Exists(const std::string& path)
 {
     struct stat info = {};
@@ -84,7 +64,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (o.downsample < 1 || o.downsample > 64) return Fail(err, "The downsample factor must be from 1 to 64.");
     if (!CheckSize("width", o.width, error) || !CheckSize("height", o.height, error)) return Fail(err, error);
     for (const std::string* path : {&o.output, &o.panel, &o.histogram, &o.stats, &o.project})
-        if (!CheckWritable(*path, error)) return Fail(err, error);
+        if (!yFileOutput::CheckWritable(*path, error)) return Fail(err, error);
 
     std::vector<yScriptEvent> events;
     if (!o.events.empty() && !yEventScript::Read(o.events, events, error)) return Fail(err, error);
@@ -132,11 +112,15 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (!session.Report(stats, bins, error)) return Fail(err, error);
     if (!o.project.empty() && !session.Flatten(record, error)) return Fail(err, error);
 
-    if (!o.output.empty() && !yPngFile::Write(o.output, session.Output(), error)) return Fail(err, error);
-    if (!o.panel.empty() && !yPngFile::Write(o.panel, session.Panel(), error)) return Fail(err, error);
-    if (!o.histogram.empty() && !yReportFiles::WriteHistogramCsv(o.histogram, bins, error)) return Fail(err, error);
-    if (!o.stats.empty() && !yReportFiles::WriteStatsJson(o.stats, stats, error)) return Fail(err, error);
-    if (!o.project.empty() && !yProjectFile::Write(o.project, record, error)) return Fail(err, error);
+    // Every output is made in full before any is put in place: a run that
+    // fails leaves all its files as they were.
+    yFileOutput outputs;
+    const bool made = (o.output.empty() || yPngFile::Write(outputs, o.output, session.Output(), error)) &&
+                      (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
+                      (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(bins), error)) &&
+                      (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&
+                      (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error));
+    if (!made || !outputs.Commit(error)) return Fail(err, error);
     session.Close();
     if (statsOut) *statsOut = stats;
     return true;
