@@ -268,9 +268,8 @@ TEST_F(tonescope, AFailedRunLeavesEveryOutputAsItWas)
     {
         yTest::WriteBytes(File("keep.png"), {'k'});
         const yProcessResult r = Run("render in.png --output @keep.png --stats @s.json --panel " + panel);
-        EXPECT_EQ(r.status, 1) << panel;
+        EXPECT_EQ(r.status * 10 + (r.err.find(panel) < r.err.size()), 11) << r.err;
         EXPECT_EQ(yTest::ReadText(File("keep.png")), "k") << panel;
-        EXPECT_NE(r.err.find(panel), std::string::npos) << r.err;
         EXPECT_FALSE(std::ifstream(File("s.json")).good() || HasTemporary()) << panel;
     }
     // A PNG goes to standard output too.
@@ -295,10 +294,8 @@ TEST_F(tonescope, ATerminatedRunRemovesItsTemporaries)
     pid_t ended = 0;
     for (int wait = 0; wait < 2000 && ended == 0 && !HasTemporary(); ++wait)
         if ((ended = ::waitpid(child, &status, WNOHANG)) == 0) ::usleep(10000);
-    ASSERT_EQ(ended, 0) << "the run is to wait at the FIFO";
-    EXPECT_TRUE(HasTemporary());
-    ::kill(child, SIGTERM);
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(ended == 0 && HasTemporary()) << "the run waits at the FIFO with its temporary made";
+    if (ended == 0 && ::kill(child, SIGTERM) == 0) ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
     EXPECT_FALSE(HasTemporary() || std::ifstream(File("out.png")).good());
 }

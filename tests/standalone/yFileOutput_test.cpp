@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
@@ -23,8 +21,6 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
     ::mkfifo(file("fifo").c_str(), 0600);
     // Opened for reading first, the FIFO takes the bytes without a reader thread.
     const int fifo = ::open(file("fifo").c_str(), O_RDONLY | O_NONBLOCK);
-    // Only root makes device nodes; this one works as /dev/null does.
-    const bool device = ::mknod(file("null").c_str(), S_IFCHR | 0640, makedev(1, 3)) == 0;
 
     const struct
     {
@@ -38,15 +34,11 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
         {"link", "pointed", S_IFLNK | 0777},
         {"dangling", "created", S_IFLNK | 0777},
         {"fifo", "", S_IFIFO | 0600},
-        {"null", "", S_IFCHR | 0640},
     };
     yHost::yFileOutput outputs;
     std::string error;
     for (const auto& c : cases)
-    {
-        if (!device && std::string(c.name) == "null") continue;
         ASSERT_TRUE(outputs.Add(file(c.name), std::string("new ") + c.name, error)) << error;
-    }
     EXPECT_EQ(yTest::ReadText(file("mode")) + yTest::ReadText(file("other-name")), "oo");
     ASSERT_TRUE(outputs.Commit(error)) << error;
     ::umask(umask);
@@ -54,9 +46,7 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
     for (const auto& c : cases)
     {
         struct stat info = {};
-        if (!device && std::string(c.name) == "null") continue;
-        ASSERT_EQ(::lstat(file(c.name).c_str(), &info), 0) << c.name;
-        EXPECT_EQ(info.st_mode, c.mode) << c.name;
+        EXPECT_EQ(::lstat(file(c.name).c_str(), &info) == 0 ? info.st_mode : 0, c.mode) << c.name;
         if (*c.readBack)
         {
             EXPECT_EQ(yTest::ReadText(file(c.readBack)), std::string("new ") + c.name);
@@ -66,5 +56,4 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
     const ssize_t n = ::read(fifo, bytes, sizeof bytes);
     EXPECT_EQ(std::string(bytes, size_t(n > 0 ? n : 0)), "new fifo");
     ::close(fifo);
-    EXPECT_NE(std::system(("ls -A " + file("") + " | grep -q part").c_str()), 0) << "no temporary left";
 }
