@@ -40,6 +40,8 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
     for (const auto& c : cases)
         ASSERT_TRUE(outputs.Add(file(c.name), std::string("new ") + c.name, error)) << error;
     EXPECT_EQ(yTest::ReadText(file("mode")) + yTest::ReadText(file("other-name")), "oo");
+    ::symlink("loop", file("loop").c_str());
+    EXPECT_FALSE(outputs.Add(file("loop"), "x", error)) << "a link to itself is refused";
     ASSERT_TRUE(outputs.Commit(error)) << error;
     ::umask(umask);
 
