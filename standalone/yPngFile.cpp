@@ -10,6 +10,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <vector>
 
 namespace yHost
@@ -38,11 +39,29 @@ std::string Reason(const yPngState& state)
     return state.message[0] ? state.message : "unknown error";
 }
 
-bool WriteRows(yPngState& state, std::FILE* file, png_uint_32 width, png_uint_32 height, int depth,
+// Collects the encoded file in memory. An allocation that fails is turned
+// into a libpng error once the exception is done with.
+void AppendBytes(png_structp png, png_bytep data, size_t size)
+{
+    bool appended = true;
+    try
+    {
+        static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), size);
+    }
+    catch (const std::exception&)
+    {
+        appended = false;
+    }
+    if (!appended) png_error(png, "out of memory");
+}
+
+void FlushNothing(png_structp) {}
+
+bool WriteRows(yPngState& state, std::string& bytes, png_uint_32 width, png_uint_32 height, int depth,
                png_bytep* rows)
 {
     if (setjmp(png_jmpbuf(state.png))) return false;
-    png_init_io(state.png, file);
+    png_set_write_fn(state.png, &bytes, AppendBytes, FlushNothing);
     png_set_IHDR(state.png, state.info, width, height, depth, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(state.png, state.info);
@@ -86,6 +105,12 @@ bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
 
 bool yPngFile::Write(const std::string& path, const yWorld& world, std::string& error)
 {
+    yFileOutput output;
+    return Write(output, path, world, error) && output.Commit(error);
+}
+
+bool yPngFile::Write(yFileOutput& outputs, const std::string& path, const yWorld& world, std::string& error)
+{
     if (world.Width() <= 0 || world.Height() <= 0)
     {
         error = "Cannot write " + path + ": the image is empty.";
@@ -122,12 +147,11 @@ bool yPngFile::Write(const std::string& path, const yWorld& world, std::string& 
         }
     }
 
-    yFileOutput output(path);
-    if (!output.Open(error)) return false;
+    std::string bytes;
     yPngState state;
     state.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
     state.info = state.png ? png_create_info_struct(state.png) : nullptr;
-    const bool written = state.info && WriteRows(state, output.File(), png_uint_32(world.Width()),
+    const bool written = state.info && WriteRows(state, bytes, png_uint_32(world.Width()),
                                                  png_uint_32(world.Height()), deep ? 16 : 8, rows.data());
     png_destroy_write_struct(&state.png, &state.info);
     if (!written)
@@ -135,7 +159,7 @@ bool yPngFile::Write(const std::string& path, const yWorld& world, std::string& 
         error = "Cannot write " + path + ": " + Reason(state) + ".";
         return false;
     }
-    return output.Commit(error);
+    return outputs.Add(path, std::move(bytes), error);
 }
 
 yWorld ToWorld(const yPngImage& image, bool deep)

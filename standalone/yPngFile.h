@@ -3,6 +3,7 @@
 // Worlds are written as RGBA at their own depth.
 #pragma once
 
+#include "standalone/yFileOutput.h"
 #include "standalone/yWorld.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ class yPngFile
     static bool Read(const std::string& path, yPngImage& out, std::string& error);
     // Writes the world as RGBA at its depth, whole or not at all.
     static bool Write(const std::string& path, const yWorld& world, std::string& error);
+    // Encodes the world into one output of a set.
+    static bool Write(yFileOutput& outputs, const std::string& path, const yWorld& world, std::string& error);
 };
 
 // The image as a world of the given depth. 8-bit samples enter a deep world

@@ -68,11 +68,18 @@ bool yProjectFile::Read(const std::string& path, size_t expectedSize, std::vecto
 
 bool yProjectFile::Write(const std::string& path, const std::vector<uint8_t>& record, std::string& error)
 {
+    yFileOutput output;
+    return Write(output, path, record, error) && output.Commit(error);
+}
+
+bool yProjectFile::Write(yFileOutput& outputs, const std::string& path, const std::vector<uint8_t>& record,
+                         std::string& error)
+{
     std::string bytes;
     PutWord(bytes, kMagic);
     PutWord(bytes, kFormatVersion);
     PutWord(bytes, uint32_t(record.size()));
     bytes.append(record.begin(), record.end());
-    return yFileOutput::WriteFile(path, bytes, error);
+    return outputs.Add(path, std::move(bytes), error);
 }
 } // namespace yHost

@@ -3,6 +3,8 @@
 // truncated, foreign or newer file is refused before anything is applied.
 #pragma once
 
+#include "standalone/yFileOutput.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,5 +25,8 @@ class yProjectFile
                      std::string& error);
     // Written whole or not at all.
     static bool Write(const std::string& path, const std::vector<uint8_t>& record, std::string& error);
+    // The file as one output of a set.
+    static bool Write(yFileOutput& outputs, const std::string& path, const std::vector<uint8_t>& record,
+                      std::string& error);
 };
 } // namespace yHost

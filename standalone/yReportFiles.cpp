@@ -1,7 +1,5 @@
 #include "standalone/yReportFiles.h"
 
-#include "standalone/yFileOutput.h"
-
 #include <nlohmann/json.hpp>
 
 namespace yHost
@@ -45,17 +43,6 @@ std::string yReportFiles::StatsJson(const yHistogramStats& stats, int frame)
     // Texts from the module are single bytes and need not be UTF-8: a byte
     // that is not becomes U+FFFD instead of failing the whole file.
     return json.dump(frame < 0 ? 2 : -1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-}
-
-bool yReportFiles::WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,
-                                     std::string& error)
-{
-    return yFileOutput::WriteText(path, HistogramCsv(bins), error);
-}
-
-bool yReportFiles::WriteStatsJson(const std::string& path, const yHistogramStats& stats, std::string& error)
-{
-    return yFileOutput::WriteText(path, StatsJson(stats), error);
 }
 
 yChannelStats yReportFiles::ChannelStats(const std::vector<yBinCounts>& bins, int channel,

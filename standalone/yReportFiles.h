@@ -41,10 +41,6 @@ class yReportFiles
     static constexpr const char* kShotCsvHeader = "frame,value,A,B,C,D\n";
     // Indented; with a frame number one line led by "frame", a line of JSON Lines.
     static std::string StatsJson(const yHistogramStats& stats, int frame = -1);
-    // Written whole or not at all; "-" writes to standard output.
-    static bool WriteHistogramCsv(const std::string& path, const std::vector<yBinCounts>& bins,
-                                  std::string& error);
-    static bool WriteStatsJson(const std::string& path, const yHistogramStats& stats, std::string& error);
 
     // First, last and peak bin of one channel (the first of equal peaks).
     static yChannelStats ChannelStats(const std::vector<yBinCounts>& bins, int channel,

@@ -2,6 +2,7 @@
 
 #include "standalone/tool/yRenderSetup.h"
 #include "standalone/tool/yShotRender.h"
+#include "standalone/yFileOutput.h"
 #include "standalone/yImageFile.h"
 #include "standalone/yPngFile.h"
 #include "standalone/yProjectFile.h"
@@ -53,12 +54,16 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (!session.Report(stats, bins, error)) return Fail(err, error);
     if (!o.project.empty() && !session.Flatten(record, error)) return Fail(err, error);
 
-    if (!o.output.empty() && !yPngFile::Write(o.output, session.Output(), error)) return Fail(err, error);
-    if (!o.panel.empty() && !yPngFile::Write(o.panel, session.Panel(), error)) return Fail(err, error);
-    if (!o.histogram.empty() && !yReportFiles::WriteHistogramCsv(o.histogram, bins, error))
-        return Fail(err, error);
-    if (!o.stats.empty() && !yReportFiles::WriteStatsJson(o.stats, stats, error)) return Fail(err, error);
-    if (!o.project.empty() && !yProjectFile::Write(o.project, record, error)) return Fail(err, error);
+    // Every output is made in full before any is put in place: a run that
+    // fails leaves all its files as they were.
+    yFileOutput outputs;
+    const bool made =
+        (o.output.empty() || yPngFile::Write(outputs, o.output, session.Output(), error)) &&
+        (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
+        (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(bins), error)) &&
+        (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&
+        (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error));
+    if (!made || !outputs.Commit(error)) return Fail(err, error);
     session.Close();
     if (statsOut) *statsOut = stats;
     return true;

@@ -1,5 +1,6 @@
 #include "standalone/tool/yRenderSetup.h"
 
+#include "standalone/yFileOutput.h"
 #include "standalone/yHostPlatform.h"
 #include "standalone/yProjectFile.h"
 #include "standalone/yQuoted.h"
@@ -8,7 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace yHost
 {
@@ -23,27 +23,6 @@ bool CheckSize(const std::string& what, const std::string& text, std::string& er
     if (end && *end == '\0' && std::isfinite(v) && v >= 0 && v <= 10000) return true;
     error = "The " + what + " " + Quoted(text) + " is not a number of pixels from 0 to 10000.";
     return false;
-}
-
-// A file can be written there: its folder exists and takes files, and it is
-// no folder itself.
-bool CheckWritable(const std::string& path, std::string& error)
-{
-    if (path.empty() || path == "-") return true;
-    const size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct stat info = {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-    {
-        error = "Cannot write \"" + path + "\": it is a folder.";
-        return false;
-    }
-    if (::access(folder.c_str(), W_OK) != 0)
-    {
-        error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
-        return false;
-    }
-    return true;
 }
 
 bool Exists(const std::string& path)
@@ -103,7 +82,7 @@ bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& err
     if (!o.frames.empty() && !ParseFrameRange(o.frames, plan.frames, error)) return false;
     if (!CheckSize("width", o.width, error) || !CheckSize("height", o.height, error)) return false;
     for (const std::string* path : {&o.output, &o.panel, &o.histogram, &o.stats, &o.project, &o.timeline})
-        if (!CheckWritable(*path, error)) return false;
+        if (!yFileOutput::CheckWritable(*path, error)) return false;
     if (!o.events.empty() && !yEventScript::Read(o.events, plan.events, error)) return false;
     if (!o.eventText.empty() && !yEventScript::Parse(o.eventText, plan.events, error)) return false;
     plan.settings = {{"Color Model", model},   {"Sample", sample},

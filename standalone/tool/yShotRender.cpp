@@ -100,12 +100,6 @@ class yShotWriter
     {
     }
 
-    bool Open(std::string& error)
-    {
-        return OpenStream(m_o.histogram, m_histogram, yReportFiles::kShotCsvHeader, error) &&
-               OpenStream(m_o.stats, m_stats, "", error);
-    }
-
     void Put(size_t k, yFrameResult result)
     {
         std::lock_guard<std::mutex> hold(m_lock);
@@ -118,54 +112,16 @@ class yShotWriter
         }
     }
 
-    // Puts the files in place; false when a frame was skipped or a file failed.
-    bool Close(std::string& error)
+    // The histogram and statistics files into the run's outputs.
+    bool Finish(yFileOutput& outputs, std::string& error)
     {
         m_progress.Finish();
-        const bool written = CloseStream(m_histogram, error) && CloseStream(m_stats, error);
-        return written && m_skipped == 0;
+        return (m_o.histogram.empty() || outputs.Add(m_o.histogram, std::move(m_histogram), error)) &&
+               (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error));
     }
     int Skipped() const { return m_skipped; }
 
   private:
-    // A stream to a file written whole at the end, or to standard output.
-    struct yStream
-    {
-        std::unique_ptr<yFileOutput> file;
-        std::FILE* out = nullptr;
-        bool failed = false;
-    };
-
-    bool OpenStream(const std::string& path, yStream& stream, const std::string& header, std::string& error)
-    {
-        if (path.empty()) return true;
-        if (path == "-")
-            stream.out = stdout;
-        else
-        {
-            stream.file = std::make_unique<yFileOutput>(path);
-            if (!stream.file->Open(error)) return false;
-            stream.out = stream.file->File();
-        }
-        Append(stream, header);
-        return true;
-    }
-
-    static void Append(yStream& stream, const std::string& text)
-    {
-        if (stream.out && std::fwrite(text.data(), 1, text.size(), stream.out) != text.size())
-            stream.failed = true;
-    }
-
-    static bool CloseStream(yStream& stream, std::string& error)
-    {
-        if (!stream.out) return true;
-        if (stream.file) return !stream.failed && stream.file->Commit(error);
-        if (std::fflush(stdout) == 0 && !stream.failed) return true;
-        error = "Cannot write to standard output.";
-        return false;
-    }
-
     void Write(int number, const yFrameResult& result)
     {
         if (!result.read)
@@ -174,8 +130,8 @@ class yShotWriter
             m_err << result.error << "\n";
             return;
         }
-        Append(m_histogram, yReportFiles::HistogramCsv(result.bins, number));
-        Append(m_stats, yReportFiles::StatsJson(result.stats, number));
+        if (!m_o.histogram.empty()) m_histogram += yReportFiles::HistogramCsv(result.bins, number);
+        if (!m_o.stats.empty()) m_stats += yReportFiles::StatsJson(result.stats, number);
     }
 
     const yRenderOptions& m_o;
@@ -186,7 +142,7 @@ class yShotWriter
     std::map<size_t, yFrameResult> m_pending;
     size_t m_next = 0;
     int m_skipped = 0;
-    yStream m_histogram, m_stats;
+    std::string m_histogram = yReportFiles::kShotCsvHeader, m_stats;
 };
 
 // What a run leaves besides the per-frame files: the panel after the last
@@ -304,22 +260,24 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
     const int workers = int(std::min<size_t>(frames.size(), o.jobs > 0 ? size_t(o.jobs) : cores));
     yShotWriter writer(o, frames, err);
     yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern);
-    if (!writer.Open(error) || !run.SetUp(workers, error) || !run.Render(error)) return Fail(err, error);
+    if (!run.SetUp(workers, error) || !run.Render(error)) return Fail(err, error);
 
-    bool ok = true;
+    // The files of the whole shot go in place together.
+    yFileOutput outputs;
+    if (!writer.Finish(outputs, error)) return Fail(err, error);
     if (run.HasEnd())
     {
-        if (!o.panel.empty() && !yPngFile::Write(o.panel, run.End().panel, error)) return Fail(err, error);
-        if (!o.project.empty() && !yProjectFile::Write(o.project, run.End().record, error))
+        if ((!o.panel.empty() && !yPngFile::Write(outputs, o.panel, run.End().panel, error)) ||
+            (!o.project.empty() && !yProjectFile::Write(outputs, o.project, run.End().record, error)))
             return Fail(err, error);
     }
-    else if (!o.panel.empty() || !o.project.empty())
-        ok =
-            Fail(err, "The shot's last frame was skipped, so neither the panel nor the project was written.");
-    if (!writer.Close(error))
-        ok = Fail(err, error.empty() ? std::to_string(writer.Skipped()) + " of " +
-                                           std::to_string(frames.size()) + " frames were skipped."
-                                     : error);
-    return ok;
+    if (!outputs.Commit(error)) return Fail(err, error);
+    if (!run.HasEnd() && (!o.panel.empty() || !o.project.empty()))
+        return Fail(err,
+                    "The shot's last frame was skipped, so neither the panel nor the project was written.");
+    if (writer.Skipped() > 0)
+        return Fail(err, std::to_string(writer.Skipped()) + " of " + std::to_string(frames.size()) +
+                             " frames were skipped.");
+    return true;
 }
 } // namespace yHost

@@ -6,11 +6,15 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 
 using yHost::yWorld;
 using yTest::yProcessResult;
@@ -87,6 +91,9 @@ class tonescope : public ::testing::Test
             arguments.push_back(Expand(word));
         return yTest::RunTonescope(arguments, File(""));
     }
+
+    // A temporary output file is left in the scratch folder.
+    bool HasTemporary() const { return std::system(("ls -A " + File("") + " | grep -q part").c_str()) == 0; }
 
     yHost::yPngImage Png(const std::string& name)
     {
@@ -261,6 +268,49 @@ TEST_F(tonescope, TheHistogramGoesToStandardOutputWithARowPerBin)
         EXPECT_EQ(r.out.rfind("value,A,B,C,D\n0,10,20,0,0\n1,0,0,0,0\n", 0), 0u);
         EXPECT_NE(r.out.find(depth == "8" ? "\n7,0,0,200,0\n" : "\n900,0,0,200,0\n"), std::string::npos);
     }
+}
+
+TEST_F(tonescope, AFailedRunLeavesEveryOutputAsItWas)
+{
+    // A device that refuses every write. As root the test makes its own, so
+    // that a fault replacing it cannot harm the system's.
+    const std::string full =
+        ::mknod(File("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? File("full") : "/dev/full";
+    // The panel fails where its temporary is made, or after, written directly.
+    for (const std::string& panel : {std::string("/proc/x.png"), full})
+    {
+        yTest::WriteBytes(File("keep.png"), {'k'});
+        const yProcessResult r = Run("render in.png --output @keep.png --stats @s.json --panel " + panel);
+        EXPECT_EQ(r.status * 10 + (r.err.find(panel) < r.err.size()), 11) << r.err;
+        EXPECT_EQ(yTest::ReadText(File("keep.png")), "k") << panel;
+        EXPECT_FALSE(std::ifstream(File("s.json")).good() || HasTemporary()) << panel;
+    }
+    // A PNG goes to standard output too.
+    const yProcessResult r = Run("render in.png --output -");
+    ASSERT_EQ(r.status, 0) << r.err;
+    yTest::WriteBytes(File("out.png"), std::vector<uint8_t>(r.out.begin(), r.out.end()));
+    EXPECT_EQ(Png("out.png").rgba, Png("in.png").rgba);
+}
+
+TEST_F(tonescope, ATerminatedRunRemovesItsTemporaries)
+{
+    ASSERT_EQ(::mkfifo(File("fifo").c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        // Nobody reads the FIFO: the run waits there with the output's temporary made.
+        ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "render", File("in.png").c_str(), "--module",
+                TONESCOPE_MODULE, "--output", File("out.png").c_str(), "--panel", File("fifo").c_str(), nullptr);
+        ::_exit(127);
+    }
+    int status = 0;
+    pid_t ended = 0;
+    for (int wait = 0; wait < 2000 && ended == 0 && !HasTemporary(); ++wait)
+        if ((ended = ::waitpid(child, &status, WNOHANG)) == 0) ::usleep(10000);
+    EXPECT_TRUE(ended == 0 && HasTemporary()) << "the run waits at the FIFO with its temporary made";
+    if (ended == 0 && ::kill(child, SIGTERM) == 0) ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_FALSE(HasTemporary() || std::ifstream(File("out.png")).good());
 }
 
 TEST_F(tonescope, ClicksChangeTheRenderAndAProjectKeepsThem)
