@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csignal>
@@ -114,8 +115,8 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
     // Projects whose record is one byte short or long, and one tagged live naming a made-up address.
-    for (const auto& [name, size, tag] : {std::tuple{"short.ztp", 35, 0xBC}, {"long.ztp", 37, 0xBC},
-                                          {"forged.ztp", 36, 0xA8}})
+    for (const auto& [name, size, tag] :
+         {std::tuple{"short.ztp", 35, 0xBC}, {"long.ztp", 37, 0xBC}, {"forged.ztp", 36, 0xA8}})
     {
         std::vector<uint8_t> project = {'Z', 'T', 'P', 'J', 1, 0, 0, 0, uint8_t(size), 0, 0, 0, uint8_t(tag)};
         project.resize(12 + size_t(size), 0x41);
@@ -300,7 +301,8 @@ TEST_F(tonescope, ATerminatedRunRemovesItsTemporaries)
     {
         // Nobody reads the FIFO: the run waits there with the output's temporary made.
         ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "render", File("in.png").c_str(), "--module",
-                TONESCOPE_MODULE, "--output", File("out.png").c_str(), "--panel", File("fifo").c_str(), nullptr);
+                TONESCOPE_MODULE, "--output", File("out.png").c_str(), "--panel", File("fifo").c_str(),
+                nullptr);
         ::_exit(127);
     }
     int status = 0;
@@ -394,5 +396,80 @@ TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
         EXPECT_EQ(r.status, 1) << depth;
         EXPECT_NE(r.err.find("not enough memory"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("8192 x 8192"), std::string::npos) << r.err;
+    }
+}
+
+// A shot renders frame by frame with the same results for any number of
+// workers; a bad shot is refused in one sentence, a bad frame is skipped.
+TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
+{
+    ::mkdir(File("seq").c_str(), 0700);
+    std::string error;
+    // Frame k marks its first pixel with red 100 + k; frame 5 is wider.
+    for (int k = 1; k <= 5; ++k)
+    {
+        yWorld frame = Gradient(k == 5 ? 9 : 8, 4);
+        frame.Pixel8(0, 0).red = A_u_char(100 + k);
+        ASSERT_TRUE(yHost::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
+    }
+    const std::string outputs = " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png";
+    std::string first;
+    for (const std::string shot :
+         {"seq/f.%04d.png --frames 1-4 --jobs 1", "seq/f.%04d.png --frames 1-4 --jobs 3"})
+    {
+        ASSERT_EQ(Run("render " + shot + outputs + " --render-output").status, 0) << shot;
+        const std::string all = yTest::ReadText(File("h.csv")) + yTest::ReadText(File("s.jsonl")) +
+                                yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png"));
+        EXPECT_EQ(first.empty() ? all : first, all) << shot;
+        first = all;
+    }
+    const std::string table = yTest::ReadText(File("h.csv"));
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 4 * 256);
+    EXPECT_EQ(table.rfind("frame,value,A,B,C,D\n1,0,", 0), 0u);
+    EXPECT_NE(table.find("\n3,103,1,"), std::string::npos) << "frame 3's mark, in its own rows";
+    EXPECT_EQ(yTest::ReadText(File("s.jsonl")).rfind("{\"frame\":1,\"model\":\"RGB\"", 0), 0u);
+
+    // A frame of another size is skipped and named; the others are written.
+    yProcessResult r = Run("render seq --frames 3-5 --histogram @h.csv --quiet");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Frame 5 ("), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("1 of 3 frames were skipped."), std::string::npos) << r.err;
+    const std::string kept = yTest::ReadText(File("h.csv"));
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 1 + 2 * 256);
+    EXPECT_EQ(kept.rfind("frame,value,A,B,C,D\n3,", 0), 0u);
+
+    // A movie's frames count from 0.
+    ASSERT_EQ(std::system(("ffmpeg -loglevel error -f lavfi -i testsrc=size=32x24:rate=10 -frames:v 3 -bf 0 " +
+                           File("m.mp4"))
+                              .c_str()),
+              0);
+    ASSERT_EQ(Run("render m.mp4 --frames 1-2 --stats @s.jsonl").status, 0);
+    const std::string lines = yTest::ReadText(File("s.jsonl"));
+    EXPECT_EQ(lines.substr(0, 11) + std::to_string(std::count(lines.begin(), lines.end(), '\n')),
+              "{\"frame\":1,2");
+
+    std::remove(File("seq/f.0002.png").c_str());
+    std::vector<uint8_t> claim = yTest::ReadBytes(File("in.png")); // a header claiming 20000 x 20000
+    for (size_t at : {16, 20})
+        claim[at] = 0, claim[at + 1] = 0, claim[at + 2] = 0x4E, claim[at + 3] = 0x20;
+    const uLong crc = crc32(0, claim.data() + 12, 17);
+    for (int i = 0; i < 4; ++i)
+        claim[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+    yTest::WriteBytes(File("claim.png"), claim);
+    const std::pair<const char*, const char*> refused[] = {
+        {"render seq/g.%04d.png", "No file matches"},
+        {"render seq --frames 3-2", "run backwards"},
+        {"render seq --frames 0-4", "are not all in"},
+        {"render seq --frames 3-4 --output @o.png", "needs a frame number"},
+        {"render seq", "Frame 2 of"},
+        {"render claim.png", "20000 x 20000 pixels, more than the 67108864 allowed (see --max-pixels)"},
+        {"render claim.png --max-pixels 400000000", "cannot be read"},
+    };
+    for (const auto& [command, message] : refused)
+    {
+        r = Run(command);
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_NE(r.err.find(message), std::string::npos) << command << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
 }
