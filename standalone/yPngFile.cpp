@@ -57,19 +57,46 @@ void AppendBytes(png_structp png, png_bytep data, size_t size)
 
 void FlushNothing(png_structp) {}
 
-bool WriteRows(yPngState& state, std::string& bytes, png_uint_32 width, png_uint_32 height, int depth,
-               png_bytep* rows)
+// One row of the world as RGBA samples, 16-bit ones big-endian as a PNG file holds them.
+void PackRow(const yWorld& world, int y, png_bytep row)
+{
+    for (int x = 0; x < world.Width(); ++x)
+        if (world.IsDeep())
+        {
+            const PF_Pixel16& c = world.Pixel16(x, y);
+            const uint16_t samples[4] = {HostToSample16(c.red), HostToSample16(c.green),
+                                         HostToSample16(c.blue), HostToSample16(c.alpha)};
+            for (int i = 0; i < 4; ++i)
+            {
+                row[8 * x + 2 * i] = png_byte(samples[i] >> 8);
+                row[8 * x + 2 * i + 1] = png_byte(samples[i] & 0xFF);
+            }
+        }
+        else
+        {
+            const PF_Pixel8& c = world.Pixel8(x, y);
+            png_bytep p = row + 4 * x;
+            p[0] = c.red, p[1] = c.green, p[2] = c.blue, p[3] = c.alpha;
+        }
+}
+
+// Encodes row after row, so that no second copy of the image is made.
+bool WriteRows(yPngState& state, std::string& bytes, const yWorld& world, png_bytep row)
 {
     if (setjmp(png_jmpbuf(state.png))) return false;
     png_set_write_fn(state.png, &bytes, AppendBytes, FlushNothing);
-    png_set_IHDR(state.png, state.info, width, height, depth, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+    png_set_IHDR(state.png, state.info, png_uint_32(world.Width()), png_uint_32(world.Height()),
+                 world.IsDeep() ? 16 : 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(state.png, state.info);
-    png_write_image(state.png, rows);
+    for (int y = 0; y < world.Height(); ++y)
+    {
+        PackRow(world, y, row);
+        png_write_row(state.png, row);
+    }
     png_write_end(state.png, nullptr);
     return true;
 }
-
 } // namespace
 
 bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
@@ -116,43 +143,12 @@ bool yPngFile::Write(yFileOutput& outputs, const std::string& path, const yWorld
         error = "Cannot write " + path + ": the image is empty.";
         return false;
     }
-    const bool deep = world.IsDeep();
-    const size_t sampleBytes = deep ? 2 : 1;
-    const size_t rowBytes = size_t(world.Width()) * 4 * sampleBytes;
-    std::vector<png_byte> pixels(rowBytes * size_t(world.Height()));
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < world.Height(); ++y)
-    {
-        png_bytep row = pixels.data() + size_t(y) * rowBytes;
-        rows.push_back(row);
-        for (int x = 0; x < world.Width(); ++x)
-        {
-            png_bytep p = row + size_t(x) * 4 * sampleBytes;
-            if (deep)
-            {
-                const PF_Pixel16& c = world.Pixel16(x, y);
-                const uint16_t samples[4] = {HostToSample16(c.red), HostToSample16(c.green),
-                                             HostToSample16(c.blue), HostToSample16(c.alpha)};
-                for (int i = 0; i < 4; ++i)
-                {
-                    p[2 * i] = png_byte(samples[i] >> 8);
-                    p[2 * i + 1] = png_byte(samples[i] & 0xFF);
-                }
-            }
-            else
-            {
-                const PF_Pixel8& c = world.Pixel8(x, y);
-                p[0] = c.red, p[1] = c.green, p[2] = c.blue, p[3] = c.alpha;
-            }
-        }
-    }
-
+    std::vector<png_byte> row(size_t(world.Width()) * (world.IsDeep() ? 8 : 4));
     std::string bytes;
     yPngState state;
     state.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
     state.info = state.png ? png_create_info_struct(state.png) : nullptr;
-    const bool written = state.info && WriteRows(state, bytes, png_uint_32(world.Width()),
-                                                 png_uint_32(world.Height()), deep ? 16 : 8, rows.data());
+    const bool written = state.info && WriteRows(state, bytes, world, row.data());
     png_destroy_write_struct(&state.png, &state.info);
     if (!written)
     {
@@ -162,25 +158,4 @@ bool yPngFile::Write(yFileOutput& outputs, const std::string& path, const yWorld
     return outputs.Add(path, std::move(bytes), error);
 }
 
-yWorld ToWorld(const yPngImage& image, bool deep)
-{
-    yWorld world(image.width, image.height, deep);
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-        {
-            const uint16_t* s = &image.rgba[(size_t(y) * size_t(image.width) + size_t(x)) * 4];
-            if (deep)
-            {
-                auto widen = [&](uint16_t v) { return SampleToHost16(image.depth == 16 ? v : v * 257u); };
-                world.Pixel16(x, y) = {widen(s[3]), widen(s[0]), widen(s[1]), widen(s[2])};
-            }
-            else
-            {
-                auto narrow = [&](uint16_t v)
-                { return A_u_char(image.depth == 16 ? (v * 255u + 32767u) / 65535u : v); };
-                world.Pixel8(x, y) = {narrow(s[3]), narrow(s[0]), narrow(s[1]), narrow(s[2])};
-            }
-        }
-    return world;
-}
 } // namespace yHost

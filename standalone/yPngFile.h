@@ -46,7 +46,4 @@ class yPngFile
     static bool Write(yFileOutput& outputs, const std::string& path, const yWorld& world, std::string& error);
 };
 
-// The image as a world of the given depth. 8-bit samples enter a deep world
-// widened to 16 bits (v * 257); 16-bit samples enter an 8-bit world rounded.
-yWorld ToWorld(const yPngImage& image, bool deep);
 } // namespace yHost
