@@ -8,6 +8,7 @@
 #include "standalone/yShot.h"
 
 #include <algorithm>
+#include <cctype>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -48,15 +49,17 @@ class yFrameSource
             {
                 m_width = m_file.Width();
                 m_height = m_file.Height();
-                m_deep = plan.deepGiven ? plan.deep : m_file.IsDeep();
+                m_fileDeep = m_file.IsDeep();
+                m_deep = plan.deepGiven ? plan.deep : m_fileDeep;
             }
         }
-        if (m_file.Width() != m_width || m_file.Height() != m_height)
+        if (m_file.Width() != m_width || m_file.Height() != m_height || m_file.IsDeep() != m_fileDeep)
         {
             error = "Frame " + std::to_string(frame.number) + " (" + frame.path + ") is " +
                     std::to_string(m_file.Width()) + " x " + std::to_string(m_file.Height()) +
-                    " pixels where the shot is " + std::to_string(m_width) + " x " +
-                    std::to_string(m_height) + ".";
+                    (m_file.IsDeep() ? " at 16 bits" : " at 8 bits") + " where the shot is " +
+                    std::to_string(m_width) + " x " + std::to_string(m_height) +
+                    (m_fileDeep ? " at 16 bits." : " at 8 bits.");
             return false;
         }
         // The session's last input is read into again: one input world a worker.
@@ -70,6 +73,7 @@ class yFrameSource
   private:
     static bool Named(const yShotFrame& frame, std::string& error)
     {
+        if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
         error = "Frame " + std::to_string(frame.number) + " was skipped: " + error;
         return false;
     }
@@ -80,7 +84,7 @@ class yFrameSource
     std::string m_path;
     // The first frame sets the shot's size and depth.
     int m_width = 0, m_height = 0;
-    bool m_deep = false;
+    bool m_fileDeep = false, m_deep = false;
 };
 
 // One effect instance with its own reader.
