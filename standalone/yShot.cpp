@@ -155,7 +155,7 @@ bool yShot::IsShot(const std::string& input)
 }
 
 bool yShot::Find(const std::string& input, const yFrameRange& range, std::vector<yShotFrame>& frames,
-                 std::string& error)
+                 std::string& error, yShotFrame* shotFirst)
 {
     frames.clear();
     yFramePattern pattern;
@@ -172,6 +172,7 @@ bool yShot::Find(const std::string& input, const yFrameRange& range, std::vector
             frames.push_back({k, input, k});
     }
     const int first = frames.front().number, last = frames.back().number;
+    if (shotFirst) *shotFirst = frames.front();
     if (!range.IsAll() && (range.first < first || range.last > last))
     {
         error = "The frames " + std::to_string(range.first) + " to " + std::to_string(range.last) +

@@ -46,8 +46,9 @@ class yShot
     // The frames of the shot within the range (all when the range is empty),
     // in order; false with one sentence when the shot has none there, a
     // frame is missing or the range is outside the shot.
+    // first, when given, receives the shot's first frame, in the range or not.
     static bool Find(const std::string& input, const yFrameRange& range, std::vector<yShotFrame>& frames,
-                     std::string& error);
+                     std::string& error, yShotFrame* first = nullptr);
 };
 
 // "A-B" or "A", whole numbers from 0; false with one sentence otherwise.

@@ -33,13 +33,11 @@ struct yFrameResult
 class yFrameSource
 {
   public:
-    yFrameSource(const std::vector<yShotFrame>& frames, const yRenderOptions& o) : m_frames(frames), m_o(o) {}
+    explicit yFrameSource(const yRenderOptions& o) : m_o(o) {}
 
-    // The frame at index k as the input of session; false with a sentence
-    // naming the frame.
-    bool Load(size_t k, const yRenderPlan& plan, yRenderSession& session, std::string& error)
+    // The frame as the input of session; false with a sentence naming it.
+    bool Load(const yShotFrame& frame, const yRenderPlan& plan, yRenderSession& session, std::string& error)
     {
-        const yShotFrame& frame = m_frames[k];
         if (m_path != frame.path)
         {
             m_path.clear();
@@ -78,7 +76,6 @@ class yFrameSource
         return false;
     }
 
-    const std::vector<yShotFrame>& m_frames;
     const yRenderOptions& m_o;
     yImageFile m_file;
     std::string m_path;
@@ -90,7 +87,7 @@ class yFrameSource
 // One effect instance with its own reader.
 struct yWorker
 {
-    yWorker(const std::vector<yShotFrame>& frames, const yRenderOptions& o) : source(frames, o) {}
+    explicit yWorker(const yRenderOptions& o) : source(o) {}
     yRenderSession session;
     yFrameSource source;
 };
@@ -166,15 +163,16 @@ class yShotRun
     {
     }
 
-    // Sets every worker up as the first would be: the shot's first frame,
+    // Sets every worker up alike: the shot's first frame (in the range or
+    // not, so that runs over parts of a shot match one over all of it),
     // rendered, then the events replayed on it.
-    bool SetUp(int workers, std::string& error)
+    bool SetUp(int workers, const yShotFrame& shotFirst, std::string& error)
     {
         for (int w = 0; w < workers; ++w)
         {
-            auto worker = std::make_unique<yWorker>(m_frames, m_o);
+            auto worker = std::make_unique<yWorker>(m_o);
             if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
-            if (!worker->source.Load(0, m_plan, worker->session, error)) return false;
+            if (!worker->source.Load(shotFirst, m_plan, worker->session, error)) return false;
             if (!RenderAndReplay(m_plan, worker->session, error)) return false;
             m_workers.push_back(std::move(worker));
         }
@@ -204,7 +202,7 @@ class yShotRun
         {
             yFrameResult result;
             std::string error;
-            result.read = worker.source.Load(k, m_plan, worker.session, result.error);
+            result.read = worker.source.Load(m_frames[k], m_plan, worker.session, result.error);
             if (result.read && !RenderFrame(worker.session, k, result, error))
             {
                 Stop(error);
@@ -255,7 +253,8 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
 {
     std::string error;
     std::vector<yShotFrame> frames;
-    if (!yShot::Find(o.input, plan.frames, frames, error)) return Fail(err, error);
+    yShotFrame shotFirst;
+    if (!yShot::Find(o.input, plan.frames, frames, error, &shotFirst)) return Fail(err, error);
     yFramePattern outputPattern;
     if (!o.output.empty() && !yFramePattern::Parse(o.output, outputPattern))
         return Fail(err, "The output of a shot needs a frame number in its name, as out.%04d.png.");
@@ -264,7 +263,7 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
     const int workers = int(std::min<size_t>(frames.size(), o.jobs > 0 ? size_t(o.jobs) : cores));
     yShotWriter writer(o, frames, err);
     yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern);
-    if (!run.SetUp(workers, error) || !run.Render(error)) return Fail(err, error);
+    if (!run.SetUp(workers, shotFirst, error) || !run.Render(error)) return Fail(err, error);
 
     // The files of the whole shot go in place together.
     yFileOutput outputs;

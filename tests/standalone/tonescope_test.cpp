@@ -428,6 +428,15 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     EXPECT_EQ(table.rfind("frame,value,A,B,C,D\n1,0,", 0), 0u);
     EXPECT_NE(table.find("\n3,103,1,"), std::string::npos) << "frame 3's mark, in its own rows";
     EXPECT_EQ(yTest::ReadText(File("s.jsonl")).rfind("{\"frame\":1,\"model\":\"RGB\"", 0), 0u);
+    // Parts of a shot, as nodes of a farm render them, concatenate to the whole.
+    std::string parts;
+    for (const char* range : {"1-2", "3-4"})
+    {
+        ASSERT_EQ(Run("render seq/f.%04d.png --frames " + std::string(range) + " --stats @s.jsonl").status, 0);
+        parts += yTest::ReadText(File("s.jsonl"));
+    }
+    ASSERT_EQ(Run("render seq/f.%04d.png --frames 1-4 --stats @s.jsonl").status, 0);
+    EXPECT_EQ(parts, yTest::ReadText(File("s.jsonl")));
 
     // A frame of another size is skipped and named; the others are written.
     yProcessResult r = Run("render seq --frames 3-5 --histogram @h.csv --quiet");
