@@ -62,6 +62,12 @@ void yHostProbe::FailCall(yHostCall call, PF_Err err, int succeed)
     m_failures[call] = {err, succeed};
 }
 
+bool yHostProbe::ServesSuite(const std::string& name)
+{
+    m_asked.insert(name);
+    return m_withheld.count(name) == 0;
+}
+
 PF_Err yHostProbe::Enter(yHostCall call)
 {
     m_log.push_back(call);

@@ -56,7 +56,10 @@ class yHostProbe
 
     // The basic suite answers that it has no suite of this name.
     void WithholdSuite(const std::string& name) { m_withheld.insert(name); }
-    bool Withholds(const char* name) const { return m_withheld.count(name) != 0; }
+    // Logs the suite asked for; false when it is withheld.
+    bool ServesSuite(const std::string& name);
+    // Every suite name asked for so far, each once.
+    const std::set<std::string>& SuitesAskedFor() const { return m_asked; }
 
     // Logs a call; returns the error it must give (0 to go ahead).
     PF_Err Enter(yHostCall call);
@@ -70,5 +73,6 @@ class yHostProbe
     std::vector<yHostCall> m_log;
     std::map<yHostCall, yFailure> m_failures;
     std::set<std::string> m_withheld;
+    std::set<std::string> m_asked;
 };
 } // namespace yHost
