@@ -48,8 +48,9 @@ class yHostProbe
     void ClearCallLog() { m_log.clear(); }
 
     // After `succeed` more successful calls, the call fails with err from then
-    // on (calls without a result fail by giving nothing: no handle, no block).
-    void FailCall(yHostCall call, PF_Err err, int succeed = 0);
+    // on, or only `times` times when that is not negative (calls without a
+    // result fail by giving nothing: no handle, no block).
+    void FailCall(yHostCall call, PF_Err err, int succeed = 0, int times = -1);
     void ClearFailures() { m_failures.clear(); }
     // The user cancels at the progress call after `succeed` more.
     void CancelAfter(int succeed) { FailCall(yHostCall::Progress, PF_Interrupt_CANCEL, succeed); }
@@ -69,6 +70,7 @@ class yHostProbe
     {
         PF_Err err;
         int succeed;
+        int times;
     };
     std::vector<yHostCall> m_log;
     std::map<yHostCall, yFailure> m_failures;
