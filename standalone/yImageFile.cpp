@@ -1,0 +1,167 @@
+#include "standalone/yImageFile.h"
+
+#include "standalone/yOutOfMemory.h"
+#include "standalone/yPngFile.h"
+
+#include <OpenImageIO/imageio.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace yHost
+{
+namespace
+{
+// OpenImageIO's messages may run over several lines; the first says it.
+std::string FirstLine(std::string text)
+{
+    text = text.substr(0, text.find('\n'));
+    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
+        text.pop_back();
+    return text.empty() ? "it is damaged" : text;
+}
+
+// Where a pixel's red, green, blue and alpha are among the file's channels;
+// alpha -1 when the file has none.
+struct ChannelMap
+{
+    int red = 0, green = 0, blue = 0, alpha = -1;
+};
+
+ChannelMap MapChannels(const OIIO::ImageSpec& spec)
+{
+    ChannelMap map;
+    const int n = spec.nchannels;
+    if (spec.alpha_channel >= 0 && spec.alpha_channel < n)
+        map.alpha = spec.alpha_channel;
+    else if (n == 2)
+        map.alpha = 1;
+    else if (n >= 4)
+        map.alpha = 3;
+    const bool grey = n - (map.alpha >= 0 ? 1 : 0) < 3;
+    if (!grey)
+    {
+        map.green = 1;
+        map.blue = 2;
+    }
+    return map;
+}
+
+// A sample of the file's type into a host component of the world's depth.
+struct Convert
+{
+    bool deep;
+    uint16_t operator()(uint8_t v) const { return deep ? SampleToHost16(uint32_t(v) * 257u) : v; }
+    uint16_t operator()(uint16_t v) const
+    {
+        return deep ? SampleToHost16(v) : uint16_t((uint32_t(v) * 255u + 32767u) / 65535u);
+    }
+    uint16_t operator()(float v) const
+    {
+        const float c = std::isnan(v) ? 0.0f : std::min(std::max(v, 0.0f), 1.0f);
+        return uint16_t(std::lround(c * (deep ? 32768.0f : 255.0f)));
+    }
+};
+
+template <class SampleT>
+void ConvertRow(const SampleT* row, int nchannels, const ChannelMap& map, int step, yWorld& out, int y)
+{
+    const Convert convert{out.IsDeep()};
+    const uint16_t opaque = out.IsDeep() ? 32768 : 255;
+    for (int x = 0; x < out.Width(); ++x)
+    {
+        const SampleT* p = row + size_t(x) * size_t(step) * size_t(nchannels);
+        const uint16_t a = map.alpha >= 0 ? convert(p[map.alpha]) : opaque;
+        const uint16_t r = convert(p[map.red]), g = convert(p[map.green]), b = convert(p[map.blue]);
+        if (out.IsDeep())
+            out.Pixel16(x, y) = PF_Pixel16{a, r, g, b};
+        else
+            out.Pixel8(x, y) = PF_Pixel8{uint8_t(a), uint8_t(r), uint8_t(g), uint8_t(b)};
+    }
+}
+} // namespace
+
+struct yImageFile::Input
+{
+    std::unique_ptr<OIIO::ImageInput> file;
+};
+
+yImageFile::yImageFile() : m_input(std::make_unique<Input>()) {}
+yImageFile::~yImageFile() = default;
+
+bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error)
+{
+    m_path = path;
+    // Samples as the file stores them: no premultiplying by alpha.
+    OIIO::ImageSpec config;
+    config.attribute("oiio:UnassociatedAlpha", 1);
+    m_input->file = OIIO::ImageInput::open(path, &config);
+    if (!m_input->file)
+    {
+        error = "Cannot read the image " + path + ": " + FirstLine(OIIO::geterror()) + ".";
+        return false;
+    }
+    const OIIO::ImageSpec& spec = m_input->file->spec();
+    m_width = spec.width;
+    m_height = spec.height;
+    m_deep = spec.format != OIIO::TypeDesc::UINT8;
+    m_frames = spec.get_int_attribute("oiio:Movie", 0)
+                   ? std::max(1, spec.get_int_attribute("oiio:subimages", 1))
+                   : 1;
+    if (m_width <= 0 || m_height <= 0 || spec.depth > 1 || spec.nchannels < 1)
+        error = "The image " + path + " has no pixels this host can take.";
+    else if (int64_t(m_width) * m_height > maxPixels)
+        error = "The image " + path + " is " + std::to_string(m_width) + " x " + std::to_string(m_height) +
+                " pixels, more than the " + std::to_string(maxPixels) + " allowed (see --max-pixels).";
+    else
+        return true;
+    m_input->file.reset();
+    return false;
+}
+
+bool yImageFile::ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
+{
+    OIIO::ImageInput* file = m_input->file.get();
+    if (!file || frame < 0 || frame >= m_frames || !file->seek_subimage(frame, 0))
+    {
+        error = "The image " + m_path + " has no frame " + std::to_string(frame) + ".";
+        return false;
+    }
+    const OIIO::ImageSpec& spec = file->spec();
+    if (spec.width != m_width || spec.height != m_height)
+    {
+        error = "Frame " + std::to_string(frame) + " of " + m_path + " has another size than the first.";
+        return false;
+    }
+    const int n = std::max(1, downsample);
+    const int width = (m_width + n - 1) / n, height = (m_height + n - 1) / n;
+    if (out.Width() != width || out.Height() != height || out.IsDeep() != deep)
+        out = yWorld(width, height, deep);
+
+    // Rows are read one at a time in the file's own sample type, or as
+    // floats for anything but 8 and 16 bits.
+    const OIIO::TypeDesc type = spec.format == OIIO::TypeDesc::UINT8 || spec.format == OIIO::TypeDesc::UINT16
+                                    ? OIIO::TypeDesc(spec.format)
+                                    : OIIO::TypeDesc(OIIO::TypeDesc::FLOAT);
+    std::vector<uint8_t> row;
+    const size_t rowBytes = size_t(m_width) * size_t(spec.nchannels) * type.size();
+    if (!TryResize(row, rowBytes)) throw yOutOfMemory("a row of the image " + m_path, rowBytes);
+    const ChannelMap map = MapChannels(spec);
+    for (int y = 0; y < height; ++y)
+    {
+        if (!file->read_scanline(spec.y + y * n, spec.z, type, row.data()))
+        {
+            error = "The image " + m_path + " cannot be read: " + FirstLine(file->geterror()) + ".";
+            return false;
+        }
+        if (type == OIIO::TypeDesc::UINT8)
+            ConvertRow(row.data(), spec.nchannels, map, n, out, y);
+        else if (type == OIIO::TypeDesc::UINT16)
+            ConvertRow(reinterpret_cast<const uint16_t*>(row.data()), spec.nchannels, map, n, out, y);
+        else
+            ConvertRow(reinterpret_cast<const float*>(row.data()), spec.nchannels, map, n, out, y);
+    }
+    return true;
+}
+} // namespace yHost

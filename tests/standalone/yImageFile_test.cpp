@@ -1,0 +1,117 @@
+#include "standalone/yImageFile.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
+
+#include <OpenImageIO/imageio.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+using yHost::yImageFile;
+using yHost::yWorld;
+
+namespace
+{
+// Six samples of each kind of file, and what they become in a deep and in an
+// 8-bit world: the ends, the smallest step, the middle and, for floats,
+// values outside 0 to 1.
+struct SampleKind
+{
+    OIIO::TypeDesc type;
+    double samples[6];
+    uint16_t deep[6], shallow[6];
+};
+const SampleKind kBytes{OIIO::TypeDesc::UINT8,
+                        {0, 1, 128, 255, 7, 254},
+                        {0, 129, 16448, 32768, 900, 32639},
+                        {0, 1, 128, 255, 7, 254}};
+const SampleKind kShorts{OIIO::TypeDesc::UINT16,
+                         {0, 1, 32768, 65535, 2, 65534},
+                         {0, 1, 16384, 32768, 1, 32767},
+                         {0, 0, 128, 255, 0, 255}};
+const SampleKind kFloats{OIIO::TypeDesc::FLOAT,
+                         {0, 1.0 / 32768, 0.5, 1, -0.5, 2},
+                         {0, 1, 16384, 32768, 0, 32768},
+                         {0, 0, 128, 255, 0, 255}};
+
+// Pixel x of channel c holds sample (x + c) % 6, so that a channel taken
+// for another shows.
+void WriteImage(const std::string& path, const SampleKind& kind, OIIO::TypeDesc stored, int channels,
+                bool grey)
+{
+    std::vector<float> pixels;
+    for (int x = 0; x < 6; ++x)
+        for (int c = 0; c < channels; ++c)
+        {
+            const double v = kind.samples[(x + (grey ? 0 : c)) % 6];
+            pixels.push_back(float(kind.type == OIIO::TypeDesc::FLOAT
+                                       ? v
+                                       : v / (kind.type == OIIO::TypeDesc::UINT8 ? 255 : 65535)));
+        }
+    auto out = OIIO::ImageOutput::create(path);
+    ASSERT_TRUE(out) << path;
+    OIIO::ImageSpec spec(6, 1, channels, stored);
+    spec.attribute("oiio:UnassociatedAlpha", 1);
+    spec.attribute("compression", "lossless");
+    ASSERT_TRUE(out->open(path, spec)) << out->geterror();
+    ASSERT_TRUE(out->write_image(OIIO::TypeDesc::FLOAT, pixels.data())) << out->geterror();
+    out->close();
+}
+} // namespace
+
+TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
+{
+    yTest::yScratchFolder folder;
+    const struct
+    {
+        const char* name;
+        const SampleKind& kind;
+        OIIO::TypeDesc stored;
+        int channels;
+        int tolerance;             // lossy formats
+        bool sameChannels = false; // grey in red, green and blue
+    } cases[] = {
+        {"rgba.png", kBytes, OIIO::TypeDesc::UINT8, 4, 0},
+        {"rgb16.png", kShorts, OIIO::TypeDesc::UINT16, 3, 0},
+        {"grey.png", kBytes, OIIO::TypeDesc::UINT8, 1, 0},
+        {"greyalpha.png", kBytes, OIIO::TypeDesc::UINT8, 2, 0},
+        {"rgba.tif", kBytes, OIIO::TypeDesc::UINT8, 4, 0},
+        {"rgba16.tif", kShorts, OIIO::TypeDesc::UINT16, 4, 0},
+        {"half.exr", kFloats, OIIO::TypeDesc::HALF, 4, 0},
+        {"float.exr", kFloats, OIIO::TypeDesc::FLOAT, 3, 0},
+        {"rgb16.dpx", kShorts, OIIO::TypeDesc::UINT16, 3, 0},
+        {"grey.webp", kBytes, OIIO::TypeDesc::UINT8, 3, 6, true},
+        {"grey.jpg", kBytes, OIIO::TypeDesc::UINT8, 1, 6},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder.File(c.name);
+        WriteImage(path, c.kind, c.stored, c.channels, c.sameChannels);
+        yImageFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(path, yImageFile::kDefaultMaxPixels, error)) << error;
+        EXPECT_EQ(file.IsDeep(), c.stored != OIIO::TypeDesc::UINT8);
+        EXPECT_EQ(file.Width() * 10 + file.Height(), 61);
+        for (const bool deep : {true, false})
+        {
+            yWorld world;
+            ASSERT_TRUE(file.ReadFrame(0, deep, 1, world, error)) << error;
+            const uint16_t* expected = deep ? c.kind.deep : c.kind.shallow;
+            const bool grey = c.channels < 3 || c.sameChannels, alpha = c.channels % 2 == 0;
+            for (int x = 0; x < 6; ++x)
+            {
+                const PF_Pixel16 p = deep ? world.Pixel16(x, 0)
+                                          : PF_Pixel16{world.Pixel8(x, 0).alpha, world.Pixel8(x, 0).red,
+                                                       world.Pixel8(x, 0).green, world.Pixel8(x, 0).blue};
+                const int want[4] = {expected[x], expected[(x + (grey ? 0 : 1)) % 6],
+                                     expected[(x + (grey ? 0 : 2)) % 6],
+                                     alpha ? expected[(x + c.channels - 1) % 6] : (deep ? 32768 : 255)};
+                const int got[4] = {p.red, p.green, p.blue, p.alpha};
+                for (int k = 0; k < 4; ++k)
+                    EXPECT_LE(std::abs(got[k] - want[k]), k == 3 ? 0 : c.tolerance)
+                        << "pixel " << x << " channel " << k << (deep ? " deep" : " 8-bit");
+            }
+        }
+    }
+}
