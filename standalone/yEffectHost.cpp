@@ -145,7 +145,7 @@ void yEffectHost::UpdateParamUI(PF_ParamIndex index, const PF_ParamDef& def)
 
 const void* yEffectHost::AcquireSuite(const char* name, int32_t version)
 {
-    if (m_probe && m_probe->Withholds(name)) return nullptr;
+    if (m_probe && !m_probe->ServesSuite(name)) return nullptr;
     const void* table = ServedSuite(name, version);
     if (table) ++m_openSuites;
     return table;

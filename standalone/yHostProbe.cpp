@@ -57,9 +57,15 @@ int yHostProbe::CallCount(yHostCall call) const
     return int(std::count(m_log.begin(), m_log.end(), call));
 }
 
-void yHostProbe::FailCall(yHostCall call, PF_Err err, int succeed)
+void yHostProbe::FailCall(yHostCall call, PF_Err err, int succeed, int times)
 {
-    m_failures[call] = {err, succeed};
+    m_failures[call] = {err, succeed, times};
+}
+
+bool yHostProbe::ServesSuite(const std::string& name)
+{
+    m_asked.insert(name);
+    return m_withheld.count(name) == 0;
 }
 
 PF_Err yHostProbe::Enter(yHostCall call)
@@ -67,11 +73,14 @@ PF_Err yHostProbe::Enter(yHostCall call)
     m_log.push_back(call);
     const auto found = m_failures.find(call);
     if (found == m_failures.end()) return PF_Err_NONE;
-    if (found->second.succeed > 0)
+    yFailure& failure = found->second;
+    if (failure.succeed > 0)
     {
-        --found->second.succeed;
+        --failure.succeed;
         return PF_Err_NONE;
     }
-    return found->second.err;
+    if (failure.times == 0) return PF_Err_NONE;
+    if (failure.times > 0) --failure.times;
+    return failure.err;
 }
 } // namespace yHost

@@ -48,15 +48,19 @@ class yHostProbe
     void ClearCallLog() { m_log.clear(); }
 
     // After `succeed` more successful calls, the call fails with err from then
-    // on (calls without a result fail by giving nothing: no handle, no block).
-    void FailCall(yHostCall call, PF_Err err, int succeed = 0);
+    // on, or only `times` times when that is not negative (calls without a
+    // result fail by giving nothing: no handle, no block).
+    void FailCall(yHostCall call, PF_Err err, int succeed = 0, int times = -1);
     void ClearFailures() { m_failures.clear(); }
     // The user cancels at the progress call after `succeed` more.
     void CancelAfter(int succeed) { FailCall(yHostCall::Progress, PF_Interrupt_CANCEL, succeed); }
 
     // The basic suite answers that it has no suite of this name.
     void WithholdSuite(const std::string& name) { m_withheld.insert(name); }
-    bool Withholds(const char* name) const { return m_withheld.count(name) != 0; }
+    // Logs the suite asked for; false when it is withheld.
+    bool ServesSuite(const std::string& name);
+    // Every suite name asked for so far, each once.
+    const std::set<std::string>& SuitesAskedFor() const { return m_asked; }
 
     // Logs a call; returns the error it must give (0 to go ahead).
     PF_Err Enter(yHostCall call);
@@ -66,9 +70,11 @@ class yHostProbe
     {
         PF_Err err;
         int succeed;
+        int times;
     };
     std::vector<yHostCall> m_log;
     std::map<yHostCall, yFailure> m_failures;
     std::set<std::string> m_withheld;
+    std::set<std::string> m_asked;
 };
 } // namespace yHost

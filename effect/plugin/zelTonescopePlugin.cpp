@@ -44,13 +44,10 @@ void zelTonescopePlugin::ParamsSetup()
 
 namespace zelTonescope
 {
+using yAE::HostParam;
+
 namespace
 {
-const PF_ParamDef* Param(PF_ParamDef** params, A_long index)
-{
-    return params ? params[index] : nullptr;
-}
-
 float Factor(const PF_RationalScale& scale)
 {
     return scale.den != 0 ? float(scale.num) / float(scale.den) : 1.0f;
@@ -64,7 +61,7 @@ void zelTonescopePlugin::UpdateParamsUI()
         ReportError("DoRender", kNoDataMessage);
         return;
     }
-    const PF_ParamDef* sample = Param(params, kParamSample);
+    const PF_ParamDef* sample = HostParam(in_data, params, kParamSample);
     A_long mode = sample && sample->u.pd.value == kSampleWholeImage ? yAE::kParamDisableAlt : yAE::kParamEnable;
     for (A_long index : {kParamPosition, kParamWidth, kParamHeight})
         SetParamVisibility(index, mode, nullptr, false);
@@ -72,21 +69,25 @@ void zelTonescopePlugin::UpdateParamsUI()
 
 void zelTonescopePlugin::ReadRenderParams()
 {
-    if (const PF_ParamDef* p = Param(params, kParamColorModel)) m_colorModel = p->u.pd.value;
-    if (const PF_ParamDef* p = Param(params, kParamSample)) m_sampleMode = p->u.pd.value;
-    if (const PF_ParamDef* p = Param(params, kParamPosition))
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamColorModel))
+        m_colorModel = p->u.pd.value;
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamSample)) m_sampleMode = p->u.pd.value;
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamPosition))
     {
         m_centerX = float(ZT_Fixed::ToDouble(p->u.td.x_value));
         m_centerY = float(ZT_Fixed::ToDouble(p->u.td.y_value));
     }
-    if (const PF_ParamDef* p = Param(params, kParamWidth)) m_width = float(ZT_Fixed::ToDouble(p->u.fd.value));
-    if (const PF_ParamDef* p = Param(params, kParamHeight)) m_height = float(ZT_Fixed::ToDouble(p->u.fd.value));
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamWidth))
+        m_width = float(ZT_Fixed::ToDouble(p->u.fd.value));
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamHeight))
+        m_height = float(ZT_Fixed::ToDouble(p->u.fd.value));
     if (in_data)
     {
         m_width *= Factor(in_data->downsample_x);
         m_height *= Factor(in_data->downsample_y);
     }
-    if (const PF_ParamDef* p = Param(params, kParamRenderOutput)) m_renderOutput = p->u.bd.value != 0;
+    if (const PF_ParamDef* p = HostParam(in_data, params, kParamRenderOutput))
+        m_renderOutput = p->u.bd.value != 0;
 }
 
 template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& target)

@@ -155,7 +155,8 @@ void Plugin::Render()
 
 void Plugin::PrepareRender()
 {
-    input = params && params[0] ? &params[0]->u.ld : nullptr;
+    PF_ParamDef* layer = HostParam(in_data, params, 0);
+    input = layer ? &layer->u.ld : nullptr;
     deep = output && (output->world_flags & PF_WorldFlag_DEEP) != 0;
 }
 
@@ -277,8 +278,13 @@ void Plugin::CreateGlobalData()
 void Plugin::DisposeGlobalData()
 {
     if (!in_data || !in_data->global_data) return;
+    // A host that no longer serves the handle suite still takes the block back
+    // through its callbacks.
     Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, kPFHandleSuiteVersion1);
-    if (handles && handles->host_dispose_handle) handles->host_dispose_handle(in_data->global_data);
+    if (handles && handles->host_dispose_handle)
+        handles->host_dispose_handle(in_data->global_data);
+    else if (in_data->utils && in_data->utils->host_dispose_handle)
+        in_data->utils->host_dispose_handle(in_data->global_data);
     if (out_data) out_data->global_data = nullptr;
     in_data->global_data = nullptr;
 }
@@ -319,8 +325,9 @@ void Plugin::SetParamVisibility(PF_ParamIndex index, A_long& mode, const char* n
         ReportError("SetParamVisibility", "Could not load PF_ParamUtilsSuite1");
         return;
     }
-    if (!params || index < 0 || !params[index]) return;
-    PF_ParamDef def = *params[index];
+    const PF_ParamDef* param = HostParam(in_data, params, index);
+    if (!param) return;
+    PF_ParamDef def = *param;
     if (mode == kParamEnable || mode == kParamEnableAlt)
     {
         def.ui_flags = PF_PUI_NONE;

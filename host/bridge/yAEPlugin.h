@@ -27,6 +27,13 @@ enum ParamVisibility : A_long
     kParamDisableAlt = 4
 };
 
+// The host's parameter at index, or null: a host passes only the parameters
+// it has, fewer than the module declares when their set-up failed.
+inline PF_ParamDef* HostParam(const PF_InData* in_data, PF_ParamDef** params, A_long index)
+{
+    return params && in_data && index >= 0 && index < in_data->num_params ? params[index] : nullptr;
+}
+
 class Plugin
 {
   public:

@@ -3,6 +3,7 @@
 #include "host/sdk/AE_EffectCB.h"
 #include "host/sdk/AE_EffectSuites.h"
 #include "platform/yPlatform.h"
+#include "host/bridge/yAEPlugin.h"
 #include "host/bridge/yAESuite.h"
 
 namespace yAE
@@ -97,8 +98,8 @@ void PluginDataCustomUI::TakeMousePoint(const PF_Point& point)
 
 void PluginDataCustomUI::MarkParamChanged()
 {
-    if (params && m_customParam > 0 && params[m_customParam])
-        params[m_customParam]->uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
+    if (PF_ParamDef* param = m_customParam > 0 ? HostParam(in_data, params, m_customParam) : nullptr)
+        param->uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
 }
 
 bool PluginDataCustomUI::BeginButtonEvent(const char* name)

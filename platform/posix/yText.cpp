@@ -13,8 +13,11 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 namespace yPlatform
 {
@@ -76,6 +79,40 @@ FaceTable& Faces()
 {
     static FaceTable table;
     return table;
+}
+
+// Hinted advances by face and cell height, learnt as text is measured: sizing
+// a hinted face and loading its glyphs is most of what laying out a panel
+// costs, and the same few sizes and characters come back every time.
+class AdvanceCache
+{
+public:
+    static constexpr int32_t kUnknown = INT32_MIN;
+
+    // The advances of a face at a cell height by character, kUnknown where
+    // not measured yet; valid until the next call.
+    int32_t* Of(uint32_t resource, int32_t cellHeight)
+    {
+        const uint64_t key = uint64_t(resource) << 32 | uint32_t(cellHeight);
+        const auto found = m_tables.find(key);
+        if (found != m_tables.end())
+            return found->second.data();
+        if (m_tables.size() >= kMaxTables)
+            m_tables.clear(); // any number of sizes stays within bounds
+        std::array<int32_t, 256>& table = m_tables[key];
+        table.fill(kUnknown);
+        return table.data();
+    }
+
+private:
+    static constexpr size_t kMaxTables = 64;
+    std::unordered_map<uint64_t, std::array<int32_t, 256>> m_tables;
+};
+
+AdvanceCache& Advances()
+{
+    static AdvanceCache cache;
+    return cache;
 }
 
 // A face set to a cell height, with the vertical metrics in pixels.
@@ -152,11 +189,23 @@ Box Device::MeasureText(const char* text, size_t length)
 {
     const FontState font = m_font ? *m_font : FontState{};
     Box box{0, 0, 0, font.cellHeight};
-    const SizedFace sized = SizeFace(font.resource, font.cellHeight);
-    if (!sized.face || !text)
+    if (!text)
         return box;
+    int32_t* advances = Advances().Of(font.resource, font.cellHeight);
+    SizedFace sized; // sized only for a character not measured before
     for (size_t i = 0; i < length && text[i]; ++i)
-        box.right += std::max(0, LoadGlyph(sized.face, static_cast<unsigned char>(text[i]), FT_LOAD_DEFAULT));
+    {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (advances[c] == AdvanceCache::kUnknown)
+        {
+            if (!sized.face)
+                sized = SizeFace(font.resource, font.cellHeight);
+            if (!sized.face)
+                return Box{0, 0, 0, font.cellHeight};
+            advances[c] = LoadGlyph(sized.face, c, FT_LOAD_DEFAULT);
+        }
+        box.right += std::max(0, advances[c]);
+    }
     return box;
 }
 
