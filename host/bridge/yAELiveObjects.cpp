@@ -1,8 +1,9 @@
 #include "host/bridge/yAELiveObjects.h"
 
+#include <algorithm>
 #include <mutex>
 #include <new>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace yAE
 {
@@ -12,7 +13,7 @@ namespace
 struct Registry
 {
     std::mutex lock;
-    std::unordered_set<const void*> objects;
+    std::unordered_map<const void*, void*> objects; // by the handle each was made in
 };
 
 Registry& Instance()
@@ -22,13 +23,13 @@ Registry& Instance()
 }
 } // namespace
 
-bool LiveObjects::Add(const void* object) noexcept
+bool LiveObjects::Add(void* object, const void* handle) noexcept
 {
     Registry& r = Instance();
     std::lock_guard<std::mutex> hold(r.lock);
     try
     {
-        r.objects.insert(object);
+        r.objects[handle] = object;
         return true;
     }
     catch (const std::bad_alloc&)
@@ -41,13 +42,27 @@ void LiveObjects::Remove(const void* object)
 {
     Registry& r = Instance();
     std::lock_guard<std::mutex> hold(r.lock);
-    r.objects.erase(object);
+    for (auto it = r.objects.begin(); it != r.objects.end(); ++it)
+        if (it->second == object)
+        {
+            r.objects.erase(it);
+            return;
+        }
 }
 
 bool LiveObjects::Contains(const void* object)
 {
     Registry& r = Instance();
     std::lock_guard<std::mutex> hold(r.lock);
-    return object && r.objects.count(object) != 0;
+    return object && std::any_of(r.objects.begin(), r.objects.end(),
+                                 [object](const auto& entry) { return entry.second == object; });
+}
+
+void* LiveObjects::In(const void* handle)
+{
+    Registry& r = Instance();
+    std::lock_guard<std::mutex> hold(r.lock);
+    const auto found = r.objects.find(handle);
+    return found != r.objects.end() ? found->second : nullptr;
 }
 } // namespace yAE

@@ -9,9 +9,12 @@ namespace yAE
 class LiveObjects
 {
   public:
-    // False when memory runs out (the object is then not known).
-    static bool Add(const void* object) noexcept;
+    // Records the object with the sequence-data handle it was made in; false
+    // when memory runs out (the object is then not known).
+    static bool Add(void* object, const void* handle) noexcept;
     static void Remove(const void* object);
     static bool Contains(const void* object);
+    // The object made in this handle, or null (a copy of the handle included).
+    static void* In(const void* handle);
 };
 } // namespace yAE

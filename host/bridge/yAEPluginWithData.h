@@ -41,9 +41,20 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     using Flat = FlatT;
     using Flat2 = Flat2T;
 
+    // A record a failed re-set-up left in the handle is read back, and the
+    // handle given up once replaced.
     void EnsureData() override
     {
-        if (!GetDataPtr()) SequenceSetup();
+        if (GetDataPtr()) return;
+        if (!block)
+        {
+            SequenceSetup();
+            return;
+        }
+        const PF_Handle record = in_data->sequence_data;
+        SequenceResetup();
+        if (in_data->sequence_data != record && in_data->utils && in_data->utils->host_dispose_handle)
+            in_data->utils->host_dispose_handle(record);
     }
     void SequenceSetup() override { NewSequenceData(); }
 
@@ -74,6 +85,23 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
                 // The old block names the object just freed: hand it back to
                 // the host, which frees what the module let go of.
                 old->object = nullptr;
+                in_data->sequence_data = nullptr;
+                if (out_data) out_data->sequence_data = nullptr;
+            }
+        }
+        else if (DataT* original = CopiedFrom())
+        {
+            // A duplicate: the original keeps its object, the copy gets its own.
+            std::unique_ptr<DataT> kept = Construct();
+            if (!kept) return;
+            kept->CopyFrom(*original);
+            LiveBlock* copy = block;
+            NewSequenceData();
+            if (data)
+                data->CopyFrom(*kept);
+            else
+            {
+                copy->object = nullptr;
                 in_data->sequence_data = nullptr;
                 if (out_data) out_data->sequence_data = nullptr;
             }
@@ -129,7 +157,7 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         live->tag = kLiveTag;
         std::unique_ptr<DataT> made = Construct();
         if (!made) return;
-        if (!LiveObjects::Add(made.get()))
+        if (!LiveObjects::Add(made.get(), handle.Get()))
         {
             err = PF_Err_OUT_OF_MEMORY;
             return;
@@ -153,9 +181,7 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         if (in_data && in_data->sequence_data && *in_data->sequence_data)
         {
             block = static_cast<LiveBlock*>(*in_data->sequence_data);
-            if (block->tag == kLiveTag && HandleHolds(in_data->sequence_data, sizeof(LiveBlock)) &&
-                LiveObjects::Contains(block->object))
-                data = static_cast<DataT*>(block->object);
+            data = static_cast<DataT*>(LiveObjects::In(in_data->sequence_data));
         }
         return data;
     }
@@ -164,6 +190,15 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     LiveBlock* block = nullptr; // the sequence-data block, from GetDataPtr
 
   private:
+    // The live object of another instance that a copied block names, or null.
+    DataT* CopiedFrom() const
+    {
+        if (block->tag != kLiveTag || !HandleHolds(in_data->sequence_data, sizeof(LiveBlock)) ||
+            !LiveObjects::Contains(block->object))
+            return nullptr;
+        return static_cast<DataT*>(block->object);
+    }
+
     // Frees the live object found by GetDataPtr.
     void Destroy()
     {
