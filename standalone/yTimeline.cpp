@@ -26,7 +26,7 @@ const int kGlyphWidth = 3 * kGlyphScale;
 const int kGlyphHeight = 5 * kGlyphScale;
 const int kGlyphAdvance = kGlyphWidth + kGlyphScale;
 const int kLabelSpace = 2 * kGlyphAdvance; // at least this much between two labels
-const int kLabelTop = kTickLength + 2;      // below the last strip
+const int kLabelTop = kTickLength + 2;     // below the last strip
 const int kLabelHeight = kLabelTop + kGlyphHeight;
 
 int TextWidth(const std::string& text)
@@ -65,7 +65,8 @@ std::array<std::array<uint8_t, 3>, yTimeline::kRows> FullColors(const yChannelSt
         const auto& c = channel.barColor[size_t(v)];
         const int top = std::max({c[0], c[1], c[2]});
         lit[size_t(v)] = top > 0;
-        for (int i = 0; i < 3 && top > 0; ++i) out[size_t(v)][size_t(i)] = uint8_t((c[size_t(i)] * 255 + top / 2) / top);
+        for (int i = 0; i < 3 && top > 0; ++i)
+            out[size_t(v)][size_t(i)] = uint8_t((c[size_t(i)] * 255 + top / 2) / top);
     }
     for (int v = 0; v < yTimeline::kRows; ++v)
     {
@@ -73,9 +74,12 @@ std::array<std::array<uint8_t, 3>, yTimeline::kRows> FullColors(const yChannelSt
         out[size_t(v)] = {255, 255, 255};
         for (int d = 1; d < yTimeline::kRows; ++d)
         {
-            const int near = v - d >= 0 && lit[size_t(v - d)] ? v - d : v + d < yTimeline::kRows && lit[size_t(v + d)] ? v + d : -1;
-            if (near < 0) continue;
-            out[size_t(v)] = out[size_t(near)];
+            if (v - d >= 0 && lit[size_t(v - d)])
+                out[size_t(v)] = out[size_t(v - d)];
+            else if (v + d < yTimeline::kRows && lit[size_t(v + d)])
+                out[size_t(v)] = out[size_t(v + d)];
+            else
+                continue;
             break;
         }
     }
@@ -143,7 +147,8 @@ void yTimeline::DrawStrip(yWorld& world, const Strip& strip, int left, int top) 
     Fill(world, left - 1, top, 1, kRows, kOutline);
     Fill(world, left + plotWidth, top, 1, kRows, kOutline);
 
-    const uint32_t largest = strip.counts.empty() ? 0 : *std::max_element(strip.counts.begin(), strip.counts.end());
+    const uint32_t largest =
+        strip.counts.empty() ? 0 : *std::max_element(strip.counts.begin(), strip.counts.end());
     if (largest == 0) return;
     const double scale = 1.0 / std::log1p(double(largest));
     for (int f = 0; f < FrameCount(); ++f)
