@@ -72,26 +72,3 @@ TEST(HistogramStrokes, EachColumnDrawsItsStackedSegments)
             << r.a << " " << r.b << " " << r.c << " " << r.d << " model " << r.model;
     }
 }
-
-TEST(HistogramStrokes, ASingleChannelsColourIsItsColumnsColour)
-{
-    struct Row { int channel; bool inColor; short model; const char* out; };
-    const Row rows[] = {
-        {0, true, 1, "ff640000"}, {1, true, 1, "ff006400"}, {2, true, 1, "ff000064"},
-        {3, true, 1, "00242320"},  // D's shade
-        {1, false, 1, "ff000000"}, // grey mode: black bars
-        {0, true, 2, "ff647fff"},  // HLS, converted with its zero defaults
-    };
-    for (const Row& r : rows)
-    {
-        yHistogramColumnStyle style;
-        style.inColor = r.inColor;
-        style.colorModel = r.model;
-        style.shadow = kShadow;
-        style.modelToRGB = Echo;
-        const yColor8 c = SingleChannelColor(style, r.channel, 100);
-        char text[9];
-        std::snprintf(text, sizeof text, "%02x%02x%02x%02x", c.alpha, c.red, c.green, c.blue);
-        EXPECT_EQ(std::string(text), r.out) << "channel " << r.channel << " model " << r.model;
-    }
-}
