@@ -139,3 +139,16 @@ void BuildColumnStrokes(const yHistogramColumnStyle& style, const uint32_t h[4],
         out.topPixelY = Clip(h[3], bottom, top);
     }
 }
+
+yColor8 SingleChannelColor(const yHistogramColumnStyle& style, int channel, yMath::U8 g)
+{
+    yHistogramColumnStyle tall = style;
+    tall.top = 0;
+    tall.bottom = 2;
+    uint32_t h[4] = {0, 0, 0, 0};
+    h[channel & 3] = 1;
+    yHistogramColumnStrokes strokes;
+    BuildColumnStrokes(tall, h, g, false, strokes);
+    // The last stroke is the channel's own; the one before it, if any, is D's shade.
+    return strokes.count > 0 ? strokes.strokes[strokes.count - 1].color : yColor8(255, 0, 0, 0);
+}

@@ -51,3 +51,7 @@ void OrderColumnChannels(const uint32_t h[4], yMath::U8 g, uint32_t s[3], yColor
 
 // The model's zero defaults (HLS and HSV), then the conversion to RGB.
 yColor8 AdjustColumnColor(const yColor8& c, short model, yModelToRGB modelToRGB);
+
+// The colour a column holding only `channel` (0 to 3) at grey level g is drawn
+// in: the model's colour of that channel, D's shade, or black in grey mode.
+yColor8 SingleChannelColor(const yHistogramColumnStyle& style, int channel, yMath::U8 g);

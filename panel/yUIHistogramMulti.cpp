@@ -1,7 +1,5 @@
 #include "panel/yUIHistogramMulti.h"
 
-#include "panel/yHistogramStrokes.h"
-
 #include "draw/yDrawPort.h"
 #include "draw/yDrawingScope.h"
 #include "effect/color/zelColorModel.h"
@@ -115,6 +113,23 @@ void yUIHistogramMulti::Draw()
     Invalidate(false);
 }
 
+yHistogramColumnStyle yUIHistogramMulti::ColumnStyle() const
+{
+    yHistogramColumnStyle style;
+    style.inColor = m_displayInColor;
+    style.colorModel = m_colorModel;
+    style.highlight = m_highlight;
+    style.modelToRGB = m_colorModel == kModelRGB ? nullptr : ModelToRGB;
+    const yColor8 back = GetEffectiveBackColor();
+    style.shadow = yColor8(back.alpha, 255 - back.red, 255 - back.green, 255 - back.blue);
+    return style;
+}
+
+yColor8 yUIHistogramMulti::GetBarColor(int channel, yMath::U8 v) const
+{
+    return SingleChannelColor(ColumnStyle(), channel, v);
+}
+
 void yUIHistogramMulti::DrawColumns()
 {
     yDrawPort* port = GetDrawPort();
@@ -125,17 +140,11 @@ void yUIHistogramMulti::DrawColumns()
     const yRect screen = GetScreenRect();
     port->SetDrawOffset(yPointL(screen.left, screen.top));
 
-    yHistogramColumnStyle style;
+    yHistogramColumnStyle style = ColumnStyle();
     style.top = kBorder - 1;
     style.bottom = static_cast<int>(screen.Height()) - kBorder - 1;
     const int left = kBorder;
     const int right = static_cast<int>(screen.Width()) - kBorder;
-    style.inColor = m_displayInColor;
-    style.colorModel = m_colorModel;
-    style.highlight = m_highlight;
-    style.modelToRGB = m_colorModel == kModelRGB ? nullptr : ModelToRGB;
-    const yColor8 back = GetEffectiveBackColor();
-    style.shadow = yColor8(back.alpha, 255 - back.red, 255 - back.green, 255 - back.blue);
 
     const yColor8 black(255, 0, 0, 0);
     yHistogramColumnStrokes strokes;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "panel/yHistogramColumns.h"
+#include "panel/yHistogramStrokes.h"
 #include "ui/yUIBox.h"
 
 #include "effect/color/zelHistogramAccumulator.h"
@@ -56,9 +57,13 @@ public:
     // The colour of selected columns (the box's own highlight colour is its bevel's).
     void SetSelectionColor(const yColor8& color) { m_highlight = color; }
     const yColor8& GetSelectionColor() const { return m_highlight; }
+    // The colour of a column holding only `channel` at the 8-bit value v, as drawn now.
+    yColor8 GetBarColor(int channel, yMath::U8 v) const;
 
 private:
     void DrawColumns();
+    // Colours and mode of the columns; the vertical extent is left to the caller.
+    yHistogramColumnStyle ColumnStyle() const;
 
     zelTonescope::zelHistogramAccumulator m_accumulator;
     yHistogramColumns m_columns;

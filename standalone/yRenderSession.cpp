@@ -440,6 +440,12 @@ bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bin
         error = "The module has no live instance to report on.";
         return false;
     }
+    if (r.version != ZT_HistogramReport_VERSION)
+    {
+        error = "The module reports its histogram in version " + std::to_string(r.version) + ", not " +
+                std::to_string(ZT_HistogramReport_VERSION) + ".";
+        return false;
+    }
     std::vector<uint32_t> counts(size_t(r.bin_count) * 4);
     if (r.bin_count > 0 && report(data, &r, counts.data(), uint32_t(counts.size())) != 0)
     {
@@ -467,6 +473,9 @@ bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bin
         c.last = r.channels[k].last;
         c.peakBin = r.channels[k].peak_bin;
         c.peakCount = r.channels[k].peak_count;
+        c.shown = r.channels[k].shown != 0;
+        for (size_t v = 0; v < c.barColor.size(); ++v)
+            for (size_t i = 0; i < 3; ++i) c.barColor[v][i] = r.channels[k].bar_color[v][i];
     }
     stats.statusLine = r.status_line;
     return true;

@@ -18,6 +18,10 @@ struct yChannelStats
     int last = -1;  // last bin with a count
     int peakBin = -1;
     uint64_t peakCount = 0;
+    // What the panel shows: its toggle, and the colour of this channel's bar
+    // at each 8-bit value (red, green, blue). Not part of the JSON file.
+    bool shown = true;
+    std::array<std::array<uint8_t, 3>, 256> barColor{};
 };
 
 struct yHistogramStats

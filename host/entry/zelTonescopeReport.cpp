@@ -84,6 +84,14 @@ extern "C" __attribute__((visibility("default"))) int32_t zelTonescopeReport(PF_
         channel.last = empty ? -1 : stats.last;
         channel.peak_bin = empty ? -1 : int32_t(stats.peakBin);
         channel.peak_count = empty ? 0 : stats.peakCount;
+        channel.shown = panel.IsChannelShown(k) ? 1 : 0;
+        for (int v = 0; v < 256; ++v)
+        {
+            const yColor8 c = panel.GetHistogram().GetBarColor(k, yMath::U8(v));
+            channel.bar_color[v][0] = c.red;
+            channel.bar_color[v][1] = c.green;
+            channel.bar_color[v][2] = c.blue;
+        }
     }
     CopyText(report->status_line, sizeof report->status_line, panel.GetStatusLine().GetText());
 

@@ -12,7 +12,7 @@ extern "C"
 {
 
 #define ZT_HistogramReport_SYMBOL "zelTonescopeReport"
-#define ZT_HistogramReport_VERSION 1u
+#define ZT_HistogramReport_VERSION 2u
 
     typedef struct ZT_ChannelReport
     {
@@ -21,6 +21,10 @@ extern "C"
         int32_t last;  // last bin with a count, -1 when empty
         int32_t peak_bin;
         uint32_t peak_count;
+        int32_t shown; // 1 when the panel's toggle shows the channel
+        // The panel's colour of a column holding only this channel at each
+        // 8-bit value: red, green, blue.
+        uint8_t bar_color[256][3];
     } ZT_ChannelReport;
 
     typedef struct ZT_HistogramReport
