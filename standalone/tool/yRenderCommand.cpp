@@ -7,6 +7,7 @@
 #include "standalone/yPngFile.h"
 #include "standalone/yProjectFile.h"
 #include "standalone/yRenderSession.h"
+#include "standalone/yTimeline.h"
 
 #include <ostream>
 
@@ -14,6 +15,14 @@ namespace yHost
 {
 namespace
 {
+// A still image's timeline: one frame.
+yWorld Timeline(const yHistogramStats& stats, const std::vector<yBinCounts>& bins)
+{
+    yTimeline timeline;
+    timeline.AddFrame(0, stats, bins);
+    return timeline.Draw();
+}
+
 bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHistogramStats* statsOut)
 {
     std::string error;
@@ -62,7 +71,8 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
         (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
         (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(bins), error)) &&
         (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&
-        (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error));
+        (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error)) &&
+        (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));
     if (!made || !outputs.Commit(error)) return Fail(err, error);
     session.Close();
     if (statsOut) *statsOut = stats;

@@ -6,10 +6,11 @@
 #include "standalone/yProgress.h"
 #include "standalone/yProjectFile.h"
 #include "standalone/yShot.h"
+#include "standalone/yTimeline.h"
 
 #include <algorithm>
-#include <cctype>
 #include <atomic>
+#include <cctype>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -118,13 +119,15 @@ class yShotWriter
     {
         m_progress.Finish();
         return (m_o.histogram.empty() || outputs.Add(m_o.histogram, std::move(m_histogram), error)) &&
-               (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error));
+               (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error)) &&
+               (m_o.timeline.empty() || yPngFile::Write(outputs, m_o.timeline, m_timeline.Draw(), error));
     }
     int Skipped() const { return m_skipped; }
 
   private:
     void Write(int number, const yFrameResult& result)
     {
+        if (!m_o.timeline.empty()) m_timeline.AddFrame(number, result.stats, result.bins);
         if (!result.read)
         {
             ++m_skipped;
@@ -144,6 +147,7 @@ class yShotWriter
     size_t m_next = 0;
     int m_skipped = 0;
     std::string m_histogram = yReportFiles::kShotCsvHeader, m_stats;
+    yTimeline m_timeline;
 };
 
 // What a run leaves besides the per-frame files: the panel after the last

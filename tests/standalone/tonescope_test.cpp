@@ -412,14 +412,16 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         frame.Pixel8(0, 0).red = A_u_char(100 + k);
         ASSERT_TRUE(yHost::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
     }
-    const std::string outputs = " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png";
+    const std::string outputs =
+        " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png --timeline @t.png";
     std::string first;
     for (const std::string shot :
          {"seq/f.%04d.png --frames 1-4 --jobs 1", "seq/f.%04d.png --frames 1-4 --jobs 3"})
     {
         ASSERT_EQ(Run("render " + shot + outputs + " --render-output").status, 0) << shot;
         const std::string all = yTest::ReadText(File("h.csv")) + yTest::ReadText(File("s.jsonl")) +
-                                yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png"));
+                                yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png")) +
+                                yTest::ReadText(File("t.png"));
         EXPECT_EQ(first.empty() ? all : first, all) << shot;
         first = all;
     }

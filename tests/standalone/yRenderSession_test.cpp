@@ -9,7 +9,7 @@ TEST(yRenderSession, TheReportCarriesThePanelsTogglesAndBarColours)
     yHost::yRenderSession session;
     std::string error;
     ASSERT_TRUE(session.Open(TONESCOPE_MODULE, error)) << error;
-    session.SetInput(yHost::yWorld(4, 4, false), 1);
+    session.SetInput(yHost::yWorld(4, 4, false), 1, 4, 4);
     yHost::yHistogramStats stats;
     std::vector<yHost::yBinCounts> bins;
     ASSERT_TRUE(session.Render(error) && session.Report(stats, bins, error)) << error;
