@@ -66,9 +66,12 @@ void MakeShots()
 void RenderShot(benchmark::State& state, const std::string& kind)
 {
     MakeShots();
+    // Jobs 0 stands for the program's start and set-up alone: one frame.
     const std::string command = std::string(TONESCOPE_PROGRAM) + " render " + kFolder + "/" + kind +
-                                " --quiet --module " + TONESCOPE_MODULE + " --jobs " +
-                                std::to_string(state.range(0)) + " --stats /dev/null";
+                                " --quiet --module " + TONESCOPE_MODULE +
+                                (state.range(0) == 0 ? std::string(" --frames 1-1")
+                                                     : " --jobs " + std::to_string(state.range(0))) +
+                                " --stats /dev/null";
     for (auto _ : state)
         if (std::system(command.c_str()) != 0) state.SkipWithError("the render failed");
     state.counters["frames/s"] = benchmark::Counter(kFrames, benchmark::Counter::kIsIterationInvariantRate);
@@ -93,12 +96,14 @@ void DecodeShot(benchmark::State& state, const std::string& kind)
 } // namespace
 
 BENCHMARK_CAPTURE(RenderShot, png8, std::string("png8"))
+    ->Arg(0)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
     ->Iterations(2);
 BENCHMARK_CAPTURE(RenderShot, exr16, std::string("exr16"))
+    ->Arg(0)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kSecond)
