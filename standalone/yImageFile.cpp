@@ -111,6 +111,8 @@ bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& e
         error = "Cannot read the image " + path + ": " + FirstLine(OIIO::geterror()) + ".";
         return false;
     }
+    // A worker is one thread: --jobs spreads the frames over the cores.
+    m_input->file->threads(1);
     const OIIO::ImageSpec& spec = m_input->file->spec();
     m_width = spec.width;
     m_height = spec.height;
