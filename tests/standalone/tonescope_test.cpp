@@ -2,6 +2,7 @@
 #include "standalone/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
+#include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <zlib.h>
@@ -434,7 +435,8 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     std::string parts;
     for (const char* range : {"1-2", "3-4"})
     {
-        ASSERT_EQ(Run("render seq/f.%04d.png --frames " + std::string(range) + " --stats @s.jsonl").status, 0);
+        ASSERT_EQ(Run("render seq/f.%04d.png --frames " + std::string(range) + " --stats @s.jsonl").status,
+                  0);
         parts += yTest::ReadText(File("s.jsonl"));
     }
     ASSERT_EQ(Run("render seq/f.%04d.png --frames 1-4 --stats @s.jsonl").status, 0);
@@ -450,10 +452,11 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     EXPECT_EQ(kept.rfind("frame,value,A,B,C,D\n3,", 0), 0u);
 
     // A movie's frames count from 0.
-    ASSERT_EQ(std::system(("ffmpeg -loglevel error -f lavfi -i testsrc=size=32x24:rate=10 -frames:v 3 -bf 0 " +
-                           File("m.mp4"))
-                              .c_str()),
-              0);
+    ASSERT_EQ(
+        std::system(("ffmpeg -loglevel error -f lavfi -i testsrc=size=32x24:rate=10 -frames:v 3 -bf 0 " +
+                     File("m.mp4"))
+                        .c_str()),
+        0);
     ASSERT_EQ(Run("render m.mp4 --frames 1-2 --stats @s.jsonl").status, 0);
     const std::string lines = yTest::ReadText(File("s.jsonl"));
     EXPECT_EQ(lines.substr(0, 11) + std::to_string(std::count(lines.begin(), lines.end(), '\n')),
@@ -467,6 +470,17 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     for (int i = 0; i < 4; ++i)
         claim[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
     yTest::WriteBytes(File("claim.png"), claim);
+    // A movie and an OpenEXR file cut short.
+    const std::vector<float> grey(64 * 48 * 3, 0.5f);
+    auto exr = OIIO::ImageOutput::create(File("cut.exr"));
+    ASSERT_TRUE(exr->open(File("cut.exr"), OIIO::ImageSpec(64, 48, 3, OIIO::TypeDesc::HALF)) &&
+                exr->write_image(OIIO::TypeDesc::FLOAT, grey.data()) && exr->close());
+    for (const char* cut : {"cut.exr", "m.mp4"})
+    {
+        const std::vector<uint8_t> bytes = yTest::ReadBytes(File(cut));
+        yTest::WriteBytes(File(std::string("short.") + cut),
+                          {bytes.begin(), bytes.begin() + long(bytes.size() / 2)});
+    }
     const std::pair<const char*, const char*> refused[] = {
         {"render seq/g.%04d.png", "No file matches"},
         {"render seq --frames 3-2", "run backwards"},
@@ -475,6 +489,8 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         {"render seq", "Frame 2 of"},
         {"render claim.png", "20000 x 20000 pixels, more than the 67108864 allowed (see --max-pixels)"},
         {"render claim.png --max-pixels 400000000", "cannot be read"},
+        {"render short.cut.exr", "Unexpected end of file"},
+        {"render short.m.mp4", "Cannot read the image"},
     };
     for (const auto& [command, message] : refused)
     {
