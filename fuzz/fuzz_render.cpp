@@ -28,7 +28,7 @@ short PopupValue(FuzzedDataProvider& in)
 
 PF_Fixed FixedValue(FuzzedDataProvider& in, int side)
 {
-    return in.ConsumeBool() ? PF_Fixed(in.ConsumeIntegralInRange(-2 * side, 2 * side)) << 16
+    return in.ConsumeBool() ? PF_Fixed(in.ConsumeIntegralInRange(-2 * side, 2 * side)) * 65536
                             : in.ConsumeIntegral<PF_Fixed>();
 }
 
