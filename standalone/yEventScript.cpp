@@ -1,6 +1,7 @@
 #include "standalone/yEventScript.h"
 
 #include "host/sdk/ZT_HostPlatform.h"
+#include "standalone/yQuoted.h"
 
 #include <cctype>
 #include <cerrno>
@@ -15,7 +16,6 @@ namespace yHost
 namespace
 {
 constexpr long kMaxCoordinate = 1000000;
-constexpr long kMaxWindowSide = 10000;
 
 // Splits a line into words; a word in double quotes may hold blanks.
 bool Words(const std::string& line, std::vector<std::string>& words, std::string& why)
@@ -48,12 +48,14 @@ bool Words(const std::string& line, std::vector<std::string>& words, std::string
     return true;
 }
 
+// Decimal, leading zeros and all; "0x" starts a hexadecimal number.
 bool Number(const std::string& word, long low, long high, long& out)
 {
     if (word.empty()) return false;
     char* end = nullptr;
     errno = 0;
-    const long value = std::strtol(word.c_str(), &end, 0);
+    const bool hex = word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X');
+    const long value = std::strtol(word.c_str(), &end, hex ? 16 : 10);
     if (errno != 0 || *end != 0 || value < low || value > high) return false;
     out = value;
     return true;
@@ -82,7 +84,7 @@ class yLineParser
         if (verb == "set") return Set(why);
         if (verb == "resize") return Resize(why);
         if (verb == "pick") return Pick(why);
-        why = "\"" + verb + "\" is not an event";
+        why = Quoted(verb) + " is not an event";
         return false;
     }
 
@@ -94,7 +96,7 @@ class yLineParser
         if (m_words.size() < 3 || !Number(m_words[1], -kMaxCoordinate, kMaxCoordinate, x) ||
             !Number(m_words[2], -kMaxCoordinate, kMaxCoordinate, y))
         {
-            why = "\"" + m_words[0] + "\" needs the whole numbers X and Y";
+            why = Quoted(m_words[0]) + " needs the whole numbers X and Y";
             return false;
         }
         m_event.x = int(x);
@@ -155,10 +157,12 @@ class yLineParser
     {
         m_event.kind = yScriptEvent::Resize;
         long w = 0, h = 0;
-        if (m_words.size() < 3 || !Number(m_words[1], 1, kMaxWindowSide, w) ||
-            !Number(m_words[2], 1, kMaxWindowSide, h))
+        if (m_words.size() < 3 ||
+            !Number(m_words[1], yScriptEvent::kMinWindowWidth, yScriptEvent::kMaxWindowSide, w) ||
+            !Number(m_words[2], 1, yScriptEvent::kMaxWindowSide, h))
         {
-            why = "\"resize\" needs a width and a height from 1 to " + std::to_string(kMaxWindowSide);
+            why = "\"resize\" needs a width from " + std::to_string(yScriptEvent::kMinWindowWidth) +
+                  " and a height from 1, each up to " + std::to_string(yScriptEvent::kMaxWindowSide);
             return false;
         }
         m_event.x = int(w);
@@ -198,7 +202,7 @@ class yLineParser
                                                    : 0u;
             if (bit == 0 || (m_event.modifiers & bit))
             {
-                why = "\"" + word + "\" is not a modifier here (ctrl, alt or shift, each once)";
+                why = Quoted(word) + " is not a modifier here (ctrl, alt or shift, each once)";
                 return false;
             }
             m_event.modifiers |= bit;
@@ -209,7 +213,7 @@ class yLineParser
     bool NothingFrom(size_t from, std::string& why)
     {
         if (m_words.size() <= from) return true;
-        why = "\"" + m_words[from] + "\" is one word too many";
+        why = Quoted(m_words[from]) + " is one word too many";
         return false;
     }
 

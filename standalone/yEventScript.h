@@ -18,6 +18,11 @@ namespace yHost
 {
 struct yScriptEvent
 {
+    // The Effect Controls window a resize may ask for: wide enough for the
+    // host's margin beside the controls.
+    static constexpr int kMinWindowWidth = 40;
+    static constexpr int kMaxWindowSide = 8192;
+
     enum Kind
     {
         Move,

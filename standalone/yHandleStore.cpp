@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace yHost
 {
@@ -15,12 +16,23 @@ yHandleStore::~yHandleStore()
 PF_Handle yHandleStore::New(size_t size)
 {
     if (size > kMaxSize) return nullptr;
-    auto block = std::make_unique<yBlock>();
-    block->data = std::calloc(std::max<size_t>(size, 1), 1);
-    if (!block->data) return nullptr;
+    // Called from inside the module: running out of memory gives no handle,
+    // never an exception.
+    std::unique_ptr<yBlock> block(new (std::nothrow) yBlock);
+    void* data = block ? std::calloc(std::max<size_t>(size, 1), 1) : nullptr;
+    if (!data) return nullptr;
+    block->data = data;
     block->size = size;
     const PF_Handle handle = &block->data;
-    m_blocks.emplace(handle, std::move(block));
+    try
+    {
+        m_blocks.emplace(handle, std::move(block));
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::free(data);
+        return nullptr;
+    }
     return handle;
 }
 

@@ -1,5 +1,7 @@
 #include "standalone/yModule.h"
 
+#include "standalone/yQuoted.h"
+
 #include <dlfcn.h>
 
 namespace yHost
@@ -29,7 +31,7 @@ bool yModule::Load(const std::string& path, std::string& error)
     if (!symbol)
     {
         error =
-            "The module " + path + " does not export its entry point \"" + m_properties.entryPoint + "\".";
+            "The module " + path + " does not export its entry point " + Quoted(m_properties.entryPoint) + ".";
         Unload();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "standalone/yPngFile.h"
 
 #include "standalone/yFileOutput.h"
+#include "standalone/yOutOfMemory.h"
 
 #include <png.h>
 
@@ -136,14 +137,21 @@ bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
     std::vector<png_byte> pixels;
     std::vector<png_bytep> rows;
     const size_t rowBytes = size_t(width) * 4 * size_t(depth / 8);
-    if (read)
+    bool room = !read || (TryResize(pixels, rowBytes * height) && TryResize(rows, height));
+    if (read && room)
     {
-        pixels.resize(rowBytes * height);
         for (png_uint_32 y = 0; y < height; ++y)
-            rows.push_back(pixels.data() + y * rowBytes);
+            rows[y] = pixels.data() + y * rowBytes;
         read = ReadRows(state, rows.data());
     }
     png_destroy_read_struct(&state.png, &state.info, nullptr);
+    if (read && !TryResize(out.rgba, size_t(width) * height * 4)) room = false;
+    if (!room)
+    {
+        error = "There is not enough memory to read the " + std::to_string(width) + " x " +
+                std::to_string(height) + " image " + path + ".";
+        return false;
+    }
     if (!read)
     {
         error = "The image " + path + " cannot be read: " + Reason(state) + ".";
@@ -153,7 +161,6 @@ bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
     out.width = int(width);
     out.height = int(height);
     out.depth = depth;
-    out.rgba.resize(size_t(width) * height * 4);
     for (size_t i = 0; i < out.rgba.size(); ++i)
         out.rgba[i] = depth == 16 ? uint16_t((pixels[2 * i] << 8) | pixels[2 * i + 1]) : pixels[i];
     return true;

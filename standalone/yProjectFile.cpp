@@ -55,7 +55,7 @@ bool yProjectFile::Read(const std::string& path, size_t expectedSize, std::vecto
                 " bytes.";
     else if (bytes.size() - kHeaderSize > Word(bytes.data() + 8))
         error = "The project " + path + " has bytes after its record.";
-    else if (expectedSize != 0 && Word(bytes.data() + 8) != expectedSize)
+    else if (Word(bytes.data() + 8) != expectedSize)
         error = "The project " + path + " holds a record of " + std::to_string(Word(bytes.data() + 8)) +
                 " bytes where the module keeps " + std::to_string(expectedSize) + ".";
     else

@@ -17,8 +17,8 @@ class yProjectFile
     static constexpr uint32_t kFormatVersion = 1;
     static constexpr size_t kHeaderSize = 12;
 
-    // Reads the record. expectedSize 0 takes any size; otherwise a record of
-    // another size is refused.
+    // Reads the record; a record of another size than expectedSize, the one
+    // the module keeps, is refused.
     static bool Read(const std::string& path, size_t expectedSize, std::vector<uint8_t>& record,
                      std::string& error);
     // Written whole or not at all.

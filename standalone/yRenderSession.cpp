@@ -3,6 +3,7 @@
 #include "host/sdk/ZT_Fixed.h"
 #include "host/sdk/ZT_HostPlatform.h"
 #include "standalone/yHostPlatform.h"
+#include "standalone/yQuoted.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,9 +13,12 @@
 
 namespace yHost
 {
+static_assert(yScriptEvent::kMinWindowWidth >= yRenderSession::kRootExtraWidth, "a window holds its margin");
+
 namespace
 {
-const char* const kModelNames[] = {"RGB", "HLS", "HSV", "CMY", "CMYK", "XYZ", "xyY", "YUV", "YIQ", "Lab", "Luv"};
+const char* const kModelNames[] = {"RGB", "HLS", "HSV", "CMY", "CMYK", "XYZ",
+                                   "xyY", "YUV", "YIQ", "Lab", "Luv"};
 
 // Lower case, apostrophes dropped: "Y'UV" and "yuv" compare equal.
 std::string Folded(const std::string& text)
@@ -39,6 +43,31 @@ bool ParseInt(const std::string& text, long& value)
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
     return end && *end == '\0';
+}
+
+// The n-th name (from 1) of a "|"-separated choice list; empty past its end.
+std::string ChoiceName(const std::string& choices, long n)
+{
+    size_t start = 0;
+    for (long k = 1; k < n && start <= choices.size(); ++k)
+        start = std::min(choices.find('|', start), choices.size()) + 1;
+    if (start > choices.size()) return "";
+    return choices.substr(start, std::min(choices.find('|', start), choices.size()) - start);
+}
+
+// Every n-th pixel of every n-th row.
+yWorld Downsampled(const yWorld& image, int n)
+{
+    yWorld out((image.Width() + n - 1) / n, (image.Height() + n - 1) / n, image.IsDeep());
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x)
+        {
+            if (image.IsDeep())
+                out.Pixel16(x, y) = image.Pixel16(x * n, y * n);
+            else
+                out.Pixel8(x, y) = image.Pixel8(x * n, y * n);
+        }
+    return out;
 }
 
 PF_Modifiers HostModifiers(uint32_t modifiers)
@@ -87,27 +116,25 @@ bool yRenderSession::Call(PF_Cmd cmd, const char* what, std::string& error, PF_L
     return false;
 }
 
-bool yRenderSession::Open(const std::string& modulePath, const std::vector<uint8_t>& savedRecord,
-                          std::string& error)
+bool yRenderSession::Open(const std::string& modulePath, std::string& error)
 {
     if (!m_module.Load(modulePath, error)) return false;
     m_host = std::make_unique<yEffectHost>(m_module);
     if (!Call(PF_Cmd_GLOBAL_SETUP, "set itself up", error)) return false;
     if (!Call(PF_Cmd_PARAMS_SETUP, "declare its parameters", error)) return false;
     m_open = true;
-    if (savedRecord.empty())
-    {
-        if (!Call(PF_Cmd_SEQUENCE_SETUP, "set up its instance", error)) return false;
-    }
-    else
-    {
-        m_host->SetSequenceData(m_host->NewHandleWith(savedRecord));
-        if (!Call(PF_Cmd_SEQUENCE_RESETUP, "restore its instance from the project", error)) return false;
-    }
+    if (!Call(PF_Cmd_SEQUENCE_SETUP, "set up its instance", error)) return false;
     m_pointIndex = -1;
     for (size_t k = 1; k < m_host->ParamCount(); ++k)
         if (m_host->Param(k).def.param_type == PF_Param_POINT) m_pointIndex = int(k);
     return true;
+}
+
+bool yRenderSession::Restore(const std::vector<uint8_t>& record, std::string& error)
+{
+    if (!Call(PF_Cmd_SEQUENCE_SETDOWN, "set down its instance", error)) return false;
+    m_host->SetSequenceData(m_host->NewHandleWith(record));
+    return Call(PF_Cmd_SEQUENCE_RESETUP, "restore its instance from the project", error);
 }
 
 void yRenderSession::Close()
@@ -122,29 +149,23 @@ void yRenderSession::Close()
     m_module.Unload();
 }
 
-void yRenderSession::SetInput(const yWorld& image, int downsample)
+void yRenderSession::SetInput(yWorld image, int downsample)
 {
     m_downsample = std::max(1, downsample);
     const int n = m_downsample;
-    const int width = (image.Width() + n - 1) / n;
-    const int height = (image.Height() + n - 1) / n;
-    m_input = yWorld(width, height, image.IsDeep());
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            if (image.IsDeep())
-                m_input.Pixel16(x, y) = image.Pixel16(x * n, y * n);
-            else
-                m_input.Pixel8(x, y) = image.Pixel8(x * n, y * n);
-        }
+    const int fullWidth = image.Width(), fullHeight = image.Height();
+    if (n == 1)
+        m_input = std::move(image);
+    else
+        m_input = Downsampled(image, n);
     m_host->SetInputLayer(m_input.World());
     m_host->SetDownsample({1, A_u_long(n)}, {1, A_u_long(n)});
     if (!m_pointSet && m_pointIndex > 0)
     {
         // The default is in percent of the layer.
         const PF_PointDef& td = m_host->Param(size_t(m_pointIndex)).def.u.td;
-        m_pointX = image.Width() * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
-        m_pointY = image.Height() * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
+        m_pointX = fullWidth * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
+        m_pointY = fullHeight * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
     }
 }
 
@@ -153,11 +174,12 @@ bool yRenderSession::SetParam(const std::string& name, const std::string& value,
     const int index = m_host->FindParam(name);
     if (index <= 0)
     {
-        error = "The effect has no parameter named \"" + name + "\".";
+        error = "The effect has no parameter named " + Quoted(name) + ".";
         return false;
     }
     PF_ParamDef& def = m_host->Param(size_t(index)).def;
-    const std::string bad = "The value \"" + value + "\" does not suit the parameter \"" + name + "\".";
+    const std::string bad =
+        "The value " + Quoted(value) + " does not suit the parameter " + Quoted(name) + ".";
     double number = 0;
     switch (def.param_type)
     {
@@ -166,17 +188,10 @@ bool yRenderSession::SetParam(const std::string& name, const std::string& value,
         long n = 0;
         const std::string& choices = m_host->Param(size_t(index)).choices;
         if (!ParseInt(value, n))
-        {
-            n = 0;
-            size_t start = 0;
-            for (long k = 1; start < choices.size(); ++k)
-            {
-                const size_t end = std::min(choices.find('|', start), choices.size());
-                if (Folded(choices.substr(start, end - start)) == Folded(value)) n = k;
-                start = end + 1;
-            }
-        }
-        if (n < 1 || n > def.u.pd.num_choices)
+            for (long k = 1; k <= def.u.pd.num_choices && n == 0; ++k)
+                if (Folded(ChoiceName(choices, k)) == Folded(value)) n = k;
+        // A choice without a name (the list's empty end) is no choice.
+        if (n < 1 || n > def.u.pd.num_choices || ChoiceName(choices, n).empty())
         {
             error = bad;
             return false;
@@ -217,7 +232,7 @@ bool yRenderSession::SetParam(const std::string& name, const std::string& value,
         if (!ParseNumber(value, number) || number < ZT_Fixed::ToDouble(def.u.fd.valid_min) ||
             number > ZT_Fixed::ToDouble(def.u.fd.valid_max))
         {
-            error = "The value \"" + value + "\" of \"" + name + "\" is not a number from " +
+            error = "The value " + Quoted(value) + " of " + Quoted(name) + " is not a number from " +
                     std::to_string(ZT_Fixed::WholePart(def.u.fd.valid_min)) + " to " +
                     std::to_string(ZT_Fixed::WholePart(def.u.fd.valid_max)) + ".";
             return false;
@@ -236,7 +251,7 @@ bool yRenderSession::SetParam(const std::string& name, const std::string& value,
         break;
     }
     default:
-        error = "The parameter \"" + name + "\" cannot be set from the command line.";
+        error = "The parameter " + Quoted(name) + " cannot be set from the command line.";
         return false;
     }
     return Call(PF_Cmd_UPDATE_PARAMS_UI, "update its controls", error);
@@ -276,7 +291,8 @@ void yRenderSession::FrameRects(PF_EventExtra& extra) const
     const int frameWidth = std::max(0, m_panel.Width() - kRootExtraWidth);
     extra.effect_win.index = 0;
     for (size_t k = 1; k < m_host->ParamCount(); ++k)
-        if (m_host->Param(k).def.param_type == PF_Param_ARBITRARY_DATA) extra.effect_win.index = PF_ParamIndex(k);
+        if (m_host->Param(k).def.param_type == PF_Param_ARBITRARY_DATA)
+            extra.effect_win.index = PF_ParamIndex(k);
     extra.effect_win.area = PF_EA_CONTROL;
     extra.effect_win.current_frame = PF_Rect{0, 0, frameWidth, m_panel.Height()};
     extra.effect_win.param_title_frame = PF_Rect{0, -20, frameWidth, 0};
@@ -401,10 +417,11 @@ bool yRenderSession::Replay(const yScriptEvent& event, std::string& error)
     case yScriptEvent::Set:
         return SetParam(event.param, event.value, error) && (!m_rendered || Render(error));
     case yScriptEvent::Resize:
-        if (event.x < kRootExtraWidth || event.y < 1 || event.x > 8192 || event.y > 8192)
+        if (event.x < yScriptEvent::kMinWindowWidth || event.y < 1 ||
+            event.x > yScriptEvent::kMaxWindowSide || event.y > yScriptEvent::kMaxWindowSide)
         {
             error = "The window size " + std::to_string(event.x) + " x " + std::to_string(event.y) +
-                    " is outside 40 x 1 to 8192 x 8192.";
+                    " is outside what a script may ask for.";
             return false;
         }
         m_panel = yWorld(event.x, event.y, false);
@@ -446,7 +463,8 @@ bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bin
     }
     bins.assign(r.bin_count, yBinCounts{});
     for (size_t b = 0; b < bins.size(); ++b)
-        for (int k = 0; k < 4; ++k) bins[b][size_t(k)] = counts[b * 4 + size_t(k)];
+        for (int k = 0; k < 4; ++k)
+            bins[b][size_t(k)] = counts[b * 4 + size_t(k)];
 
     stats.model = r.model_name;
     stats.depth = r.depth;

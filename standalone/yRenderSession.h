@@ -31,15 +31,17 @@ class yRenderSession
     yRenderSession(const yRenderSession&) = delete;
     yRenderSession& operator=(const yRenderSession&) = delete;
 
-    // Loads the module and sets up one instance; a saved record (may be
-    // empty) is given back to it instead of a fresh set-up. Every method
-    // returning bool leaves one sentence in error when it fails.
-    bool Open(const std::string& modulePath, const std::vector<uint8_t>& savedRecord, std::string& error);
+    // Loads the module and sets up one instance. Every method returning
+    // bool leaves one sentence in error when it fails.
+    bool Open(const std::string& modulePath, std::string& error);
+    // Sets the instance down and gives the module a saved record back.
+    bool Restore(const std::vector<uint8_t>& record, std::string& error);
     // Sets the instance down and unloads the module; safe to call twice.
     void Close();
 
-    // The input image, shrunk by the downsample factor (every N-th pixel).
-    void SetInput(const yWorld& image, int downsample);
+    // The input image, shrunk by the downsample factor (every N-th pixel);
+    // kept as it is at full size.
+    void SetInput(yWorld image, int downsample);
     // A parameter by its shown name: popups take a choice's name or number,
     // check boxes on/off, points "X,Y" in full-size layer pixels, sliders a
     // number. Followed by UPDATE_PARAMS_UI, as the host does after a change.

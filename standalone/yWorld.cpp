@@ -1,8 +1,12 @@
 #include "standalone/yWorld.h"
 
+#include "standalone/yOutOfMemory.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <string>
+#include <utility>
 
 namespace yHost
 {
@@ -64,21 +68,46 @@ yWorld::yWorld(int width, int height, bool deep)
     m_world.rowbytes = A_long(size_t(width) * PixelBytes(m_world) + kRowPadding);
     m_world.extent_hint = {0, 0, width, height};
     m_world.pix_aspect_ratio = {1, 1};
-    m_pixels.assign(size_t(m_world.rowbytes) * size_t(height), 0);
-    Bind();
+    Allocate(size_t(m_world.rowbytes) * size_t(height));
 }
 
-yWorld::yWorld(const yWorld& other) : m_world(other.m_world), m_pixels(other.m_pixels)
+yWorld::yWorld(const yWorld& other)
 {
-    Bind();
+    *this = other;
 }
 
 yWorld& yWorld::operator=(const yWorld& other)
 {
+    if (this == &other) return *this;
     m_world = other.m_world;
-    m_pixels = other.m_pixels;
+    Allocate(other.m_pixels.size());
+    std::copy(other.m_pixels.begin(), other.m_pixels.end(), m_pixels.begin());
     Bind();
     return *this;
+}
+
+yWorld::yWorld(yWorld&& other) noexcept
+{
+    *this = std::move(other);
+}
+
+yWorld& yWorld::operator=(yWorld&& other) noexcept
+{
+    m_world = other.m_world;
+    m_pixels = std::move(other.m_pixels);
+    Bind();
+    other.m_world = PF_EffectWorld{};
+    other.m_pixels.clear();
+    return *this;
+}
+
+void yWorld::Allocate(size_t bytes)
+{
+    if (!TryResize(m_pixels, bytes))
+        throw yOutOfMemory("a " + std::to_string(m_world.width) + " x " + std::to_string(m_world.height) +
+                               (IsDeep() ? " 16" : " 8") + "-bit image",
+                           bytes);
+    Bind();
 }
 
 void yWorld::Bind()

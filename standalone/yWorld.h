@@ -5,6 +5,7 @@
 
 #include "host/sdk/AE_Effect.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,9 +18,12 @@ class yWorld
     static constexpr int kRowPadding = 24;
 
     yWorld() = default;
+    // Throws yOutOfMemory when the pixels cannot be had.
     yWorld(int width, int height, bool deep);
     yWorld(const yWorld& other);
     yWorld& operator=(const yWorld& other);
+    yWorld(yWorld&& other) noexcept;
+    yWorld& operator=(yWorld&& other) noexcept;
 
     PF_EffectWorld& World() { return m_world; }
     const PF_EffectWorld& World() const { return m_world; }
@@ -33,6 +37,8 @@ class yWorld
     const PF_Pixel16& Pixel16(int x, int y) const;
 
   private:
+    // Zero-filled pixels of that many bytes, or yOutOfMemory.
+    void Allocate(size_t bytes);
     void Bind();
 
     PF_EffectWorld m_world{};

@@ -10,6 +10,7 @@
 
 #include "host/sdk/AE_EffectCB.h"
 #include "host/bridge/yAEHandle.h"
+#include "host/bridge/yAELiveObjects.h"
 #include "host/bridge/yAEPlugin.h"
 
 #include <cstdint>
@@ -47,8 +48,9 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     void SequenceSetup() override { NewSequenceData(); }
 
     // Rebuilds the instance's object from whatever the handle holds: a live
-    // object is copied (a duplicated effect gets its own), a flat record or
-    // anything else is read back. Without a handle a fresh object is made.
+    // object of this module is copied (a duplicated effect gets its own), a
+    // flat record or anything else, a block tagged live included, is read
+    // back as a record. Without a handle a fresh object is made.
     void SequenceResetup() override
     {
         GetDataPtr();
@@ -57,19 +59,13 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
             SequenceSetup();
             return;
         }
-        if (block->tag == kLiveTag)
+        if (data)
         {
-            if (!data)
-            {
-                SequenceSetup();
-                return;
-            }
             std::unique_ptr<DataT> kept = Construct();
             if (!kept) return;
             kept->CopyFrom(*data);
             LiveBlock* old = block;
-            delete data;
-            data = nullptr;
+            Destroy();
             NewSequenceData();
             if (data)
                 data->CopyFrom(*kept);
@@ -111,8 +107,7 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     {
         if (!GetDataPtr()) return;
         PF_Handle handle = in_data->sequence_data;
-        delete data;
-        data = nullptr;
+        Destroy();
         block = nullptr;
         if (in_data->utils && in_data->utils->host_dispose_handle) in_data->utils->host_dispose_handle(handle);
         in_data->sequence_data = nullptr;
@@ -134,6 +129,11 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         live->tag = kLiveTag;
         std::unique_ptr<DataT> made = Construct();
         if (!made) return;
+        if (!LiveObjects::Add(made.get()))
+        {
+            err = PF_Err_OUT_OF_MEMORY;
+            return;
+        }
         live->object = made.release();
         block = live;
         data = static_cast<DataT*>(live->object);
@@ -144,8 +144,8 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     }
 
     // The live data object of this instance, or null. A block that does not
-    // hold a live object (a flat record, anything foreign) yields null, so
-    // that its bytes are never taken for an address; block is still set.
+    // name an object this module made and still holds (a flat record, a
+    // foreign or forged block) yields null; block is still set.
     DataT* GetDataPtr()
     {
         data = nullptr;
@@ -153,7 +153,8 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         if (in_data && in_data->sequence_data && *in_data->sequence_data)
         {
             block = static_cast<LiveBlock*>(*in_data->sequence_data);
-            if (block->tag == kLiveTag && HandleHolds(in_data->sequence_data, sizeof(LiveBlock)))
+            if (block->tag == kLiveTag && HandleHolds(in_data->sequence_data, sizeof(LiveBlock)) &&
+                LiveObjects::Contains(block->object))
                 data = static_cast<DataT*>(block->object);
         }
         return data;
@@ -163,6 +164,14 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     LiveBlock* block = nullptr; // the sequence-data block, from GetDataPtr
 
   private:
+    // Frees the live object found by GetDataPtr.
+    void Destroy()
+    {
+        LiveObjects::Remove(data);
+        delete data;
+        data = nullptr;
+    }
+
     // A new data object, or null with err 4 when memory runs out.
     std::unique_ptr<DataT> Construct()
     {

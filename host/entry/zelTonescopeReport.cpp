@@ -42,7 +42,7 @@ zelTonescopeData* LiveData(PF_Handle handle)
 {
     if (!handle || !*handle) return nullptr;
     const auto* block = static_cast<const yAE::LiveBlock*>(*handle);
-    if (block->tag != yAE::kLiveTag || !block->object) return nullptr;
+    if (block->tag != yAE::kLiveTag || !yAE::LiveObjects::Contains(block->object)) return nullptr;
     return static_cast<zelTonescopeData*>(block->object);
 }
 } // namespace

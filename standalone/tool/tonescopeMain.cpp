@@ -7,6 +7,8 @@
 
 #include <climits>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -61,15 +63,26 @@ int main(int argc, char** argv)
         return app.exit(e) == 0 ? 0 : 1;
     }
 
-    if (info->parsed())
-        return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout,
-                                     std::cerr);
-
-    if (renderCommand->parsed())
+    // A world too large for the memory there is ends the command with its sentence.
+    try
     {
-        if (render.module.empty()) render.module = DefaultModulePath();
-        return yHost::RunRenderCommand(render, std::cerr);
+        if (info->parsed())
+            return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout,
+                                         std::cerr);
+        if (renderCommand->parsed())
+        {
+            if (render.module.empty()) render.module = DefaultModulePath();
+            return yHost::RunRenderCommand(render, std::cerr);
+        }
+        return yHost::RunDemoCommand(DefaultModulePath(), "tonescope-demo", std::cout, std::cerr);
     }
-
-    return yHost::RunDemoCommand(DefaultModulePath(), "tonescope-demo", std::cout, std::cerr);
+    catch (const std::bad_alloc&)
+    {
+        std::cerr << "There is not enough memory to go on.\n";
+    }
+    catch (const std::exception& e)
+    {
+        std::cerr << e.what() << "\n";
+    }
+    return 1;
 }

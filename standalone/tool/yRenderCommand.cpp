@@ -4,6 +4,7 @@
 #include "standalone/yHostPlatform.h"
 #include "standalone/yPngFile.h"
 #include "standalone/yProjectFile.h"
+#include "standalone/yQuoted.h"
 #include "standalone/yRenderSession.h"
 
 #include <cctype>
@@ -30,7 +31,7 @@ bool CheckSize(const std::string& what, const std::string& text, std::string& er
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
     if (end && *end == '\0' && std::isfinite(v) && v >= 0 && v <= 10000) return true;
-    error = "The " + what + " \"" + text + "\" is not a number of pixels from 0 to 10000.";
+    error = "The " + what + " " + Quoted(text) + " is not a number of pixels from 0 to 10000.";
     return false;
 }
 
@@ -69,19 +70,21 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     {
         const int number = ColorModelNumber(o.model);
         if (number == 0)
-            return Fail(err, "Unknown colour model \"" + o.model +
-                                 "\": use RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.");
+            return Fail(err, "Unknown colour model " + Quoted(o.model) +
+                                 ": use RGB, HLS, HSV, CMY, CMYK, XYZ, xyY, YUV, YIQ, Lab, Luv or 1 to 11.");
         model = std::to_string(number);
     }
-    if (o.depth != 0 && o.depth != 8 && o.depth != 16) return Fail(err, "The depth must be 8 or 16.");
+    if (!o.depth.empty() && o.depth != "8" && o.depth != "16")
+        return Fail(err, "The depth " + Quoted(o.depth) + " is neither 8 nor 16.");
     std::string sample;
     if (o.sample == "whole")
         sample = "Whole Image";
     else if (o.sample == "region")
         sample = "Region";
     else if (!o.sample.empty())
-        return Fail(err, "The sample mode \"" + o.sample + "\" is neither whole nor region.");
-    if (o.downsample < 1 || o.downsample > 64) return Fail(err, "The downsample factor must be from 1 to 64.");
+        return Fail(err, "The sample mode " + Quoted(o.sample) + " is neither whole nor region.");
+    if (o.downsample < 1 || o.downsample > 64)
+        return Fail(err, "The downsample factor must be from 1 to 64.");
     if (!CheckSize("width", o.width, error) || !CheckSize("height", o.height, error)) return Fail(err, error);
     for (const std::string* path : {&o.output, &o.panel, &o.histogram, &o.stats, &o.project})
         if (!CheckWritable(*path, error)) return Fail(err, error);
@@ -97,26 +100,28 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     {
         yPngImage png;
         if (!yPngFile::Read(o.input, png, error)) return Fail(err, error);
-        image = ToWorld(png, o.depth != 0 ? o.depth == 16 : png.depth == 16);
+        image = ToWorld(png, !o.depth.empty() ? o.depth == "16" : png.depth == 16);
     }
-    if (given && o.depth != 0 && image.IsDeep() != (o.depth == 16))
+    if (given && !o.depth.empty() && image.IsDeep() != (o.depth == "16"))
         return Fail(err, "The built-in image has another depth.");
-
-    std::vector<uint8_t> record;
-    if (!o.project.empty() && Exists(o.project) && !yProjectFile::Read(o.project, 0, record, error))
-        return Fail(err, error);
 
     yHostPlatform::Instance().Reset();
     yRenderSession session;
     session.SetMessageStream(&err);
-    if (!session.Open(o.module, record, error)) return Fail(err, error);
+    if (!session.Open(o.module, error)) return Fail(err, error);
+    // A saved record must have the size of the one the module gives now.
+    std::vector<uint8_t> record;
+    if (!o.project.empty() && Exists(o.project) &&
+        (!session.Flatten(record, error) || !yProjectFile::Read(o.project, record.size(), record, error) ||
+         !session.Restore(record, error)))
+        return Fail(err, error);
     const std::pair<const char*, std::string> settings[] = {
-        {"Color Model", model}, {"Sample", sample},      {"Width", o.width},
+        {"Color Model", model}, {"Sample", sample},       {"Width", o.width},
         {"Height", o.height},   {"Position", o.position}, {"Render Output", o.renderOutput ? "on" : ""}};
     for (const auto& setting : settings)
         if (!setting.second.empty() && !session.SetParam(setting.first, setting.second, error))
             return Fail(err, error);
-    session.SetInput(image, o.downsample);
+    session.SetInput(std::move(image), o.downsample);
 
     if (!session.Render(error)) return Fail(err, error);
     for (const yScriptEvent& event : events)
@@ -134,7 +139,8 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
 
     if (!o.output.empty() && !yPngFile::Write(o.output, session.Output(), error)) return Fail(err, error);
     if (!o.panel.empty() && !yPngFile::Write(o.panel, session.Panel(), error)) return Fail(err, error);
-    if (!o.histogram.empty() && !yReportFiles::WriteHistogramCsv(o.histogram, bins, error)) return Fail(err, error);
+    if (!o.histogram.empty() && !yReportFiles::WriteHistogramCsv(o.histogram, bins, error))
+        return Fail(err, error);
     if (!o.stats.empty() && !yReportFiles::WriteStatsJson(o.stats, stats, error)) return Fail(err, error);
     if (!o.project.empty() && !yProjectFile::Write(o.project, record, error)) return Fail(err, error);
     session.Close();

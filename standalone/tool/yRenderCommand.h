@@ -15,7 +15,7 @@ struct yRenderOptions
     std::string input;
     std::string module;
     std::string model;    // name or number; empty: the effect's default
-    int depth = 0;        // 8 or 16; 0: the file's own
+    std::string depth;    // "8" or "16"; empty: the file's own
     std::string sample;   // whole or region; empty: the effect's default
     std::string position; // "X,Y" in layer pixels
     std::string width, height;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
 
 using yHost::yHostCall;
@@ -95,9 +96,13 @@ TEST_F(Instance, ResetupReadsOnlyWholeRecords)
     std::vector<uint8_t> foreign(36, 0);
     foreign[0] = 0x11;
     foreign[1] = 3;
+    std::vector<uint8_t> forged = foreign; // tagged live, naming an address no object of ours has
+    forged[0] = yAE::kLiveTag;
+    std::fill(forged.begin() + 8, forged.begin() + 16, 0x41);
     const Case cases[] = {
         {{}, 7},                                // no handle: a fresh object
         {foreign, 3},                           // another tag is read like a flat record
+        {forged, 3},                            // and so is a forged live block
         {{yAE::kFlatTag, 5, 5, 5}, 7},          // too short
         {{yAE::kLiveTag, 5, 5, 5}, 7},          // too short to hold an address
         {{0x11, 5, 5, 5}, 7},                   // too short, foreign

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <tuple>
 
 using yHost::yWorld;
 using yTest::yProcessResult;
@@ -105,6 +106,14 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     yTest::WriteBytes(File("zero.png"), png);
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
+    // Projects whose record is one byte short or long, and one tagged live naming a made-up address.
+    for (const auto& [name, size, tag] : {std::tuple{"short.ztp", 35, 0xBC}, {"long.ztp", 37, 0xBC},
+                                          {"forged.ztp", 36, 0xA8}})
+    {
+        std::vector<uint8_t> project = {'Z', 'T', 'P', 'J', 1, 0, 0, 0, uint8_t(size), 0, 0, 0, uint8_t(tag)};
+        project.resize(12 + size_t(size), 0x41);
+        yTest::WriteBytes(File(name), project);
+    }
     std::vector<uint8_t> module = yTest::ReadBytes(TONESCOPE_MODULE);
     module[yTest::FindBytes(module, "main", yTest::FindBytes(module, "MIB8dnik")) + 3] =
         'X'; // the list names "maiX", which is not exported
@@ -144,7 +153,6 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render big.png", "set Sample 1\n", 0, "10000 50,50,150,150 RGB 256 0-254"},
         {"render in.png", "move 5 5\nkey a shift\nwait 100\npick cancel\ndrag 1 1\n", 0,
          "200 0,0,10,20 RGB 256 0-190"},
-        {"render in.png", "set Sample 3\nset \"Color Model\" 12\n", 0, "200 0,0,10,20  256 0-190"},
         {"render in.png", "set Sample region\nset Width 10000\nset Height -10000\n", 0,
          "0 5005,0,-4994,20 RGB 256 -1--1"},
         {"render in.png", "set \"Render Output\" ON\nresize 40 1\nset Position -1e7,1e7\n", 0,
@@ -163,6 +171,9 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --downsample 0", "", 1, "downsample"},
         {"render in.png --downsample 65", "", 1, "downsample"},
         {"render in.png --project @foreign.ztp", "", 1, "@foreign.ztp"},
+        {"render in.png --project @short.ztp", "", 1, "record of 35 bytes where the module keeps 36"},
+        {"render in.png --project @long.ztp", "", 1, "record of 37 bytes where the module keeps 36"},
+        {"render in.png --project @forged.ztp", "", 0, "200 0,0,10,20 RGB 256 0-190"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
         {"render in.png", "down 1 2\njump 3 4\n", 1, "@events.txt is malformed"},
@@ -172,12 +183,13 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png", "set Height -10000.01\n", 1, "from -10000 to 10000"},
         {"render in.png", "set Sample 4\n", 1, "\"4\""},
         {"render in.png", "set Sample 0\n", 1, "\"0\""},
+        {"render in.png", "set Sample 3\n", 1, "\"3\""}, // the list's empty end
+        {"render in.png", "set \"Color Model\" 12\n", 1, "\"12\""},
+        {"render in.png --depth 0", "", 1, "\"0\""},
         {"render in.png", "set \"Render Output\" maybe\n", 1, "\"maybe\""},
         {"render in.png", "set Position 0,1e8\n", 1, "\"0,1e8\""},
         {"render in.png", "set Size 3\n", 1, "\"Size\""},
         {"render in.png", "set Histogram 3\n", 1, "\"Histogram\""},
-        {"render in.png", "resize 39 10\n", 1, "39 x 10"},
-        {"render in.png", "resize 40 8193\n", 1, "40 x 8193"},
         // The module beside the program, and damaged or foreign ones.
         {"info", "", 0, "  effect version  2.2 (0x00110600)\n"},
         {"info", "", 0,
@@ -212,6 +224,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
             EXPECT_FALSE(std::ifstream(File(name)).good()) << name;
     }
     EXPECT_EQ(yTest::RunTonescope({"transmogrify"}).status, 1);
+    EXPECT_EQ(yTest::ReadBytes(File("short.ztp")).size(), 47u) << "a refused project is left as it was";
 }
 
 TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
@@ -311,3 +324,25 @@ TEST_F(tonescope, TheDemoWritesItsFilesAgainAndAgain)
     EXPECT_EQ(r.status * 10 + std::count(r.err.begin(), r.err.end(), '\n'), 11) << r.err;
 }
 } // namespace
+
+// Under a memory limit a large image ends the run with a sentence naming its
+// size, whichever allocation runs short (the sanitizers need more address
+// space than any such limit leaves).
+TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "address space limits and the address sanitizer do not mix";
+#endif
+    std::string error;
+    ASSERT_TRUE(yHost::yPngFile::Write(File("huge.png"), yWorld(4096, 4096, false), error)) << error;
+    for (const char* depth : {"8", "16"})
+    {
+        const yProcessResult r =
+            yTest::RunTonescope({"render", File("huge.png"), "--depth", depth, "--module", TONESCOPE_MODULE,
+                                 "--stats", File("stats.json")},
+                                File(""), uint64_t(200) << 20);
+        EXPECT_EQ(r.status, 1) << depth;
+        EXPECT_NE(r.err.find("not enough memory"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("4096 x 4096"), std::string::npos) << r.err;
+    }
+}

@@ -26,12 +26,13 @@ TEST(yEventScript, ReadsEveryLineForm)
     const std::pair<const char*, const char*> cases[] = {
         {"\tmove -1000000 1000000 # at the limits", "0 -1000000,1000000 0 0 0 [=] 0 0,0,0"},
         {"down 5 6 shift ctrl", "1 5,6 3 0 0 [=] 0 0,0,0"},
+        {"down 010 -010", "1 10,-10 0 0 0 [=] 0 0,0,0"}, // leading zeros are decimal
         {"up 9 10\r", "3 9,10 0 0 0 [=] 0 0,0,0"},
         {"key 13 alt", "4 0,0 4 13 0 [=] 0 0,0,0"},
         {"key 0x41", "4 0,0 0 65 0 [=] 0 0,0,0"},
         {"wait 2147483647", "7 0,0 0 0 2147483647 [=] 0 0,0,0"},
         {"set Color Model Lab", "8 0,0 0 0 0 [Color Model=Lab] 0 0,0,0"},
-        {"resize 10000 1", "9 10000,1 0 0 0 [=] 0 0,0,0"},
+        {"resize 8192 1", "9 8192,1 0 0 0 [=] 0 0,0,0"},
         {"pick 255 0 128", "10 0,0 0 0 0 [=] 0 255,0,128"},
     };
     for (const auto& c : cases)
@@ -61,8 +62,8 @@ TEST(yEventScript, AMalformedLineStopsEverythingWithItsNumber)
         "wait -1",               // negative time
         "wait 2147483648",       // too long
         "set Width",             // no value
-        "resize 0 10",           // empty window
-        "resize 10 10001",       // too large
+        "resize 39 10",          // narrower than the host's margin
+        "resize 40 8193",        // too large
         "pick 256 0 0",          // out of range
         "move \"\" 1",           // an empty word
         "set \"Color Model Lab", // unclosed quote

@@ -28,7 +28,7 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
         {0, 11, 0x7F, 36, "is truncated"},
         {0, 0, 'Z', 40, "holds a record of 36 bytes where the module keeps 40"},
         // A record just larger than any module keeps, with all its bytes.
-        {12 + kLarge + 1, 10, 0x10, 0, "is truncated"},
+        {12 + kLarge + 1, 10, 0x10, 36, "is truncated"},
     };
     for (const auto& c : cases)
     {

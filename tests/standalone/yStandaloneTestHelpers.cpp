@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,7 +51,8 @@ std::string ReadText(const std::string& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& workFolder)
+yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& workFolder,
+                            uint64_t memoryLimit)
 {
     yScratchFolder folder;
     const std::string outPath = folder.File("stdout"), errPath = folder.File("stderr");
@@ -70,6 +72,8 @@ yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
             ::_exit(127);
         if (!workFolder.empty() && ::chdir(workFolder.c_str()) != 0) ::_exit(127);
+        const rlimit limit{memoryLimit, memoryLimit};
+        if (memoryLimit != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

@@ -34,6 +34,8 @@ struct yProcessResult
 };
 
 // Runs the tonescope program with the given arguments and no standard input,
-// in the given working folder (empty: this process's).
-yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& folder = "");
+// in the given working folder (empty: this process's), with at most
+// memoryLimit bytes of address space (0: no limit).
+yProcessResult RunTonescope(const std::vector<std::string>& arguments, const std::string& folder = "",
+                            uint64_t memoryLimit = 0);
 } // namespace yTest
