@@ -18,6 +18,8 @@ using yFuzz::Require;
 
 namespace
 {
+constexpr size_t kMaxMessage = 1000;
+
 enum Reader
 {
     kImage,
@@ -56,6 +58,10 @@ void ReadEventScript(const uint8_t* data, size_t size)
     std::string error;
     if (yHost::yEventScript::Parse(std::string(reinterpret_cast<const char*>(data), size), events, error)) return;
     Require(!error.empty(), "a refused event script says why");
+    // The sentence may quote the script, but never raw bytes or a whole line of any length.
+    Require(error.size() <= kMaxMessage, "a refused event script says why in a bounded sentence");
+    for (char c : error)
+        Require(c >= ' ' && c <= '~', "a refused event script's sentence is printable text");
 }
 
 void ReadProjectFile(const std::string& path, size_t expected)
@@ -63,7 +69,7 @@ void ReadProjectFile(const std::string& path, size_t expected)
     std::vector<uint8_t> record;
     std::string error;
     if (yHost::yProjectFile::Read(path, expected, record, error))
-        Require(expected == 0 || record.size() == expected, "a record read has the size asked for");
+        Require(record.size() == expected, "a record read has the size asked for");
     else Require(!error.empty(), "a refused project file says why");
 }
 

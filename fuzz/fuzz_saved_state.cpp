@@ -28,14 +28,15 @@ void ReadAsProjectFile(const std::vector<uint8_t>& record)
 
     std::vector<uint8_t> read;
     std::string error;
-    if (yHost::yProjectFile::Read(path, 0, read, error)) Require(read == record, "a whole record reads back as written");
+    Require(yHost::yProjectFile::Read(path, record.size(), read, error) && read == record,
+            "a well-formed project file reads back as written");
     const size_t flatSize = zelTonescope::zelTonescopeDataFlat::kSize;
     if (yHost::yProjectFile::Read(path, flatSize, read, error))
         Require(read == record && record.size() == flatSize, "a record of the expected size reads back whole");
-    else Require(!error.empty(), "a refused project file says why");
+    else Require(!error.empty() && record.size() != flatSize, "only a record of another size is refused");
 
     // The bytes as the whole file: anything but a crash.
-    yHost::yProjectFile::Read(yFuzz::ScratchFile(record.data(), record.size()), 0, read, error);
+    yHost::yProjectFile::Read(yFuzz::ScratchFile(record.data(), record.size()), flatSize, read, error);
 }
 
 std::vector<uint8_t> Flatten(yHost::yEffectHost& host)
