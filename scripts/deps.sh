@@ -2,7 +2,8 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev libopenimageio-dev ffmpeg libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2 fonts-dejavu-core)
+  libpng-dev libopenimageio-dev ffmpeg libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2
+  fonts-dejavu-core clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

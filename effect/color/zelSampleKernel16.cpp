@@ -7,6 +7,10 @@ namespace zelTonescope
 {
 namespace zelSampleKernelDetail
 {
+// Clang 14 gives the resolvers of cloned functions in an unnamed namespace
+// the same name in every file; this name keeps them apart from the 8-bit ones.
+inline namespace deep
+{
 namespace
 {
 using namespace zelColorFormulas;
@@ -228,6 +232,7 @@ void PlanesLuv(Tables const& t, Planes& p, int n)
 
 #undef Y_PLANE_LOOP
 } // namespace
+} // namespace deep
 
 void ConvertPlanes16(Tables const& t, short model, Planes& p, int n)
 {

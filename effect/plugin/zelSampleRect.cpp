@@ -43,6 +43,9 @@ zelSampleRect zelSampleRect::Make(short sampleMode, float cx, float cy, float wi
     if (r.top < 0) r.top = 0;
     if (r.right > imageWidth) r.right = imageWidth;
     if (r.bottom > imageHeight) r.bottom = imageHeight;
+    // An empty rectangle is all zero, whichever way it missed the image: a
+    // negative size inverts both sides, and their product would count pixels.
+    if (r.right <= r.left || r.bottom <= r.top) return zelSampleRect{};
     return r;
 }
 } // namespace zelTonescope

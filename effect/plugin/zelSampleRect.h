@@ -13,7 +13,7 @@ struct zelSampleRect
     int32_t bottom = 0;
     int32_t right = 0;
 
-    // Zero or negative when the rectangle is empty.
+    // Zero for an empty rectangle, which Make gives as all zero.
     int64_t PixelCount() const { return int64_t(bottom - top) * int64_t(right - left); }
 
     // Region mode (sampleMode 1): centre (cx, cy) and size in pixels of the

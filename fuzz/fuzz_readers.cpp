@@ -1,0 +1,118 @@
+// The host's readers of files a user may be handed: images, event scripts,
+// project files, module files and the property list inside them. The first
+// byte picks the reader, the rest is the file. A reader either fails with a
+// sentence or returns what it promises.
+#include "fuzz/yFuzzEffect.h"
+#include "fuzz/yFuzzFile.h"
+#include "effect/plugin/zelTonescopeDataFlat.h"
+#include "standalone/yEventScript.h"
+#include "standalone/yModuleFile.h"
+#include "standalone/yPngFile.h"
+#include "standalone/yProjectFile.h"
+#include "standalone/yPropertyList.h"
+
+#include <string>
+#include <vector>
+
+using yFuzz::Require;
+
+namespace
+{
+constexpr size_t kMaxMessage = 1000;
+
+enum Reader
+{
+    kImage,
+    kEventScript,
+    kProjectFile,
+    kModuleFile,
+    kPropertyList,
+    kReaderCount
+};
+
+void ReadImage(const std::string& path)
+{
+    yHost::yPngImage image;
+    std::string error;
+    if (!yHost::yPngFile::Read(path, image, error))
+    {
+        Require(!error.empty(), "a refused image says why");
+        return;
+    }
+    Require(image.width > 0 && image.height > 0 && image.width <= yHost::yPngFile::kMaxSide &&
+                image.height <= yHost::yPngFile::kMaxSide,
+            "an image read has a size inside the limits");
+    Require(image.rgba.size() == size_t(image.width) * size_t(image.height) * 4, "every pixel has four samples");
+    Require(image.depth == 8 || image.depth == 16, "an image is 8 or 16 bits deep");
+    if (image.rgba.size() <= 4 * 4096)
+        for (bool deep : {false, true})
+        {
+            const yHost::yWorld world = yHost::ToWorld(image, deep);
+            Require(world.Width() == image.width && world.Height() == image.height, "the world has the image's size");
+        }
+}
+
+void ReadEventScript(const uint8_t* data, size_t size)
+{
+    std::vector<yHost::yScriptEvent> events;
+    std::string error;
+    if (yHost::yEventScript::Parse(std::string(reinterpret_cast<const char*>(data), size), events, error)) return;
+    Require(!error.empty(), "a refused event script says why");
+    // The sentence may quote the script, but never raw bytes or a whole line of any length.
+    Require(error.size() <= kMaxMessage, "a refused event script says why in a bounded sentence");
+    for (char c : error)
+        Require(c >= ' ' && c <= '~', "a refused event script's sentence is printable text");
+}
+
+void ReadProjectFile(const std::string& path, size_t expected)
+{
+    std::vector<uint8_t> record;
+    std::string error;
+    if (yHost::yProjectFile::Read(path, expected, record, error))
+        Require(record.size() == expected, "a record read has the size asked for");
+    else Require(!error.empty(), "a refused project file says why");
+}
+
+void ReadModuleFile(const std::string& path)
+{
+    yHost::yModuleFile module;
+    std::string error;
+    if (module.Open(path, error))
+    {
+        const yHost::yResourceView pipl = module.Find(yHost::kPropertyListType, yHost::kPropertyListNumber);
+        // The resource found is read whole, so it must lie inside the section.
+        yHost::yPropertyList list;
+        if (pipl.bytes) yHost::yPropertyList::Parse(pipl.bytes, pipl.size, list, error);
+    }
+    else Require(!error.empty(), "a refused module file says why");
+    yHost::yPropertyList list;
+    if (!yHost::yPropertyList::Read(path, list, error)) Require(!error.empty(), "a refused property list says why");
+}
+
+void ParsePropertyList(const uint8_t* data, size_t size)
+{
+    yHost::yPropertyList list;
+    std::string error;
+    if (yHost::yPropertyList::Parse(data, size, list, error))
+        Require(list.kind == yHost::kEffectKind && !list.name.empty() && !list.entryPoint.empty(),
+                "a property list accepted names an effect and its entry point");
+    else Require(!error.empty(), "a refused property list says why");
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0) return 0;
+    const int reader = data[0] % kReaderCount;
+    const uint8_t* file = data + 1;
+    const size_t fileSize = size - 1;
+    switch (reader)
+    {
+    case kImage: ReadImage(yFuzz::ScratchFile(file, fileSize)); break;
+    case kEventScript: ReadEventScript(file, fileSize); break;
+    case kProjectFile: ReadProjectFile(yFuzz::ScratchFile(file, fileSize), data[0] & 0x80 ? zelTonescope::zelTonescopeDataFlat::kSize : 0); break;
+    case kModuleFile: ReadModuleFile(yFuzz::ScratchFile(file, fileSize)); break;
+    case kPropertyList: ParsePropertyList(file, fileSize); break;
+    }
+    return 0;
+}
