@@ -6,8 +6,10 @@
 #include "fuzz/yFuzzFile.h"
 #include "effect/plugin/zelTonescopeDataFlat.h"
 #include "standalone/yEventScript.h"
+#include "standalone/yImageFile.h"
 #include "standalone/yModuleFile.h"
 #include "standalone/yPngFile.h"
+#include "standalone/yPngReader.h"
 #include "standalone/yProjectFile.h"
 #include "standalone/yPropertyList.h"
 
@@ -30,26 +32,37 @@ enum Reader
     kReaderCount
 };
 
-void ReadImage(const std::string& path)
+// PNG files through the image reader, whole and shrunk, into both depths
+// (other formats are OpenImageIO's own, which this target does not fuzz).
+void ReadImage(const std::string& path, int downsample)
 {
     yHost::yPngImage image;
     std::string error;
     if (!yHost::yPngFile::Read(path, image, error))
+        Require(!error.empty(), "a refused image says why");
+    else
+        Require(image.rgba.size() == size_t(image.width) * size_t(image.height) * 4 &&
+                    (image.depth == 8 || image.depth == 16),
+                "every pixel of an image read has four samples of 8 or 16 bits");
+    if (!yHost::yPngReader::IsPng(path)) return;
+    yHost::yImageFile file;
+    if (!file.Open(path, int64_t(1) << 20, error))
     {
         Require(!error.empty(), "a refused image says why");
         return;
     }
-    Require(image.width > 0 && image.height > 0 && image.width <= yHost::yPngFile::kMaxSide &&
-                image.height <= yHost::yPngFile::kMaxSide,
-            "an image read has a size inside the limits");
-    Require(image.rgba.size() == size_t(image.width) * size_t(image.height) * 4, "every pixel has four samples");
-    Require(image.depth == 8 || image.depth == 16, "an image is 8 or 16 bits deep");
-    if (image.rgba.size() <= 4 * 4096)
-        for (bool deep : {false, true})
+    for (bool deep : {false, true})
+    {
+        yHost::yWorld world;
+        if (!file.ReadFrame(0, deep, downsample, world, error))
         {
-            const yHost::yWorld world = yHost::ToWorld(image, deep);
-            Require(world.Width() == image.width && world.Height() == image.height, "the world has the image's size");
+            Require(!error.empty(), "an image that cannot be read says why");
+            return;
         }
+        Require(world.Width() == (file.Width() + downsample - 1) / downsample &&
+                    world.Height() == (file.Height() + downsample - 1) / downsample && world.IsDeep() == deep,
+                "the world has the image's size at 1/n and the depth asked for");
+    }
 }
 
 void ReadEventScript(const uint8_t* data, size_t size)
@@ -108,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t fileSize = size - 1;
     switch (reader)
     {
-    case kImage: ReadImage(yFuzz::ScratchFile(file, fileSize)); break;
+    case kImage: ReadImage(yFuzz::ScratchFile(file, fileSize), 1 + (data[0] >> 5)); break;
     case kEventScript: ReadEventScript(file, fileSize); break;
     case kProjectFile: ReadProjectFile(yFuzz::ScratchFile(file, fileSize), data[0] & 0x80 ? zelTonescope::zelTonescopeDataFlat::kSize : 0); break;
     case kModuleFile: ReadModuleFile(yFuzz::ScratchFile(file, fileSize)); break;
