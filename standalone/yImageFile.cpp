@@ -66,21 +66,30 @@ struct Convert
     }
 };
 
+// One row into the world's row y: the world's depth and the file's sample
+// type are fixed per call, so the loop is free of their branches.
+template <class PixelT, class SampleT>
+void ConvertRowTo(PixelT* to, int width, const SampleT* row, int nchannels, const ChannelMap& map, int step,
+                  const Convert& convert, uint16_t opaque)
+{
+    using Component = decltype(PixelT{}.red);
+    const size_t stride = size_t(step) * size_t(nchannels);
+    for (int x = 0; x < width; ++x, row += stride)
+    {
+        const uint16_t a = map.alpha >= 0 ? convert(row[map.alpha]) : opaque;
+        to[x] = PixelT{Component(a), Component(convert(row[map.red])), Component(convert(row[map.green])),
+                       Component(convert(row[map.blue]))};
+    }
+}
+
 template <class SampleT>
 void ConvertRow(const SampleT* row, int nchannels, const ChannelMap& map, int step, yWorld& out, int y)
 {
     const Convert convert{out.IsDeep()};
-    const uint16_t opaque = out.IsDeep() ? 32768 : 255;
-    for (int x = 0; x < out.Width(); ++x)
-    {
-        const SampleT* p = row + size_t(x) * size_t(step) * size_t(nchannels);
-        const uint16_t a = map.alpha >= 0 ? convert(p[map.alpha]) : opaque;
-        const uint16_t r = convert(p[map.red]), g = convert(p[map.green]), b = convert(p[map.blue]);
-        if (out.IsDeep())
-            out.Pixel16(x, y) = PF_Pixel16{a, r, g, b};
-        else
-            out.Pixel8(x, y) = PF_Pixel8{uint8_t(a), uint8_t(r), uint8_t(g), uint8_t(b)};
-    }
+    if (out.IsDeep())
+        ConvertRowTo(&out.Pixel16(0, y), out.Width(), row, nchannels, map, step, convert, 32768);
+    else
+        ConvertRowTo(&out.Pixel8(0, y), out.Width(), row, nchannels, map, step, convert, 255);
 }
 } // namespace
 
