@@ -101,7 +101,13 @@ struct yImageFile::Input
     std::unique_ptr<yPngReader> png;
 };
 
-yImageFile::yImageFile() : m_input(std::make_unique<Input>()) {}
+yImageFile::yImageFile() : m_input(std::make_unique<Input>())
+{
+    // OpenEXR decodes on a pool of its own unless told otherwise; a worker
+    // is one thread, and --jobs spreads the frames over the cores.
+    static const bool oneThread = OIIO::attribute("exr_threads", -1);
+    (void)oneThread;
+}
 yImageFile::~yImageFile() = default;
 
 bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error)
@@ -120,7 +126,6 @@ bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& e
         error = "Cannot read the image " + path + ": " + FirstLine(OIIO::geterror()) + ".";
         return false;
     }
-    // A worker is one thread: --jobs spreads the frames over the cores.
     m_input->file->threads(1);
     const OIIO::ImageSpec& spec = m_input->file->spec();
     m_width = spec.width;
