@@ -72,39 +72,18 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         }
         if (data)
         {
-            std::unique_ptr<DataT> kept = Construct();
+            // Seen again (the host re-set it up): the object moves to a new handle.
+            std::unique_ptr<DataT> kept = Copy(*data);
             if (!kept) return;
-            kept->CopyFrom(*data);
             LiveBlock* old = block;
             Destroy();
-            NewSequenceData();
-            if (data)
-                data->CopyFrom(*kept);
-            else
-            {
-                // The old block names the object just freed: hand it back to
-                // the host, which frees what the module let go of.
-                old->object = nullptr;
-                in_data->sequence_data = nullptr;
-                if (out_data) out_data->sequence_data = nullptr;
-            }
+            MoveInto(std::move(kept), old);
         }
         else if (DataT* original = CopiedFrom())
         {
             // A duplicate: the original keeps its object, the copy gets its own.
-            std::unique_ptr<DataT> kept = Construct();
-            if (!kept) return;
-            kept->CopyFrom(*original);
-            LiveBlock* copy = block;
-            NewSequenceData();
-            if (data)
-                data->CopyFrom(*kept);
-            else
-            {
-                copy->object = nullptr;
-                in_data->sequence_data = nullptr;
-                if (out_data) out_data->sequence_data = nullptr;
-            }
+            std::unique_ptr<DataT> kept = Copy(*original);
+            if (kept) MoveInto(std::move(kept), block);
         }
         else if (block->tag == kFlatTag)
             SequenceResetupFromFlat();
@@ -190,6 +169,30 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     LiveBlock* block = nullptr; // the sequence-data block, from GetDataPtr
 
   private:
+    // A new object holding source's settings, or null with err 4.
+    std::unique_ptr<DataT> Copy(const DataT& source)
+    {
+        std::unique_ptr<DataT> copy = Construct();
+        if (copy) copy->CopyFrom(source);
+        return copy;
+    }
+
+    // The settings into a new live handle. Without one, the block handed in
+    // names no object of this instance any more: it goes back to the host,
+    // which frees what the module let go of.
+    void MoveInto(std::unique_ptr<DataT> kept, LiveBlock* handedIn)
+    {
+        NewSequenceData();
+        if (data)
+        {
+            data->CopyFrom(*kept);
+            return;
+        }
+        handedIn->object = nullptr;
+        in_data->sequence_data = nullptr;
+        if (out_data) out_data->sequence_data = nullptr;
+    }
+
     // The live object of another instance that a copied block names, or null.
     DataT* CopiedFrom() const
     {
