@@ -1,13 +1,25 @@
 // Whole-image sampling of a 3840 x 2160 frame for every colour model at both
-// depths, on seeded random pixels and on smooth ramps: the row kernel, the
-// plain per-pixel definition, and a read-once yardstick that only sums the
-// frame's bytes. After the run, each kernel's speed is printed as a ratio to
-// the other two.
+// depths, on seeded random pixels and on smooth ramps: the row kernel on one
+// thread and in row bands over every thread of the host's iteration pool,
+// the plain per-pixel definition, and yardsticks measured in the same run: a
+// read-once loop that only sums the frame's bytes, the plain per-pixel
+// four-channel counting loop, the same loop over 8 sub-histograms (8 bits),
+// and OpenCV's calcHist (with cvtColor for HSV and Lab) when it is there.
+// After the run, each kernel's speed is printed as ratios to them, with the
+// processor's name. Every rate is per wall-clock second.
 #include "effect/color/zelColorModel.h"
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
+#include "effect/plugin/zelRowBands.h"
+#include "standalone/yIteratePool.h"
 
 #include <benchmark/benchmark.h>
+#ifdef TONESCOPE_BENCH_OPENCV
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+#endif
+
+#include <fstream>
 
 #include <algorithm>
 #include <cstdio>
@@ -100,6 +112,131 @@ template <class P> void Reference(benchmark::State& state, short model, bool ram
     state.SetItemsProcessed(state.iterations() * kPixels);
 }
 
+// All threads: the frame's rows in bands over the host's iteration pool,
+// each band into its own accumulator, merged before the statistics, as the
+// render does.
+template <class P> struct BandJob
+{
+    const zelSampleKernel* kernel;
+    const P* frame;
+    zelRowBands* bands;
+    uint32_t highest;
+};
+
+template <class P> PF_Err CountBand(void* refcon, A_long, A_long band, A_long threads)
+{
+    const auto& job = *static_cast<const BandJob<P>*>(refcon);
+    const int bands = zelRowBands::Count(kHeight, kWidth, threads);
+    if (band >= bands) return PF_Err_NONE;
+    zelHistogramAccumulator* acc = job.bands->Prepare(band, job.highest);
+    if (!acc) return PF_Err_OUT_OF_MEMORY;
+    int32_t first = 0, end = 0;
+    zelRowBands::Rows(band, bands, 0, kHeight, first, end);
+    for (int32_t y = first; y < end; ++y)
+        job.kernel->AddRow(&job.frame[size_t(y) * kWidth], kWidth, *acc);
+    return PF_Err_NONE;
+}
+
+template <class P> void Threads(benchmark::State& state, short model, bool ramp)
+{
+    constexpr bool deep = sizeof(P) == 8;
+    const uint32_t highest = deep ? zelHistogramAccumulator::kHighest16 : zelHistogramAccumulator::kHighest8;
+    zelSampleKernel kernel;
+    zelHistogramAccumulator acc;
+    zelRowBands bands;
+    kernel.SetModel(model, deep);
+    BandJob<P> job{&kernel, Frame<P>(ramp).data(), &bands, highest};
+    for (auto _ : state)
+    {
+        acc.Prepare(highest);
+        yHost::yIteratePool::Instance().Run(PF_Iterations_ONCE_PER_PROCESSOR, &job, CountBand<P>);
+        bands.MergeInto(acc, zelRowBands::kMaxBands);
+        acc.ComputeStatistics();
+        benchmark::DoNotOptimize(acc.GetStats(0));
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+
+// The plain per-pixel four-channel counting loop; with sub > 1, pixel i goes
+// to sub-histogram i % sub, so that equal neighbours do not wait on each
+// other's stores. The sub-histograms are summed at the end.
+template <class P, int sub> void Plain(benchmark::State& state, bool ramp)
+{
+    constexpr size_t span = sizeof(P) == 8 ? 65536 : 256;
+    std::vector<P> const& frame = Frame<P>(ramp);
+    std::vector<uint32_t> counts(size_t(sub) * 4 * span);
+    std::vector<uint32_t> sum(4 * span);
+    for (auto _ : state)
+    {
+        std::fill(counts.begin(), counts.end(), 0u);
+        uint32_t* c = counts.data();
+        for (int64_t i = 0; i + sub <= kPixels; i += sub)
+            for (int k = 0; k < sub; ++k)
+            {
+                const P& p = frame[i + k];
+                uint32_t* h = c + size_t(k) * 4 * span;
+                ++h[p.red];
+                ++h[span + p.green];
+                ++h[2 * span + p.blue];
+                ++h[3 * span + p.alpha];
+            }
+        for (size_t j = 0; j < 4 * span; ++j)
+        {
+            uint32_t total = 0;
+            for (int k = 0; k < sub; ++k)
+                total += c[size_t(k) * 4 * span + j];
+            sum[j] = total;
+        }
+        benchmark::DoNotOptimize(sum.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+
+#ifdef TONESCOPE_BENCH_OPENCV
+// OpenCV's calcHist on the four channels of the frame (as RGBA), after a
+// cvtColor into HSV or Lab when one is given (8 bits only; those
+// conversions take no 16-bit input). Our pixels lie alpha first, so OpenCV
+// converts alpha, red and green as if they were red, green and blue: the
+// same work on other numbers.
+template <class P> void OpenCV(benchmark::State& state, int conversion, bool ramp)
+{
+    constexpr bool deep = sizeof(P) == 8;
+    std::vector<P> const& frame = Frame<P>(ramp);
+    const cv::Mat image(kHeight, kWidth, deep ? CV_16UC4 : CV_8UC4, const_cast<P*>(frame.data()));
+    const int bins = deep ? 32769 : 256;
+    const float range[] = {0.0f, float(bins)};
+    const float* ranges[] = {range};
+    cv::Mat converted, hist;
+    for (auto _ : state)
+    {
+        const cv::Mat* source = &image;
+        if (conversion >= 0)
+        {
+            cv::cvtColor(image, converted, conversion);
+            source = &converted;
+        }
+        for (int k = 0; k < 4; ++k)
+        {
+            // The converted image has three channels; alpha comes from the frame.
+            const cv::Mat& from = k < source->channels() ? *source : image;
+            cv::calcHist(&from, 1, &k, cv::Mat(), hist, 1, &bins, ranges);
+            benchmark::DoNotOptimize(hist.data);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+#endif
+
+std::string ProcessorName()
+{
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(cpuinfo, line))
+        if (line.rfind("model name", 0) == 0)
+            return line.substr(line.find(':') + 2);
+    return "an unknown processor";
+}
+
 // Reads every byte of the frame once, 64 bits at a time in four independent
 // sums, which the compiler turns into vector loads and adds.
 template <class P> void ReadOnce(benchmark::State& state, bool ramp)
@@ -140,20 +277,24 @@ public:
 
     void PrintRatios() const
     {
-        std::printf("\n%-18s %9s %13s %10s %10s %9s %9s\n", "kernel", "Mpix/s", "spread", "reference",
-                    "read-once", "x ref", "x once");
+        std::printf("\n%s, %d threads; medians of the repetitions, Mpix/s per wall-clock second\n",
+                    ProcessorName().c_str(), yHost::yIteratePool::Instance().ThreadCount());
+        std::printf("%-18s %8s %12s %8s %8s %7s %7s %7s %7s %7s\n", "kernel", "1 thread", "spread", "all",
+                    "x 1 thr", "x once", "x plain", "x sub8", "x cv", "all x cv");
         for (auto const& [name, rates] : m_rates)
         {
             if (name.rfind("Kernel/", 0) != 0)
                 continue;
             const std::string rest = name.substr(7); // depth/pattern/model
+            const std::string frame = rest.substr(0, rest.rfind('/'));
             const double rate = Median(rates);
-            const double refRate = Median("Reference/" + rest);
-            const double onceRate = Median("ReadOnce/" + rest.substr(0, rest.rfind('/')));
+            const double all = Median("Threads/" + rest);
             const auto [low, high] = std::minmax_element(rates.begin(), rates.end());
-            std::printf("%-18s %9.1f %6.0f-%-6.0f %10.1f %10.1f %9.2f %9.3f\n", rest.c_str(), rate / 1e6, *low / 1e6,
-                        *high / 1e6, refRate / 1e6, onceRate / 1e6, refRate > 0 ? rate / refRate : 0.0,
-                        onceRate > 0 ? rate / onceRate : 0.0);
+            const double cv = Median("OpenCV/" + rest);
+            std::printf("%-18s %8.1f %5.0f-%-6.0f %8.1f %8.2f %7.3f %7.2f %7s %7s %7s\n", rest.c_str(), rate / 1e6,
+                        *low / 1e6, *high / 1e6, all / 1e6, Ratio(all, rate), Ratio(rate, Median("ReadOnce/" + frame)),
+                        Ratio(rate, Median("Plain/" + frame)), Show(Ratio(rate, Median("Sub8/" + frame))).c_str(),
+                        Show(Ratio(rate, cv)).c_str(), Show(Ratio(all, cv)).c_str());
         }
     }
 
@@ -172,34 +313,66 @@ private:
         return it == m_rates.end() ? 0.0 : Median(it->second);
     }
 
+    static double Ratio(double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; }
+    static std::string Show(double ratio)
+    {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.2f", ratio);
+        return ratio > 0 ? text : "-";
+    }
+
     std::map<std::string, std::vector<double>> m_rates;
 };
 
 void Register()
 {
+    std::vector<benchmark::internal::Benchmark*> all;
+    auto add = [&all](benchmark::internal::Benchmark* b) { all.push_back(b); };
     for (int depth : {8, 16})
         for (bool ramp : {false, true})
         {
-            const std::string suffix = std::to_string(depth) + (ramp ? "/ramp" : "/random");
-            if (depth == 8)
-                benchmark::RegisterBenchmark(("ReadOnce/" + suffix).c_str(), ReadOnce<PF_Pixel>, ramp);
+            const std::string frame = std::to_string(depth) + (ramp ? "/ramp" : "/random");
+            const bool deep = depth == 16;
+            add(deep ? benchmark::RegisterBenchmark(("ReadOnce/" + frame).c_str(), ReadOnce<PF_Pixel16>, ramp)
+                     : benchmark::RegisterBenchmark(("ReadOnce/" + frame).c_str(), ReadOnce<PF_Pixel>, ramp));
+            add(deep ? benchmark::RegisterBenchmark(("Plain/" + frame).c_str(), Plain<PF_Pixel16, 1>, ramp)
+                     : benchmark::RegisterBenchmark(("Plain/" + frame).c_str(), Plain<PF_Pixel, 1>, ramp));
+            if (!deep)
+                add(benchmark::RegisterBenchmark(("Sub8/" + frame).c_str(), Plain<PF_Pixel, 8>, ramp));
+#ifdef TONESCOPE_BENCH_OPENCV
+            if (deep)
+                add(benchmark::RegisterBenchmark(("OpenCV/" + frame + "/RGB").c_str(), OpenCV<PF_Pixel16>, -1, ramp));
             else
-                benchmark::RegisterBenchmark(("ReadOnce/" + suffix).c_str(), ReadOnce<PF_Pixel16>, ramp);
+            {
+                add(benchmark::RegisterBenchmark(("OpenCV/" + frame + "/RGB").c_str(), OpenCV<PF_Pixel>, -1, ramp));
+                add(benchmark::RegisterBenchmark(("OpenCV/" + frame + "/HSV").c_str(), OpenCV<PF_Pixel>,
+                                                 int(cv::COLOR_RGB2HSV_FULL), ramp));
+                add(benchmark::RegisterBenchmark(("OpenCV/" + frame + "/Lab").c_str(), OpenCV<PF_Pixel>,
+                                                 int(cv::COLOR_RGB2Lab), ramp));
+            }
+#endif
             for (short model = kModelRGB; model <= kModelCount; ++model)
             {
-                const std::string name = suffix + "/" + kModelNames[model - 1];
-                if (depth == 8)
+                const std::string name = frame + "/" + kModelNames[model - 1];
+                if (deep)
                 {
-                    benchmark::RegisterBenchmark(("Kernel/" + name).c_str(), Kernel<PF_Pixel>, model, ramp);
-                    benchmark::RegisterBenchmark(("Reference/" + name).c_str(), Reference<PF_Pixel>, model, ramp);
+                    add(benchmark::RegisterBenchmark(("Kernel/" + name).c_str(), Kernel<PF_Pixel16>, model, ramp));
+                    add(benchmark::RegisterBenchmark(("Threads/" + name).c_str(), Threads<PF_Pixel16>, model, ramp));
+                    add(benchmark::RegisterBenchmark(("Reference/" + name).c_str(), Reference<PF_Pixel16>, model,
+                                                     ramp));
                 }
                 else
                 {
-                    benchmark::RegisterBenchmark(("Kernel/" + name).c_str(), Kernel<PF_Pixel16>, model, ramp);
-                    benchmark::RegisterBenchmark(("Reference/" + name).c_str(), Reference<PF_Pixel16>, model, ramp);
+                    add(benchmark::RegisterBenchmark(("Kernel/" + name).c_str(), Kernel<PF_Pixel>, model, ramp));
+                    add(benchmark::RegisterBenchmark(("Threads/" + name).c_str(), Threads<PF_Pixel>, model, ramp));
+                    add(benchmark::RegisterBenchmark(("Reference/" + name).c_str(), Reference<PF_Pixel>, model,
+                                                     ramp));
                 }
             }
         }
+    // The threaded rows are worth comparing only in wall-clock time.
+    for (benchmark::internal::Benchmark* b : all)
+        b->UseRealTime();
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "host/sdk/AE_EffectSuites.h"
 #include "host/sdk/AE_GeneralPlug.h"
 #include "standalone/yEffectHost.h"
+#include "standalone/yIteratePool.h"
 #include "standalone/yWorld.h"
 
 #include <algorithm>
@@ -259,6 +260,12 @@ struct yHostCallbacks
         return kSPNoError;
     }
     static SPErr Undefined() { return kSuiteNotFound; }
+
+    // Iterations run on the pool's threads; they may not call back into the host.
+    static PF_Err IterateGeneric(A_long iterations, void* refcon, PF_IterateGenericFunc fn)
+    {
+        return yIteratePool::Instance().Run(iterations, refcon, fn);
+    }
 };
 
 namespace
@@ -276,6 +283,7 @@ struct ySuiteTables
     AEGP_CommandSuite1 command{};
     PF_ParamUtilsSuite1 paramUtils{yHostCallbacks::UpdateParamUI};
     PF_AppSuite1 app{yHostCallbacks::GetBackgroundColor};
+    PF_Iterate8Suite1 iterate8{};
 
     ySuiteTables()
     {
@@ -283,6 +291,7 @@ struct ySuiteTables
         transform.copy = yHostCallbacks::Copy;
         advApp.PF_RefreshAllWindows = yHostCallbacks::RefreshAllWindows;
         command.AEGP_DoCommand = yHostCallbacks::DoCommand;
+        iterate8.iterate_generic = yHostCallbacks::IterateGeneric;
     }
 };
 
@@ -310,6 +319,7 @@ const void* ServedSuite(const char* name, int32_t version)
         {kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &suites.command},
         {kPFParamUtilsSuite, kPFParamUtilsSuiteVersion1, &suites.paramUtils},
         {kPFAppSuite, kPFAppSuiteVersion1, &suites.app},
+        {kPFIterate8Suite, kPFIterate8SuiteVersion1, &suites.iterate8},
     };
     for (const auto& suite : served)
         if (version == suite.version && std::strcmp(name, suite.name) == 0) return suite.table;

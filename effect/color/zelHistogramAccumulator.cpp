@@ -58,6 +58,31 @@ uint32_t* zelHistogramAccumulator::KernelCounters(bool deep)
     return m_counters.get();
 }
 
+bool zelHistogramAccumulator::Merge(zelHistogramAccumulator& band)
+{
+    m_total += band.m_total;
+    band.m_total = 0;
+    const uint32_t n = m_binCount < band.m_binCount ? m_binCount : band.m_binCount;
+    for (uint32_t i = 0; i < n; ++i)
+        for (int k = 0; k < kChannels; ++k)
+        {
+            m_bins[i].count[k] += band.m_bins[i].count[k];
+            band.m_bins[i].count[k] = 0;
+        }
+    if (!band.m_countersUsed)
+        return true;
+    uint32_t* mine = KernelCounters(band.m_counterSpan == KernelSpan(true));
+    if (mine == nullptr)
+        return false;
+    const size_t size = size_t(m_counterLanes) * kChannels * m_counterSpan;
+    uint32_t* theirs = band.m_counters.get();
+    for (size_t i = 0; i < size; ++i)
+        mine[i] += theirs[i];
+    std::memset(theirs, 0, sizeof(uint32_t) * size);
+    band.m_countersUsed = false;
+    return true;
+}
+
 void zelHistogramAccumulator::FoldKernelCounters()
 {
     if (!m_countersUsed)

@@ -68,6 +68,11 @@ public:
     static int KernelLanes(bool deep) { return deep ? 1 : kLanes; }
     void AddToTotal(uint32_t n) { m_total += n; }
 
+    // Adds the counts and total of another accumulator prepared for the same
+    // depth (one band of a render split over threads) and empties it.
+    // False when the counters cannot be had.
+    bool Merge(zelHistogramAccumulator& band);
+
 private:
     void FoldKernelCounters();
 

@@ -183,7 +183,7 @@ bool zelSampleKernel::SetModel(short model, bool deep)
     return true;
 }
 
-bool zelSampleKernel::AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel* out)
+bool zelSampleKernel::AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel* out) const
 {
     if (!m_ready || m_deep)
         return false;
@@ -225,7 +225,7 @@ bool zelSampleKernel::AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccu
     return true;
 }
 
-bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel16* out)
+bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel16* out) const
 {
     if (!m_ready || !m_deep)
         return false;

@@ -32,9 +32,10 @@ public:
     // Converts count pixels and counts them into the accumulator (nothing is
     // counted when it has no bins). With out given, the converted pixels are
     // written there too; out may be the input itself. The depth must match the
-    // one given to SetModel. False when the counters cannot be had.
-    bool AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel* out = nullptr);
-    bool AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel16* out = nullptr);
+    // one given to SetModel. False when the counters cannot be had. Threads
+    // may add rows at once, each into its own accumulator.
+    bool AddRow(const PF_Pixel* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel* out = nullptr) const;
+    bool AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAccumulator& acc, PF_Pixel16* out = nullptr) const;
 
     struct Tables;
 

@@ -6,6 +6,7 @@
 #include "effect/color/zelSampleKernel.h"
 #include "panel/zelTonescopeUI.h"
 #include "host/bridge/yAEPluginDataCustomUI.h"
+#include "effect/plugin/zelRowBands.h"
 #include "effect/plugin/zelSampleRect.h"
 #include "effect/plugin/zelTonescopeDataFlat.h"
 
@@ -36,6 +37,8 @@ class zelTonescopeData : public yAE::PluginDataCustomUI
     zelTonescopeUI& GetPanel() { return m_panel; }
     const zelTonescopeUI& GetPanel() const { return m_panel; }
     zelSampleKernel& GetKernel() { return m_kernel; }
+    // The render's per-band counts while it runs over several threads.
+    zelRowBands& GetBands() { return m_bands; }
     // The rectangle the last render sampled, for the host's report.
     const zelSampleRect& GetLastRect() const { return m_lastRect; }
     void SetLastRect(const zelSampleRect& rect) { m_lastRect = rect; }
@@ -43,6 +46,7 @@ class zelTonescopeData : public yAE::PluginDataCustomUI
   private:
     zelTonescopeUI m_panel;
     zelSampleKernel m_kernel;
+    zelRowBands m_bands;
     zelSampleRect m_lastRect;
 };
 } // namespace zelTonescope

@@ -3,6 +3,10 @@
 #include "host/sdk/AE_EffectUI.h"
 #include "host/sdk/ZT_Fixed.h"
 #include "effect/plugin/zelOutputPixels.h"
+#include "host/bridge/yAESuite.h"
+#include "host/sdk/AE_EffectSuites.h"
+
+#include <cstring>
 
 namespace zelTonescope
 {
@@ -90,32 +94,99 @@ void zelTonescopePlugin::ReadRenderParams()
         m_renderOutput = p->u.bd.value != 0;
 }
 
+// What every band of one render shares, read-only while the bands count.
+template <class PixelT> struct zelTonescopePlugin::BandJob
+{
+    zelTonescopePlugin* plugin;
+    const zelSampleKernel* kernel;
+    const zelOutputPixels* writer;
+    zelRowBands* bands;
+    uint32_t highest;
+};
+
+bool zelTonescopePlugin::OutputFits() const
+{
+    return m_renderOutput && output && output->data && m_rect.PixelCount() > 0 && m_rect.right <= output->width;
+}
+
+template <class PixelT> PixelT* zelTonescopePlugin::OutputRow(int32_t row) const
+{
+    return reinterpret_cast<PixelT*>(reinterpret_cast<char*>(output->data) + ptrdiff_t(row) * output->rowbytes);
+}
+
+// The output rows above and below the sampled rectangle; the bands clear
+// beside it, so that every output pixel is written once.
+template <class PixelT> void zelTonescopePlugin::ClearAboveAndBelow() const
+{
+    for (int32_t row = 0; row < output->height; ++row)
+        if (row < m_rect.top || row >= m_rect.bottom)
+            std::memset(OutputRow<PixelT>(row), 0, sizeof(PixelT) * size_t(output->width));
+}
+
+template <class PixelT>
+bool zelTonescopePlugin::SampleBand(const BandJob<PixelT>& job, int32_t first, int32_t end,
+                                    zelHistogramAccumulator& acc) const
+{
+    const int32_t count = m_rect.right - m_rect.left;
+    const bool writes = OutputFits();
+    for (int32_t row = first; row < end; ++row)
+    {
+        const auto* in = reinterpret_cast<const PixelT*>(reinterpret_cast<const char*>(input->data) +
+                                                          ptrdiff_t(row) * input->rowbytes) +
+                         m_rect.left;
+        PixelT* line = writes && row < output->height ? OutputRow<PixelT>(row) : nullptr;
+        PixelT* out = line ? line + m_rect.left : nullptr;
+        if (!job.kernel->AddRow(in, count, acc, out)) return false;
+        if (!line) continue;
+        job.writer->Apply(out, count);
+        std::memset(line, 0, sizeof(PixelT) * size_t(m_rect.left));
+        std::memset(line + m_rect.right, 0, sizeof(PixelT) * size_t(output->width - m_rect.right));
+    }
+    return true;
+}
+
+// One band on one of the host's threads; the host asks for as many bands as
+// it has threads, and those past what the rectangle's size merits do nothing.
+template <class PixelT>
+PF_Err zelTonescopePlugin::CountBand(void* refcon, A_long thread, A_long band, A_long threads)
+{
+    const auto& job = *static_cast<const BandJob<PixelT>*>(refcon);
+    const zelSampleRect& rect = job.plugin->m_rect;
+    const int bands = zelRowBands::Count(rect.bottom - rect.top, rect.right - rect.left, threads);
+    if (band >= bands) return PF_Err_NONE;
+    zelHistogramAccumulator* acc = job.bands->Prepare(band, job.highest);
+    if (!acc) return PF_Err_OUT_OF_MEMORY;
+    int32_t first = 0, end = 0;
+    zelRowBands::Rows(band, bands, rect.top, rect.bottom, first, end);
+    return job.plugin->SampleBand(job, first, end, *acc) ? PF_Err_NONE : PF_Err_OUT_OF_MEMORY;
+}
+
 template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& target)
 {
     zelTonescopeUI& panel = target.GetPanel();
-    zelSampleKernel& kernel = target.GetKernel();
     zelHistogramAccumulator& acc = panel.GetAccumulator();
     const bool shown[4] = {panel.IsChannelShown(0), panel.IsChannelShown(1), panel.IsChannelShown(2),
                            panel.IsChannelShown(3)};
     const zelOutputPixels writer(shown, m_selectionShown, panel.GetSelectionFirst(), panel.GetSelectionLast(),
                                  m_highlight);
-    const int32_t count = m_rect.right - m_rect.left;
-    if (count <= 0) return true;
-    // Output goes only where the output image has the same place.
-    const bool outputFits = m_renderOutput && output->data && m_rect.right <= output->width;
-    for (int32_t row = m_rect.top; row < m_rect.bottom; ++row)
+    if (m_rect.PixelCount() <= 0) return true;
+    if (OutputFits()) ClearAboveAndBelow<PixelT>();
+    const BandJob<PixelT> job{this, &target.GetKernel(), &writer, &target.GetBands(), acc.GetBinCount() - 1};
+    // A rectangle too small for two bands is counted here, without the
+    // threads' hand-over.
+    const int32_t rows = m_rect.bottom - m_rect.top, width = m_rect.right - m_rect.left;
+    if (zelRowBands::Count(rows, width, zelRowBands::kMaxBands) > 1 && acc.HasBins())
     {
-        const auto* in = reinterpret_cast<const PixelT*>(reinterpret_cast<const char*>(input->data) +
-                                                          ptrdiff_t(row) * input->rowbytes) +
-                         m_rect.left;
-        PixelT* out = nullptr;
-        if (outputFits && row < output->height)
-            out = reinterpret_cast<PixelT*>(reinterpret_cast<char*>(output->data) + ptrdiff_t(row) * output->rowbytes) +
-                  m_rect.left;
-        if (!kernel.AddRow(in, count, acc, out)) return false;
-        if (out) writer.Apply(out, count);
+        yAE::Suite<PF_Iterate8Suite1> iterate(in_data, kPFIterate8Suite, kPFIterate8SuiteVersion1);
+        if (iterate && iterate->iterate_generic)
+        {
+            const PF_Err bandErr = iterate->iterate_generic(PF_Iterations_ONCE_PER_PROCESSOR,
+                                                            const_cast<BandJob<PixelT>*>(&job), CountBand<PixelT>);
+            if (bandErr != PF_Err_NONE) return false;
+            return job.bands->MergeInto(acc, zelRowBands::kMaxBands);
+        }
     }
-    return true;
+    return SampleBand(job, m_rect.top, m_rect.bottom, acc);
 }
 
 void zelTonescopePlugin::DoRender()
@@ -144,7 +215,9 @@ void zelTonescopePlugin::DoRender()
         m_selectionShown = panel.IsSelectionShown();
         m_highlight = panel.GetHighlightColor();
 
-        if (m_renderOutput) ClearWorld(output);
+        // Output that cannot take the converted pixels is cleared; otherwise
+        // the bands write every pixel once.
+        if (m_renderOutput && !OutputFits()) ClearWorld(output);
         if (!panel.BeginHistogram(deep, sampled) || !target->GetKernel().SetModel(m_colorModel, deep))
         {
             err = PF_Err_OUT_OF_MEMORY;

@@ -76,8 +76,19 @@ class zelTonescopePlugin
     yColor8 m_highlight{255, 0, 0, 0};
 
   private:
+    template <class PixelT> struct BandJob;
+
     void ReadRenderParams();
-    // Runs the row kernel over the rectangle; false when it runs out of memory.
+    // True when "Render Output" writes the converted rectangle into the output.
+    bool OutputFits() const;
+    template <class PixelT> PixelT* OutputRow(int32_t row) const;
+    template <class PixelT> void ClearAboveAndBelow() const;
+    // Runs the row kernel over the rectangle, in bands over the host's
+    // threads when it is large enough; false when it runs out of memory.
     template <class PixelT> bool SampleRows(zelTonescopeData& target);
+    // Counts the rows [first, end) into acc and writes their output.
+    template <class PixelT>
+    bool SampleBand(const BandJob<PixelT>& job, int32_t first, int32_t end, zelHistogramAccumulator& acc) const;
+    template <class PixelT> static PF_Err CountBand(void* refcon, A_long thread, A_long band, A_long threads);
 };
 } // namespace zelTonescope

@@ -92,4 +92,25 @@ extern "C"
         PF_Err (*PF_AppGetBgColor)(PF_App_Color* bg_colorP);
     } PF_AppSuite1;
 
+#define kPFIterate8Suite "PF Iterate8 Suite"
+#define kPFIterate8SuiteVersion1 1
+
+// Asks iterate_generic for one iteration per thread of the host.
+#define PF_Iterations_ONCE_PER_PROCESSOR -1
+
+    typedef PF_Err (*PF_IterateGenericFunc)(void* refconPV, A_long thread_indexL, A_long i, A_long iterationsL);
+
+    typedef struct PF_Iterate8Suite1
+    {
+        // The per-pixel iterations, which this interface does not use.
+        void* iterate;
+        void* iterate_origin;
+        void* iterate_lut;
+        void* iterate_origin_non_clip_src;
+        // Calls fn_func for i = 0 .. iterationsL - 1, spread over the host's
+        // threads; thread_indexL tells the calling thread. The first error
+        // stops the iterations not yet begun and is returned.
+        PF_Err (*iterate_generic)(A_long iterationsL, void* refconPV, PF_IterateGenericFunc fn_func);
+    } PF_Iterate8Suite1;
+
 } // extern "C"

@@ -68,6 +68,8 @@ int main(int argc, char** argv)
                               "The module file (default: zelTonescope.so beside this program).");
     renderCommand->add_option("--frames", render.frames, "Frames A-B of a shot (default: all).");
     renderCommand->add_option("--jobs", render.jobs, "Frames rendered at once (default: one per core).");
+    renderCommand->add_option("--threads", render.threads,
+                              "Threads one render counts with (default: one per core).");
     renderCommand->add_flag("--quiet", render.quiet, "No progress line while a shot renders.");
     renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
     renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");

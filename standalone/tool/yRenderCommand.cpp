@@ -4,6 +4,7 @@
 #include "standalone/tool/yShotRender.h"
 #include "standalone/yFileOutput.h"
 #include "standalone/yImageFile.h"
+#include "standalone/yIteratePool.h"
 #include "standalone/yPngFile.h"
 #include "standalone/yProjectFile.h"
 #include "standalone/yRenderSession.h"
@@ -28,6 +29,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     std::string error;
     yRenderPlan plan;
     if (!MakeRenderPlan(o, plan, error)) return Fail(err, error);
+    if (o.threads > 0) yIteratePool::Instance().SetThreadCount(o.threads);
     if (!given && yShot::IsShot(o.input)) return RunShot(o, plan, err);
 
     // The image arrives shrunk by the downsample factor.

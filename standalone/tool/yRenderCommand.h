@@ -29,6 +29,7 @@ struct yRenderOptions
     // progress line, the picture of the shot.
     std::string frames;
     int jobs = 0;
+    int threads = 0; // threads of one render's iteration (0: one per core)
     bool quiet = false;
     std::string timeline;
     int64_t maxPixels = int64_t(1) << 26; // larger images are refused

@@ -74,6 +74,11 @@ bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& err
         error = "The number of jobs must be from 1 to 1024.";
         return false;
     }
+    if (o.threads < 0 || o.threads > 1024)
+    {
+        error = "The number of threads must be from 1 to 1024.";
+        return false;
+    }
     if (o.maxPixels < 1)
     {
         error = "The largest image must have at least one pixel.";
