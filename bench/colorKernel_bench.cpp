@@ -164,7 +164,7 @@ template <class P, int sub> void Plain(benchmark::State& state, bool ramp)
 {
     constexpr size_t span = sizeof(P) == 8 ? 65536 : 256;
     std::vector<P> const& frame = Frame<P>(ramp);
-    std::vector<uint32_t> counts(size_t(sub) * 4 * span);
+    std::vector<uint32_t> counts(static_cast<size_t>(sub) * 4 * span);
     std::vector<uint32_t> sum(4 * span);
     for (auto _ : state)
     {
@@ -270,7 +270,7 @@ public:
         {
             auto it = r.counters.find("items_per_second");
             if (r.run_type == Run::RT_Iteration && it != r.counters.end())
-                m_rates[r.run_name.str()].push_back(it->second.value);
+                m_rates[r.run_name.function_name].push_back(it->second.value); // without "/real_time"
         }
         ConsoleReporter::ReportRuns(runs);
     }

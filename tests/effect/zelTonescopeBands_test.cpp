@@ -1,0 +1,164 @@
+// A render split into row bands over the host's threads gives the counts,
+// statistics and output pixels of the same render on one thread: the module
+// counts alone when the host withholds its iterate suite.
+#include "effect/color/zelColorModel.h"
+#include "effect/plugin/zelTonescopePlugin.h"
+#include "standalone/yHostPlatform.h"
+#include "standalone/yIteratePool.h"
+#include "tests/host/yAETestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+using namespace zelTonescope;
+using yHost::yWorld;
+
+namespace
+{
+constexpr PF_Fixed Fixed(double v) { return PF_Fixed(v * 65536.0); }
+
+// What one render leaves: every bin's counts, the statistics, the output.
+struct Result
+{
+    uint32_t total = 0;
+    std::vector<uint32_t> counts;
+    std::vector<int32_t> stats;
+    yWorld output;
+};
+
+bool SameOutput(const yWorld& a, const yWorld& b)
+{
+    const PF_EffectWorld &wa = a.World(), &wb = b.World();
+    const size_t rowBytes = size_t(wa.width) * (a.IsDeep() ? 8 : 4);
+    for (int y = 0; y < wa.height; ++y)
+        if (std::memcmp(reinterpret_cast<const char*>(wa.data) + size_t(y) * size_t(wa.rowbytes),
+                        reinterpret_cast<const char*>(wb.data) + size_t(y) * size_t(wb.rowbytes), rowBytes) != 0)
+            return false;
+    return true;
+}
+
+struct Bands : ::testing::Test
+{
+    void SetUp() override
+    {
+        yHost::yHostPlatform::Instance().Reset();
+        host.AttachProbe(&probe);
+        ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
+        ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
+        // Channels B and D hidden and a selection shown, so that the output
+        // takes both the masks and the highlight.
+        zelPanelSettings s;
+        s.channelOn[1] = false;
+        s.channelOn[3] = false;
+        s.selectionShown = true;
+        s.selectionFirst = 90;
+        s.selectionLast = 140;
+        yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel().ApplySettings(s);
+        host.Param(kParamRenderOutput).def.u.bd.value = 1;
+    }
+    void TearDown() override
+    {
+        yHost::yIteratePool::Instance().SetThreadCount(0);
+        EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
+        EXPECT_EQ(host.OpenSuites(), 0);
+    }
+
+    // A region that leaves a margin of the image on every side, so that the
+    // bands also clear beside the rectangle.
+    void Region(const yWorld& input)
+    {
+        host.Param(kParamSample).def.u.pd.value = kSampleRegion;
+        host.Param(kParamPosition).def.u.td.x_value = Fixed(input.Width() / 2 + 1);
+        host.Param(kParamPosition).def.u.td.y_value = Fixed(input.Height() / 2);
+        host.Param(kParamWidth).def.u.fd.value = Fixed(input.Width() - 6);
+        host.Param(kParamHeight).def.u.fd.value = Fixed(input.Height() - 4);
+    }
+
+    // threads 0: the iterate suite withheld, so the module counts alone.
+    void RenderOn(yWorld& input, short model, int threads, Result& r)
+    {
+        yHost::yHostProbe alone;
+        if (threads == 0) alone.WithholdSuite(kPFIterate8Suite);
+        host.AttachProbe(threads == 0 ? &alone : &probe);
+        yHost::yIteratePool::Instance().SetThreadCount(std::max(threads, 1));
+        probe.ClearCallLog();
+        host.Param(kParamColorModel).def.u.pd.value = model;
+        if (r.output.Width() != input.Width()) r.output = yWorld(input.Width(), input.Height(), input.IsDeep());
+        yWorld& output = r.output;
+        std::memset(output.World().data, 0x5a, size_t(output.World().rowbytes) * size_t(output.Height()));
+        host.SetInputLayer(input.World());
+        EXPECT_EQ(host.Call(PF_Cmd_RENDER, &output.World()), PF_Err_NONE) << host.ReturnMessage();
+        if (threads > 0) EXPECT_TRUE(probe.SuitesAskedFor().count(kPFIterate8Suite)) << "no bands asked for";
+        host.AttachProbe(&probe);
+
+        const zelHistogramAccumulator& acc = yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel().GetAccumulator();
+        r.total = acc.GetTotal();
+        r.counts.clear();
+        r.stats.clear();
+        for (uint32_t i = 0; i < acc.GetBinCount(); ++i)
+            r.counts.insert(r.counts.end(), acc.GetBins()[i].count, acc.GetBins()[i].count + 4);
+        for (int k = 0; k < 4; ++k)
+        {
+            const zelChannelStats& s = acc.GetStats(k);
+            r.stats.insert(r.stats.end(), {s.first, s.last, int32_t(s.peakCount), int32_t(s.peakBin)});
+        }
+    }
+
+    void ExpectSameAtEveryThreadCount(yWorld& input, short model)
+    {
+        RenderOn(input, model, 0, alone);
+        ASSERT_GT(alone.total, 0u);
+        for (int threads : {1, 2, 3, 7})
+        {
+            RenderOn(input, model, threads, banded);
+            EXPECT_EQ(banded.total, alone.total) << "model " << model << ", " << threads << " threads";
+            EXPECT_TRUE(banded.counts == alone.counts) << "model " << model << ", " << threads << " threads";
+            EXPECT_EQ(banded.stats, alone.stats) << "model " << model << ", " << threads << " threads";
+            EXPECT_TRUE(SameOutput(banded.output, alone.output)) << "model " << model << ", " << threads << " threads";
+        }
+    }
+
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
+    yHost::yHostProbe probe;
+    Result alone, banded;
+};
+} // namespace
+
+// Every 8-bit colour once, with alpha cycling, in a 4096 x 4096 image.
+TEST_F(Bands, EveryEightBitColourAtEveryThreadCount)
+{
+#ifdef TONESCOPE_SANITIZED
+    const int side = 1024; // every 64th colour: the sanitizers are slow
+#else
+    const int side = 4096;
+#endif
+    yWorld input(side, side, false);
+    const uint32_t step = (1u << 24) / uint32_t(side * side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+        {
+            const uint32_t c = (uint32_t(y) * uint32_t(side) + uint32_t(x)) * step;
+            input.Pixel8(x, y) = {A_u_char(c * 7), A_u_char(c >> 16), A_u_char(c >> 8), A_u_char(c)};
+        }
+    Region(input);
+    for (short model = 1; model <= kModelCount; ++model)
+        ExpectSameAtEveryThreadCount(input, model);
+}
+
+TEST_F(Bands, SeededSixteenBitFramesAtEveryThreadCount)
+{
+    yWorld input(733, 611, true);
+    std::mt19937 random(20261206u);
+    for (int y = 0; y < input.Height(); ++y)
+        for (int x = 0; x < input.Width(); ++x)
+            input.Pixel16(x, y) = {A_u_short(random() % 32769), A_u_short(random() % 32769),
+                                   A_u_short(random() % 32769), A_u_short(random() % 32769)};
+    Region(input);
+    for (short model = 1; model <= kModelCount; ++model)
+        ExpectSameAtEveryThreadCount(input, model);
+}
