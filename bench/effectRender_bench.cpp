@@ -1,12 +1,14 @@
 // A whole render of a 3840 x 2160 frame through the plug-in object and its
-// data object, at both depths, with "Render Output" off and on, beside the row
-// kernel alone over the same frame. The host is the replacement host's library
+// data object, at both depths, with "Render Output" off and on, on one thread
+// and on every thread of the host's iteration pool (wall-clock time), beside
+// the row kernel alone over the same frame. The host is the replacement host's library
 // driving the plug-in class linked in, as the module's main would.
 #include "effect/color/zelColorModel.h"
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
 #include "effect/plugin/zelTonescopePlugin.h"
 #include "standalone/yEffectHost.h"
+#include "standalone/yIteratePool.h"
 #include "standalone/yWorld.h"
 
 #include <benchmark/benchmark.h>
@@ -77,6 +79,7 @@ template <class PixelT> void Bridge(benchmark::State& state)
     constexpr bool deep = sizeof(PixelT) == 8;
     const short model = short(state.range(0));
     const bool renderOutput = state.range(1) != 0;
+    yHost::yIteratePool::Instance().SetThreadCount(int(state.range(2)));
     yHost::yEffectHost host(&Entry);
     host.Call(PF_Cmd_GLOBAL_SETUP);
     host.Call(PF_Cmd_PARAMS_SETUP);
@@ -90,6 +93,7 @@ template <class PixelT> void Bridge(benchmark::State& state)
         if (host.Call(PF_Cmd_RENDER, &output.World()) != PF_Err_NONE) state.SkipWithError("the render failed");
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
     host.Call(PF_Cmd_GLOBAL_SETDOWN);
+    yHost::yIteratePool::Instance().SetThreadCount(0);
     state.SetItemsProcessed(state.iterations() * int64_t(kWidth) * kHeight);
 }
 
@@ -99,17 +103,25 @@ void Models(benchmark::internal::Benchmark* b)
         b->Args({model});
 }
 
-void ModelsAndOutput(benchmark::internal::Benchmark* b)
+// threads 0: one per core.
+void ModelsOutputAndThreads(benchmark::internal::Benchmark* b)
 {
     for (int model : {kModelRGB, kModelHSV, kModelLab})
         for (int on : {0, 1})
-            b->Args({model, on});
+            for (int threads : {1, 0})
+                b->Args({model, on, threads});
 }
 } // namespace
 
-BENCHMARK_TEMPLATE(KernelAlone, PF_Pixel)->Apply(Models)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(Bridge, PF_Pixel)->Apply(ModelsAndOutput)->ArgNames({"model", "output"})->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(KernelAlone, PF_Pixel16)->Apply(Models)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(Bridge, PF_Pixel16)->Apply(ModelsAndOutput)->ArgNames({"model", "output"})->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(KernelAlone, PF_Pixel)->Apply(Models)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(Bridge, PF_Pixel)->Apply(ModelsOutputAndThreads)
+    ->ArgNames({"model", "output", "threads"})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(KernelAlone, PF_Pixel16)->Apply(Models)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(Bridge, PF_Pixel16)->Apply(ModelsOutputAndThreads)
+    ->ArgNames({"model", "output", "threads"})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

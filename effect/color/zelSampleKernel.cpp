@@ -6,6 +6,9 @@
 
 #include <cstring>
 #include <new>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace zelTonescope
 {
@@ -22,11 +25,10 @@ constexpr int kLanes8 = Acc::kLanes;
 // of equal pixels (common in flat areas and ramps) is added at once; runs go
 // to the counter sets in turn, so that equal values in neighbouring runs (a
 // flat alpha under changing colours) never wait on each other's stores.
-void Count8(const void* pixels, int n, uint32_t* counters)
+void CountRuns8(const unsigned char* bytes, int n, uint32_t* counters)
 {
     constexpr uint32_t span = 256;
     constexpr uint32_t laneSize = Acc::kChannels * span;
-    const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
     auto word = [bytes](int i) {
         uint32_t v;
         std::memcpy(&v, bytes + 4 * i, 4);
@@ -40,20 +42,101 @@ void Count8(const void* pixels, int n, uint32_t* counters)
         c[span + ((v >> 16) & 255)] += run;
         c[2 * span + (v >> 24)] += run;
     };
-    for (int i = 0; i < n; ++i)
+    int i = 0;
+    while (i < n)
     {
-        const uint32_t v = word(i);
-        if (v == previous)
+#ifdef __SSE2__
+        // Four pixels at a time while the run lasts: the compare's mask
+        // tells how many of them still belong to it.
+        if (i + 4 <= n)
+        {
+            const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 4 * i));
+            const __m128i same = _mm_cmpeq_epi32(four, _mm_set1_epi32(int32_t(previous)));
+            const unsigned mask = unsigned(_mm_movemask_ps(_mm_castsi128_ps(same)));
+            const unsigned equal = unsigned(__builtin_ctz(~mask)); // 0 to 4
+            run += equal;
+            i += int(equal);
+            if (equal == 4)
+                continue;
+        }
+        else if (word(i) == previous)
         {
             ++run;
+            ++i;
             continue;
         }
+#else
+        if (word(i) == previous)
+        {
+            ++run;
+            ++i;
+            continue;
+        }
+#endif
         add(lane, previous, run);
         lane = (lane + 1) & (kLanes8 - 1);
-        previous = v;
+        previous = word(i);
         run = 1;
+        ++i;
     }
     add(lane, previous, run);
+}
+
+// Counts pixels one by one, pixel i into counter set i % 8: with few equal
+// neighbours (noise, grain) looking for runs costs more than it saves, and
+// eight sets keep neighbouring equal values from waiting on each other.
+void CountEach8(const unsigned char* bytes, int n, uint32_t* counters)
+{
+    constexpr uint32_t span = 256;
+    constexpr uint32_t laneSize = Acc::kChannels * span;
+    int i = 0;
+    for (; i + kLanes8 <= n; i += kLanes8)
+        for (int k = 0; k < kLanes8; ++k)
+        {
+            const unsigned char* p = bytes + 4 * (i + k);
+            uint32_t* c = counters + k * laneSize;
+            ++c[3 * span + p[0]];
+            ++c[p[1]];
+            ++c[span + p[2]];
+            ++c[2 * span + p[3]];
+        }
+    for (; i < n; ++i)
+    {
+        const unsigned char* p = bytes + 4 * i;
+        ++counters[3 * span + p[0]];
+        ++counters[p[1]];
+        ++counters[span + p[2]];
+        ++counters[2 * span + p[3]];
+    }
+}
+
+// How many of n pixels equal the one before; a loop the compiler vectorises.
+int EqualNeighbours(const unsigned char* bytes, int n)
+{
+    int equal = 0;
+    for (int i = 1; i < n; ++i)
+    {
+        uint32_t a, b;
+        std::memcpy(&a, bytes + 4 * (i - 1), 4);
+        std::memcpy(&b, bytes + 4 * i, 4);
+        equal += a == b;
+    }
+    return equal;
+}
+
+// Each chunk is counted the way that suits it: by runs where at least a
+// quarter of the pixels repeat their neighbour, one by one elsewhere.
+void Count8(const void* pixels, int n, uint32_t* counters)
+{
+    const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
+    for (int i = 0; i < n; i += kChunk)
+    {
+        const int m = n - i < kChunk ? n - i : kChunk;
+        if (EqualNeighbours(bytes + 4 * i, m) * 4 >= m)
+            CountRuns8(bytes + 4 * i, m, counters);
+        else
+            CountEach8(bytes + 4 * i, m, counters);
+    }
 }
 
 // Counts one plane of 16-bit values. Equal neighbours (flat alpha, a row of
