@@ -139,10 +139,21 @@ void Count8(const void* pixels, int n, uint32_t* counters)
     }
 }
 
-// Counts one plane of 16-bit values. Equal neighbours (flat alpha, a row of
-// a vertical ramp) add up in a register, and a whole run costs one store.
+// Counts one plane of 16-bit values. Where at least a quarter of the values
+// repeat their neighbour (flat alpha, a row of a vertical ramp), equal
+// neighbours add up in a register and a whole run costs one store;
+// elsewhere each value is counted as it comes.
 void CountPlane(const int32_t* v, int n, uint32_t* counts)
 {
+    int equal = 0;
+    for (int i = 1; i < n; ++i)
+        equal += uint16_t(v[i]) == uint16_t(v[i - 1]);
+    if (equal * 4 < n)
+    {
+        for (int i = 0; i < n; ++i)
+            ++counts[static_cast<uint16_t>(v[i])];
+        return;
+    }
     uint32_t previous = static_cast<uint16_t>(v[0]), run = 0;
     for (int i = 0; i < n; ++i)
     {
@@ -159,9 +170,8 @@ void CountPlane(const int32_t* v, int n, uint32_t* counts)
     counts[previous] += run;
 }
 
-// RGB needs no conversion: count the pixels where they lie, each channel
-// with its own run of equal values.
-void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
+// Counts pixels each channel with its own run of equal values.
+void CountRuns16(const PF_Pixel16* p, int n, uint32_t* counts)
 {
     constexpr uint32_t span = 65536;
     uint32_t value[4] = {p[0].red, p[0].green, p[0].blue, p[0].alpha};
@@ -183,6 +193,35 @@ void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
     }
     for (int k = 0; k < 4; ++k)
         counts[k * span + value[k]] += run[k];
+}
+
+// RGB needs no conversion: count the pixels where they lie, a chunk at a
+// time; each channel with its own run of equal values where the chunk has
+// runs, one pixel after another where it has few.
+void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
+{
+    constexpr uint32_t span = 65536;
+    for (int start = 0; start < n; start += kChunk)
+    {
+        const int m = n - start < kChunk ? n - start : kChunk;
+        const PF_Pixel16* q = p + start;
+        int equal = 0;
+        for (int i = 1; i < m; ++i)
+            equal += (q[i].red == q[i - 1].red) + (q[i].green == q[i - 1].green) + (q[i].blue == q[i - 1].blue) +
+                     (q[i].alpha == q[i - 1].alpha);
+        if (equal < m)
+        {
+            for (int i = 0; i < m; ++i)
+            {
+                ++counts[q[i].red];
+                ++counts[span + q[i].green];
+                ++counts[2 * span + q[i].blue];
+                ++counts[3 * span + q[i].alpha];
+            }
+            continue;
+        }
+        CountRuns16(q, m, counts);
+    }
 }
 
 void Split(const PF_Pixel16* in, int n, Planes& p)

@@ -45,7 +45,6 @@ inline int32_t HueStep(int32_t x, int32_t delta)
     return Quotient((x < 0 ? -x : x) * kFull16, six > 0 ? six : 1);
 }
 
-#define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
 
 Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
 {

@@ -82,7 +82,6 @@ inline int32_t Hue(int32_t r, int32_t g, int32_t b, int32_t largest, int32_t del
     return hue & 255;
 }
 
-#define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
 
 Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
 {

@@ -93,7 +93,10 @@ struct Bands : ::testing::Test
         std::memset(output.World().data, 0x5a, size_t(output.World().rowbytes) * size_t(output.Height()));
         host.SetInputLayer(input.World());
         EXPECT_EQ(host.Call(PF_Cmd_RENDER, &output.World()), PF_Err_NONE) << host.ReturnMessage();
-        if (threads > 0) EXPECT_TRUE(probe.SuitesAskedFor().count(kPFIterate8Suite)) << "no bands asked for";
+        if (threads > 0)
+        {
+            EXPECT_TRUE(probe.SuitesAskedFor().count(kPFIterate8Suite)) << "no bands asked for";
+        }
         host.AttachProbe(&probe);
 
         const zelHistogramAccumulator& acc = yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel().GetAccumulator();
