@@ -150,7 +150,8 @@ template <class P> void Threads(benchmark::State& state, short model, bool ramp)
     {
         acc.Prepare(highest);
         yHost::yIteratePool::Instance().Run(PF_Iterations_ONCE_PER_PROCESSOR, &job, CountBand<P>);
-        bands.MergeInto(acc, zelRowBands::kMaxBands);
+        const int threads = yHost::yIteratePool::Instance().ThreadCount();
+        bands.MergeInto(acc, zelRowBands::Count(kHeight, kWidth, threads));
         acc.ComputeStatistics();
         benchmark::DoNotOptimize(acc.GetStats(0));
     }

@@ -61,7 +61,7 @@ public:
     // sample's component type, so no bound check is needed while counting.
     // Values at or past the bin count are dropped when folding. Null when
     // the memory cannot be had.
-    static constexpr int kLanes = 8;
+    static constexpr int kLanes = 4;
     uint32_t* KernelCounters(bool deep);
     static uint32_t KernelSpan(bool deep) { return deep ? 65536u : 256u; }
     // Deep counters are large and counted by runs: one copy is enough.

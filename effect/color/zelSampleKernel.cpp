@@ -6,9 +6,6 @@
 
 #include <cstring>
 #include <new>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace zelTonescope
 {
@@ -25,10 +22,11 @@ constexpr int kLanes8 = Acc::kLanes;
 // of equal pixels (common in flat areas and ramps) is added at once; runs go
 // to the counter sets in turn, so that equal values in neighbouring runs (a
 // flat alpha under changing colours) never wait on each other's stores.
-void CountRuns8(const unsigned char* bytes, int n, uint32_t* counters)
+void Count8(const void* pixels, int n, uint32_t* counters)
 {
     constexpr uint32_t span = 256;
     constexpr uint32_t laneSize = Acc::kChannels * span;
+    const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
     auto word = [bytes](int i) {
         uint32_t v;
         std::memcpy(&v, bytes + 4 * i, 4);
@@ -42,101 +40,20 @@ void CountRuns8(const unsigned char* bytes, int n, uint32_t* counters)
         c[span + ((v >> 16) & 255)] += run;
         c[2 * span + (v >> 24)] += run;
     };
-    int i = 0;
-    while (i < n)
+    for (int i = 0; i < n; ++i)
     {
-#ifdef __SSE2__
-        // Four pixels at a time while the run lasts: the compare's mask
-        // tells how many of them still belong to it.
-        if (i + 4 <= n)
-        {
-            const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 4 * i));
-            const __m128i same = _mm_cmpeq_epi32(four, _mm_set1_epi32(int32_t(previous)));
-            const unsigned mask = unsigned(_mm_movemask_ps(_mm_castsi128_ps(same)));
-            const unsigned equal = unsigned(__builtin_ctz(~mask)); // 0 to 4
-            run += equal;
-            i += int(equal);
-            if (equal == 4)
-                continue;
-        }
-        else if (word(i) == previous)
+        const uint32_t v = word(i);
+        if (v == previous)
         {
             ++run;
-            ++i;
             continue;
         }
-#else
-        if (word(i) == previous)
-        {
-            ++run;
-            ++i;
-            continue;
-        }
-#endif
         add(lane, previous, run);
         lane = (lane + 1) & (kLanes8 - 1);
-        previous = word(i);
+        previous = v;
         run = 1;
-        ++i;
     }
     add(lane, previous, run);
-}
-
-// Counts pixels one by one, pixel i into counter set i % 8: with few equal
-// neighbours (noise, grain) looking for runs costs more than it saves, and
-// eight sets keep neighbouring equal values from waiting on each other.
-void CountEach8(const unsigned char* bytes, int n, uint32_t* counters)
-{
-    constexpr uint32_t span = 256;
-    constexpr uint32_t laneSize = Acc::kChannels * span;
-    int i = 0;
-    for (; i + kLanes8 <= n; i += kLanes8)
-        for (int k = 0; k < kLanes8; ++k)
-        {
-            const unsigned char* p = bytes + 4 * (i + k);
-            uint32_t* c = counters + k * laneSize;
-            ++c[3 * span + p[0]];
-            ++c[p[1]];
-            ++c[span + p[2]];
-            ++c[2 * span + p[3]];
-        }
-    for (; i < n; ++i)
-    {
-        const unsigned char* p = bytes + 4 * i;
-        ++counters[3 * span + p[0]];
-        ++counters[p[1]];
-        ++counters[span + p[2]];
-        ++counters[2 * span + p[3]];
-    }
-}
-
-// How many of n pixels equal the one before; a loop the compiler vectorises.
-int EqualNeighbours(const unsigned char* bytes, int n)
-{
-    int equal = 0;
-    for (int i = 1; i < n; ++i)
-    {
-        uint32_t a, b;
-        std::memcpy(&a, bytes + 4 * (i - 1), 4);
-        std::memcpy(&b, bytes + 4 * i, 4);
-        equal += a == b;
-    }
-    return equal;
-}
-
-// Each chunk is counted the way that suits it: by runs where at least a
-// quarter of the pixels repeat their neighbour, one by one elsewhere.
-void Count8(const void* pixels, int n, uint32_t* counters)
-{
-    const unsigned char* bytes = static_cast<const unsigned char*>(pixels);
-    for (int i = 0; i < n; i += kChunk)
-    {
-        const int m = n - i < kChunk ? n - i : kChunk;
-        if (EqualNeighbours(bytes + 4 * i, m) * 4 >= m)
-            CountRuns8(bytes + 4 * i, m, counters);
-        else
-            CountEach8(bytes + 4 * i, m, counters);
-    }
 }
 
 // Counts one plane of 16-bit values. Where at least a quarter of the values
@@ -170,8 +87,9 @@ void CountPlane(const int32_t* v, int n, uint32_t* counts)
     counts[previous] += run;
 }
 
-// Counts pixels each channel with its own run of equal values.
-void CountRuns16(const PF_Pixel16* p, int n, uint32_t* counts)
+// RGB needs no conversion: count the pixels where they lie, each channel
+// with its own run of equal values.
+void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
 {
     constexpr uint32_t span = 65536;
     uint32_t value[4] = {p[0].red, p[0].green, p[0].blue, p[0].alpha};
@@ -193,35 +111,6 @@ void CountRuns16(const PF_Pixel16* p, int n, uint32_t* counts)
     }
     for (int k = 0; k < 4; ++k)
         counts[k * span + value[k]] += run[k];
-}
-
-// RGB needs no conversion: count the pixels where they lie, a chunk at a
-// time; each channel with its own run of equal values where the chunk has
-// runs, one pixel after another where it has few.
-void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
-{
-    constexpr uint32_t span = 65536;
-    for (int start = 0; start < n; start += kChunk)
-    {
-        const int m = n - start < kChunk ? n - start : kChunk;
-        const PF_Pixel16* q = p + start;
-        int equal = 0;
-        for (int i = 1; i < m; ++i)
-            equal += (q[i].red == q[i - 1].red) + (q[i].green == q[i - 1].green) + (q[i].blue == q[i - 1].blue) +
-                     (q[i].alpha == q[i - 1].alpha);
-        if (equal < m)
-        {
-            for (int i = 0; i < m; ++i)
-            {
-                ++counts[q[i].red];
-                ++counts[span + q[i].green];
-                ++counts[2 * span + q[i].blue];
-                ++counts[3 * span + q[i].alpha];
-            }
-            continue;
-        }
-        CountRuns16(q, m, counts);
-    }
 }
 
 void Split(const PF_Pixel16* in, int n, Planes& p)

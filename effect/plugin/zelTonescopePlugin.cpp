@@ -6,6 +6,7 @@
 #include "host/bridge/yAESuite.h"
 #include "host/sdk/AE_EffectSuites.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace zelTonescope
@@ -102,6 +103,7 @@ template <class PixelT> struct zelTonescopePlugin::BandJob
     const zelOutputPixels* writer;
     zelRowBands* bands;
     uint32_t highest;
+    std::atomic<int> used{0}; // the bands this render counts into
 };
 
 bool zelTonescopePlugin::OutputFits() const
@@ -150,9 +152,10 @@ bool zelTonescopePlugin::SampleBand(const BandJob<PixelT>& job, int32_t first, i
 template <class PixelT>
 PF_Err zelTonescopePlugin::CountBand(void* refcon, A_long thread, A_long band, A_long threads)
 {
-    const auto& job = *static_cast<const BandJob<PixelT>*>(refcon);
+    auto& job = *static_cast<BandJob<PixelT>*>(refcon);
     const zelSampleRect& rect = job.plugin->m_rect;
     const int bands = zelRowBands::Count(rect.bottom - rect.top, rect.right - rect.left, threads);
+    job.used = bands;
     if (band >= bands) return PF_Err_NONE;
     zelHistogramAccumulator* acc = job.bands->Prepare(band, job.highest);
     if (!acc) return PF_Err_OUT_OF_MEMORY;
@@ -171,7 +174,7 @@ template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& ta
                                  m_highlight);
     if (m_rect.PixelCount() <= 0) return true;
     if (OutputFits()) ClearAboveAndBelow<PixelT>();
-    const BandJob<PixelT> job{this, &target.GetKernel(), &writer, &target.GetBands(), acc.GetBinCount() - 1};
+    BandJob<PixelT> job{this, &target.GetKernel(), &writer, &target.GetBands(), acc.GetBinCount() - 1};
     // A rectangle too small for two bands is counted here, without the
     // threads' hand-over.
     const int32_t rows = m_rect.bottom - m_rect.top, width = m_rect.right - m_rect.left;
@@ -180,10 +183,11 @@ template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& ta
         yAE::Suite<PF_Iterate8Suite1> iterate(in_data, kPFIterate8Suite, kPFIterate8SuiteVersion1);
         if (iterate && iterate->iterate_generic)
         {
-            const PF_Err bandErr = iterate->iterate_generic(PF_Iterations_ONCE_PER_PROCESSOR,
-                                                            const_cast<BandJob<PixelT>*>(&job), CountBand<PixelT>);
+            const PF_Err bandErr =
+                iterate->iterate_generic(PF_Iterations_ONCE_PER_PROCESSOR, &job, CountBand<PixelT>);
             if (bandErr != PF_Err_NONE) return false;
-            return job.bands->MergeInto(acc, zelRowBands::kMaxBands);
+            // Only this render's bands: others may hold what a failed render left.
+            return job.bands->MergeInto(acc, job.used);
         }
     }
     return SampleBand(job, m_rect.top, m_rect.bottom, acc);
