@@ -2,6 +2,7 @@
 // converters that use it. Internal to the colour core.
 #pragma once
 
+#include "base/yVectorClones.h"
 #include "effect/color/zelSampleKernel.h"
 
 #include <cstdint>
@@ -51,14 +52,7 @@ inline int32_t Quotient(int32_t n, int32_t d)
     return static_cast<int32_t>(static_cast<double>(n) / static_cast<double>(d));
 }
 
-// The plane loops are compiled for AVX-512, AVX2 and the baseline, and the
-// loader picks the best the processor has. ThreadSanitizer's runtime is not
-// up yet when the loader picks, so its builds keep the baseline only.
-#ifdef __SANITIZE_THREAD__
-#define Y_PLANE_LOOP
-#else
-#define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
+#define Y_PLANE_LOOP Y_VECTOR_CLONES
 
 // Converts n pixels of the planes in place; RGB and unknown models leave them.
 void ConvertPlanes16(zelSampleKernel::Tables const& t, short model, Planes& p, int n);

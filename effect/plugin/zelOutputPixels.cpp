@@ -1,5 +1,7 @@
 #include "effect/plugin/zelOutputPixels.h"
 
+#include "base/yVectorClones.h"
+
 #include <cstring>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are read as little-endian words");
@@ -28,18 +30,27 @@ uint16_t zelOutputPixels::Widen(uint8_t c)
     return static_cast<uint16_t>(wide > kFull16 ? kFull16 : wide);
 }
 
+namespace
+{
+// What the selection test needs: v is selected when v - first <= span for
+// a channel whose test is 1.
+struct Selection
+{
+    uint32_t first, span, testA, testB, testC, testD;
+};
+
 // A pixel is handled as one word (alpha in the lowest component on this
 // little-endian layout) without branches, which the compiler turns into
 // vector code: keep masks the shown channels, fill gives a hidden D its full
 // value, and a selected pixel becomes the highlight word.
 template <class WordT>
-void zelOutputPixels::ApplyWords(unsigned char* bytes, int32_t count, WordT keep, WordT fill, WordT highlight) const
+inline void ApplyWords(unsigned char* bytes, int32_t count, WordT keep, WordT fill, WordT highlight,
+                       const Selection& s)
 {
     constexpr int kBits = int(sizeof(WordT)) * 2; // bits of one component
     constexpr uint32_t kComponent = (1u << kBits) - 1u;
-    const uint32_t first = m_first;
-    const uint32_t span = m_span;
-    const uint32_t testA = m_test[0], testB = m_test[1], testC = m_test[2], testD = m_test[3];
+    const uint32_t first = s.first, span = s.span;
+    const uint32_t testA = s.testA, testB = s.testB, testC = s.testC, testD = s.testD;
     for (int32_t i = 0; i < count; ++i)
     {
         WordT w;
@@ -57,6 +68,19 @@ void zelOutputPixels::ApplyWords(unsigned char* bytes, int32_t count, WordT keep
     }
 }
 
+Y_VECTOR_CLONES void ApplyWords8(unsigned char* bytes, int32_t count, uint32_t keep, uint32_t fill,
+                                 uint32_t highlight, const Selection& s)
+{
+    ApplyWords<uint32_t>(bytes, count, keep, fill, highlight, s);
+}
+
+Y_VECTOR_CLONES void ApplyWords16(unsigned char* bytes, int32_t count, uint64_t keep, uint64_t fill,
+                                  uint64_t highlight, const Selection& s)
+{
+    ApplyWords<uint64_t>(bytes, count, keep, fill, highlight, s);
+}
+} // namespace
+
 template <class WordT, class PixelT> WordT zelOutputPixels::Word(const PixelT& p)
 {
     constexpr int kBits = int(sizeof(WordT)) * 2;
@@ -69,8 +93,8 @@ void zelOutputPixels::Apply(PF_Pixel* pixels, int32_t count) const
     const PF_Pixel keep = {A_u_char(m_shown[3] ? 255 : 0), A_u_char(m_shown[0] ? 255 : 0),
                            A_u_char(m_shown[1] ? 255 : 0), A_u_char(m_shown[2] ? 255 : 0)};
     const uint32_t fill = m_shown[3] ? 0u : 255u;
-    ApplyWords<uint32_t>(reinterpret_cast<unsigned char*>(pixels), count, Word<uint32_t>(keep), fill,
-                         Word<uint32_t>(m_highlight8));
+    ApplyWords8(reinterpret_cast<unsigned char*>(pixels), count, Word<uint32_t>(keep), fill,
+                Word<uint32_t>(m_highlight8), {m_first, m_span, m_test[0], m_test[1], m_test[2], m_test[3]});
 }
 
 void zelOutputPixels::Apply(PF_Pixel16* pixels, int32_t count) const
@@ -79,7 +103,7 @@ void zelOutputPixels::Apply(PF_Pixel16* pixels, int32_t count) const
     const PF_Pixel16 keep = {A_u_short(m_shown[3] ? 0xFFFF : 0), A_u_short(m_shown[0] ? 0xFFFF : 0),
                              A_u_short(m_shown[1] ? 0xFFFF : 0), A_u_short(m_shown[2] ? 0xFFFF : 0)};
     const uint64_t fill = m_shown[3] ? 0u : kFull16;
-    ApplyWords<uint64_t>(reinterpret_cast<unsigned char*>(pixels), count, Word<uint64_t>(keep), fill,
-                         Word<uint64_t>(m_highlight16));
+    ApplyWords16(reinterpret_cast<unsigned char*>(pixels), count, Word<uint64_t>(keep), fill,
+                 Word<uint64_t>(m_highlight16), {m_first, m_span, m_test[0], m_test[1], m_test[2], m_test[3]});
 }
 } // namespace zelTonescope

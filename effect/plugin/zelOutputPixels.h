@@ -29,8 +29,6 @@ class zelOutputPixels
     static uint16_t Widen(uint8_t c);
 
   private:
-    template <class WordT>
-    void ApplyWords(unsigned char* bytes, int32_t count, WordT keep, WordT fill, WordT highlight) const;
     // A pixel's components packed into one word, alpha lowest.
     template <class WordT, class PixelT> static WordT Word(const PixelT& p);
 
