@@ -398,18 +398,25 @@ void yViewerWindow::DrawDialogs()
         ImGui::EndPopup();
     }
 
+    // Messages stand over the foot of the layer view and leave the rest usable.
     if (m_frame.messageSerial > m_shownMessage)
     {
         m_shownMessage = m_frame.messageSerial;
         m_err << m_frame.message << "\n";
-        ImGui::OpenPopup("Message");
+        m_messageOpen = true;
     }
-    ImGui::SetNextWindowSize(ImVec2(420, 0));
-    if (ImGui::BeginPopupModal("Message", nullptr, ImGuiWindowFlags_NoResize))
+    if (m_messageOpen)
     {
+        const yBox& l = m_layout.layer;
+        ImGui::SetNextWindowPos(At(l.x + yViewLayout::kMargin, l.y + l.height - yViewLayout::kMargin),
+                                ImGuiCond_Always, ImVec2(0, 1));
+        ImGui::SetNextWindowSize(At(std::max(200, l.width - 2 * yViewLayout::kMargin), 0));
+        ImGui::Begin("Message", &m_messageOpen,
+                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
+                         ImGuiWindowFlags_NoSavedSettings);
         ImGui::TextWrapped("%s", m_frame.message.c_str());
-        if (ImGui::Button("OK")) ImGui::CloseCurrentPopup();
-        ImGui::EndPopup();
+        if (ImGui::Button("OK")) m_messageOpen = false;
+        ImGui::End();
     }
 }
 
