@@ -141,6 +141,13 @@ void yViewerWindow::FitPanelToWindow()
     }
 }
 
+bool yViewerWindow::Covered(double x, double y) const
+{
+    // The layer view and the panel lie outside ImGui's windows but for the
+    // message and the modal chooser; a held ImGui control keeps the pointer.
+    return m_chooserShown || (m_messageOpen && m_messageBox.Contains(x, y)) || ImGui::IsAnyItemActive();
+}
+
 void yViewerWindow::HandleEvent(const SDL_Event& e)
 {
     const ImGuiIO& io = ImGui::GetIO();
@@ -168,7 +175,7 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
             PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(e.key.keysym.sym));
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (io.WantCaptureMouse) break;
+        if (Covered(e.button.x, e.button.y)) break;
         if (e.button.button == SDL_BUTTON_LEFT && m_layout.panel.Contains(e.button.x, e.button.y))
         {
             m_layout.ToPanel(e.button.x, e.button.y, px, py);
@@ -202,7 +209,7 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
         }
         else if (m_panelDrag && e.type == SDL_MOUSEMOTION)
             PostEvent(yScriptEvent::Drag, px, py);
-        else if (e.type == SDL_MOUSEMOTION && !io.WantCaptureMouse && m_layout.panel.Contains(x, y))
+        else if (e.type == SDL_MOUSEMOTION && !Covered(x, y) && m_layout.panel.Contains(x, y))
             PostEvent(yScriptEvent::Move, px, py);
         break;
     }
@@ -218,7 +225,7 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
     {
         int x = 0, y = 0;
         SDL_GetMouseState(&x, &y);
-        if (!io.WantCaptureMouse && m_layout.layer.Contains(x, y))
+        if (!Covered(x, y) && m_layout.layer.Contains(x, y))
             m_view.ZoomAbout(m_layout.layer, m_frame.imageWidth, m_frame.imageHeight,
                              std::pow(1.25, e.wheel.y), x, y);
         break;
@@ -273,7 +280,7 @@ void yViewerWindow::DrawWindow()
     int mx = 0, my = 0;
     SDL_GetMouseState(&mx, &my);
     ImGuiIO& io = ImGui::GetIO();
-    if (p.Contains(mx, my) && !io.WantCaptureMouse)
+    if (p.Contains(mx, my) && !Covered(mx, my))
     {
         io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
         if (m_cursor != m_frame.cursor)
@@ -416,6 +423,8 @@ void yViewerWindow::DrawDialogs()
                          ImGuiWindowFlags_NoSavedSettings);
         ImGui::TextWrapped("%s", m_frame.message.c_str());
         if (ImGui::Button("OK")) m_messageOpen = false;
+        const ImVec2 at = ImGui::GetWindowPos(), size = ImGui::GetWindowSize();
+        m_messageBox = {int(at.x), int(at.y), int(size.x), int(size.y)};
         ImGui::End();
     }
 }

@@ -39,6 +39,8 @@ class yViewerWindow
     // One frame: input, the newest published frame, the drawing. False once closed.
     bool Frame();
     void HandleEvent(const SDL_Event& event);
+    // Whether a dialog or a held control takes the pointer at (x, y).
+    bool Covered(double x, double y) const;
     void PostEvent(yScriptEvent::Kind kind, int x, int y, uint32_t modifiers = 0, uint32_t code = 0);
     void UploadFrame();
     void DrawWindow();
@@ -57,6 +59,7 @@ class yViewerWindow
     yViewerFrame m_frame;
     uint64_t m_shownMessage = 0;
     bool m_messageOpen = false;
+    yBox m_messageBox;
     yViewLayout m_layout;
     yImageView m_view;
     int m_panelZoom = 1;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -143,5 +144,57 @@ TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
         EXPECT_EQ(ImagePixel(m_shot, 50, 10), ImagePixel(before, 50, 10)) << bad;
         EXPECT_EQ(PanelPixel(m_shot, kToggleA, kToggleY), PanelPixel(before, kToggleA, kToggleY)) << bad;
     }
+}
+
+// Waits up to ten seconds for a file to appear.
+bool Appears(const std::string& path)
+{
+    for (int wait = 0; wait < 200; ++wait, ::usleep(50000))
+        if (::access(path.c_str(), F_OK) == 0) return true;
+    return false;
+}
+
+TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
+{
+    if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
+    const pid_t viewer = ::fork();
+    if (viewer == 0)
+    {
+        ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "view", File("in.png").c_str(), "--module",
+                TONESCOPE_MODULE, "--screenshot", File("live.png").c_str(), nullptr);
+        ::_exit(127);
+    }
+    ASSERT_EQ(std::system(("timeout 20 xdotool search --sync --name 'tonescope view' >" + File("id")).c_str()), 0);
+    const std::string xdo = "xdotool windowfocus --sync $(cat " + File("id") + ") ";
+    // F12 shoots; then a click on the Render Output check box and one on channel toggle A.
+    const auto click = [&](int x, int y) {
+        return std::system((xdo + "mousemove --window $(cat " + File("id") + ") " + std::to_string(x) + " " +
+                            std::to_string(y) + " click 1 sleep 1")
+                               .c_str());
+    };
+    const auto shoot = [&](yHost::yPngImage& shot) {
+        ::unlink(File("live.png").c_str());
+        std::string error;
+        return std::system((xdo + "key F12").c_str()) == 0 && Appears(File("live.png")) &&
+               yHost::yPngFile::Read(File("live.png"), shot, error);
+    };
+    yHost::yPngImage before, after;
+    ASSERT_TRUE(shoot(before)); // the window is up and drawing
+    ASSERT_EQ(click(Layout().controls.x + 17, 59), 0);
+    ASSERT_EQ(click(Layout().panel.x + kToggleA, Layout().panel.y + kToggleY), 0);
+    ASSERT_TRUE(shoot(after));
+    EXPECT_NE(PanelPixel(after, kToggleA, kToggleY), PanelPixel(before, kToggleA, kToggleY));
+    EXPECT_EQ(ImagePixel(before, 10, 10), 0x3C3C3Cu);
+    EXPECT_EQ(ImagePixel(after, 10, 10), 0x003C3Cu) << "red is off";
+
+    // Closing while the worker renders (a click in the layer view) ends it in order.
+    std::system((xdo + "mousemove --window $(cat " + File("id") + ") 300 300 click 1").c_str());
+    ::usleep(200000);
+    ::kill(viewer, SIGTERM);
+    int status = -1;
+    pid_t ended = 0;
+    for (int wait = 0; wait < 200 && (ended = ::waitpid(viewer, &status, WNOHANG)) == 0; ++wait) ::usleep(50000);
+    if (ended == 0) ::kill(viewer, SIGKILL), ::waitpid(viewer, &status, 0);
+    EXPECT_TRUE(ended == viewer && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 } // namespace
