@@ -13,27 +13,36 @@ namespace yHost
 {
 namespace
 {
-// RGBA rows top down from a world of either depth.
+// RGBA rows top down from a world of either depth; out keeps its memory.
 void ToRgba(const yWorld& world, std::vector<uint8_t>& out)
 {
-    out.resize(size_t(world.Width()) * size_t(world.Height()) * 4);
+    const PF_EffectWorld& w = world.World();
+    out.resize(size_t(w.width) * size_t(w.height) * 4);
     uint8_t* to = out.data();
-    for (int y = 0; y < world.Height(); ++y)
-        for (int x = 0; x < world.Width(); ++x, to += 4)
-            if (world.IsDeep())
+    for (int y = 0; y < w.height; ++y)
+    {
+        const char* row = static_cast<const char*>(static_cast<const void*>(w.data)) + size_t(y) * size_t(w.rowbytes);
+        if (world.IsDeep())
+        {
+            const PF_Pixel16* p = reinterpret_cast<const PF_Pixel16*>(row);
+            for (int x = 0; x < w.width; ++x, to += 4)
             {
-                const PF_Pixel16& p = world.Pixel16(x, y);
-                const uint16_t c[4] = {p.red, p.green, p.blue, p.alpha};
+                const uint32_t c[4] = {p[x].red, p[x].green, p[x].blue, p[x].alpha};
                 for (int k = 0; k < 4; ++k) to[k] = uint8_t(std::min(255u, (c[k] * 255u + 16384u) / 32768u));
             }
-            else
+        }
+        else
+        {
+            const PF_Pixel8* p = reinterpret_cast<const PF_Pixel8*>(row);
+            for (int x = 0; x < w.width; ++x, to += 4)
             {
-                const PF_Pixel8& p = world.Pixel8(x, y);
-                to[0] = p.red;
-                to[1] = p.green;
-                to[2] = p.blue;
-                to[3] = p.alpha;
+                to[0] = p[x].red;
+                to[1] = p[x].green;
+                to[2] = p[x].blue;
+                to[3] = p[x].alpha;
             }
+        }
+    }
 }
 
 std::vector<yViewerParam> HostControls(yEffectHost& host)
@@ -181,7 +190,10 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
 void yViewerWorker::Publish(double milliseconds, const std::string& message)
 {
     yRenderSession& s = *m_session;
-    yViewerFrame frame;
+    // The spare frame keeps its pictures' memory from one publication to the next.
+    yViewerFrame& frame = m_spare;
+    frame.statusLine.clear();
+    frame.region = false;
     std::string error;
     s.Draw(error);
     yHistogramStats stats;
@@ -211,7 +223,7 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.serial = m_frame.serial + 1;
     frame.message = message.empty() ? m_frame.message : message;
     frame.messageSerial = m_frame.messageSerial + (message.empty() ? 0 : 1);
-    m_frame = std::move(frame);
+    std::swap(m_frame, frame);
 }
 
 bool yViewerWorker::TakeFrame(yViewerFrame& frame)

@@ -94,7 +94,7 @@ class yViewerWorker
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
-    yViewerFrame m_frame;
+    yViewerFrame m_frame, m_spare;
     bool m_stopping = false;
     bool m_chooserOpen = false, m_chooserAnswered = false;
     uint8_t m_chooserInitial[3] = {0, 0, 0};
