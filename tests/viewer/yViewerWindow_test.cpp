@@ -29,21 +29,28 @@ class yViewerWindow : public ::testing::Test
     static void SetUpTestSuite()
     {
         if (std::system("command -v Xvfb >/dev/null") != 0) return;
-        const std::string display = ":" + std::to_string(50 + ::getpid() % 400);
+        // Xvfb picks a free display and writes its number down the pipe.
+        int pipe[2];
+        if (::pipe(pipe) != 0) return;
         s_xvfb = ::fork();
         if (s_xvfb == 0)
         {
-            ::execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
-                     nullptr);
+            ::close(pipe[0]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(pipe[1]).c_str(), "-screen", "0", "1600x1000x24",
+                     "-nolisten", "tcp", nullptr);
             ::_exit(127);
         }
-        const std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
-        for (int wait = 0; wait < 100 && ::access(socket.c_str(), F_OK) != 0; ++wait) ::usleep(50000);
-        ::setenv("DISPLAY", display.c_str(), 1);
+        ::close(pipe[1]);
+        char number[16] = {};
+        const ssize_t got = ::read(pipe[0], number, sizeof number - 1);
+        ::close(pipe[0]);
+        if (got <= 0) return TearDownTestSuite();
+        ::setenv("DISPLAY", (":" + std::to_string(std::strtol(number, nullptr, 10))).c_str(), 1);
     }
     static void TearDownTestSuite()
     {
         if (s_xvfb > 0 && ::kill(s_xvfb, SIGTERM) == 0) ::waitpid(s_xvfb, nullptr, 0);
+        s_xvfb = 0;
     }
     void SetUp() override
     {
@@ -164,7 +171,11 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
                 TONESCOPE_MODULE, "--screenshot", File("live.png").c_str(), nullptr);
         ::_exit(127);
     }
-    ASSERT_EQ(std::system(("timeout 20 xdotool search --sync --name 'tonescope view' >" + File("id")).c_str()), 0);
+    // A search meeting a window that goes away fails: it is tried again.
+    ASSERT_EQ(std::system(("for try in $(seq 100); do xdotool search --onlyvisible --name 'tonescope view' >" +
+                           File("id") + " 2>/dev/null && break; sleep 0.2; done; test -s " + File("id"))
+                              .c_str()),
+              0);
     const std::string xdo = "xdotool windowfocus --sync $(cat " + File("id") + ") ";
     // F12 shoots; then a click on the Render Output check box and one on channel toggle A.
     const auto click = [&](int x, int y) {
