@@ -29,23 +29,19 @@ class yViewerWindow : public ::testing::Test
     static void SetUpTestSuite()
     {
         if (std::system("command -v Xvfb >/dev/null") != 0) return;
-        // Xvfb picks a free display and writes its number down the pipe.
-        int pipe[2];
-        if (::pipe(pipe) != 0) return;
+        // A display no other server holds.
+        int number = 50 + ::getpid() % 400;
+        while (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) ++number;
+        const std::string display = ":" + std::to_string(number);
         s_xvfb = ::fork();
         if (s_xvfb == 0)
         {
-            ::close(pipe[0]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(pipe[1]).c_str(), "-screen", "0", "1600x1000x24",
-                     "-nolisten", "tcp", nullptr);
+            ::execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1600x1000x24", "-nolisten", "tcp", nullptr);
             ::_exit(127);
         }
-        ::close(pipe[1]);
-        char number[16] = {};
-        const ssize_t got = ::read(pipe[0], number, sizeof number - 1);
-        ::close(pipe[0]);
-        if (got <= 0) return TearDownTestSuite();
-        ::setenv("DISPLAY", (":" + std::to_string(std::strtol(number, nullptr, 10))).c_str(), 1);
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+        for (int wait = 0; wait < 100 && ::access(socket.c_str(), F_OK) != 0; ++wait) ::usleep(50000);
+        ::setenv("DISPLAY", display.c_str(), 1);
     }
     static void TearDownTestSuite()
     {
@@ -164,7 +160,16 @@ bool Appears(const std::string& path)
 TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
 {
     if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
-    const pid_t viewer = ::fork();
+    // The viewer is ended on every way out of the test.
+    struct Child
+    {
+        pid_t pid;
+        ~Child()
+        {
+            if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
+        }
+    } child{::fork()};
+    const pid_t viewer = child.pid;
     if (viewer == 0)
     {
         ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "view", File("in.png").c_str(), "--module",
@@ -205,7 +210,7 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
     int status = -1;
     pid_t ended = 0;
     for (int wait = 0; wait < 200 && (ended = ::waitpid(viewer, &status, WNOHANG)) == 0; ++wait) ::usleep(50000);
-    if (ended == 0) ::kill(viewer, SIGKILL), ::waitpid(viewer, &status, 0);
+    if (ended == viewer) child.pid = 0;
     EXPECT_TRUE(ended == viewer && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 } // namespace
