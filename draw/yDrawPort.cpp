@@ -210,7 +210,7 @@ void yDrawPort::MoveTo(short x, short y)
 
 void yDrawPort::LineTo(short x, short y)
 {
-    if (m_device)
+    if (ApplyClip())
         m_device->LineTo(Pin(int64_t(x) + m_drawOffset.x), Pin(int64_t(y) + m_drawOffset.y));
 }
 
@@ -255,13 +255,13 @@ void yDrawPort::OutlineX(yRect r)
 
 void yDrawPort::Fill(yRect r)
 {
-    if (m_device)
+    if (ApplyClip())
         m_device->FillBox(ToDevice(r), yPlatform::Brush::Solid(ToRgb(m_foreColor)));
 }
 
 void yDrawPort::Fill()
 {
-    if (m_device)
+    if (ApplyClip())
         m_device->FillBox(yPlatform::Box{0, 0, 1000, 1000}, yPlatform::Brush::Solid(ToRgb(m_foreColor)));
 }
 
@@ -269,7 +269,7 @@ void yDrawPort::FillPattern(yPlatform::Brush const& brush) { FillPattern(brush, 
 
 void yDrawPort::FillPattern(yPlatform::Brush const& brush, yRect r)
 {
-    if (!m_device)
+    if (!ApplyClip())
         return;
     m_device->SelectBrush(brush);
     m_device->FillBox(ToDevice(r), brush);
@@ -277,7 +277,7 @@ void yDrawPort::FillPattern(yPlatform::Brush const& brush, yRect r)
 
 void yDrawPort::Erase()
 {
-    if (!m_device)
+    if (!ApplyClip())
         return;
     if (!m_ownsSurface)
     {
@@ -292,7 +292,7 @@ void yDrawPort::Erase()
 
 void yDrawPort::Erase(yRect r)
 {
-    if (!m_device)
+    if (!ApplyClip())
         return;
     const yPlatform::Box box = ToDevice(r);
     if (!m_ownsSurface)
@@ -311,7 +311,7 @@ void yDrawPort::SelectFont()
 
 void yDrawPort::DrawTextA(yString& text)
 {
-    if (!m_device)
+    if (!ApplyClip())
         return;
     const yPlatform::Point pen = m_device->MoveTo(0, 0);
     SelectFont();
@@ -377,7 +377,7 @@ yColor8 yDrawPort::GetPixel(long const& x, long const& y) const
 
 void yDrawPort::SetPixel(long const& x, long const& y, yColor8 const& color)
 {
-    if (m_device)
+    if (ApplyClip())
         m_device->SetPixel(Pin(int64_t(x) + m_drawOffset.x), Pin(int64_t(y) + m_drawOffset.y), ToRgb(color));
 }
 
@@ -479,6 +479,21 @@ void yDrawPort::EndDrawing()
     m_replacedPen = {};
     m_fillBrush = {};
     m_linePen = {};
+}
+
+bool yDrawPort::ApplyClip() const
+{
+    if (!m_device)
+        return false;
+    // The device may be another port's: its clip is set afresh for each call.
+    // A port whose rectangle was never set draws wherever its surface goes.
+    const ClipRect unset;
+    if (m_clip.left == unset.left && m_clip.top == unset.top && m_clip.right == unset.right &&
+        m_clip.bottom == unset.bottom)
+        m_device->ClearClip();
+    else
+        m_device->SetClip(yPlatform::Box{m_clip.left, m_clip.top, m_clip.right, m_clip.bottom});
+    return true;
 }
 
 void yDrawPort::SetClipRect(yRect const& r)

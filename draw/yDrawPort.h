@@ -157,7 +157,9 @@ public:
     void BeginDrawing();
     void EndDrawing();
     bool IsDrawing() const { return m_drawing; }
-    // World coordinates in; stored in port coordinates.
+    // World coordinates in; stored in port coordinates. Lines, fills, pixels
+    // and text drawn through the port stay inside it (right and bottom
+    // excluded), and so do compositing and pixel reading.
     void SetClipRect(yRect const& r);
     ClipRect GetClipRect() const { return m_clip; }
     // World coordinates in: drawing coordinate (0, 0) falls on this point.
@@ -198,6 +200,8 @@ private:
     void SelectFont();
     yPlatform::Box ToDevice(yRect const& r) const;
     void Plot(int32_t x, int32_t y, yPlatform::Rgb color);
+    // Gives the device the port's clip; false without a device.
+    bool ApplyClip() const;
     // Step 2 of compositing: cuts dstRect to the visible part of dst and moves
     // srcRect along; both come back in port coordinates. False when either is
     // inverted.

@@ -143,6 +143,13 @@ public:
     void RequestRepaint(Box const* area);
     int RepaintRequests() const { return m_repaints; }
 
+    // Lines, fills, pixels and text stay inside this box (right and bottom
+    // excluded) as well as the surface, as a device clip region would keep
+    // them; ClearClip lifts it.
+    void SetClip(Box const& box) { m_clip = box; }
+    void ClearClip();
+    Box Clip() const { return m_clip; }
+
     Pen SelectPen(Pen pen);
     Brush SelectBrush(Brush brush);
     Pen CurrentPen() const { return m_pen; }
@@ -186,6 +193,8 @@ public:
 private:
     Device();
     void Plot(int32_t x, int32_t y, uint8_t b, uint8_t g, uint8_t r);
+    // The box drawing may touch: the clip within the target's bounds.
+    Box Drawable() const;
     // Re-reads a host context; the target then describes its current memory.
     void Sync() const;
 
@@ -199,6 +208,7 @@ private:
     Rgb m_text{0, 0, 0};
     bool m_transparent = false;
     Point m_penAt;
+    Box m_clip{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     int m_repaints = 0;
     struct FontState;
     std::unique_ptr<FontState> m_font;

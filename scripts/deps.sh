@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libopenimageio-dev ffmpeg libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2
-  fonts-dejavu-core clang libclang-rt-14-dev)
+  fonts-dejavu-core clang libclang-rt-14-dev libsdl2-dev libimgui-dev xvfb xdotool)
 # The benchmark's peer for the colour kernel.
 packages+=(libopencv-dev)
 missing=()

@@ -95,11 +95,20 @@ bool Resolve(const std::string& path, yTarget& target, std::string& error)
 // them: it may neither lock nor allocate, so they sit in lock-free slots.
 std::atomic<const char*> g_temporaries[64];
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+// The handlers found before ours, by signal number.
+void (*g_previous[NSIG])(int) = {};
 
+// A program that handles the signal itself (a window closing on SIGTERM)
+// keeps doing so; otherwise the process dies of the signal as it would have.
 void RemoveTemporariesAndDie(int signal)
 {
     for (std::atomic<const char*>& slot : g_temporaries)
         if (const char* path = slot.load()) ::unlink(path);
+    if (signal > 0 && signal < NSIG && g_previous[signal])
+    {
+        g_previous[signal](signal);
+        return;
+    }
     ::signal(signal, SIG_DFL);
     ::raise(signal);
 }
@@ -116,6 +125,8 @@ void InstallSignalHandlers()
                            // A signal the caller chose to ignore stays ignored.
                            if (::sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN)
                                continue;
+                           if (!(action.sa_flags & SA_SIGINFO) && action.sa_handler != SIG_DFL)
+                               g_previous[signal] = action.sa_handler;
                            action.sa_handler = RemoveTemporariesAndDie;
                            action.sa_flags = 0;
                            sigfillset(&action.sa_mask);

@@ -20,6 +20,7 @@ void yHostPlatform::Reset()
     m_modifiers = 0;
     m_doubleClick = 500;
     m_choices.clear();
+    m_chooser = nullptr;
     m_chooserCalls = 0;
 }
 
@@ -34,7 +35,8 @@ uint32_t yHostPlatform::Clock() const
 yColorChoice yHostPlatform::ChooseColor(const uint8_t initial[3])
 {
     ++m_chooserCalls;
-    if (m_choices.empty()) return {false, initial[0], initial[1], initial[2]};
+    if (m_choices.empty())
+        return m_chooser ? m_chooser(initial) : yColorChoice{false, initial[0], initial[1], initial[2]};
     const yColorChoice choice = m_choices.front();
     m_choices.pop_front();
     return choice;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 namespace yHost
 {
@@ -35,6 +36,11 @@ class yHostPlatform
     // Answers for the next calls of the colour chooser, in order; with none
     // queued the chooser cancels.
     void QueueColorChoice(const yColorChoice& choice) { m_choices.push_back(choice); }
+    // Asked when no answer is queued, e.g. a window's picker (null: cancel).
+    void SetChooser(std::function<yColorChoice(const uint8_t initial[3])> chooser)
+    {
+        m_chooser = std::move(chooser);
+    }
 
     uint32_t Clock() const;
     bool ButtonDown() const { return m_buttonDown; }
@@ -55,6 +61,7 @@ class yHostPlatform
     uint32_t m_modifiers = 0;
     uint32_t m_doubleClick = 500;
     std::deque<yColorChoice> m_choices;
+    std::function<yColorChoice(const uint8_t initial[3])> m_chooser;
     int m_chooserCalls = 0;
 };
 } // namespace yHost

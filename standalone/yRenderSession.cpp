@@ -320,6 +320,7 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
         break;
     }
     if (!Call(PF_Cmd_EVENT, "handle an event", error, nullptr, &extra)) return false;
+    if (type == PF_Event_ADJUST_CURSOR) m_cursor = extra.u.adjust_cursor.set_cursor;
     if (type == PF_Event_DRAW) return true;
     // As the real host: the controls are redrawn when the module asks or took
     // the event, and the frame is rendered again when the panel's parameter

@@ -62,6 +62,8 @@ class yRenderSession
     bool Flatten(std::vector<uint8_t>& record, std::string& error);
 
     yEffectHost& Host() { return *m_host; }
+    // The cursor the module asked for at the last pointer move.
+    PF_CursorType Cursor() const { return m_cursor; }
     // Where the module's return messages go (none by default).
     void SetMessageStream(std::ostream* stream) { m_messages = stream; }
 
@@ -93,6 +95,7 @@ class yRenderSession
     bool m_pointSet = false;
     int m_pointIndex = -1;
     bool m_rendered = false;
+    PF_CursorType m_cursor = PF_Cursor_NONE;
 };
 
 // A colour model by name ("Y'UV" or "YUV", any case) or number, 1 to 11; 0 when unknown.

@@ -41,6 +41,9 @@ yUISliderWNumbers::yUISliderWNumbers()
         number->SetForeColor(m_numberColor);
         number->yUINumberFormat::SetDecimals(m_decimals);
         number->AddListener(this);
+        // A number is centred on its thumb: at either end of the slider half
+        // of it lies outside, and it is drawn whole all the same.
+        number->SetClipToParent(false);
         AddChild(*number);
     }
     SetNormalizedValue(GetNormalizedValue());

@@ -262,8 +262,21 @@ Point Device::MoveTo(int32_t x, int32_t y)
     return previous;
 }
 
+void Device::ClearClip()
+{
+    m_clip = Box{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+}
+
+Box Device::Drawable() const
+{
+    if (!m_target) return Box{};
+    return Box{std::max(m_clip.left, 0), std::max(m_clip.top, 0), std::min(m_clip.right, m_target->Width()),
+               std::min(m_clip.bottom, m_target->Height())};
+}
+
 void Device::Plot(int32_t x, int32_t y, uint8_t b, uint8_t g, uint8_t r)
 {
+    if (x < m_clip.left || y < m_clip.top || x >= m_clip.right || y >= m_clip.bottom) return;
     if (uint8_t* p = m_target ? m_target->PixelAt(x, y) : nullptr)
     {
         p[0] = b;
@@ -326,9 +339,10 @@ void Device::FillBox(Box const& box, Brush const& brush)
     Sync();
     if (!m_target || !brush.valid)
         return;
-    const int32_t left = std::max(box.left, 0), top = std::max(box.top, 0);
-    const int32_t right = std::min(box.right, m_target->Width());
-    const int32_t bottom = std::min(box.bottom, m_target->Height());
+    const Box drawable = Drawable();
+    const int32_t left = std::max(box.left, drawable.left), top = std::max(box.top, drawable.top);
+    const int32_t right = std::min(box.right, drawable.right);
+    const int32_t bottom = std::min(box.bottom, drawable.bottom);
     const Rgb c = brush.color;
     for (int32_t y = top; y < bottom; ++y)
     {

@@ -215,9 +215,10 @@ void Device::DrawText(const char* text, size_t length, Box const& box)
     if (!m_target || !text)
         return;
     const FontState font = m_font ? *m_font : FontState{};
-    const int32_t clipLeft = std::max(box.left, 0), clipTop = std::max(box.top, 0);
-    const int32_t clipRight = std::min(box.right, m_target->Width());
-    const int32_t clipBottom = std::min(box.bottom, m_target->Height());
+    const Box drawable = Drawable();
+    const int32_t clipLeft = std::max(box.left, drawable.left), clipTop = std::max(box.top, drawable.top);
+    const int32_t clipRight = std::min(box.right, drawable.right);
+    const int32_t clipBottom = std::min(box.bottom, drawable.bottom);
     if (clipLeft >= clipRight || clipTop >= clipBottom)
         return;
     if (!m_transparent)

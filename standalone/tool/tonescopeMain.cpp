@@ -2,6 +2,7 @@
 #include "standalone/tool/yDemoCommand.h"
 #include "standalone/tool/yInfoCommand.h"
 #include "standalone/tool/yRenderCommand.h"
+#include "standalone/tool/yViewCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -74,6 +75,20 @@ int main(int argc, char** argv)
     renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
     renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");
 
+    yHost::yViewOptions view;
+    CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
+    viewCommand->add_option("INPUT", view.input, "The image to open (or drop one on the window).");
+    viewCommand->add_option("--depth", view.depth, "8 or 16 bits (default: the file's own).")
+        ->check(CLI::IsMember({"8", "16"}));
+    viewCommand->add_option("--module", view.module,
+                            "The module file (default: zelTonescope.so beside this program).");
+    viewCommand->add_option("--script", view.script,
+                            "Replay a script in the window, write --screenshot and close.");
+    viewCommand->add_option("--screenshot", view.screenshot,
+                            "The window as a PNG: after --script, else whenever F12 is pressed.");
+    viewCommand->add_option("--size", view.width, "The window's width; the height follows at 5:8.")
+        ->check(CLI::Range(640, 8192));
+
     try
     {
         app.parse(argc, argv);
@@ -93,6 +108,12 @@ int main(int argc, char** argv)
         {
             if (render.module.empty()) render.module = DefaultModulePath();
             return yHost::RunRenderCommand(render, std::cerr);
+        }
+        if (viewCommand->parsed())
+        {
+            if (view.module.empty()) view.module = DefaultModulePath();
+            view.height = view.width * 5 / 8;
+            return yHost::RunViewCommand(view, std::cerr);
         }
         return yHost::RunDemoCommand(DefaultModulePath(), "tonescope-demo", std::cout, std::cerr);
     }

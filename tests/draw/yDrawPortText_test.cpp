@@ -95,3 +95,22 @@ TEST(yDrawPortText, OffsetNumbersUnderlineAndEdges)
     const Ink p = Inked(plain), u = Inked(underlined);
     EXPECT_TRUE(u.count > p.count + 10 && u.bottom > p.bottom && u.bottom <= 14 + 2); // still inside the text box
 }
+
+TEST(yDrawPortText, TextStaysInsideTheClipRectangle)
+{
+    yDrawPort clipped, free;
+    MakeWhite(clipped, 120, 30), MakeWhite(free, 120, 30);
+    yString s("A status text that runs on");
+    clipped.SetClipRect(yRect(0, 10, 30, 40));
+    clipped.MoveTo(2, 22), clipped.DrawTextA(s);
+    free.MoveTo(2, 22), free.DrawTextA(s);
+    clipped.SetClipRect(yRect(0, 0, 5000, 5000));
+    const Ink all = Inked(free);
+    ASSERT_TRUE(all.left < 10 && all.right > 40); // the text runs past both sides
+    for (long y = 0; y < 30; ++y)
+        for (long x = 0; x < 120; ++x)
+        {
+            const bool inside = x >= 10 && x < 40;
+            ASSERT_EQ(clipped.GetPixel(x, y), inside ? free.GetPixel(x, y) : yColor8(255, 255, 255)) << x << "," << y;
+        }
+}

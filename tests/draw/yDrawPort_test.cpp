@@ -103,6 +103,13 @@ TEST(yDrawPort, DrawsExactlyThesePixels)
              p.Fill(yRect(2000000000, 2000000000, 2100000000, 2100000000));
          },
          Join(Box(0, 0, 30, 2), Box(0, 4, 30, 5))},
+        {"the clip rectangle holds fills, lines and pixels, right and bottom excluded",
+         [](yDrawPort& p) {
+             p.SetClipRect(yRect(2, 3, 6, 8));
+             p.Fill(yRect(0, 0, 4, 30)), p.Line(0, 5, 30, 5), p.Line(0, 0, 29, 19);
+             p.SetPixel(1, 1, kBlack), p.SetPixel(8, 3, kBlack), p.SetPixel(7, 4, kBlack);
+         },
+         Join(Join(Box(3, 2, 8, 4), Box(3, 5, 8, 6)), {{7, 4}, {6, 4}})},
     };
     yDrawPort port;
     MakeWhite(port, 30, 20);
@@ -110,6 +117,7 @@ TEST(yDrawPort, DrawsExactlyThesePixels)
     {
         Whiten(port);
         port.SetDrawOffset(yPointL(0, 0));
+        port.SetClipRect(yRect(0, 0, 5000, 5000));
         port.SetForeColor(0, 0, 0);
         port.SetBackColor(255, 255, 255);
         port.BeginDrawing();

@@ -1,0 +1,50 @@
+// Where the viewer's parts sit in its window, and how window points map to
+// the image's pixels and the panel's. The window draws by these numbers and
+// tests find the parts of a screenshot by them.
+#pragma once
+
+namespace yHost
+{
+struct yBox
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    bool Contains(double px, double py) const { return px >= x && py >= y && px < x + width && py < y + height; }
+};
+
+struct yViewLayout
+{
+    static constexpr int kStatusHeight = 24;
+    static constexpr int kMargin = 8;
+    // The host's own controls above the panel.
+    static constexpr int kControlsHeight = 230;
+    static constexpr int kMinLayerWidth = 160;
+
+    yBox layer;    // the rendered image
+    yBox controls; // the Effect Controls view: host controls, then the panel
+    yBox panel;    // the module's panel at its zoom
+    yBox status;
+    int panelZoom = 1;
+
+    // The window split for a panel of the given size at 1 or 2 times.
+    static yViewLayout Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom);
+
+    // A window point in panel pixels (the zoom undone).
+    void ToPanel(double wx, double wy, int& px, int& py) const;
+};
+
+// An image fitted into the layer view, then zoomed about its centre and panned.
+struct yImageView
+{
+    double zoom = 1; // 1: the whole image fits
+    double panX = 0, panY = 0; // window pixels
+
+    // Window pixels per image pixel, and the image's top-left in the window.
+    void Placement(const yBox& area, int imageWidth, int imageHeight, double& scale, double& left,
+                   double& top) const;
+    // A window point in image pixels (may lie outside the image).
+    void ToImage(const yBox& area, int imageWidth, int imageHeight, double wx, double wy, double& ix,
+                 double& iy) const;
+    // Zooms by factor keeping the image point under (wx, wy) in place.
+    void ZoomAbout(const yBox& area, int imageWidth, int imageHeight, double factor, double wx, double wy);
+};
+} // namespace yHost

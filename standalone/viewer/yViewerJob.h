@@ -1,0 +1,59 @@
+// What the window asks of the render worker, in order. Jobs that only set a
+// state (a pointer move, a drag, a parameter's value, the layer point, a
+// render) are superseded by a newer one of the same kind still waiting, so a
+// busy worker skips the stale ones and the window never waits on it.
+#pragma once
+
+#include "standalone/yEventScript.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+
+namespace yHost
+{
+struct yViewerJob
+{
+    enum Kind
+    {
+        Event,       // a panel event or host control, as a script has it
+        LayerPoint,  // x, y in image pixels: sets "Position"
+        Open,        // path: an image, replacing the input only when it reads
+        LoadProject, // path
+        SaveProject, // path
+        SaveOutput,  // path
+        About,
+    };
+
+    Kind kind = Event;
+    yScriptEvent event;
+    double x = 0, y = 0;
+    std::string path;
+
+    // Whether this job makes an earlier waiting one pointless.
+    bool Supersedes(const yViewerJob& older) const;
+};
+
+class yViewerJobQueue
+{
+  public:
+    // Queues the job, dropping the last waiting one when this one supersedes it.
+    void Push(const yViewerJob& job);
+    // Waits for a job; false once stopped. The job counts as running until Finished.
+    bool Pop(yViewerJob& job);
+    void Finished();
+    // Blocks until nothing waits or runs (or the queue stopped).
+    void WaitIdle();
+    // Drops what waits and ends every Pop.
+    void Stop();
+    bool Empty() const;
+
+  private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<yViewerJob> m_jobs;
+    bool m_stopped = false;
+    bool m_running = false;
+};
+} // namespace yHost

@@ -1,0 +1,123 @@
+#include "standalone/viewer/yViewerScript.h"
+
+#include "standalone/yQuoted.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace yHost
+{
+namespace
+{
+// The verb and its one argument; a quoted argument may hold blanks.
+bool Split(const std::string& line, std::string& verb, std::string& argument)
+{
+    std::istringstream in(line);
+    if (!(in >> verb)) return false;
+    std::string rest;
+    std::getline(in, rest);
+    const size_t first = rest.find_first_not_of(" \t\r");
+    rest = first == std::string::npos ? "" : rest.substr(first, rest.find_last_not_of(" \t\r") - first + 1);
+    if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
+    argument = rest;
+    return true;
+}
+
+const std::map<std::string, yViewerJob::Kind> kPathVerbs = {
+    {"open", yViewerJob::Open},
+    {"drop", yViewerJob::Open},
+    {"load-project", yViewerJob::LoadProject},
+    {"save-project", yViewerJob::SaveProject},
+    {"save-output", yViewerJob::SaveOutput},
+};
+
+// A window line into step; false with why when malformed. Lines that are
+// not the window's leave handled false.
+bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, std::string& why)
+{
+    std::string verb, argument;
+    handled = false;
+    if (!Split(line, verb, argument) || verb[0] == '#') return true;
+    const auto path = kPathVerbs.find(verb);
+    handled = true;
+    if (path != kPathVerbs.end())
+    {
+        step.job.kind = path->second;
+        step.job.path = argument;
+        if (argument.empty()) why = verb + " needs a file";
+    }
+    else if (verb == "about")
+    {
+        step.job.kind = yViewerJob::About;
+        if (!argument.empty()) why = "about takes nothing";
+    }
+    else if (verb == "panel-zoom")
+    {
+        step.panelZoom = argument == "1" ? 1 : argument == "2" ? 2 : 0;
+        if (step.panelZoom == 0) why = "the panel's zoom is 1 or 2";
+    }
+    else if (verb == "layer")
+    {
+        std::istringstream in(argument);
+        std::string extra;
+        step.job.kind = yViewerJob::LayerPoint;
+        if (!(in >> step.job.x >> step.job.y) || (in >> extra) || std::abs(step.job.x) > 1e6 ||
+            std::abs(step.job.y) > 1e6)
+            why = "layer needs X Y in image pixels";
+    }
+    else
+        handled = false;
+    return why.empty();
+}
+} // namespace
+
+bool yViewerScript::Parse(const std::string& text, std::vector<yViewerStep>& out, std::string& error)
+{
+    // The window's lines are taken out (their line numbers kept by an empty
+    // line) and the rest read as an event script.
+    std::map<int, yViewerStep> windowSteps;
+    std::string events;
+    std::istringstream in(text);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number)
+    {
+        yViewerStep step;
+        bool handled = false;
+        std::string why;
+        if (!ParseWindowLine(line, step, handled, why))
+        {
+            error = "Line " + std::to_string(number) + " of the script is wrong: " + why + ".";
+            return false;
+        }
+        if (handled) windowSteps[number] = step;
+        events += handled ? "\n" : line + "\n";
+    }
+    std::vector<yScriptEvent> parsed;
+    if (!yEventScript::Parse(events, parsed, error)) return false;
+    out.clear();
+    auto window = windowSteps.begin();
+    for (const yScriptEvent& event : parsed)
+    {
+        for (; window != windowSteps.end() && window->first < event.line; ++window) out.push_back(window->second);
+        yViewerStep step;
+        step.job.event = event;
+        out.push_back(step);
+    }
+    for (; window != windowSteps.end(); ++window) out.push_back(window->second);
+    return true;
+}
+
+bool yViewerScript::Read(const std::string& path, std::vector<yViewerStep>& out, std::string& error)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    if (!file || !(text << file.rdbuf() || file.eof()))
+    {
+        error = "The script " + Quoted(path) + " cannot be read.";
+        return false;
+    }
+    return Parse(text.str(), out, error);
+}
+} // namespace yHost

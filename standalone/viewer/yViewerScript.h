@@ -1,0 +1,33 @@
+// Scripts for the viewer: every line of an event script (panel pixels, the
+// host's controls by "set"), and lines for the rest of the window:
+//
+//   layer X Y                click in the layer view, in image pixels
+//   open PATH | drop PATH    an image by the path box or dropped on the window
+//   load-project PATH | save-project PATH | save-output PATH
+//   about                    the About dialog
+//   panel-zoom 1|2           the panel at 100 % or 200 %
+//
+// A path with blanks is written in double quotes.
+#pragma once
+
+#include "standalone/viewer/yViewerJob.h"
+
+#include <string>
+#include <vector>
+
+namespace yHost
+{
+struct yViewerStep
+{
+    yViewerJob job;
+    int panelZoom = 0; // when not 0, a window step: the panel's zoom
+};
+
+class yViewerScript
+{
+  public:
+    // On failure returns false; error names the line and what is wrong with it.
+    static bool Parse(const std::string& text, std::vector<yViewerStep>& out, std::string& error);
+    static bool Read(const std::string& path, std::vector<yViewerStep>& out, std::string& error);
+};
+} // namespace yHost

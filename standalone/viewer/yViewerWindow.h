@@ -1,0 +1,74 @@
+// The viewer's window: SDL2 with Dear ImGui over SDL's renderer (no OpenGL,
+// so it runs under Xvfb too). It lays out the layer view, the Effect
+// Controls view with the module's panel and a status bar, turns input into
+// jobs for the render worker and shows the frames it publishes.
+#pragma once
+
+#include "standalone/tool/yViewCommand.h"
+#include "standalone/viewer/yViewLayout.h"
+#include "standalone/viewer/yViewerScript.h"
+#include "standalone/viewer/yViewerWorker.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace yHost
+{
+class yViewerWindow
+{
+  public:
+    yViewerWindow(yViewerWorker& worker, std::ostream& err);
+    ~yViewerWindow();
+    yViewerWindow(const yViewerWindow&) = delete;
+    yViewerWindow& operator=(const yViewerWindow&) = delete;
+
+    bool Open(const std::string& title, int width, int height, std::string& error);
+    // Until the window is closed; F12 writes the screenshot when one is named.
+    void RunLive(const std::string& screenshot);
+    // Each step, waiting for the worker after it, then the screenshot.
+    bool RunScript(const std::vector<yViewerStep>& steps, const std::string& screenshot, std::string& error);
+
+  private:
+    // One frame: input, the newest published frame, the drawing. False once closed.
+    bool Frame();
+    void HandleEvent(const SDL_Event& event);
+    // Whether a dialog or a held control takes the pointer at (x, y).
+    bool Covered(double x, double y) const;
+    void PostEvent(yScriptEvent::Kind kind, int x, int y, uint32_t modifiers = 0, uint32_t code = 0);
+    void UploadFrame();
+    void DrawWindow();
+    void DrawControls();
+    void DrawDialogs();
+    void FitPanelToWindow();
+    bool Screenshot(const std::string& path, std::string& error);
+
+    yViewerWorker& m_worker;
+    std::ostream& m_err;
+    SDL_Window* m_window = nullptr;
+    SDL_Renderer* m_renderer = nullptr;
+    SDL_Texture* m_image = nullptr;
+    SDL_Texture* m_panel = nullptr;
+    bool m_imguiReady = false;
+    yViewerFrame m_frame;
+    uint64_t m_shownMessage = 0;
+    bool m_messageOpen = false;
+    yBox m_messageBox;
+    yViewLayout m_layout;
+    yImageView m_view;
+    int m_panelZoom = 1;
+    bool m_panelDrag = false, m_layerDrag = false, m_panning = false;
+    bool m_quit = false;
+    bool m_shoot = false; // F12 was pressed
+    char m_path[1024] = {};
+    bool m_chooserShown = false;
+    float m_chooserColor[3] = {0, 0, 0};
+    int m_cursor = -1;
+};
+} // namespace yHost

@@ -1,0 +1,64 @@
+#include "standalone/viewer/yViewLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using yHost::yBox;
+
+TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
+{
+    const struct
+    {
+        int width, height, zoom;
+    } cases[] = {{1280, 800, 1}, {1920, 1200, 2}, {700, 500, 2}, {200, 100, 1}};
+    for (const auto& c : cases)
+    {
+        const auto l = yHost::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom);
+        EXPECT_EQ(l.layer.width + l.controls.width, c.width);
+        EXPECT_EQ(l.layer.height + l.status.height, c.height);
+        EXPECT_EQ(l.controls.x, l.layer.width);
+        EXPECT_GE(l.layer.width, std::min(c.width, int(yHost::yViewLayout::kMinLayerWidth)));
+        // The last pixel of the zoomed panel is the panel's last pixel.
+        int px = 0, py = 0;
+        l.ToPanel(l.panel.x + l.panel.width - 1, l.panel.y + l.panel.height - 1, px, py);
+        EXPECT_EQ(px * 1000 + py, 339 * 1000 + 299) << c.width;
+        l.ToPanel(l.panel.x - 1, l.panel.y, px, py);
+        EXPECT_EQ(px, -1);
+    }
+}
+
+TEST(yImageView, FitsCentresAndZoomsAboutThePointer)
+{
+    const yBox area{10, 20, 400, 300};
+    const struct
+    {
+        int w, h;
+        double zoom;
+        double wx, wy; // a window point
+        double ix, iy; // the image point under it
+    } cases[] = {
+        {200, 100, 1, 10, 70, 0, 0},     // wide: fills the width, centred in height
+        {100, 300, 1, 160, 20, 0, 0},    // tall: fills the height, centred in width
+        {200, 100, 2, 210, 170, 100, 50}, // zoomed about the centre
+    };
+    for (const auto& c : cases)
+    {
+        yHost::yImageView view;
+        view.zoom = c.zoom;
+        double ix = 0, iy = 0;
+        view.ToImage(area, c.w, c.h, c.wx, c.wy, ix, iy);
+        EXPECT_NEAR(ix, c.ix, 1e-9);
+        EXPECT_NEAR(iy, c.iy, 1e-9);
+        view.ZoomAbout(area, c.w, c.h, 3, 50, 60);
+        double ax = 0, ay = 0;
+        view.ToImage(area, c.w, c.h, 50, 60, ax, ay);
+        yHost::yImageView before;
+        before.zoom = c.zoom;
+        double bx = 0, by = 0;
+        before.ToImage(area, c.w, c.h, 50, 60, bx, by);
+        EXPECT_NEAR(ax, bx, 1e-9) << "the point under the pointer stays";
+        EXPECT_NEAR(ay, by, 1e-9);
+    }
+}
+} // namespace

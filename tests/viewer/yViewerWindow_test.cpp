@@ -1,0 +1,222 @@
+// The viewer's window under Xvfb, started here: scripted runs checked on
+// their screenshots, real pointer input through xdotool, bad files, closing.
+#include "standalone/viewer/yViewLayout.h"
+#include "standalone/yPngFile.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr int kWidth = 1280, kHeight = 800; // the window's default size
+// The panel's channel toggles A and B, and the histogram's column for value v.
+constexpr int kToggleA = 157, kToggleB = 173, kToggleY = 11;
+constexpr int Column(int v)
+{
+    return 40 + v;
+}
+
+class yViewerWindow : public ::testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        if (std::system("command -v Xvfb >/dev/null") != 0) return;
+#ifdef TONESCOPE_SANITIZED
+        // D-Bus and the X libraries under SDL keep blocks to the end that leak
+        // checking would report; the viewer's memory errors are still caught.
+        const char* options = std::getenv("ASAN_OPTIONS");
+        ::setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":detect_leaks=0").c_str(), 1);
+#endif
+        // A display no other server holds.
+        int number = 50 + ::getpid() % 400;
+        while (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) ++number;
+        const std::string display = ":" + std::to_string(number);
+        s_xvfb = ::fork();
+        if (s_xvfb == 0)
+        {
+            ::execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1600x1000x24", "-nolisten", "tcp", nullptr);
+            ::_exit(127);
+        }
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+        for (int wait = 0; wait < 100 && ::access(socket.c_str(), F_OK) != 0; ++wait) ::usleep(50000);
+        ::setenv("DISPLAY", display.c_str(), 1);
+    }
+    static void TearDownTestSuite()
+    {
+        if (s_xvfb > 0 && ::kill(s_xvfb, SIGTERM) == 0) ::waitpid(s_xvfb, nullptr, 0);
+        s_xvfb = 0;
+    }
+    void SetUp() override
+    {
+        if (s_xvfb <= 0) GTEST_SKIP() << "Xvfb is not installed";
+        // Two greys: 60 on the left half, 200 on the right.
+        yHost::yWorld image(64, 48, false);
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x)
+            {
+                const uint8_t v = x < 32 ? 60 : 200;
+                image.Pixel8(x, y) = PF_Pixel8{255, v, v, v};
+            }
+        std::string error;
+        ASSERT_TRUE(yHost::yPngFile::Write(File("in.png"), image, error)) << error;
+    }
+
+    std::string File(const std::string& name) const { return m_folder.File(name); }
+
+    // Runs the viewer on in.png with the script; the screenshot is read into m_shot.
+    yTest::yProcessResult View(const std::string& script, const std::vector<std::string>& more = {})
+    {
+        std::ofstream(File("script.txt")) << script;
+        std::vector<std::string> args{"view", File("in.png"), "--module", TONESCOPE_MODULE, "--script",
+                                      File("script.txt"), "--screenshot", File("shot.png")};
+        args.insert(args.end(), more.begin(), more.end());
+        const yTest::yProcessResult result = yTest::RunTonescope(args);
+        std::string error;
+        if (result.status == 0)
+        {
+            EXPECT_TRUE(yHost::yPngFile::Read(File("shot.png"), m_shot, error)) << error;
+        }
+        return result;
+    }
+
+    // A screenshot pixel as 0xRRGGBB.
+    uint32_t Pixel(const yHost::yPngImage& shot, int x, int y) const
+    {
+        const uint16_t* p = &shot.rgba[(size_t(y) * size_t(shot.width) + size_t(x)) * 4];
+        return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+    }
+    // The window pixel over image pixel (ix, iy), and over panel pixel (px, py).
+    uint32_t ImagePixel(const yHost::yPngImage& shot, int ix, int iy) const
+    {
+        double scale = 1, left = 0, top = 0;
+        yHost::yImageView().Placement(Layout().layer, 64, 48, scale, left, top);
+        return Pixel(shot, int(left + (ix + 0.5) * scale), int(top + (iy + 0.5) * scale));
+    }
+    uint32_t PanelPixel(const yHost::yPngImage& shot, int px, int py) const
+    {
+        return Pixel(shot, Layout().panel.x + px, Layout().panel.y + py);
+    }
+    static yHost::yViewLayout Layout() { return yHost::yViewLayout::Compute(kWidth, kHeight, 340, 300, 1); }
+
+    yTest::yScratchFolder m_folder;
+    yHost::yPngImage m_shot;
+    static pid_t s_xvfb;
+};
+pid_t yViewerWindow::s_xvfb = 0;
+
+TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
+{
+    ASSERT_EQ(View("set \"Render Output\" on\n").status, 0);
+    const yHost::yPngImage fresh = m_shot;
+    EXPECT_EQ(ImagePixel(fresh, 10, 10), 0x3C3C3Cu);
+    EXPECT_EQ(ImagePixel(fresh, 50, 10), 0xC8C8C8u);
+
+    const std::string script = "set \"Render Output\" on\n"
+                               "down 157 11 ctrl\nup 157 11\n"      // red alone
+                               "down 40 279\ndrag 45 279\nup 45 279\n" // the black point a little up
+                               "wait 2000\ndown " + std::to_string(Column(190)) + " 150\n"
+                               "drag " + std::to_string(Column(215)) + " 150\nup " +
+                               std::to_string(Column(215)) + " 150\n";
+    const yTest::yProcessResult run = View(script);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(PanelPixel(m_shot, kToggleB, kToggleY), PanelPixel(fresh, kToggleB, kToggleY)) << "B is off";
+    EXPECT_EQ(ImagePixel(m_shot, 10, 10), 0x3C0000u) << "the red channel alone";
+    const uint32_t selected = ImagePixel(m_shot, 50, 10);
+    EXPECT_TRUE(selected != 0xC80000u && selected != 0xC8C8C8u) << std::hex << selected;
+    // The status bar holds text: dark pixels on its light ground.
+    const yHost::yBox status = Layout().status;
+    int dark = 0;
+    for (int x = status.x; x < status.x + 300; ++x)
+        for (int y = status.y; y < status.y + status.height; ++y) dark += Pixel(m_shot, x, y) < 0x404040u;
+    EXPECT_GT(dark, 50);
+}
+
+TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
+{
+    ASSERT_EQ(View("set \"Render Output\" on\ndown 157 11\nup 157 11\n").status, 0);
+    const yHost::yPngImage before = m_shot;
+    yTest::WriteBytes(File("bad.png"), {0x89, 'P', 'N', 'G'});
+    yTest::WriteBytes(File("bad.ztp"), {'Z', 'T', 'P', 'J', 1});
+    for (const std::string& bad : {"drop " + File("bad.png"), "load-project " + File("bad.ztp")})
+    {
+        const yTest::yProcessResult run = View("set \"Render Output\" on\ndown 157 11\nup 157 11\n" + bad + "\n");
+        ASSERT_EQ(run.status, 0) << bad;
+        EXPECT_NE(run.err.find("bad."), std::string::npos) << run.err;
+        EXPECT_EQ(ImagePixel(m_shot, 50, 10), ImagePixel(before, 50, 10)) << bad;
+        EXPECT_EQ(PanelPixel(m_shot, kToggleA, kToggleY), PanelPixel(before, kToggleA, kToggleY)) << bad;
+    }
+}
+
+// Waits up to ten seconds for a file to appear.
+bool Appears(const std::string& path)
+{
+    for (int wait = 0; wait < 200; ++wait, ::usleep(50000))
+        if (::access(path.c_str(), F_OK) == 0) return true;
+    return false;
+}
+
+TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
+{
+    if (std::system("command -v xdotool >/dev/null") != 0) GTEST_SKIP() << "xdotool is not installed";
+    // The viewer is ended on every way out of the test.
+    struct Child
+    {
+        pid_t pid;
+        ~Child()
+        {
+            if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
+        }
+    } child{::fork()};
+    const pid_t viewer = child.pid;
+    if (viewer == 0)
+    {
+        ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "view", File("in.png").c_str(), "--module",
+                TONESCOPE_MODULE, "--screenshot", File("live.png").c_str(), nullptr);
+        ::_exit(127);
+    }
+    // A search meeting a window that goes away fails: it is tried again.
+    ASSERT_EQ(std::system(("for try in $(seq 100); do xdotool search --onlyvisible --name 'tonescope view' >" +
+                           File("id") + " 2>/dev/null && break; sleep 0.2; done; test -s " + File("id"))
+                              .c_str()),
+              0);
+    const std::string xdo = "xdotool windowfocus --sync $(cat " + File("id") + ") ";
+    // F12 shoots; then a click on the Render Output check box and one on channel toggle A.
+    const auto click = [&](int x, int y) {
+        return std::system((xdo + "mousemove --window $(cat " + File("id") + ") " + std::to_string(x) + " " +
+                            std::to_string(y) + " click 1 sleep 1")
+                               .c_str());
+    };
+    const auto shoot = [&](yHost::yPngImage& shot) {
+        ::unlink(File("live.png").c_str());
+        std::string error;
+        return std::system((xdo + "key F12").c_str()) == 0 && Appears(File("live.png")) &&
+               yHost::yPngFile::Read(File("live.png"), shot, error);
+    };
+    yHost::yPngImage before, after;
+    ASSERT_TRUE(shoot(before)); // the window is up and drawing
+    ASSERT_EQ(click(Layout().controls.x + 17, 59), 0);
+    ASSERT_EQ(click(Layout().panel.x + kToggleA, Layout().panel.y + kToggleY), 0);
+    ASSERT_TRUE(shoot(after));
+    EXPECT_NE(PanelPixel(after, kToggleA, kToggleY), PanelPixel(before, kToggleA, kToggleY));
+    EXPECT_EQ(ImagePixel(before, 10, 10), 0x3C3C3Cu);
+    EXPECT_EQ(ImagePixel(after, 10, 10), 0x003C3Cu) << "red is off";
+
+    // Closing while the worker renders (a click in the layer view) ends it in order.
+    std::system((xdo + "mousemove --window $(cat " + File("id") + ") 300 300 click 1").c_str());
+    ::usleep(200000);
+    ::kill(viewer, SIGTERM);
+    int status = -1;
+    pid_t ended = 0;
+    for (int wait = 0; wait < 200 && (ended = ::waitpid(viewer, &status, WNOHANG)) == 0; ++wait) ::usleep(50000);
+    if (ended == viewer) child.pid = 0;
+    EXPECT_TRUE(ended == viewer && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+} // namespace
