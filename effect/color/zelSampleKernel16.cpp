@@ -45,7 +45,12 @@ inline int32_t HueStep(int32_t x, int32_t delta)
     return Quotient((x < 0 ? -x : x) * kFull16, six > 0 ? six : 1);
 }
 
+// Clones chosen at load time need the ELF loader's indirect functions.
+#if defined(__ELF__)
 #define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define Y_PLANE_LOOP
+#endif
 
 Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
 {

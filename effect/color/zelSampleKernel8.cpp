@@ -82,7 +82,12 @@ inline int32_t Hue(int32_t r, int32_t g, int32_t b, int32_t largest, int32_t del
     return hue & 255;
 }
 
+// Clones chosen at load time need the ELF loader's indirect functions.
+#if defined(__ELF__)
 #define Y_PLANE_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define Y_PLANE_LOOP
+#endif
 
 Y_PLANE_LOOP void PlanesXYZ(Planes& p, int n)
 {

@@ -1,10 +1,8 @@
 #include "platform/ySurface.h"
 
-#include "platform/yResources.h"
 #include "platform/posix/yTextEngine.h"
 
 #include "host/sdk/ZT_DrawSurface.h"
-#include "host/sdk/ZT_ResourceSection.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -128,12 +126,6 @@ std::unique_ptr<Surface> Surface::FromDib(const uint8_t* data, size_t size)
             }
     }
     return s;
-}
-
-std::unique_ptr<Surface> Surface::LoadBitmapResource(uint32_t number)
-{
-    const ResourceData r = FindResource(ZT_Resources::kTypeBitmap, number);
-    return r.bytes ? FromDib(r.bytes, r.size) : nullptr;
 }
 
 uint8_t* Surface::Row(int32_t y) const
