@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libopenimageio-dev ffmpeg libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2
-  fonts-dejavu-core clang libclang-rt-14-dev)
+  fonts-dejavu-core clang libclang-rt-14-dev
+  mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
