@@ -1,8 +1,7 @@
 #include "platform/ySurface.h"
 
+#include "platform/posix/yHostContext.h"
 #include "platform/posix/yTextEngine.h"
-
-#include "host/sdk/ZT_DrawSurface.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -183,13 +182,15 @@ void Device::Sync() const
 {
     if (!m_host)
         return;
-    const auto* s = static_cast<const ZT_DrawSurface*>(m_host);
-    if (m_window && s->version == ZT_DrawSurface_VERSION && m_window->Bits() == s->pixels &&
-        m_window->Width() == s->width && m_window->Height() == s->height && m_window->Stride() == s->row_bytes)
+    HostMemory memory;
+    const bool usable = ReadHostContext(m_host, memory);
+    if (m_window && usable && m_window->Bits() == memory.bits && m_window->Width() == memory.width &&
+        m_window->Height() == memory.height && m_window->Stride() == memory.stride &&
+        m_window->BottomUp() == memory.bottomUp)
         return;
     m_window.reset();
-    if (s->version == ZT_DrawSurface_VERSION)
-        m_window = Surface::Wrap(s->pixels, s->width, s->height, s->row_bytes, true);
+    if (usable)
+        m_window = Surface::Wrap(memory.bits, memory.width, memory.height, memory.stride, memory.bottomUp);
     m_target = m_window.get();
 }
 
