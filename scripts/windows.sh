@@ -69,6 +69,18 @@ for model in RGB HLS HSV CMY CMYK XYZ xyY YUV YIQ Lab Luv; do
       fail "the panels of $run differ outside the text."
   done
 done
+# The demo: its event script clicks the panel before the last render.
+mkdir -p linux-demo win-demo
+(cd linux-demo && "$native/bin/tonescope" >/dev/null)
+(cd win-demo && wine "$win/bin/tonescope.exe" >/dev/null) || fail "the demo failed under Wine."
+for f in histogram.csv stats.json; do
+  cmp -s "linux-demo/tonescope-demo/$f" "win-demo/tonescope-demo/$f" || fail "the demo's $f differ."
+done
+python3 "$root/scripts/png_tool.py" same {linux,win}-demo/tonescope-demo/output.png || fail "the demo's outputs differ."
+echo -n "demo: " >>"$report"
+python3 "$root/scripts/png_tool.py" panel {linux,win}-demo/tonescope-demo/panel.png >>"$report" ||
+  fail "the demo's panels differ outside the text."
+
 echo "windows: panel text differs (GDI against FreeType):"
 sed 's/ of [0-9]* pixels differ, in / pixels in /; s/ boxes:.*/ boxes/' "$report" | column -c 110
 
