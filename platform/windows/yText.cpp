@@ -12,13 +12,6 @@ namespace yPlatform
 {
 namespace
 {
-// The device's font is kept as a face family and style number:
-// family * 10 + style (1 bold, 2 italic), as the other platform numbers its faces.
-constexpr uint32_t kArialBase = 10;
-constexpr uint32_t kVerdanaBase = 20;
-constexpr int32_t kDefaultCellHeight = 12;
-constexpr int32_t kMaxCellHeight = 1000;
-
 // What a device's font state says, in a type of this file's own.
 struct FontChoice
 {
@@ -93,21 +86,6 @@ class FontDevice
     HGDIOBJ m_old = nullptr;
 };
 } // namespace
-
-uint32_t FontResourceFor(const char* face, bool bold, bool italic)
-{
-    const uint32_t base = face && std::strcmp(face, "Verdana") == 0 ? kVerdanaBase : kArialBase;
-    return base + (bold ? 1 : 0) + (italic ? 2 : 0);
-}
-
-void Device::SelectFont(const char* face, int32_t cellHeight, int32_t weight, bool italic, bool underline)
-{
-    if (!m_font)
-        m_font.reset(new FontState);
-    m_font->resource = FontResourceFor(face, weight >= kFontWeightBold, italic);
-    m_font->cellHeight = cellHeight > 0 ? std::min(cellHeight, kMaxCellHeight) : kDefaultCellHeight;
-    m_font->underline = underline;
-}
 
 Box Device::MeasureText(const char* text, size_t length)
 {

@@ -1,13 +1,10 @@
 // PNG out on Windows, where libpng is not at hand: RGBA at the world's depth,
-// deflated by zlib in one stream. Reading goes through yPngReader.
+// every row unfiltered, deflated by zlib in one stream.
+#include "standalone/yPngEncode.h"
+
 #include "standalone/yPngFile.h"
 
-#include "standalone/yOutOfMemory.h"
-#include "standalone/yPngReader.h"
-
 #include <zlib.h>
-
-#include <cstring>
 
 namespace yHost
 {
@@ -71,50 +68,8 @@ bool Deflate(const std::string& raw, std::string& out)
 }
 } // namespace
 
-bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
+bool EncodePng(const yWorld& world, std::string& bytes, std::string& reason)
 {
-    out = yPngImage{};
-    yPngReader reader;
-    if (!reader.Open(path, error)) return false;
-    const size_t samples = size_t(reader.Width()) * 4;
-    if (int64_t(reader.Width()) * reader.Height() > kMaxPixels ||
-        !TryResize(out.rgba, samples * size_t(reader.Height())))
-    {
-        error = "The image " + path + " is " + std::to_string(reader.Width()) + " x " +
-                std::to_string(reader.Height()) + " pixels, more than this host takes at once.";
-        return false;
-    }
-    std::vector<uint8_t> row(samples * 2);
-    for (int y = 0; y < reader.Height(); ++y)
-    {
-        if (!reader.ReadRow(row.data(), error))
-        {
-            out = yPngImage{};
-            return false;
-        }
-        uint16_t* to = out.rgba.data() + size_t(y) * samples;
-        for (size_t i = 0; i < samples; ++i)
-            to[i] = reader.Depth() == 16 ? uint16_t(row[2 * i] | (row[2 * i + 1] << 8)) : row[i];
-    }
-    out.width = reader.Width();
-    out.height = reader.Height();
-    out.depth = reader.Depth();
-    return true;
-}
-
-bool yPngFile::Write(const std::string& path, const yWorld& world, std::string& error)
-{
-    yFileOutput output;
-    return Write(output, path, world, error) && output.Commit(error);
-}
-
-bool yPngFile::Write(yFileOutput& outputs, const std::string& path, const yWorld& world, std::string& error)
-{
-    if (world.Width() <= 0 || world.Height() <= 0)
-    {
-        error = "Cannot write " + path + ": the image is empty.";
-        return false;
-    }
     std::string header;
     PutBig(header, uint32_t(world.Width()));
     PutBig(header, uint32_t(world.Height()));
@@ -123,13 +78,13 @@ bool yPngFile::Write(yFileOutput& outputs, const std::string& path, const yWorld
     std::string compressed;
     if (!Deflate(RawRows(world), compressed))
     {
-        error = "Cannot write " + path + ": out of memory.";
+        reason = "out of memory";
         return false;
     }
-    std::string bytes("\x89PNG\r\n\x1a\n", 8);
+    bytes.append("\x89PNG\r\n\x1a\n", 8);
     PutChunk(bytes, "IHDR", header);
     PutChunk(bytes, "IDAT", compressed);
     PutChunk(bytes, "IEND", std::string());
-    return outputs.Add(path, std::move(bytes), error);
+    return true;
 }
 } // namespace yHost
