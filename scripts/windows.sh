@@ -82,7 +82,7 @@ python3 "$root/scripts/png_tool.py" panel {linux,win}-demo/tonescope-demo/panel.
   fail "the demo's panels differ outside the text."
 
 echo "windows: panel text differs (GDI against FreeType):"
-sed 's/ of [0-9]* pixels differ, in / pixels in /; s/ boxes:.*/ boxes/' "$report" | column -c 110
+sed 's/ of [0-9]* pixels differ, in / pixels in /; s/ boxes:.*/ boxes/' "$report" | paste - - -
 
 # Modules tonescope.exe must refuse, each with one sentence and a failing status.
 cc=x86_64-w64-mingw32-gcc-posix
