@@ -30,6 +30,10 @@ for f in "$win/bin/zelTonescope.aex" "$win/bin/tonescope.exe"; do
 done
 exports=$(x86_64-w64-mingw32-objdump -p "$win/bin/zelTonescope.aex")
 grep -Eq '\] main$' <<<"$exports" || { echo "windows: zelTonescope.aex does not export main." >&2; exit 1; }
+# Scripted input reaches the module only through the table the program exports.
+exports=$(x86_64-w64-mingw32-objdump -p "$win/bin/tonescope.exe")
+grep -Eq '\] zelTonescopeHostPlatform$' <<<"$exports" ||
+  { echo "windows: tonescope.exe does not export its platform table." >&2; exit 1; }
 
 # One Wine prefix for every run, made once; no display is needed for info and render.
 export WINEPREFIX=$win/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -45,6 +49,9 @@ wintool() { wine "$win/bin/tonescope.exe" "$@"; }
 rm -rf "$work" && mkdir -p "$work"
 cd "$work"
 python3 "$root/scripts/png_tool.py" make input.png
+# Drags on both ends of the range slider: the module polls the live button
+# state while one lasts, so scripted input must reach it through the host.
+printf 'down 44 279\ndrag 80 279\ndrag 120 279\nup 120 279\ndown 296 279 shift\ndrag 250 279\nup 250 279\n' >drags.txt
 # Relative paths: CLI11 on Windows reads a word that starts with "/" as an option.
 wintool info ../bin/zelTonescope.aex >/dev/null
 
@@ -55,7 +62,7 @@ report=$work/panel-text.txt
 for model in RGB HLS HSV CMY CMYK XYZ xyY YUV YIQ Lab Luv; do
   for depth in 8 16; do
     run=$model-$depth
-    args=(render input.png --model "$model" --depth "$depth" --render-output)
+    args=(render input.png --model "$model" --depth "$depth" --render-output --events drags.txt)
     "$native/bin/tonescope" "${args[@]}" --module "$native/bin/zelTonescope.so" --output "linux-$run.png" \
       --panel "linux-$run-panel.png" --histogram "linux-$run.csv" --stats "linux-$run.json"
     wintool "${args[@]}" --module ../bin/zelTonescope.aex --output "win-$run.png" \
