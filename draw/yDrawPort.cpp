@@ -117,7 +117,8 @@ const void* yDrawPort::GetHostContext() const
 
 bool yDrawPort::LoadImageResource(long id)
 {
-    if (id < 0 || id > long(UINT32_MAX))
+    // long is 32 bits on Windows: compare in a type that holds every resource number.
+    if (id < 0 || int64_t(id) > int64_t(UINT32_MAX))
         return false;
     auto picture = yPlatform::Surface::LoadBitmapResource(uint32_t(id));
     if (!picture)

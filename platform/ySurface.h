@@ -119,7 +119,8 @@ public:
     static std::unique_ptr<Device> WrapWindow(uint8_t* bits, int32_t width, int32_t height, int32_t stride,
                                               bool bottomUp);
     // A window's device over the drawing context a host hands to the module
-    // (on POSIX a ZT_DrawSurface). The context is read again before every
+    // (on POSIX a ZT_DrawSurface, on Windows a memory device context with a
+    // 32-bit DIB section selected). The context is read again before every
     // operation, so a host may change its pixels or size between events; a
     // context that describes no usable memory draws nothing. Null for null.
     static std::unique_ptr<Device> WrapHostContext(const void* context);

@@ -98,7 +98,7 @@ class yEffectHost
     void SetDownsample(PF_RationalScale x, PF_RationalScale y);
     void SetBackgroundColor(const PF_App_Color& color) { m_background = color; }
     // The window device of draw events; null when there is no window.
-    void SetDrawSurface(ZT_DrawSurface* surface) { m_surface = surface; }
+    void SetDrawSurface(void* surface) { m_surface = surface; }
 
   private:
     friend struct yHostCallbacks;
@@ -127,6 +127,6 @@ class yEffectHost
     int m_openSuites = 0;
     yHandleStore m_handles;
     PF_App_Color m_background{0xECEC, 0xECEC, 0xECEC};
-    ZT_DrawSurface* m_surface = nullptr;
+    void* m_surface = nullptr; // the window device of a draw event (yWindowDevice)
 };
 } // namespace yHost

@@ -4,6 +4,7 @@
 #include "host/sdk/ZT_HostPlatform.h"
 #include "standalone/yHostPlatform.h"
 #include "standalone/yQuoted.h"
+#include "standalone/yWindowDevice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -349,9 +350,14 @@ bool yRenderSession::Draw(std::string& error)
     m_surface.width = width;
     m_surface.height = height;
     m_surface.row_bytes = width * 4;
-    m_host->SetDrawSurface(&m_surface);
-    const bool drawn = SendEvent(PF_Event_DRAW, 0, 0, 0, 0, error);
-    m_host->SetDrawSurface(nullptr);
+    bool drawn = false;
+    {
+        yWindowDevice window(m_surface);
+        m_host->SetDrawSurface(window.Context());
+        drawn = SendEvent(PF_Event_DRAW, 0, 0, 0, 0, error);
+        m_host->SetDrawSurface(nullptr);
+        window.Finish();
+    }
     m_surface.pixels = nullptr;
     // Bottom-up blue, green, red into the panel picture; the window is opaque.
     for (int y = 0; y < height; ++y)

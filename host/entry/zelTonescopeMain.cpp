@@ -1,27 +1,16 @@
 // The module's entry point. The host finds it by the name "main" in the
 // property list and calls it once per command. A C++ function may not be
 // called main outside a program, so the work is done under another name and
-// the symbol "main" is set to it below.
+// each platform's load file exports it as "main".
 #include "host/bridge/yAEMessages.h"
 #include "host/bridge/yAEModule.h"
 #include "effect/plugin/zelTonescopePlugin.h"
-
-#include <dlfcn.h>
 
 #include <memory>
 #include <new>
 
 namespace
 {
-// Records the module's handle when the module is loaded. There is no host
-// window to record on POSIX.
-__attribute__((constructor)) void RecordLoad()
-{
-    Dl_info info = {};
-    void* module = dladdr(reinterpret_cast<void*>(&RecordLoad), &info) ? info.dli_fbase : nullptr;
-    yAE::RecordModuleLoad(module, nullptr);
-}
-
 PF_Err OutOfMemory(PF_InData* in_data, PF_OutData* out_data)
 {
     if (in_data && out_data)
@@ -57,8 +46,3 @@ extern "C" PF_Err zelTonescopeEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* 
         return OutOfMemory(in_data, out_data);
     }
 }
-
-// Export the entry point as "main", a function symbol of default visibility.
-asm(".globl main\n"
-    ".type main, @function\n"
-    ".set main, zelTonescopeEntry\n");

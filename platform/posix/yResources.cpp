@@ -1,4 +1,5 @@
 #include "platform/yResources.h"
+#include "platform/ySurface.h"
 
 #include "host/sdk/ZT_ResourceSection.h"
 
@@ -45,5 +46,11 @@ ResourceData FindResource(uint32_t type, uint32_t number, uint32_t language)
         return {start + offset, size};
     }
     return {};
+}
+
+std::unique_ptr<Surface> Surface::LoadBitmapResource(uint32_t number)
+{
+    const ResourceData r = FindResource(ZT_Resources::kTypeBitmap, number);
+    return r.bytes ? FromDib(r.bytes, r.size) : nullptr;
 }
 } // namespace yPlatform

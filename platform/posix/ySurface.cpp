@@ -1,10 +1,7 @@
 #include "platform/ySurface.h"
 
-#include "platform/yResources.h"
+#include "platform/posix/yHostContext.h"
 #include "platform/posix/yTextEngine.h"
-
-#include "host/sdk/ZT_DrawSurface.h"
-#include "host/sdk/ZT_ResourceSection.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -130,12 +127,6 @@ std::unique_ptr<Surface> Surface::FromDib(const uint8_t* data, size_t size)
     return s;
 }
 
-std::unique_ptr<Surface> Surface::LoadBitmapResource(uint32_t number)
-{
-    const ResourceData r = FindResource(ZT_Resources::kTypeBitmap, number);
-    return r.bytes ? FromDib(r.bytes, r.size) : nullptr;
-}
-
 uint8_t* Surface::Row(int32_t y) const
 {
     if (y < 0 || y >= m_height)
@@ -191,13 +182,15 @@ void Device::Sync() const
 {
     if (!m_host)
         return;
-    const auto* s = static_cast<const ZT_DrawSurface*>(m_host);
-    if (m_window && s->version == ZT_DrawSurface_VERSION && m_window->Bits() == s->pixels &&
-        m_window->Width() == s->width && m_window->Height() == s->height && m_window->Stride() == s->row_bytes)
+    HostMemory memory;
+    const bool usable = ReadHostContext(m_host, memory);
+    if (m_window && usable && m_window->Bits() == memory.bits && m_window->Width() == memory.width &&
+        m_window->Height() == memory.height && m_window->Stride() == memory.stride &&
+        m_window->BottomUp() == memory.bottomUp)
         return;
     m_window.reset();
-    if (s->version == ZT_DrawSurface_VERSION)
-        m_window = Surface::Wrap(s->pixels, s->width, s->height, s->row_bytes, true);
+    if (usable)
+        m_window = Surface::Wrap(memory.bits, memory.width, memory.height, memory.stride, memory.bottomUp);
     m_target = m_window.get();
 }
 

@@ -23,12 +23,6 @@ namespace yPlatform
 {
 namespace
 {
-constexpr uint32_t kArialBase = 10;
-constexpr uint32_t kVerdanaBase = 20;
-constexpr int32_t kDefaultCellHeight = 12;
-// Faces larger than this are refused: no panel text comes near it.
-constexpr int32_t kMaxCellHeight = 1000;
-
 // The faces of the module, opened once from its resources and kept for the
 // life of the process (the platform's font table; the module is used from
 // one thread at a time).
@@ -169,21 +163,6 @@ uint8_t Mix(uint8_t src, uint8_t dst, unsigned coverage)
     return uint8_t((src * coverage + dst * (255 - coverage) + 127) / 255);
 }
 } // namespace
-
-uint32_t FontResourceFor(const char* face, bool bold, bool italic)
-{
-    const uint32_t base = face && std::strcmp(face, "Verdana") == 0 ? kVerdanaBase : kArialBase;
-    return base + (bold ? 1 : 0) + (italic ? 2 : 0);
-}
-
-void Device::SelectFont(const char* face, int32_t cellHeight, int32_t weight, bool italic, bool underline)
-{
-    if (!m_font)
-        m_font.reset(new FontState);
-    m_font->resource = FontResourceFor(face, weight >= 700, italic);
-    m_font->cellHeight = cellHeight > 0 ? std::min(cellHeight, kMaxCellHeight) : kDefaultCellHeight;
-    m_font->underline = underline;
-}
 
 Box Device::MeasureText(const char* text, size_t length)
 {

@@ -3,6 +3,7 @@
 #include "standalone/tool/yInfoCommand.h"
 #include "standalone/tool/yRenderCommand.h"
 #include "standalone/tool/yViewCommand.h"
+#include "standalone/yModuleBeside.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,21 +12,6 @@
 #include <new>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
-
-namespace
-{
-// The module installed beside the program.
-std::string DefaultModulePath()
-{
-    char self[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) return "zelTonescope.so";
-    std::string folder(self, size_t(length));
-    folder.erase(folder.find_last_of('/') + 1);
-    return folder + "zelTonescope.so";
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -35,7 +21,9 @@ int main(int argc, char** argv)
 
     std::string infoModule;
     CLI::App* info = app.add_subcommand("info", "Print what a module declares and reports at set-up.");
-    info->add_option("MODULE", infoModule, "The module file (default: zelTonescope.so beside this program).");
+    const std::string moduleHelp =
+        "The module file (default: " + std::string(yHost::kModuleFileName) + " beside this program).";
+    info->add_option("MODULE", infoModule, moduleHelp);
 
     yHost::yRenderOptions render;
     CLI::App* renderCommand =
@@ -65,8 +53,7 @@ int main(int argc, char** argv)
     renderCommand->add_option("--events", render.events, "Replay an event script before the final render.");
     renderCommand->add_option("--project", render.project,
                               "Restore the panel from this file when it exists; save it after the run.");
-    renderCommand->add_option("--module", render.module,
-                              "The module file (default: zelTonescope.so beside this program).");
+    renderCommand->add_option("--module", render.module, moduleHelp);
     renderCommand->add_option("--frames", render.frames, "Frames A-B of a shot (default: all).");
     renderCommand->add_option("--jobs", render.jobs, "Frames rendered at once (default: one per core).");
     renderCommand->add_option("--threads", render.threads,
@@ -102,20 +89,20 @@ int main(int argc, char** argv)
     try
     {
         if (info->parsed())
-            return yHost::RunInfoCommand(infoModule.empty() ? DefaultModulePath() : infoModule, std::cout,
+            return yHost::RunInfoCommand(infoModule.empty() ? yHost::ModuleBesideProgram() : infoModule, std::cout,
                                          std::cerr);
         if (renderCommand->parsed())
         {
-            if (render.module.empty()) render.module = DefaultModulePath();
+            if (render.module.empty()) render.module = yHost::ModuleBesideProgram();
             return yHost::RunRenderCommand(render, std::cerr);
         }
         if (viewCommand->parsed())
         {
-            if (view.module.empty()) view.module = DefaultModulePath();
+            if (view.module.empty()) view.module = yHost::ModuleBesideProgram();
             view.height = view.width * 5 / 8;
             return yHost::RunViewCommand(view, std::cerr);
         }
-        return yHost::RunDemoCommand(DefaultModulePath(), "tonescope-demo", std::cout, std::cerr);
+        return yHost::RunDemoCommand(yHost::ModuleBesideProgram(), "tonescope-demo", std::cout, std::cerr);
     }
     catch (const std::bad_alloc&)
     {

@@ -6,8 +6,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <ostream>
-#include <sys/stat.h>
+#include <system_error>
 
 namespace yHost
 {
@@ -79,9 +80,11 @@ yWorld DemoImage()
 int RunDemoCommand(const std::string& modulePath, const std::string& folder, std::ostream& out,
                    std::ostream& err)
 {
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+    std::error_code failure;
+    std::filesystem::create_directory(folder, failure);
+    if (failure)
     {
-        err << "Cannot make the folder \"" << folder << "\": " << std::strerror(errno) << ".\n";
+        err << "Cannot make the folder \"" << folder << "\": " << failure.message() << ".\n";
         return 1;
     }
     yRenderOptions options;

@@ -1,0 +1,21 @@
+// The memory behind the drawing context a host hands to the module: on POSIX
+// a ZT_DrawSurface, on Windows a device context with a DIB section selected.
+// Internal to the platform layer.
+#pragma once
+
+#include <cstdint>
+
+namespace yPlatform
+{
+struct HostMemory
+{
+    uint8_t* bits = nullptr;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t stride = 0;
+    bool bottomUp = true;
+};
+
+// False when the context describes no memory the module can draw into.
+bool ReadHostContext(const void* context, HostMemory& memory);
+} // namespace yPlatform
