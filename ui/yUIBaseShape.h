@@ -99,6 +99,7 @@ public:
     void SetInheritVisibility(bool on) { m_inheritVisibility = on; }
     void SetInheritDisabled(bool on) { m_inheritDisabled = on; }
     void SetClipToParent(bool on) { m_clipToParent = on; }
+    bool GetClipToParent() const { return m_clipToParent; }
     void SetKeepInsideParent(bool on) { m_keepInsideParent = on; }
     bool GetKeepInsideParent() const { return m_keepInsideParent; }
     void SetUseMargins(bool on) { m_useMargins = on; }

@@ -71,7 +71,13 @@ void yUIText::Draw()
     {
         FitSize();
         yDrawingScope pass(*port);
-        port->SetClipRect(GetClipRect());
+        // The text offset moves the text out of its own rectangle (the status
+        // line's text clears the logo), so the clip moves with it and only the
+        // parent's box holds it back.
+        yRect clip = GetHitRect();
+        clip.Offset(-m_textOffset.x, -m_textOffset.y);
+        const yUIBaseShape* parent = GetParentShape();
+        port->SetClipRect(GetClipToParent() && parent ? clip.Intersection(parent->GetClipRect()) : clip);
         port->SetDrawOffset(GetScreenPosition());
         port->SetForeColor(IsDisabledInHierarchy() ? GetEffectiveDisabledColor() : GetEffectiveForeColor());
         const yPointF anchor = GetAnchor();

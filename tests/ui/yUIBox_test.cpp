@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -91,6 +93,35 @@ TEST_F(BoxDrawing, StylesAndFills)
     box.SetFillMode(-1);
     EXPECT_EQ(box.GetBoxStyle(), yUIBox::kBoxNone);
     EXPECT_EQ(box.GetFillMode(), yUIBox::kFillCross);
+}
+
+// A text shifted right by its offset (as the status line clears the logo)
+// shows whole while it is inside its box, and nothing of it outside the box.
+TEST(yUITextBox, ShiftedTextIsClippedByItsBoxNotByItsOwnRectangle)
+{
+    auto inkColumns = [](int boxWidth) {
+        ControlHarness h;
+        yUITextBox box;
+        box.SetPosition(yPointL(10, 10));
+        box.SetSize(yPointL(boxWidth, 17));
+        box.SetText(yString("MMMMMMMM"));
+        box.GetTextControl().SetTextOffset(yPointL(-30, 0));
+        h.Add(box);
+        h.UsePort(300, 40);
+        h.Draw();
+        int first = 300, last = -1;
+        for (int x = 0; x < 300; ++x)
+            for (int y = 12; y < 26; ++y)
+                if (h.Pixel(x, y) == kBlack || h.Pixel(x, y) == kFore)
+                    first = std::min(first, x), last = std::max(last, x);
+        return std::make_pair(first, last);
+    };
+    const auto wide = inkColumns(200);
+    EXPECT_GE(wide.first, 40);        // shifted past the first 30 columns
+    EXPECT_GT(wide.second - wide.first, 60); // eight wide letters, not cut where they were unshifted
+    const auto narrow = inkColumns(60);
+    EXPECT_LT(narrow.second, 10 + 60); // the box holds it back
+    EXPECT_GT(narrow.second, 60);
 }
 
 TEST(yUIColorSwatch, DisabledColourIsPaled)
