@@ -110,6 +110,12 @@ long yDrawPort::SetDrawPort(void* hostContext)
     return kNoError;
 }
 
+void yDrawPort::Present()
+{
+    if (m_device)
+        m_device->Present();
+}
+
 const void* yDrawPort::GetHostContext() const
 {
     return m_hostDevice && m_device == m_hostDevice.get() ? m_hostDevice->HostContext() : nullptr;

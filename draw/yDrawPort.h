@@ -67,6 +67,9 @@ public:
     // Draws into the host window's drawing context, as the host hands it
     // over (on POSIX a ZT_DrawSurface*). The size stays. Returns 0.
     long SetDrawPort(void* hostContext);
+    // Ends a draw event on the host's context: a device whose pixels could
+    // only be copied receives the copy now.
+    void Present();
     // Loads bitmap resource `id` with its own memory device; the fourth byte
     // of its pixels is coverage. False when missing or malformed.
     bool LoadImageResource(long id);

@@ -142,6 +142,8 @@ public:
     // Asks the window to repaint an area (all of it when null). There is no
     // window system underneath, so this only counts the requests.
     void RequestRepaint(Box const* area);
+    // At the end of a draw event: the host's device receives what was drawn.
+    void Present();
     int RepaintRequests() const { return m_repaints; }
 
     // Lines, fills, pixels and text stay inside this box (right and bottom

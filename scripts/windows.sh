@@ -88,6 +88,15 @@ echo -n "demo: " >>"$report"
 python3 "$root/scripts/png_tool.py" panel {linux,win}-demo/tonescope-demo/panel.png >>"$report" ||
   fail "the demo's panels differ outside the text."
 
+# A device whose pixels the module cannot reach (as a window's own device):
+# it draws through a copy that the draw event hands back, to the same panel.
+TONESCOPE_WINDOW_DEVICE=ddb wintool render input.png --model HSV --events drags.txt \
+  --module ../bin/zelTonescope.aex --panel win-hidden-panel.png ||
+  fail "tonescope.exe failed with a device-dependent window bitmap."
+wintool render input.png --model HSV --events drags.txt --module ../bin/zelTonescope.aex --panel win-dib-panel.png
+python3 "$root/scripts/png_tool.py" same win-dib-panel.png win-hidden-panel.png ||
+  fail "the panel drawn through a copy of the window differs."
+
 echo "windows: panel text differs (GDI against FreeType):"
 sed 's/ of [0-9]* pixels differ, in / pixels in /; s/ boxes:.*/ boxes/' "$report" | paste - - -
 

@@ -25,8 +25,8 @@ class yWindowDevice
   private:
     ZT_DrawSurface& m_surface;
     void* m_context = nullptr;
-    void* m_bitmap = nullptr; // Windows: the DIB section
+    void* m_bitmap = nullptr; // Windows: the DIB section, or a device-dependent bitmap
     void* m_replaced = nullptr; // Windows: the bitmap it replaced in the device
-    void* m_bits = nullptr;
+    void* m_bits = nullptr; // the DIB section's pixels; null for the other bitmap
 };
 } // namespace yHost

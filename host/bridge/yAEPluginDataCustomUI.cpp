@@ -68,6 +68,7 @@ void PluginDataCustomUI::HandleHostEvent()
     case PF_Event_DRAW:
         OnDraw();
         Paint();
+        m_port.Present();
         break;
     case PF_Event_KEYDOWN:
         OnKeyDown();

@@ -12,4 +12,7 @@ bool ReadHostContext(const void* context, HostMemory& memory)
     memory = HostMemory{s->pixels, s->width, s->height, s->row_bytes, true};
     return true;
 }
+
+// The host's own pixels were drawn into: nothing to hand over.
+void PresentHostContext(const void*) {}
 } // namespace yPlatform

@@ -18,4 +18,7 @@ struct HostMemory
 
 // False when the context describes no memory the module can draw into.
 bool ReadHostContext(const void* context, HostMemory& memory);
+// Hands what was drawn since the context was read to its device, where the
+// memory read was only a copy of the device's pixels.
+void PresentHostContext(const void* context);
 } // namespace yPlatform

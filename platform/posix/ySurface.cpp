@@ -217,6 +217,12 @@ Box Device::ClientBox() const
     return Box{0, 0, m_window->Width(), m_window->Height()};
 }
 
+void Device::Present()
+{
+    if (m_host)
+        PresentHostContext(m_host);
+}
+
 void Device::RequestRepaint(Box const*)
 {
     if (m_isWindow)
