@@ -47,16 +47,23 @@ void yDrawPort::CompositeTo(yDrawPort* dst, yRect dstRect, yRect srcRect, float 
     yDrawingScope dstPass(*dst, yDrawingScope::kEndPass);
     yDrawingScope ownPass(*this, yDrawingScope::kEndPass);
 
-    // The whole destination goes through one scratch copy, read once and
-    // written back once.
+    // Only the block the picture lands on goes through a scratch copy, read
+    // once and written back once: a small control costs its own size, not
+    // the whole port's.
+    const int64_t left = std::max<int64_t>(dstRect.left, 0), top = std::max<int64_t>(dstRect.top, 0);
+    const int64_t right = std::min<int64_t>(dstRect.right, dst->m_width);
+    const int64_t bottom = std::min<int64_t>(dstRect.bottom, dst->m_height);
+    if (right <= left || bottom <= top)
+        return;
     auto scratchDevice = yPlatform::Device::CreateMemory();
     if (!scratchDevice)
         return;
-    auto scratch = yPlatform::Surface::Create(dst->m_width, dst->m_height, false);
+    const int32_t blockW = int32_t(right - left), blockH = int32_t(bottom - top);
+    auto scratch = yPlatform::Surface::Create(blockW, blockH, false);
     if (scratch && dst->m_device)
     {
         scratchDevice->Select(scratch.get());
-        yPlatform::Device::Copy(*scratchDevice, 0, 0, scratch->Width(), scratch->Height(), *dst->m_device, 0, 0);
+        yPlatform::Device::Copy(*scratchDevice, 0, 0, blockW, blockH, *dst->m_device, int32_t(left), int32_t(top));
     }
 
     const yPlatform::Surface* source = m_surface.get();
@@ -67,16 +74,16 @@ void yDrawPort::CompositeTo(yDrawPort* dst, yRect dstRect, yRect srcRect, float 
         const int64_t srcH = source->Height(), srcW = source->Width();
         // Source rows count from the bottom of the picture: destination row i
         // reads memory row (source bottom - 1 - i). Rows and columns that
-        // would fall outside the source or the scratch are skipped.
-        const int64_t iBegin = std::max<int64_t>({0, int64_t(srcRect.bottom) - srcH, -int64_t(dstRect.top)});
-        const int64_t iEnd = std::min<int64_t>({rows, srcRect.bottom, int64_t(scratch->Height()) - dstRect.top});
-        const int64_t jBegin = std::max<int64_t>({0, -int64_t(srcRect.left), -int64_t(dstRect.left)});
-        const int64_t jEnd = std::min<int64_t>({cols, srcW - srcRect.left, int64_t(scratch->Width()) - dstRect.left});
+        // would fall outside the source or the block are skipped.
+        const int64_t iBegin = std::max<int64_t>({0, int64_t(srcRect.bottom) - srcH, top - dstRect.top});
+        const int64_t iEnd = std::min<int64_t>({rows, srcRect.bottom, bottom - dstRect.top});
+        const int64_t jBegin = std::max<int64_t>({0, -int64_t(srcRect.left), left - dstRect.left});
+        const int64_t jEnd = std::min<int64_t>({cols, srcW - srcRect.left, right - dstRect.left});
         const uint8_t* srcBits = source->Bits();
         const int64_t stride = source->Stride();
         for (int64_t i = iBegin; i < iEnd; ++i)
         {
-            uint8_t* d = scratch->PixelAt(int32_t(dstRect.left + jBegin), int32_t(dstRect.top + i));
+            uint8_t* d = scratch->PixelAt(int32_t(dstRect.left + jBegin - left), int32_t(dstRect.top + i - top));
             const uint8_t* s = srcBits + (srcRect.bottom - 1 - i) * stride + (srcRect.left + jBegin) * 4;
             for (int64_t j = jBegin; j < jEnd; ++j, d += 4, s += 4)
             {
@@ -97,7 +104,7 @@ void yDrawPort::CompositeTo(yDrawPort* dst, yRect dstRect, yRect srcRect, float 
         }
     }
     if (scratch && dst->m_device)
-        yPlatform::Device::Copy(*dst->m_device, 0, 0, scratch->Width(), scratch->Height(), *scratchDevice, 0, 0);
+        yPlatform::Device::Copy(*dst->m_device, int32_t(left), int32_t(top), blockW, blockH, *scratchDevice, 0, 0);
 }
 
 void yDrawPort::CompositeTo(PF_LayerDef* world, yPointL const& at, float const&, short const&, yDrawPort*,
