@@ -12,8 +12,6 @@ bool zelHistogramAccumulator::Prepare(uint32_t highest)
 {
     m_valid = false;
     m_total = 0;
-    m_bins.reset();
-    m_binCount = 0;
     for (zelChannelStats& s : m_stats)
         s = zelChannelStats();
     if (m_countersUsed)
@@ -21,8 +19,22 @@ bool zelHistogramAccumulator::Prepare(uint32_t highest)
     m_countersUsed = false;
 
     if (highest == UINT32_MAX)
+    {
+        m_bins.reset();
+        m_binCount = 0;
         return false;
+    }
     const uint32_t count = highest + 1;
+    if (m_bins && m_binCount == count)
+    {
+        // The same depth again: the bins are emptied where they are, so a
+        // render does not pay for fresh pages every time.
+        for (uint32_t i = 0; i < count; ++i)
+            m_bins[i] = zelHistogramBin{{0, 0, 0, 0}, i};
+        return true;
+    }
+    m_bins.reset();
+    m_binCount = 0;
     m_bins.reset(new (std::nothrow) zelHistogramBin[count]());
     if (!m_bins)
         return false;
