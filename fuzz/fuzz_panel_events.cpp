@@ -16,10 +16,11 @@ using yFuzz::Require;
 
 namespace
 {
-// Draws cost most by far: a host may coalesce redraws, so after a few in one
-// input the rest are skipped and the events still go on.
+// Draws cost most by far. As a host coalesces redraws, a redraw the module
+// asks for waits for the next draw the input makes or for its end, and
+// after a few in one input the rest are skipped while the events go on.
 constexpr int kMaxEvents = 48;
-constexpr int kMaxDraws = 6;
+constexpr int kMaxDraws = 4;
 constexpr int kMaxWindowWidth = 420; // the panel needs about 340 x 300
 constexpr int kMaxWindowHeight = 360;
 constexpr int kRootExtraWidth = 40; // the window less this is the control area
@@ -65,9 +66,14 @@ class yPanelWindow
         m_rendered = true;
     }
     void SetDeep(bool deep) { m_deep = deep; }
+    void DrawIfAsked()
+    {
+        if (m_redrawAsked) Draw();
+    }
 
     void Draw()
     {
+        m_redrawAsked = false;
         if (m_draws >= kMaxDraws) return;
         ++m_draws;
         ZT_DrawSurface surface = {ZT_DrawSurface_VERSION, m_pixels.data(), m_width, m_height, m_width * 4};
@@ -121,7 +127,7 @@ class yPanelWindow
         if (type == PF_Event_DRAW) return;
 
         const PF_OutFlags flags = host.OutData().out_flags;
-        if ((flags & PF_OutFlag_REFRESH_UI) || (extra.evt_out_flags & PF_EO_HANDLED_EVENT)) Draw();
+        if ((flags & PF_OutFlag_REFRESH_UI) || (extra.evt_out_flags & PF_EO_HANDLED_EVENT)) m_redrawAsked = true;
         PF_ParamDef& histogram = m_effect.Param(zelTonescope::kParamHistogram);
         const bool changed = (histogram.uu.change_flags & PF_ChangeFlag_CHANGED_VALUE) != 0;
         histogram.uu.change_flags = PF_ChangeFlag_NONE;
@@ -167,6 +173,7 @@ class yPanelWindow
     bool m_deep = false;
     bool m_rendered = false;
     int m_draws = 0;
+    bool m_redrawAsked = false;
     int m_clicks = 0;
     uint32_t m_lastClick = 0;
 };
@@ -269,5 +276,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         }
     }
+    window.DrawIfAsked();
     return 0;
 }

@@ -4,6 +4,9 @@
 // that turns the region's size into infinity or NaN. The histogram counts
 // exactly the clipped rectangle's pixels, and outside it the output is
 // transparent black with Render Output on, the input with it off.
+// One instance per depth renders every input of that depth, as a host renders
+// frame after frame: a render must leave nothing behind that the next one
+// would trip over.
 #include "fuzz/yFuzzEffect.h"
 #include "effect/plugin/zelSampleRect.h"
 #include "host/sdk/ZT_Fixed.h"
@@ -56,6 +59,36 @@ bool IsClear(const yHost::yWorld& w, int x, int y)
     return w.Pixel8(x, y).alpha == 0 && w.Pixel8(x, y).red == 0 && w.Pixel8(x, y).green == 0 &&
            w.Pixel8(x, y).blue == 0;
 }
+// Named so that the fuzzer's coverage leaves these per-pixel loops alone.
+void FillPixelLoop(FuzzedDataProvider& in, yHost::yWorld& input, yHost::yWorld& output)
+{
+    const bool deep = input.IsDeep();
+    for (int y = 0; y < input.Height(); ++y)
+        for (int x = 0; x < input.Width(); ++x)
+        {
+            if (deep)
+                input.Pixel16(x, y) = {in.ConsumeIntegral<A_u_short>(), in.ConsumeIntegral<A_u_short>(),
+                                       in.ConsumeIntegral<A_u_short>(), in.ConsumeIntegral<A_u_short>()};
+            else
+                input.Pixel8(x, y) = {in.ConsumeIntegral<A_u_char>(), in.ConsumeIntegral<A_u_char>(),
+                                      in.ConsumeIntegral<A_u_char>(), in.ConsumeIntegral<A_u_char>()};
+            // Whatever the output held before must not show through.
+            if (deep) output.Pixel16(x, y) = {1, 2, 3, 4};
+            else output.Pixel8(x, y) = {1, 2, 3, 4};
+        }
+}
+
+void CheckPixelLoop(const yHost::yWorld& input, const yHost::yWorld& output, const zelSampleRect& r,
+                    bool renderOutput)
+{
+    for (int y = 0; y < input.Height(); ++y)
+        for (int x = 0; x < input.Width(); ++x)
+        {
+            const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+            if (!renderOutput) Require(SamePixel(input, output, x, y), "without Render Output the output is the input");
+            else if (!inside) Require(IsClear(output, x, y), "outside the rectangle the output is transparent black");
+        }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -65,7 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int height = in.ConsumeIntegralInRange(1, kMaxSide);
     const bool deep = in.ConsumeBool();
 
-    yFuzz::yFuzzEffect effect;
+    static yFuzz::yFuzzEffect effects[2];
+    static const size_t handles = effects[0].Host().LiveHandles();
+    yFuzz::yFuzzEffect& effect = effects[deep];
     const short model = PopupValue(in);
     const short sample = PopupValue(in);
     effect.Param(kParamColorModel).u.pd.value = model;
@@ -80,19 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     effect.Host().SetDownsample(scaleX, scaleY);
 
     yHost::yWorld input(width, height, deep), output(width, height, deep);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            if (deep)
-                input.Pixel16(x, y) = {in.ConsumeIntegral<A_u_short>(), in.ConsumeIntegral<A_u_short>(),
-                                       in.ConsumeIntegral<A_u_short>(), in.ConsumeIntegral<A_u_short>()};
-            else
-                input.Pixel8(x, y) = {in.ConsumeIntegral<A_u_char>(), in.ConsumeIntegral<A_u_char>(),
-                                      in.ConsumeIntegral<A_u_char>(), in.ConsumeIntegral<A_u_char>()};
-            // Whatever the output held before must not show through.
-            if (deep) output.Pixel16(x, y) = {1, 2, 3, 4};
-            else output.Pixel8(x, y) = {1, 2, 3, 4};
-        }
+    FillPixelLoop(in, input, output);
 
     effect.Host().SetInputLayer(input.World());
     const PF_Err err = effect.Host().Call(PF_Cmd_RENDER, &output.World());
@@ -113,12 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(live->GetPanel().GetAccumulator().GetTotal() == uint64_t(pixels),
             "the histogram counts every pixel of the rectangle once");
 
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-            if (!renderOutput) Require(SamePixel(input, output, x, y), "without Render Output the output is the input");
-            else if (!inside) Require(IsClear(output, x, y), "outside the rectangle the output is transparent black");
-        }
+    CheckPixelLoop(input, output, r, renderOutput);
+    Require(effect.Host().LiveHandles() == handles, "a render leaves no handle behind");
     return 0;
 }

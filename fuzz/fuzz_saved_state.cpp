@@ -2,7 +2,7 @@
 // project file, and as the sequence data handed to the effect at re-set-up,
 // which is then flattened, duplicated and set down. However the record is
 // made, the instance lives on, its own flat record comes back unchanged, and
-// at the end the host holds no handle.
+// after the set-downs the host holds no sequence handle.
 #include "fuzz/yFuzzEffect.h"
 #include "fuzz/yFuzzFile.h"
 #include "effect/plugin/zelTonescopeDataFlat.h"
@@ -47,7 +47,9 @@ std::vector<uint8_t> Flatten(yHost::yEffectHost& host)
 
 void ResetupFrom(const std::vector<uint8_t>& record)
 {
-    yFuzz::yFuzzEffect effect(false);
+    // Global set-up once: every input sets a sequence up and down again.
+    static yFuzz::yFuzzEffect effect(false);
+    static const size_t handles = effect.Host().LiveHandles();
     yHost::yEffectHost& host = effect.Host();
     host.SetSequenceData(host.NewHandleWith(record));
     host.Call(PF_Cmd_SEQUENCE_RESETUP);
@@ -65,6 +67,7 @@ void ResetupFrom(const std::vector<uint8_t>& record)
     host.Call(PF_Cmd_SEQUENCE_RESETUP);
     if (!flat.empty()) Require(Flatten(host) == flat, "an instance set up from its record flattens to it again");
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    Require(host.LiveHandles() == handles, "the set-downs free every sequence handle");
 }
 } // namespace
 
