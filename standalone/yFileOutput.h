@@ -40,6 +40,10 @@ class yFileOutput
     static bool WriteFile(const std::string& path, std::string bytes, std::string& error);
 
   private:
+    // "-" on either system; the rest of the writing differs by system
+    // (posix/ or windows/yFileOutputOS.cpp).
+    static bool WriteStandardOutput(const std::string& bytes, std::string& error);
+
     struct yPending;
     std::vector<std::unique_ptr<yPending>> m_pending;
 };

@@ -1,5 +1,6 @@
-// Images in through OpenImageIO: PNG, JPEG, TIFF, OpenEXR, DPX, Cineon, WebP
-// and the rest it reads, and movie files, whose frames are its subimages.
+// Images in: PNG through yPngReader; on Linux also JPEG, TIFF, OpenEXR, DPX,
+// Cineon, WebP and the rest OpenImageIO reads, and movie files, whose frames
+// are its subimages.
 // Samples enter the host's worlds by fixed rules, so that a file gives the
 // same world on every machine:
 // - 8-bit samples as they are, or widened to 16 bits as v * 257 first;
@@ -19,6 +20,8 @@
 
 namespace yHost
 {
+class yPngReader;
+
 class yImageFile
 {
   public:
@@ -51,9 +54,19 @@ class yImageFile
     bool OpenPng(int64_t maxPixels, std::string& error);
     bool CheckSize(int64_t maxPixels, std::string& error) const;
     bool ReadPng(int n, yWorld& out, std::string& error);
+    // Gives out the size of a frame read every n-th pixel; returns n.
+    int Fit(yWorld& out, int downsample, bool deep) const;
+    bool NoFrame(int frame, std::string& error) const;
 
-    struct Input;
-    std::unique_ptr<Input> m_input;
+    // The other formats differ by system (posix/ or windows/yImageFileOS.cpp):
+    // OpenImageIO's on Linux, none on Windows.
+    struct Other;
+    void CloseOther();
+    bool OpenOther(int64_t maxPixels, std::string& error);
+    bool ReadOtherFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error);
+
+    std::unique_ptr<yPngReader> m_png;
+    std::unique_ptr<Other> m_other;
     std::string m_path;
     int m_width = 0, m_height = 0, m_frames = 0;
     bool m_deep = false;

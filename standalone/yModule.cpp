@@ -1,8 +1,7 @@
 #include "standalone/yModule.h"
 
+#include "standalone/yModuleOS.h"
 #include "standalone/yQuoted.h"
-
-#include <dlfcn.h>
 
 namespace yHost
 {
@@ -17,17 +16,14 @@ bool yModule::Load(const std::string& path, std::string& error)
     m_path = path;
     if (!yPropertyList::Read(path, m_properties, error)) return false;
 
-    // A path without a slash would be searched for along the library path.
-    const std::string where = path.find('/') == std::string::npos ? "./" + path : path;
-    m_library = ::dlopen(where.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string reason;
+    m_library = OpenLibrary(path, reason);
     if (!m_library)
     {
-        const char* why = ::dlerror();
-        error = "The module " + path + " cannot be loaded: " + (why ? why : "unknown reason") + ".";
+        error = "The module " + path + " cannot be loaded: " + reason + ".";
         return false;
     }
-    ::dlerror();
-    void* symbol = ::dlsym(m_library, m_properties.entryPoint.c_str());
+    void* symbol = Symbol(m_properties.entryPoint.c_str());
     if (!symbol)
     {
         error =
@@ -42,11 +38,12 @@ bool yModule::Load(const std::string& path, std::string& error)
 void yModule::Unload()
 {
     m_entry = nullptr;
-    if (m_library) ::dlclose(m_library);
+    if (m_library) CloseLibrary(m_library);
     m_library = nullptr;
 }
+
 void* yModule::Symbol(const char* name) const
 {
-    return m_library && name ? ::dlsym(m_library, name) : nullptr;
+    return m_library && name ? FindSymbol(m_library, name) : nullptr;
 }
 } // namespace yHost

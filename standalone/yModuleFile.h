@@ -1,5 +1,6 @@
-// A module file read as data: its resource section is found in the ELF file
-// itself, so that a module is checked before any of its code is loaded.
+// A module file read as data: its resources are found in the file itself (an
+// ELF section, or a Windows library's resources), so that a module is checked
+// before any of its code is loaded.
 #pragma once
 
 #include <cstddef>
@@ -34,8 +35,16 @@ class yModuleFile
         uint32_t type, number, language, size, offset;
     };
 
-    bool ReadSection(const std::string& path, std::string& error);
+    // Fills the section and its entries from the library at path: the ELF
+    // section read whole on POSIX, the resources one by one on Windows.
+    bool ReadResources(const std::string& path, std::string& error);
+    // The resource directory at the start of a section read whole.
     bool ReadDirectory(std::string& error);
+    // True when [offset, offset + size) lies inside a range of total bytes.
+    static bool Inside(uint64_t offset, uint64_t size, uint64_t total)
+    {
+        return offset <= total && size <= total - offset;
+    }
 
     std::string m_path;
     std::vector<uint8_t> m_section;

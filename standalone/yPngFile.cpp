@@ -40,6 +40,28 @@ bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
     return true;
 }
 
+void PackPngRow(const yWorld& world, int y, uint8_t* row)
+{
+    for (int x = 0; x < world.Width(); ++x)
+        if (world.IsDeep())
+        {
+            const PF_Pixel16& c = world.Pixel16(x, y);
+            const uint16_t samples[4] = {HostToSample16(c.red), HostToSample16(c.green),
+                                         HostToSample16(c.blue), HostToSample16(c.alpha)};
+            for (int i = 0; i < 4; ++i)
+            {
+                row[8 * x + 2 * i] = uint8_t(samples[i] >> 8);
+                row[8 * x + 2 * i + 1] = uint8_t(samples[i] & 0xFF);
+            }
+        }
+        else
+        {
+            const PF_Pixel8& c = world.Pixel8(x, y);
+            uint8_t* p = row + 4 * x;
+            p[0] = c.red, p[1] = c.green, p[2] = c.blue, p[3] = c.alpha;
+        }
+}
+
 bool yPngFile::Write(const std::string& path, const yWorld& world, std::string& error)
 {
     yFileOutput output;

@@ -32,6 +32,10 @@ constexpr uint16_t HostToSample16(uint32_t w)
     return uint16_t(v > 65535u ? 65535u : v);
 }
 
+// One row of the world as the RGBA samples a PNG file holds, 16-bit ones
+// big-endian: Width() * 4 samples of its depth.
+void PackPngRow(const yWorld& world, int y, uint8_t* row);
+
 class yPngFile
 {
   public:

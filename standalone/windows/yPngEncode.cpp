@@ -26,33 +26,13 @@ void PutChunk(std::string& out, const char type[4], const std::string& data)
     PutBig(out, uint32_t(crc32(0, bytes, uInt(out.size() - start))));
 }
 
-// Every row behind filter byte 0, samples big-endian as a PNG file holds them.
+// Every row behind filter byte 0.
 std::string RawRows(const yWorld& world)
 {
     const size_t rowBytes = 1 + size_t(world.Width()) * (world.IsDeep() ? 8 : 4);
-    std::string raw;
-    raw.reserve(rowBytes * size_t(world.Height()));
+    std::string raw(rowBytes * size_t(world.Height()), '\0');
     for (int y = 0; y < world.Height(); ++y)
-    {
-        raw.push_back(0);
-        for (int x = 0; x < world.Width(); ++x)
-            if (world.IsDeep())
-            {
-                const PF_Pixel16& c = world.Pixel16(x, y);
-                for (uint32_t v : {c.red, c.green, c.blue, c.alpha})
-                {
-                    const uint16_t s = HostToSample16(v);
-                    raw.push_back(char(s >> 8));
-                    raw.push_back(char(s & 0xFF));
-                }
-            }
-            else
-            {
-                const PF_Pixel8& c = world.Pixel8(x, y);
-                for (uint8_t v : {c.red, c.green, c.blue, c.alpha})
-                    raw.push_back(char(v));
-            }
-    }
+        PackPngRow(world, y, reinterpret_cast<uint8_t*>(&raw[size_t(y) * rowBytes + 1]));
     return raw;
 }
 

@@ -77,12 +77,7 @@ bool yFileOutput::Commit(std::string& error)
         if (pending->path == "-")
         {
             _setmode(_fileno(stdout), _O_BINARY);
-            if (std::fwrite(pending->bytes.data(), 1, pending->bytes.size(), stdout) != pending->bytes.size() ||
-                std::fflush(stdout) != 0)
-            {
-                error = "Cannot write to standard output.";
-                return false;
-            }
+            if (!WriteStandardOutput(pending->bytes, error)) return false;
             continue;
         }
         const std::string temporary =
@@ -106,11 +101,5 @@ bool yFileOutput::Commit(std::string& error)
     }
     m_pending.clear();
     return true;
-}
-
-bool yFileOutput::WriteFile(const std::string& path, std::string bytes, std::string& error)
-{
-    yFileOutput output;
-    return output.Add(path, std::move(bytes), error) && output.Commit(error);
 }
 } // namespace yHost

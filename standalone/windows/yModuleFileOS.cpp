@@ -10,11 +10,8 @@
 
 namespace yHost
 {
-bool yModuleFile::Open(const std::string& path, std::string& error)
+bool yModuleFile::ReadResources(const std::string& path, std::string& error)
 {
-    m_path = path;
-    m_section.clear();
-    m_entries.clear();
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
     {
@@ -69,13 +66,5 @@ bool yModuleFile::Open(const std::string& path, std::string& error)
     }
     FreeLibrary(image);
     return true;
-}
-
-yResourceView yModuleFile::Find(uint32_t type, uint32_t number, uint32_t language) const
-{
-    for (const Entry& entry : m_entries)
-        if (entry.type == type && entry.number == number && (language == 0 || entry.language == language))
-            return {m_section.data() + entry.offset, entry.size};
-    return {};
 }
 } // namespace yHost

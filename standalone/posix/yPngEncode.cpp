@@ -53,29 +53,6 @@ void AppendBytes(png_structp png, png_bytep data, size_t size)
 
 void FlushNothing(png_structp) {}
 
-// One row of the world as RGBA samples, 16-bit ones big-endian as a PNG file holds them.
-void PackRow(const yWorld& world, int y, png_bytep row)
-{
-    for (int x = 0; x < world.Width(); ++x)
-        if (world.IsDeep())
-        {
-            const PF_Pixel16& c = world.Pixel16(x, y);
-            const uint16_t samples[4] = {HostToSample16(c.red), HostToSample16(c.green),
-                                         HostToSample16(c.blue), HostToSample16(c.alpha)};
-            for (int i = 0; i < 4; ++i)
-            {
-                row[8 * x + 2 * i] = png_byte(samples[i] >> 8);
-                row[8 * x + 2 * i + 1] = png_byte(samples[i] & 0xFF);
-            }
-        }
-        else
-        {
-            const PF_Pixel8& c = world.Pixel8(x, y);
-            png_bytep p = row + 4 * x;
-            p[0] = c.red, p[1] = c.green, p[2] = c.blue, p[3] = c.alpha;
-        }
-}
-
 // Encodes row after row, so that no second copy of the image is made.
 bool WriteRows(yPngState& state, std::string& bytes, const yWorld& world, png_bytep row)
 {
@@ -87,7 +64,7 @@ bool WriteRows(yPngState& state, std::string& bytes, const yWorld& world, png_by
     png_write_info(state.png, state.info);
     for (int y = 0; y < world.Height(); ++y)
     {
-        PackRow(world, y, row);
+        PackPngRow(world, y, row);
         png_write_row(state.png, row);
     }
     png_write_end(state.png, nullptr);
