@@ -161,9 +161,13 @@ TEST(yDrawPortComposite, WritesIntoAnEightBitHostWorld)
     world.world_flags = PF_WorldFlag_DEEP; // deep worlds are left alone
     port.CompositeTo(&world, yPointL(0, 0), 1.0f, 1, nullptr, 1);
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xAB), long(pixels.size()));
+    world.world_flags = 0;
+    world.rowbytes = w * 4 - 4; // rows narrower than the width: refused, not written across
+    port.CompositeTo(&world, yPointL(0, 0), 1.0f, 1, nullptr, 1);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xAB), long(pixels.size()));
+    world.rowbytes = rowBytes;
 
     // Step 2: every second pixel, a 50 x 25 block at (5, 3), as alpha, red, green, blue.
-    world.world_flags = 0;
     port.CompositeTo(&world, yPointL(5, 3), 1.0f, 1, nullptr, 2);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w + 3; ++x) // the padding too
