@@ -36,6 +36,14 @@ PF_Modifiers HostModifiers(uint32_t modifiers)
     return out;
 }
 
+// The window's pixels, kept from input to input: a fresh buffer each time
+// would cost more in new pages than the events cost.
+std::vector<uint8_t>& WindowPixels()
+{
+    static std::vector<uint8_t> pixels(size_t(kMaxWindowWidth) * kMaxWindowHeight * 4);
+    return pixels;
+}
+
 // The effect's controls in a window, events sent as the host sends them:
 // a redraw when the module asks or took the event, a render when the panel's
 // parameter changed.
@@ -168,7 +176,7 @@ class yPanelWindow
 
     yFuzz::yFuzzEffect m_effect;
     yHost::yWorld m_input, m_output;
-    std::vector<uint8_t> m_pixels;
+    std::vector<uint8_t>& m_pixels = WindowPixels();
     int m_width = 0, m_height = 0;
     bool m_deep = false;
     bool m_rendered = false;

