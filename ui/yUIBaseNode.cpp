@@ -12,7 +12,7 @@ void yUIBaseNode::AddChild(yTreeNode& child)
     yTreeNode::AddChild(child);
     if (child.GetParent() != this)
         return; // refused
-    if (auto* node = dynamic_cast<yUIBaseNode*>(&child))
+    if (auto* node = yNodeCast<yUIBaseNode>(&child))
     {
         node->SetEventContext(m_eventContext);
         if (node->m_inheritPort)
@@ -25,7 +25,7 @@ void yUIBaseNode::RemoveChild(yTreeNode& child)
     if (child.GetParent() != this)
         return;
     yTreeNode::RemoveChild(child);
-    if (auto* node = dynamic_cast<yUIBaseNode*>(&child))
+    if (auto* node = yNodeCast<yUIBaseNode>(&child))
     {
         node->SetEventContext(nullptr);
         node->SetDrawPort(nullptr);
@@ -139,6 +139,6 @@ void yUIBaseNode::SetEventContext(yUIEventContext* context)
     update(*this);
     yTreeIterator walk(this);
     while (yTreeNode* n = walk.GetNext())
-        if (auto* node = dynamic_cast<yUIBaseNode*>(n))
+        if (auto* node = yNodeCast<yUIBaseNode>(n))
             update(*node);
 }

@@ -3,6 +3,7 @@
 // and drawing can walk the tree without knowing what each node is.
 #pragma once
 
+#include "ui/yNodeCast.h"
 #include "ui/yTreeNode.h"
 
 class yDrawPort;
@@ -60,7 +61,7 @@ protected:
         for (yTreeNode* c = GetFirstChild(); c;)
         {
             yTreeNode* next = c->GetNextSibling(); // f may unlink c
-            if (auto* node = dynamic_cast<yUIBaseNode*>(c))
+            if (auto* node = yNodeCast<yUIBaseNode>(c))
                 f(*node);
             c = next;
         }

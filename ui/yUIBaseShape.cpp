@@ -260,7 +260,7 @@ yColorT<yMath::U8> yUIBaseShape::GetEffectiveDisabledColor() const
 
 yUIBaseShape* yUIBaseShape::GetParentShape() const
 {
-    return dynamic_cast<yUIBaseShape*>(GetParent());
+    return yNodeCast<yUIBaseShape>(GetParent());
 }
 
 void yUIBaseShape::SetMargins(long top, long left, long bottom, long right)
@@ -272,7 +272,7 @@ void yUIBaseShape::UpdateGeometry()
 {
     Layout();
     ForEachChild([](yUIBaseNode& node) {
-        if (auto* child = dynamic_cast<yUIBaseShape*>(&node))
+        if (auto* child = yNodeCast<yUIBaseShape>(&node))
         {
             child->Invalidate(true);
             child->Layout();
