@@ -32,9 +32,13 @@ template <class To> struct yCastTable
     }
     void Remember(const std::type_info& type, bool isA)
     {
+        // Once full, such classes are simply cast the slow way; the count is
+        // not raised again, so it cannot run on past the table.
+        if (used.load(std::memory_order_relaxed) >= kSlots)
+            return;
         const int i = used.fetch_add(1, std::memory_order_acq_rel);
         if (i >= kSlots)
-            return; // full: such classes are simply cast the slow way
+            return;
         entries[i].isA.store(isA, std::memory_order_relaxed);
         entries[i].type.store(&type, std::memory_order_release);
     }
