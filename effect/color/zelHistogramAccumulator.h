@@ -67,6 +67,15 @@ public:
     // Deep counters are large and counted by runs: one copy is enough.
     static int KernelLanes(bool deep) { return deep ? 1 : kLanes; }
     void AddToTotal(uint32_t n) { m_total += n; }
+    // Deep counters are a megabyte to clear and a fold over every value they
+    // can hold, which costs more than it saves on a few thousand samples: a
+    // render's first samples go straight to the bins, until n more would
+    // pass kDirectDeepSamples or the counters are in use.
+    static constexpr uint32_t kDirectDeepSamples = 16384;
+    bool CountsDeepDirectly(int32_t n) const
+    {
+        return !m_countersUsed && uint64_t(m_total) + uint64_t(n) <= kDirectDeepSamples;
+    }
 
     // Adds the counts and total of another accumulator prepared for the same
     // depth (one band of a render split over threads) and empties it.

@@ -113,6 +113,12 @@ void CountPixels16(const PF_Pixel16* p, int n, uint32_t* counts)
         counts[k * span + value[k]] += run[k];
 }
 
+void AddPlanes(const Planes& p, int n, Acc& acc)
+{
+    for (int i = 0; i < n; ++i)
+        acc.AddSample(uint16_t(p.r[i]), uint16_t(p.g[i]), uint16_t(p.b[i]), uint16_t(p.a[i]));
+}
+
 void Split(const PF_Pixel16* in, int n, Planes& p)
 {
     for (int i = 0; i < n; ++i)
@@ -242,8 +248,9 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
         return false;
     if (count <= 0 || in == nullptr)
         return true;
+    const bool direct = acc.HasBins() && acc.CountsDeepDirectly(count);
     uint32_t* counters = nullptr;
-    if (acc.HasBins())
+    if (acc.HasBins() && !direct)
     {
         counters = acc.KernelCounters(true);
         if (counters == nullptr)
@@ -253,6 +260,8 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
     if (m_model == kModelRGB)
     {
         // Nothing to convert, so count the pixels where they lie.
+        for (int32_t i = 0; direct && i < count; ++i)
+            acc.AddSample(in[i].red, in[i].green, in[i].blue, in[i].alpha);
         if (counters)
         {
             CountPixels16(in, count, counters);
@@ -268,7 +277,9 @@ bool zelSampleKernel::AddRow(const PF_Pixel16* in, int32_t count, zelHistogramAc
         const int n = count - i < kChunk ? count - i : kChunk;
         Split(in + i, n, planes);
         ConvertPlanes16(*m_tables, m_model, planes, n);
-        if (counters)
+        if (direct)
+            AddPlanes(planes, n, acc);
+        else if (counters)
         {
             CountPlane(planes.r, n, counters);
             CountPlane(planes.g, n, counters + span);
