@@ -16,9 +16,11 @@ using yFuzz::Require;
 
 namespace
 {
-// Draws cost most by far. As a host coalesces redraws, a redraw the module
-// asks for waits for the next draw the input makes or for its end, and
-// after a few in one input the rest are skipped while the events go on.
+// Draws and renders cost most by far. As a host coalesces them, a redraw the
+// module asks for waits for the next draw the input makes or for its end, a
+// re-render for the next draw, render or end (events in between act on the
+// histogram still shown), and after a few draws in one input the rest are
+// skipped while the events go on.
 constexpr int kMaxEvents = 48;
 constexpr int kMaxDraws = 4;
 constexpr int kMaxWindowWidth = 420; // the panel needs about 340 x 300
@@ -72,6 +74,7 @@ class yPanelWindow
         m_effect.Host().SetInputLayer(m_input.World());
         m_effect.Host().Call(PF_Cmd_RENDER, &m_output.World());
         m_rendered = true;
+        m_renderAsked = false;
     }
     void SetDeep(bool deep) { m_deep = deep; }
     void DrawIfAsked()
@@ -79,8 +82,16 @@ class yPanelWindow
         if (m_redrawAsked) Draw();
     }
 
+    void RenderIfAsked()
+    {
+        if (!m_renderAsked) return;
+        Render();
+        CheckPanel();
+    }
+
     void Draw()
     {
+        RenderIfAsked();
         m_redrawAsked = false;
         if (m_draws >= kMaxDraws) return;
         ++m_draws;
@@ -139,11 +150,7 @@ class yPanelWindow
         PF_ParamDef& histogram = m_effect.Param(zelTonescope::kParamHistogram);
         const bool changed = (histogram.uu.change_flags & PF_ChangeFlag_CHANGED_VALUE) != 0;
         histogram.uu.change_flags = PF_ChangeFlag_NONE;
-        if ((changed || (flags & PF_OutFlag_FORCE_RERENDER)) && m_rendered)
-        {
-            Render();
-            CheckPanel();
-        }
+        if ((changed || (flags & PF_OutFlag_FORCE_RERENDER)) && m_rendered) m_renderAsked = true;
     }
 
     void Click(int x, int y, uint32_t modifiers)
@@ -182,6 +189,7 @@ class yPanelWindow
     bool m_rendered = false;
     int m_draws = 0;
     bool m_redrawAsked = false;
+    bool m_renderAsked = false;
     int m_clicks = 0;
     uint32_t m_lastClick = 0;
 };
@@ -285,5 +293,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
     window.DrawIfAsked();
+    window.RenderIfAsked();
     return 0;
 }
