@@ -112,6 +112,29 @@ template <class P> void Reference(benchmark::State& state, short model, bool ram
     state.SetItemsProcessed(state.iterations() * kPixels);
 }
 
+// A small deep region (side x side of the random frame, HSV), as a region or
+// a small layer is rendered: its samples straight into the bins, as a
+// render's first ones go, against the deep counters from the first sample
+// on (asking for them first keeps them in use).
+void SmallDeepRegion(benchmark::State& state, bool counters)
+{
+    const int side = static_cast<int>(state.range(0));
+    std::vector<PF_Pixel16> const& frame = Frame<PF_Pixel16>(false);
+    zelSampleKernel kernel;
+    zelHistogramAccumulator acc;
+    kernel.SetModel(kModelHSV, true);
+    for (auto _ : state)
+    {
+        acc.Prepare(zelHistogramAccumulator::kHighest16);
+        if (counters)
+            acc.KernelCounters(true);
+        for (int y = 0; y < side; ++y)
+            kernel.AddRow(&frame[size_t(y) * kWidth], side, acc);
+        acc.ComputeStatistics();
+        benchmark::DoNotOptimize(acc.GetStats(0));
+    }
+}
+
 // All threads: the frame's rows in bands over the host's iteration pool,
 // each band into its own accumulator, merged before the statistics, as the
 // render does.
@@ -382,6 +405,12 @@ void Register()
                 }
             }
         }
+    for (bool counters : {false, true})
+        add(benchmark::RegisterBenchmark(counters ? "SmallDeep/counters" : "SmallDeep/direct", SmallDeepRegion,
+                                         counters)
+                ->Arg(16)
+                ->Arg(64)
+                ->Arg(128));
     // The threaded rows are worth comparing only in wall-clock time.
     for (benchmark::internal::Benchmark* b : all)
         b->UseRealTime();
