@@ -80,7 +80,7 @@ template <class PixelT> void Bridge(benchmark::State& state)
     const short model = short(state.range(0));
     const bool renderOutput = state.range(1) != 0;
     yHost::yIteratePool::Instance().SetThreadCount(int(state.range(2)));
-    yHost::yEffectHost host(&Entry);
+    yHost::yEffectHost host(&Entry, yHost::kLinkedProfile);
     host.Call(PF_Cmd_GLOBAL_SETUP);
     host.Call(PF_Cmd_PARAMS_SETUP);
     host.SetInputLayer(Input<PixelT>().World());

@@ -96,19 +96,19 @@ class yPanelWindow
         if (m_draws >= kMaxDraws) return;
         ++m_draws;
         ZT_DrawSurface surface = {ZT_DrawSurface_VERSION, m_pixels.data(), m_width, m_height, m_width * 4};
-        m_effect.Host().SetDrawSurface(&surface);
+        m_effect.Host().SetDrawWindow(&surface, &surface);
         Send(PF_Event_DRAW, 0, 0, 0, 0);
-        m_effect.Host().SetDrawSurface(nullptr);
+        m_effect.Host().SetDrawWindow(nullptr, nullptr);
     }
+
+    PF_EventType KeyDownEvent() { return m_effect.Host().KeyDownEvent(); }
 
     void Send(PF_EventType type, int x, int y, uint32_t modifiers, uint32_t code)
     {
         yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
         yHost::yEffectHost& host = m_effect.Host();
-        PF_Context context = {PF_CONTEXT_MAGIC, PF_Window_EFFECT, nullptr, nullptr, {}};
-        PF_Context* contextPtr = &context;
         PF_EventExtra extra{};
-        extra.contextH = &contextPtr;
+        extra.contextH = host.WindowContext();
         extra.e_type = type;
         extra.effect_win.index = zelTonescope::kParamHistogram;
         extra.effect_win.area = PF_EA_CONTROL;
@@ -124,12 +124,11 @@ class yPanelWindow
             extra.u.do_click.modifiers = HostModifiers(modifiers);
             extra.u.do_click.last_time = type == PF_Event_DRAG && !platform.ButtonDown();
         }
-        else if (type == PF_Event_KEYDOWN)
+        else if (type == host.KeyDownEvent())
         {
-            extra.u.key_down.when = platform.Clock();
-            extra.u.key_down.char_code = A_long(code);
-            extra.u.key_down.key_code = A_long(code);
-            extra.u.key_down.modifiers = HostModifiers(modifiers);
+            host.SetKeyDown(extra, code, HostModifiers(modifiers), platform.Clock());
+            // Past the character codes, today's hosts' own key codes go to the module as they are.
+            if (host.Profile() == yHost::yProfile::Current && code > 0xFF) extra.u.key_down.keycode = code;
         }
         else if (type == PF_Event_ADJUST_CURSOR)
         {
@@ -258,7 +257,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const uint32_t code = in.ConsumeBool() ? in.ConsumeIntegralInRange<uint32_t>(0, 127)
                                                    : in.ConsumeIntegral<uint32_t>();
             platform.SetModifiers(modifiers);
-            window.Send(PF_Event_KEYDOWN, 0, 0, modifiers, code);
+            window.Send(window.KeyDownEvent(), 0, 0, modifiers, code);
             platform.SetModifiers(0);
             break;
         }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace yFuzz
 {
@@ -29,12 +30,15 @@ yFuzzEffect::yFuzzEffect(bool sequence)
     yHost::yHostPlatform::Instance().Reset();
     Require(m_host.Call(PF_Cmd_GLOBAL_SETUP) == PF_Err_NONE, "global set-up succeeds");
     Require(m_host.Call(PF_Cmd_PARAMS_SETUP) == PF_Err_NONE, "parameter set-up succeeds");
+    std::string refused;
+    Require(m_host.MakeArbitraryValues(refused), "the panel parameter gets its value");
     if (sequence) Require(m_host.Call(PF_Cmd_SEQUENCE_SETUP) == PF_Err_NONE, "sequence set-up succeeds");
 }
 
 yFuzzEffect::~yFuzzEffect()
 {
     if (m_host.InData().sequence_data) m_host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+    m_host.DisposeArbitraryValues();
     m_host.Call(PF_Cmd_GLOBAL_SETDOWN);
     Require(m_host.LiveHandles() == 0, "no handle outlives the instance");
     Require(m_host.BadHandleUses() == 0, "the module uses only live handles");

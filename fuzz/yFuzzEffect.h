@@ -34,6 +34,6 @@ class yFuzzEffect
     zelTonescope::zelTonescopeData* Live();
 
   private:
-    yHost::yEffectHost m_host{&EffectEntry};
+    yHost::yEffectHost m_host{&EffectEntry, yHost::kLinkedProfile};
 };
 } // namespace yFuzz

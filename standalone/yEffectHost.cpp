@@ -1,6 +1,7 @@
 #include "standalone/yEffectHost.h"
 
 #include "standalone/yHostPlatform.h"
+#include "standalone/yKeyCodes.h"
 #include "standalone/yModule.h"
 #include "standalone/ySuiteTables.h"
 
@@ -8,12 +9,12 @@
 
 namespace yHost
 {
-yEffectHost::yEffectHost(const yModule& module) : m_module(&module)
+yEffectHost::yEffectHost(const yModule& module) : m_module(&module), m_profile(module.Profile())
 {
     Init();
 }
 
-yEffectHost::yEffectHost(PF_FilterProc entry) : m_entry(entry)
+yEffectHost::yEffectHost(PF_FilterProc entry, yProfile profile) : m_entry(entry), m_profile(profile)
 {
     Init();
 }
@@ -24,11 +25,25 @@ void yEffectHost::Init()
 {
     yHostPlatform::Instance(); // the exported table lives beside this state
 
-    BindCallbacks(m_utils, m_in.inter, m_basic);
-    m_in.utils = &m_utils;
+    BindCallbacks(m_utilsLegacy, m_utilsCurrent, m_in.inter, m_basic);
+    m_contextLegacy.magic = m_contextCurrent.magic = PF_CONTEXT_MAGIC;
+    m_contextLegacy.w_type = m_contextCurrent.w_type = PF_Window_EFFECT;
+    // The port get_cgraf_data is asked about; the host has one window.
+    m_contextLegacy.cgrafptr = this;
+    if (m_profile == yProfile::Current)
+    {
+        m_in.utils = reinterpret_cast<_PF_UtilCallbacks*>(&m_utilsCurrent);
+        m_in.version = {ae_current::kInterfaceMajor, ae_current::kInterfaceMinor};
+        m_contextPtr = reinterpret_cast<PF_ContextPtr>(&m_contextCurrent);
+    }
+    else
+    {
+        m_in.utils = reinterpret_cast<_PF_UtilCallbacks*>(&m_utilsLegacy);
+        m_in.version = {ae_legacy::kInterfaceMajor, ae_legacy::kInterfaceMinor};
+        m_contextPtr = reinterpret_cast<PF_ContextPtr>(&m_contextLegacy);
+    }
     m_in.effect_ref = reinterpret_cast<PF_ProgPtr>(this);
     m_in.quality = PF_Quality_HI;
-    m_in.version = {PF_PLUG_IN_VERSION, PF_PLUG_IN_SUBVERS};
     m_in.appl_id = 0x544E5343; // 'TNSC'
     m_in.time_step = m_in.local_time_step = m_in.total_time = 1;
     m_in.time_scale = 1;
@@ -143,10 +158,124 @@ void yEffectHost::UpdateParamUI(PF_ParamIndex index, const PF_ParamDef& def)
     kept.name[sizeof kept.name - 1] = 0;
 }
 
+PF_EventType yEffectHost::KeyDownEvent() const
+{
+    return m_profile == yProfile::Current ? ae_current::kKeyDownEvent : ae_legacy::kKeyDownEvent;
+}
+
+void yEffectHost::SetKeyDown(PF_EventExtra& extra, uint32_t code, PF_Modifiers modifiers, A_u_long when) const
+{
+    if (m_profile == yProfile::Legacy)
+    {
+        extra.u.key_down_obsolete.when = when;
+        extra.u.key_down_obsolete.char_code = A_long(code);
+        extra.u.key_down_obsolete.key_code = A_long(code);
+        extra.u.key_down_obsolete.modifiers = modifiers;
+        return;
+    }
+    // An upper-case letter is typed with shift held.
+    if (code >= 'A' && code <= 'Z') modifiers |= PF_Mod_SHIFT_KEY;
+    extra.u.key_down.when = when;
+    extra.u.key_down.keycode = CurrentKeyCode(code);
+    extra.u.key_down.modifiers = modifiers;
+}
+
+void yEffectHost::SetDrawWindow(ZT_DrawSurface* memory, void* device)
+{
+    m_surface = device;
+    m_drawbot.SetTarget(memory);
+}
+
+bool yEffectHost::MakeArbitraryValues(std::string& error)
+{
+    if (m_profile != yProfile::Current) return true;
+    for (size_t k = 1; k < m_params.size(); ++k)
+    {
+        PF_ArbitraryDef& arb = m_params[k]->def.u.arb_d;
+        if (m_params[k]->def.param_type != PF_Param_ARBITRARY_DATA || arb.value) continue;
+        if (!arb.dephault || !IsHandle(arb.dephault))
+        {
+            error = "The module gave its arbitrary parameter \"" + std::string(m_params[k]->def.name) +
+                    "\" no default that is a handle of this host.";
+            return false;
+        }
+        PF_ArbParamsExtra call{};
+        call.which_function = PF_Arbitrary_COPY_FUNC;
+        call.u.copy_func_params.src_arbH = arb.dephault;
+        call.u.copy_func_params.dst_arbPH = &arb.value;
+        const PF_Err err = CallArbitrary(PF_ParamIndex(k), call);
+        if (err != PF_Err_NONE || !arb.value || !IsHandle(arb.value))
+        {
+            arb.value = nullptr;
+            error = "The module made no value for its arbitrary parameter \"" +
+                    std::string(m_params[k]->def.name) + "\" from its default (error " + std::to_string(err) +
+                    ").";
+            return false;
+        }
+    }
+    return true;
+}
+
+void yEffectHost::DisposeArbitraryValues()
+{
+    if (m_profile != yProfile::Current) return;
+    for (size_t k = 1; k < m_params.size(); ++k)
+    {
+        PF_ArbitraryDef& arb = m_params[k]->def.u.arb_d;
+        if (m_params[k]->def.param_type != PF_Param_ARBITRARY_DATA) continue;
+        for (PF_Handle* handle : {&arb.value, &arb.dephault})
+        {
+            if (!*handle) continue;
+            PF_ArbParamsExtra call{};
+            call.which_function = PF_Arbitrary_DISPOSE_FUNC;
+            call.u.dispose_func_params.arbH = *handle;
+            CallArbitrary(PF_ParamIndex(k), call);
+            *handle = nullptr;
+        }
+    }
+}
+
+PF_Err yEffectHost::CallArbitrary(PF_ParamIndex index, PF_ArbParamsExtra& call)
+{
+    if (index < 0 || size_t(index) >= m_params.size()) return PF_Err_INVALID_INDEX;
+    call.id = A_short(m_params[size_t(index)]->def.u.arb_d.id);
+    return Call(PF_Cmd_ARBITRARY_CALLBACK, nullptr, &call);
+}
+
+PF_Handle yEffectHost::CopyArbitraryValue(PF_ParamIndex index)
+{
+    if (m_profile != yProfile::Current || index < 1 || size_t(index) >= m_params.size()) return nullptr;
+    PF_Handle copy = nullptr;
+    PF_ArbParamsExtra call{};
+    call.which_function = PF_Arbitrary_COPY_FUNC;
+    call.u.copy_func_params.src_arbH = m_params[size_t(index)]->def.u.arb_d.value;
+    call.u.copy_func_params.dst_arbPH = &copy;
+    if (!call.u.copy_func_params.src_arbH || CallArbitrary(index, call) != PF_Err_NONE || !IsHandle(copy))
+        return nullptr;
+    return copy;
+}
+
+bool yEffectHost::ArbitraryValueChanged(PF_ParamIndex index, PF_Handle before)
+{
+    if (!before) return false;
+    PF_ArbCompareResult result = PF_ArbCompare_EQUAL;
+    PF_ArbParamsExtra call{};
+    call.which_function = PF_Arbitrary_COMPARE_FUNC;
+    call.u.compare_func_params.a_arbH = before;
+    call.u.compare_func_params.b_arbH = m_params[size_t(index)]->def.u.arb_d.value;
+    call.u.compare_func_params.compareP = &result;
+    const bool compared = CallArbitrary(index, call) == PF_Err_NONE;
+    PF_ArbParamsExtra dispose{};
+    dispose.which_function = PF_Arbitrary_DISPOSE_FUNC;
+    dispose.u.dispose_func_params.arbH = before;
+    CallArbitrary(index, dispose);
+    return compared && result != PF_ArbCompare_EQUAL;
+}
+
 const void* yEffectHost::AcquireSuite(const char* name, int32_t version)
 {
     if (m_probe && !m_probe->ServesSuite(name)) return nullptr;
-    const void* table = ServedSuite(name, version);
+    const void* table = ServedSuite(m_profile, name, version);
     if (table) ++m_openSuites;
     return table;
 }

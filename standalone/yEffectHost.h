@@ -1,19 +1,19 @@
 // The host side of the effect interface: the records passed with every call,
-// host memory, the callbacks and the suites a module asks for. A probe
-// attached to the host logs every host call, makes any of them fail and
-// withholds any suite, so that tests can drive a module through its error
-// paths.
+// host memory, the callbacks and the suites a module asks for, in the host
+// interface the module speaks (yProfile). A probe attached to the host logs
+// every host call, makes any of them fail and withholds any suite, so that
+// tests can drive a module through its error paths.
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
-#include "host/sdk/AE_EffectCB.h"
-#include "host/sdk/AE_EffectSuites.h"
-#include "host/sdk/AE_EffectUI.h"
-#include "host/sdk/AE_GeneralPlug.h"
+#include "host/sdk/AE_ProfileCurrent.h"
+#include "host/sdk/AE_ProfileLegacy.h"
 #include "host/sdk/SPBasic.h"
 #include "host/sdk/ZT_DrawSurface.h"
+#include "standalone/yDrawbotHost.h"
 #include "standalone/yHandleStore.h"
 #include "standalone/yHostProbe.h"
+#include "standalone/yProfile.h"
 
 #include <memory>
 #include <string>
@@ -41,10 +41,11 @@ struct yParamUIUpdate
 class yEffectHost
 {
   public:
-    // The module must stay loaded for the life of the host.
+    // The module must stay loaded for the life of the host, which speaks
+    // the module's interface.
     explicit yEffectHost(const yModule& module);
     // An entry point linked into this program, called as a module's would be.
-    explicit yEffectHost(PF_FilterProc entry);
+    yEffectHost(PF_FilterProc entry, yProfile profile);
     ~yEffectHost();
     yEffectHost(const yEffectHost&) = delete;
     yEffectHost& operator=(const yEffectHost&) = delete;
@@ -56,6 +57,7 @@ class yEffectHost
     // parameter list is the host's parameters (index 0 the input layer).
     PF_Err Call(PF_Cmd cmd, PF_LayerDef* output = nullptr, void* extra = nullptr);
 
+    yProfile Profile() const { return m_profile; }
     PF_InData& InData() { return m_in; }
     const PF_OutData& OutData() const { return m_out; } // as the last call left it
     std::string ReturnMessage() const;                  // of the last call
@@ -97,8 +99,36 @@ class yEffectHost
 
     void SetDownsample(PF_RationalScale x, PF_RationalScale y);
     void SetBackgroundColor(const PF_App_Color& color) { m_background = color; }
-    // The window device of draw events; null when there is no window.
-    void SetDrawSurface(void* surface) { m_surface = surface; }
+
+    // The Effect Controls window's context, as the module's interface lays it out.
+    PF_ContextH WindowContext() { return &m_contextPtr; }
+    // The key-down event of the module's interface, and its record for a key
+    // given by the character code the legacy hosts passed on (the event
+    // script's codes): today's hosts send their own key codes instead.
+    PF_EventType KeyDownEvent() const;
+    void SetKeyDown(PF_EventExtra& extra, uint32_t code, PF_Modifiers modifiers, A_u_long when) const;
+    // The window of a draw event: the memory it shows, which the legacy
+    // interface's module reaches through device, the window device made over
+    // it (yWindowDevice), and the current one's through Drawbot. Null outside
+    // a draw event.
+    void SetDrawWindow(ZT_DrawSurface* memory, void* device);
+    yDrawbotHost& Drawbot() { return m_drawbot; }
+
+    // Today's hosts keep a value for each arbitrary parameter, made by the
+    // module (PF_Cmd_ARBITRARY_CALLBACK) as a copy of the parameter's
+    // default. False with one sentence when the module's answer is not a
+    // handle of this host. Nothing to do in the legacy interface.
+    bool MakeArbitraryValues(std::string& error);
+    // Gives every arbitrary value and default back to the module to dispose.
+    void DisposeArbitraryValues();
+    // One function on an arbitrary parameter's values; its result.
+    PF_Err CallArbitrary(PF_ParamIndex index, PF_ArbParamsExtra& call);
+    // A copy of the parameter's value made by the module, to compare after a
+    // change; null without one.
+    PF_Handle CopyArbitraryValue(PF_ParamIndex index);
+    // Whether the parameter's value differs from a copy made before, as the
+    // module compares them; the copy is disposed.
+    bool ArbitraryValueChanged(PF_ParamIndex index, PF_Handle before);
 
   private:
     friend struct yHostCallbacks;
@@ -113,9 +143,15 @@ class yEffectHost
 
     const yModule* m_module = nullptr;
     PF_FilterProc m_entry = nullptr;
+    yProfile m_profile = yProfile::Current;
     PF_InData m_in{};
     PF_OutData m_out{};
-    PF_UtilCallbacks m_utils{};
+    ae_legacy::PF_UtilCallbacks m_utilsLegacy{};
+    ae_current::PF_UtilCallbacks m_utilsCurrent{};
+    ae_legacy::PF_Context m_contextLegacy{};
+    ae_current::PF_Context m_contextCurrent{};
+    PF_ContextPtr m_contextPtr = nullptr;
+    yDrawbotHost m_drawbot;
     SPBasicSuite m_basic{};
     std::vector<std::unique_ptr<yParam>> m_params;
     std::vector<PF_CustomUIInfo> m_customUIs;
@@ -127,6 +163,6 @@ class yEffectHost
     int m_openSuites = 0;
     yHandleStore m_handles;
     PF_App_Color m_background{0xECEC, 0xECEC, 0xECEC};
-    void* m_surface = nullptr; // the window device of a draw event (yWindowDevice)
+    void* m_surface = nullptr; // the legacy window device of a draw event (yWindowDevice)
 };
 } // namespace yHost

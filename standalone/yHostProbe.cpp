@@ -44,6 +44,12 @@ const char* HostCallName(yHostCall call)
         return "get background colour";
     case yHostCall::GetDrawSurface:
         return "get_cgraf_data";
+    case yHostCall::GetDrawingReference:
+        return "PF_GetDrawingReference";
+    case yHostCall::NewImage:
+        return "NewImageFromBuffer";
+    case yHostCall::DrawImage:
+        return "DrawImage";
     case yHostCall::AcquireSuite:
         return "acquire suite";
     case yHostCall::ReleaseSuite:

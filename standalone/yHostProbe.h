@@ -34,6 +34,9 @@ enum class yHostCall
     UpdateParamUI,
     GetBackgroundColor,
     GetDrawSurface,
+    GetDrawingReference,
+    NewImage,
+    DrawImage,
     AcquireSuite,
     ReleaseSuite,
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
+#include "standalone/yProfile.h"
 #include "standalone/yPropertyList.h"
 
 #include <string>
@@ -25,6 +26,9 @@ class yModule
     bool IsLoaded() const { return m_entry != nullptr; }
     const std::string& Path() const { return m_path; }
     const yPropertyList& Properties() const { return m_properties; }
+    // The interface the module speaks, from the entry property this host took.
+    yProfile Profile() const { return m_profile; }
+    const std::string& EntryPoint() const { return m_entryPoint; }
     PF_FilterProc Entry() const { return m_entry; }
     // Another function the loaded module exports, or null.
     void* Symbol(const char* name) const;
@@ -32,6 +36,8 @@ class yModule
   private:
     std::string m_path;
     yPropertyList m_properties;
+    yProfile m_profile = yProfile::Current;
+    std::string m_entryPoint;
     void* m_library = nullptr;
     PF_FilterProc m_entry = nullptr;
 };

@@ -6,7 +6,8 @@
 
 namespace yHost
 {
-// zelTonescope.so on Linux, zelTonescope.aex on Windows.
+// zelTonescope.so on Linux, zelTonescope.aex on 64-bit Windows and
+// zelTonescopeLegacy.aex on 32-bit Windows.
 extern const char* const kModuleFileName;
 
 // The module's path in the running program's folder; the bare file name

@@ -95,7 +95,9 @@ bool ReadValue(const yValue& value, yPropertyList& out, std::string& error)
     case FourCode("eMNA"):
         return value.CountedString(out.matchName, error);
     case FourCode("wx86"):
-        return value.ZeroTerminatedString(out.entryPoint, error);
+        return value.ZeroTerminatedString(out.entryPoint32, error);
+    case FourCode("8664"):
+        return value.ZeroTerminatedString(out.entryPoint64, error);
     case FourCode("ePVR"):
         return value.VersionPair(out.listVersionMajor, out.listVersionMinor, error);
     case FourCode("eSVR"):
@@ -201,8 +203,8 @@ bool yPropertyList::Check(const uint8_t* data, size_t size, yPropertyList& out, 
         error = "declares the kind \"" + FourCodeText(out.kind) + "\", which is not an effect (\"eFKT\")";
     else if (!out.Has(FourCode("name")) || out.name.empty())
         error = "gives the effect no name";
-    else if (!out.Has(FourCode("wx86")) || out.entryPoint.empty())
-        error = "names no entry point (\"wx86\")";
+    else if (out.entryPoint32.empty() && out.entryPoint64.empty())
+        error = "names no entry point (\"8664\" or \"wx86\")";
     else
         return true;
     return false;

@@ -28,7 +28,8 @@ struct yPropertyList
     std::string name;
     std::string category;
     std::string matchName;
-    std::string entryPoint;        // "wx86": the exported function the host calls
+    std::string entryPoint32;      // "wx86": the entry point for 32-bit Windows hosts
+    std::string entryPoint64;      // "8664": the entry point for 64-bit Windows hosts
     uint16_t listVersionMajor = 0; // "ePVR"
     uint16_t listVersionMinor = 0;
     uint16_t specVersionMajor = 0; // "eSVR"
@@ -43,7 +44,7 @@ struct yPropertyList
     bool Has(uint32_t key) const;
 
     // Parses and checks a property list. An effect's list must declare the
-    // kind "eFKT", a name and an entry point; every property must lie inside
+    // kind "eFKT", a name and an entry point (for either kind of host); every property must lie inside
     // the data and the fixed-size ones must have their size. On failure
     // returns false with one sentence in error.
     static bool Parse(const uint8_t* data, size_t size, yPropertyList& out, std::string& error);

@@ -77,9 +77,6 @@ int ColorModelNumber(const std::string& text)
 
 yRenderSession::yRenderSession()
 {
-    m_context.magic = PF_CONTEXT_MAGIC;
-    m_context.w_type = PF_Window_EFFECT;
-    m_context.cgrafptr = &m_surface;
     m_panel = yWorld(kWindowWidth, kWindowHeight, false);
 }
 
@@ -109,6 +106,7 @@ bool yRenderSession::Open(const std::string& modulePath, std::string& error)
     if (!Call(PF_Cmd_GLOBAL_SETUP, "set itself up", error)) return false;
     if (!Call(PF_Cmd_PARAMS_SETUP, "declare its parameters", error)) return false;
     m_open = true;
+    if (!m_host->MakeArbitraryValues(error)) return false;
     if (!Call(PF_Cmd_SEQUENCE_SETUP, "set up its instance", error)) return false;
     m_pointIndex = -1;
     for (size_t k = 1; k < m_host->ParamCount(); ++k)
@@ -128,6 +126,7 @@ void yRenderSession::Close()
     if (m_host && m_open)
     {
         m_host->Call(PF_Cmd_SEQUENCE_SETDOWN);
+        m_host->DisposeArbitraryValues();
         m_host->Call(PF_Cmd_GLOBAL_SETDOWN);
     }
     m_open = false;
@@ -272,13 +271,18 @@ bool yRenderSession::RenderIfChanged(bool forced, std::string& error)
     return (changed || forced) && m_rendered ? Render(error) : true;
 }
 
+PF_ParamIndex yRenderSession::PanelParam() const
+{
+    PF_ParamIndex index = 0;
+    for (size_t k = 1; k < m_host->ParamCount(); ++k)
+        if (m_host->Param(k).def.param_type == PF_Param_ARBITRARY_DATA) index = PF_ParamIndex(k);
+    return index;
+}
+
 void yRenderSession::FrameRects(PF_EventExtra& extra) const
 {
     const int frameWidth = std::max(0, m_panel.Width() - kRootExtraWidth);
-    extra.effect_win.index = 0;
-    for (size_t k = 1; k < m_host->ParamCount(); ++k)
-        if (m_host->Param(k).def.param_type == PF_Param_ARBITRARY_DATA)
-            extra.effect_win.index = PF_ParamIndex(k);
+    extra.effect_win.index = PanelParam();
     extra.effect_win.area = PF_EA_CONTROL;
     extra.effect_win.current_frame = PF_Rect{0, 0, frameWidth, m_panel.Height()};
     extra.effect_win.param_title_frame = PF_Rect{0, -20, frameWidth, 0};
@@ -289,7 +293,7 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
 {
     yHostPlatform& platform = yHostPlatform::Instance();
     PF_EventExtra extra{};
-    extra.contextH = &m_contextPtr;
+    extra.contextH = m_host->WindowContext();
     extra.e_type = type;
     FrameRects(extra);
     const PF_Point point{x, y};
@@ -303,12 +307,6 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
         extra.u.do_click.modifiers = HostModifiers(modifiers);
         extra.u.do_click.last_time = type == PF_Event_DRAG && !platform.ButtonDown();
         break;
-    case PF_Event_KEYDOWN:
-        extra.u.key_down.when = platform.Clock();
-        extra.u.key_down.char_code = A_long(code);
-        extra.u.key_down.key_code = A_long(code);
-        extra.u.key_down.modifiers = HostModifiers(modifiers);
-        break;
     case PF_Event_ADJUST_CURSOR:
         extra.u.adjust_cursor.screen_point = point;
         extra.u.adjust_cursor.modifiers = HostModifiers(modifiers);
@@ -318,9 +316,23 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
         extra.u.draw.depth = 32;
         break;
     default:
+        if (type == m_host->KeyDownEvent())
+            m_host->SetKeyDown(extra, code, HostModifiers(modifiers), platform.Clock());
         break;
     }
-    if (!Call(PF_Cmd_EVENT, "handle an event", error, nullptr, &extra)) return false;
+    // Today's hosts keep the panel's value and compare it after an event
+    // that may change it.
+    const PF_ParamIndex panel = PanelParam();
+    const bool mayChange =
+        type == PF_Event_DO_CLICK || type == PF_Event_DRAG || type == m_host->KeyDownEvent();
+    const PF_Handle before = mayChange ? m_host->CopyArbitraryValue(panel) : nullptr;
+    if (!Call(PF_Cmd_EVENT, "handle an event", error, nullptr, &extra))
+    {
+        m_host->ArbitraryValueChanged(panel, before);
+        return false;
+    }
+    if (before && m_host->ArbitraryValueChanged(panel, before))
+        m_host->Param(size_t(panel)).def.uu.change_flags |= PF_ChangeFlag_CHANGED_VALUE;
     if (type == PF_Event_ADJUST_CURSOR) m_cursor = extra.u.adjust_cursor.set_cursor;
     if (type == PF_Event_DRAW) return true;
     // As the real host: the controls are redrawn when the module asks or took
@@ -351,12 +363,20 @@ bool yRenderSession::Draw(std::string& error)
     m_surface.height = height;
     m_surface.row_bytes = width * 4;
     bool drawn = false;
+    if (m_host->Profile() == yProfile::Legacy)
     {
         yWindowDevice window(m_surface);
-        m_host->SetDrawSurface(window.Context());
+        m_host->SetDrawWindow(&m_surface, window.Context());
         drawn = SendEvent(PF_Event_DRAW, 0, 0, 0, 0, error);
-        m_host->SetDrawSurface(nullptr);
+        m_host->SetDrawWindow(nullptr, nullptr);
         window.Finish();
+    }
+    else
+    {
+        // Images the module leaves unreleased stay counted by the host.
+        m_host->SetDrawWindow(&m_surface, nullptr);
+        drawn = SendEvent(PF_Event_DRAW, 0, 0, 0, 0, error);
+        m_host->SetDrawWindow(nullptr, nullptr);
     }
     m_surface.pixels = nullptr;
     // Bottom-up blue, green, red into the panel picture; the window is opaque.
@@ -396,7 +416,7 @@ bool yRenderSession::Replay(const yScriptEvent& event, std::string& error)
     }
     case yScriptEvent::Key:
         platform.SetModifiers(event.modifiers);
-        if (!SendEvent(PF_Event_KEYDOWN, 0, 0, event.modifiers, event.code, error)) return false;
+        if (!SendEvent(m_host->KeyDownEvent(), 0, 0, event.modifiers, event.code, error)) return false;
         platform.SetModifiers(0);
         return true;
     case yScriptEvent::Draw:

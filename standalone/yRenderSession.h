@@ -75,6 +75,8 @@ class yRenderSession
     // module asked for it.
     bool RenderIfChanged(bool forced, std::string& error);
     void FrameRects(PF_EventExtra& extra) const;
+    // The index of the panel's arbitrary parameter, or 0.
+    PF_ParamIndex PanelParam() const;
 
     yModule m_module;
     std::ostream* m_messages = nullptr;
@@ -85,8 +87,6 @@ class yRenderSession
     yWorld m_panel;
     ZT_DrawSurface m_surface{};
     int m_downsample = 1;
-    PF_Context m_context{};
-    PF_Context* m_contextPtr = &m_context;
     uint32_t m_lastClick = 0;
     int m_clicks = 0;
     // The position parameter in full-size layer pixels; the host passes it

@@ -1,7 +1,6 @@
 #include "standalone/ySuiteTables.h"
 
-#include "host/sdk/AE_EffectSuites.h"
-#include "host/sdk/AE_GeneralPlug.h"
+#include "host/sdk/DrawbotSuite.h"
 #include "standalone/yEffectHost.h"
 #include "standalone/yIteratePool.h"
 #include "standalone/yWorld.h"
@@ -22,8 +21,7 @@ namespace
 // (handles, the ansi helpers) find it here.
 thread_local yEffectHost* g_active = nullptr;
 
-// The basic suite's answer for a suite it does not have ('S!Ut').
-constexpr SPErr kSuiteNotFound = 0x53215574;
+constexpr SPErr kSuiteNotFound = kSPSuiteNotFoundError;
 
 bool InsideBuffer(const void* p, const char* buffer, size_t size)
 {
@@ -167,10 +165,10 @@ struct yHostCallbacks
         *static_cast<void**>(data) = nullptr;
         return PF_Err_NONE;
     }
-    static PF_Err GetDrawSurface(PF_ProgPtr ref, void*, PF_CGrafDataID which, void** data)
+    static PF_Err GetDrawSurface(PF_ProgPtr ref, void*, ae_legacy::PF_CGrafDataID which, void** data)
     {
         yEffectHost* host = From(ref);
-        if (!host || !data || which != PF_CGrafData_HDC) return PF_Err_BAD_CALLBACK_PARAM;
+        if (!host || !data || which != ae_legacy::PF_CGrafData_HDC) return PF_Err_BAD_CALLBACK_PARAM;
         if (PF_Err err = host->Enter(yHostCall::GetDrawSurface)) return err;
         *data = host->m_surface;
         return host->m_surface ? PF_Err_NONE : PF_Err_BAD_CALLBACK_PARAM;
@@ -218,6 +216,82 @@ struct yHostCallbacks
         if (PF_Err err = host->Enter(yHostCall::GetBackgroundColor)) return err;
         *color = host->m_background;
         return PF_Err_NONE;
+    }
+
+    // Custom UI through Drawbot, for the draw event that is running.
+    static PF_Err GetDrawingReference(const PF_ContextH context, DRAWBOT_DrawRef* reference)
+    {
+        yEffectHost* host = g_active;
+        if (!host || !reference) return PF_Err_BAD_CALLBACK_PARAM;
+        if (PF_Err err = host->Enter(yHostCall::GetDrawingReference)) return err;
+        if (context != host->WindowContext()) return PF_Err_BAD_CALLBACK_PARAM;
+        // Outside a draw event there is nothing to draw in.
+        *reference = host->m_drawbot.Target() ? host->m_drawbot.DrawRef() : nullptr;
+        return PF_Err_NONE;
+    }
+    static yDrawbotHost* Drawbot() { return g_active ? &g_active->m_drawbot : nullptr; }
+    static DRAWBOT_Err GetSupplier(DRAWBOT_DrawRef ref, DRAWBOT_SupplierRef* supplier)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsDrawRef(ref) || !supplier) return kSPBadParameterError;
+        *supplier = drawbot->Supplier();
+        return kSPNoError;
+    }
+    static DRAWBOT_Err GetSurface(DRAWBOT_DrawRef ref, DRAWBOT_SurfaceRef* surface)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsDrawRef(ref) || !surface) return kSPBadParameterError;
+        *surface = drawbot->Surface();
+        return kSPNoError;
+    }
+    static DRAWBOT_Err NewImageFromBuffer(DRAWBOT_SupplierRef supplier, int32_t width, int32_t height,
+                                          int32_t rowBytes, DRAWBOT_PixelLayout layout, const void* data,
+                                          DRAWBOT_ImageRef* image)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsSupplier(supplier) || !image) return kSPBadParameterError;
+        if (SPErr err = g_active->Enter(yHostCall::NewImage)) return err;
+        *image = drawbot->NewImage(width, height, rowBytes, layout, data);
+        return *image ? kSPNoError : kSPBadParameterError;
+    }
+    static DRAWBOT_Err ReleaseObject(DRAWBOT_ObjectRef object)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        return drawbot && drawbot->Release(object) ? kSPNoError : kSPBadParameterError;
+    }
+    static DRAWBOT_Err PushStateStack(DRAWBOT_SurfaceRef surface)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsSurface(surface)) return kSPBadParameterError;
+        drawbot->Push();
+        return kSPNoError;
+    }
+    static DRAWBOT_Err PopStateStack(DRAWBOT_SurfaceRef surface)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        return drawbot && drawbot->IsSurface(surface) && drawbot->Pop() ? kSPNoError : kSPBadParameterError;
+    }
+    static DRAWBOT_Err Clip(DRAWBOT_SurfaceRef surface, DRAWBOT_SupplierRef supplier,
+                            const DRAWBOT_Rect32* rect)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsSurface(surface) || !drawbot->IsSupplier(supplier) || !rect)
+            return kSPBadParameterError;
+        drawbot->Clip(*rect);
+        return kSPNoError;
+    }
+    static DRAWBOT_Err DrawImage(DRAWBOT_SurfaceRef surface, DRAWBOT_ImageRef image,
+                                 const DRAWBOT_PointF32* origin, float alpha)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        if (!drawbot || !drawbot->IsSurface(surface) || !origin) return kSPBadParameterError;
+        if (SPErr err = g_active->Enter(yHostCall::DrawImage)) return err;
+        return drawbot->DrawImage(image, *origin, alpha) ? kSPNoError : kSPBadParameterError;
+    }
+    static DRAWBOT_Err Flush(DRAWBOT_SurfaceRef surface)
+    {
+        yDrawbotHost* drawbot = Drawbot();
+        return drawbot && drawbot->IsSurface(surface) ? kSPNoError : kSPBadParameterError;
     }
 
     // The basic suite.
@@ -276,22 +350,35 @@ struct ySuiteTables
     PF_HandleSuite1 handles{yHostCallbacks::NewHandle,     yHostCallbacks::LockHandle,
                             yHostCallbacks::UnlockHandle,  yHostCallbacks::DisposeHandle,
                             yHostCallbacks::GetHandleSize, yHostCallbacks::ResizeHandle};
-    AEGP_UtilitySuite3 utility{};
+    AEGP_UtilitySuite1 utilityLegacy{};
+    AEGP_UtilitySuite6 utilityCurrent{};
     PF_WorldTransformSuite1 transform{};
-    PF_FillMatteSuite1 fillMatte{yHostCallbacks::Fill, yHostCallbacks::Fill16};
-    PF_AdvAppSuite1 advApp{};
+    PF_FillMatteSuite2 fillMatte{yHostCallbacks::Fill, yHostCallbacks::Fill16};
+    PF_AdvAppSuite2 advApp{};
     AEGP_CommandSuite1 command{};
-    PF_ParamUtilsSuite1 paramUtils{yHostCallbacks::UpdateParamUI};
-    PF_AppSuite1 app{yHostCallbacks::GetBackgroundColor};
+    PF_ParamUtilsSuite3 paramUtils{yHostCallbacks::UpdateParamUI};
+    PF_AppSuite6 app{yHostCallbacks::GetBackgroundColor};
     PF_Iterate8Suite1 iterate8{};
+    PF_EffectCustomUISuite1 customUI{yHostCallbacks::GetDrawingReference};
+    DRAWBOT_DrawbotSuite1 draw{yHostCallbacks::GetSupplier, yHostCallbacks::GetSurface};
+    DRAWBOT_SupplierSuite1 supplier{};
+    DRAWBOT_SurfaceSuite2 surface{};
 
     ySuiteTables()
     {
-        utility.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
+        utilityLegacy.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
+        utilityCurrent.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
         transform.copy = yHostCallbacks::Copy;
         advApp.PF_RefreshAllWindows = yHostCallbacks::RefreshAllWindows;
         command.AEGP_DoCommand = yHostCallbacks::DoCommand;
         iterate8.iterate_generic = yHostCallbacks::IterateGeneric;
+        supplier.NewImageFromBuffer = yHostCallbacks::NewImageFromBuffer;
+        supplier.ReleaseObject = yHostCallbacks::ReleaseObject;
+        surface.PushStateStack = yHostCallbacks::PushStateStack;
+        surface.PopStateStack = yHostCallbacks::PopStateStack;
+        surface.Clip = yHostCallbacks::Clip;
+        surface.DrawImage = yHostCallbacks::DrawImage;
+        surface.Flush = yHostCallbacks::Flush;
     }
 };
 
@@ -300,33 +387,66 @@ const ySuiteTables& Suites()
     static const ySuiteTables tables;
     return tables;
 }
-} // namespace
 
-const void* ServedSuite(const char* name, int32_t version)
+struct yServedSuite
 {
-    const ySuiteTables& suites = Suites();
-    const struct
-    {
-        const char* name;
-        int32_t version;
-        const void* table;
-    } served[] = {
-        {kPFHandleSuite, kPFHandleSuiteVersion1, &suites.handles},
-        {kAEGPUtilitySuite, kAEGPUtilitySuiteVersion3, &suites.utility},
-        {kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1, &suites.transform},
-        {kPFFillMatteSuite, kPFFillMatteSuiteVersion1, &suites.fillMatte},
-        {kPFAdvAppSuite, kPFAdvAppSuiteVersion1, &suites.advApp},
-        {kAEGPCommandSuite, kAEGPCommandSuiteVersion1, &suites.command},
-        {kPFParamUtilsSuite, kPFParamUtilsSuiteVersion1, &suites.paramUtils},
-        {kPFAppSuite, kPFAppSuiteVersion1, &suites.app},
-        {kPFIterate8Suite, kPFIterate8SuiteVersion1, &suites.iterate8},
-    };
-    for (const auto& suite : served)
+    const char* name;
+    int32_t version;
+    const void* table;
+};
+
+// Each interface's suites at the versions it asks for; tables served under
+// another version are the same table, longer or shorter than the caller's
+// where the versions differ only at their end.
+template <class ProfileSuites>
+const void* Find(const ProfileSuites& served, const char* name, int32_t version)
+{
+    for (const yServedSuite& suite : served)
         if (version == suite.version && std::strcmp(name, suite.name) == 0) return suite.table;
     return nullptr;
 }
+} // namespace
 
-void BindCallbacks(PF_UtilCallbacks& utils, PF_InteractCallbacks& inter, SPBasicSuite& basic)
+const void* ServedSuite(yProfile profile, const char* name, int32_t version)
+{
+    const ySuiteTables& s = Suites();
+    if (profile == yProfile::Legacy)
+    {
+        const yServedSuite served[] = {
+            {kPFHandleSuite, ae_legacy::kHandleSuiteVersion, &s.handles},
+            {kAEGPUtilitySuite, ae_legacy::kUtilitySuiteVersion, &s.utilityLegacy},
+            {kPFWorldTransformSuite, ae_legacy::kWorldTransformSuiteVersion, &s.transform},
+            {kPFFillMatteSuite, ae_legacy::kFillMatteSuiteVersion, &s.fillMatte},
+            {kPFAdvAppSuite, ae_legacy::kAdvAppSuiteVersion, &s.advApp},
+            {kAEGPCommandSuite, ae_legacy::kCommandSuiteVersion, &s.command},
+            {kPFParamUtilsSuite, ae_legacy::kParamUtilsSuiteVersion, &s.paramUtils},
+            {kPFAppSuite, ae_legacy::kAppSuiteVersion, &s.app},
+            {kPFIterate8Suite, ae_legacy::kIterate8SuiteVersion, &s.iterate8},
+        };
+        return Find(served, name, version);
+    }
+    const yServedSuite served[] = {
+        {kPFHandleSuite, ae_current::kHandleSuiteVersion, &s.handles},
+        {kAEGPUtilitySuite, ae_current::kUtilitySuiteVersion, &s.utilityCurrent},
+        {kPFWorldTransformSuite, ae_current::kWorldTransformSuiteVersion, &s.transform},
+        {kPFFillMatteSuite, ae_current::kFillMatteSuiteVersion, &s.fillMatte},
+        {kPFAdvAppSuite, ae_current::kAdvAppSuiteVersion, &s.advApp},
+        {kAEGPCommandSuite, ae_current::kCommandSuiteVersion, &s.command},
+        {kPFParamUtilsSuite, ae_current::kParamUtilsSuiteVersion, &s.paramUtils},
+        {kPFAppSuite, ae_current::kAppSuiteVersion, &s.app},
+        {kPFIterate8Suite, ae_current::kIterate8SuiteVersion, &s.iterate8},
+        {kPFEffectCustomUISuite, ae_current::kCustomUISuiteVersion, &s.customUI},
+        {kDRAWBOT_DrawSuite, ae_current::kDrawSuiteVersion, &s.draw},
+        {kDRAWBOT_SupplierSuite, ae_current::kSupplierSuiteVersion, &s.supplier},
+        {kDRAWBOT_SurfaceSuite, ae_current::kSurfaceSuiteVersion, &s.surface},
+    };
+    return Find(served, name, version);
+}
+
+namespace
+{
+// What both interfaces' utility tables hold, at their own places.
+template <class UtilsT> void BindUtilities(UtilsT& utils)
 {
     utils.copy = yHostCallbacks::Copy;
     utils.fill = yHostCallbacks::Fill;
@@ -338,7 +458,6 @@ void BindCallbacks(PF_UtilCallbacks& utils, PF_InteractCallbacks& inter, SPBasic
     utils.host_get_handle_size = yHostCallbacks::GetHandleSize;
     utils.host_resize_handle = yHostCallbacks::ResizeHandle;
     utils.get_platform_data = yHostCallbacks::GetPlatformData;
-    utils.get_cgraf_data = yHostCallbacks::GetDrawSurface;
     PF_ANSICallbacks& ansi = utils.ansi;
     ansi.atan = [](A_FpLong x) { return std::atan(x); };
     ansi.atan2 = [](A_FpLong y, A_FpLong x) { return std::atan2(y, x); };
@@ -359,6 +478,15 @@ void BindCallbacks(PF_UtilCallbacks& utils, PF_InteractCallbacks& inter, SPBasic
     ansi.acos = [](A_FpLong x) { return std::acos(x); };
     ansi.sprintf = yHostCallbacks::Sprintf;
     ansi.strcpy = yHostCallbacks::Strcpy;
+}
+} // namespace
+
+void BindCallbacks(ae_legacy::PF_UtilCallbacks& legacy, ae_current::PF_UtilCallbacks& current,
+                   PF_InteractCallbacks& inter, SPBasicSuite& basic)
+{
+    BindUtilities(legacy);
+    legacy.get_cgraf_data = yHostCallbacks::GetDrawSurface;
+    BindUtilities(current);
 
     inter.add_param = yHostCallbacks::AddParam;
     inter.progress = yHostCallbacks::Progress;

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
-#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_ProfileCurrent.h"
+#include "host/sdk/AE_ProfileLegacy.h"
 #include "host/sdk/SPBasic.h"
+#include "standalone/yProfile.h"
 
 namespace yHost
 {
@@ -24,8 +26,10 @@ class yActiveHost
     yEffectHost* m_previous;
 };
 
-// Points the callback records at the host's functions.
-void BindCallbacks(PF_UtilCallbacks& utils, PF_InteractCallbacks& inter, SPBasicSuite& basic);
-// The table of a suite the host serves at exactly this version, or null.
-const void* ServedSuite(const char* name, int32_t version);
+// Points the callback records of both interfaces at the host's functions.
+void BindCallbacks(ae_legacy::PF_UtilCallbacks& legacy, ae_current::PF_UtilCallbacks& current,
+                   PF_InteractCallbacks& inter, SPBasicSuite& basic);
+// The table of a suite the host serves to a module of this interface at
+// exactly this version, or null.
+const void* ServedSuite(yProfile profile, const char* name, int32_t version);
 } // namespace yHost

@@ -4,7 +4,9 @@
 #include "host/sdk/ZT_Fixed.h"
 #include "effect/plugin/zelOutputPixels.h"
 #include "host/bridge/yAESuite.h"
-#include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_EffectUI.h"
+#include "host/sdk/AE_Profile.h"
+#include "host/sdk/ZT_Fixed.h"
 
 #include <atomic>
 #include <cstring>
@@ -180,7 +182,7 @@ template <class PixelT> bool zelTonescopePlugin::SampleRows(zelTonescopeData& ta
     const int32_t rows = m_rect.bottom - m_rect.top, width = m_rect.right - m_rect.left;
     if (zelRowBands::Count(rows, width, zelRowBands::kMaxBands) > 1 && acc.HasBins())
     {
-        yAE::Suite<PF_Iterate8Suite1> iterate(in_data, kPFIterate8Suite, kPFIterate8SuiteVersion1);
+        yAE::Suite<PF_Iterate8Suite1> iterate(in_data, kPFIterate8Suite, ae_profile::kIterate8SuiteVersion);
         if (iterate && iterate->iterate_generic)
         {
             const PF_Err bandErr =

@@ -38,11 +38,21 @@ constexpr const char* kColorModelChoices = "RGB|HLS|HSV|CMY|CMYK|XYZ|xyY|Y'UV|Y'
 constexpr const char* kSampleChoices = "Region|Whole Image|";
 // Version 2.2, release stage.
 constexpr A_u_long kPluginVersion = PF_VERSION(2, 2, 0, PF_Stage_RELEASE, 0);
+#if defined(TONESCOPE_PROFILE_CURRENT)
+// Only what the effect does: it flattens its sequence data, draws its panel,
+// renders 16-bit images and greys controls out in update-params-UI. Renders
+// of several frames may not run at once: a render fills the panel's
+// histogram in the sequence data.
+constexpr PF_OutFlags kOutFlags = PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING | PF_OutFlag_CUSTOM_UI |
+                                  PF_OutFlag_DEEP_COLOR_AWARE | PF_OutFlag_SEND_UPDATE_PARAMS_UI;
+constexpr PF_OutFlags2 kOutFlags2 = PF_OutFlag2_NONE;
+#else
 constexpr PF_OutFlags kOutFlags = PF_OutFlag_KEEP_RESOURCE_OPEN | PF_OutFlag_WIDE_TIME_INPUT |
                                   PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING | PF_OutFlag_CUSTOM_UI |
                                   PF_OutFlag_I_USE_SHUTTER_ANGLE | PF_OutFlag_DEEP_COLOR_AWARE |
                                   PF_OutFlag_SEND_UPDATE_PARAMS_UI;
 constexpr PF_OutFlags2 kOutFlags2 = PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG;
+#endif
 // Size of the panel in the Effect Controls window.
 constexpr A_short kPanelWidth = 300;
 constexpr A_short kPanelHeight = 300;

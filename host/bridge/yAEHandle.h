@@ -4,8 +4,8 @@
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
-#include "host/sdk/AE_EffectCB.h"
 #include "host/sdk/AE_EffectSuites.h"
+#include "host/sdk/AE_Profile.h"
 
 #include <utility>
 
@@ -17,17 +17,17 @@ class Handle
     // The host's handle functions, from its handle suite or its callbacks.
     struct Functions
     {
-        PF_Handle (*create)(A_HandleSize);
-        void* (*lock)(PF_Handle);
-        void (*unlock)(PF_Handle);
-        void (*dispose)(PF_Handle);
+        PF_NewHandleFunc create;
+        PF_LockHandleFunc lock;
+        PF_UnlockHandleFunc unlock;
+        PF_DisposeHandleFunc dispose;
     };
     static Functions From(const PF_HandleSuite1& suite)
     {
         return {suite.host_new_handle, suite.host_lock_handle, suite.host_unlock_handle,
                 suite.host_dispose_handle};
     }
-    static Functions From(const PF_UtilCallbacks& utils)
+    static Functions From(const ae_profile::PF_UtilCallbacks& utils)
     {
         return {utils.host_new_handle, utils.host_lock_handle, utils.host_unlock_handle,
                 utils.host_dispose_handle};

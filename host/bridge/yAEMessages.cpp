@@ -1,6 +1,6 @@
 #include "host/bridge/yAEMessages.h"
 
-#include "host/sdk/AE_EffectCB.h"
+#include "host/sdk/AE_Profile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -36,7 +36,8 @@ using HostSprintf = int (*)(A_char*, const A_char*, ...);
 
 HostSprintf SprintfOf(const PF_InData* in_data)
 {
-    return in_data && in_data->utils ? in_data->utils->ansi.sprintf : nullptr;
+    const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+    return utils ? utils->ansi.sprintf : nullptr;
 }
 } // namespace
 

@@ -1,13 +1,11 @@
 #include "host/bridge/yAEPlugin.h"
 
-#include "host/sdk/AE_EffectCB.h"
-#include "host/sdk/AE_EffectSuites.h"
-#include "host/sdk/AE_EffectUI.h"
-#include "host/sdk/AE_GeneralPlug.h"
+#include "host/bridge/yAEArbitrary.h"
 #include "host/bridge/yAEHandle.h"
 #include "host/bridge/yAEMessages.h"
 #include "host/bridge/yAEModule.h"
 #include "host/bridge/yAESuite.h"
+#include "host/sdk/AE_Profile.h"
 
 #include <cstring>
 #include <string>
@@ -98,9 +96,12 @@ void Plugin::Main(PF_Cmd& cmd, PF_InData* inData, PF_OutData* outData, PF_ParamD
         EnsureData();
         QueryDynamicFlags();
         break;
+    case PF_Cmd_ARBITRARY_CALLBACK:
+        // The legacy interface's arbitrary parameter carries no value, so
+        // there is nothing to answer; today's hosts keep one.
+        if constexpr (ae_profile::kDrawsImages) AnswerArbitraryCallback();
+        break;
     default:
-        // The arbitrary-data callback included: the arbitrary parameter
-        // carries no value, so there is nothing to answer.
         break;
     }
 }
@@ -163,17 +164,19 @@ void Plugin::PrepareRender()
 void Plugin::CopyWorld(PF_EffectWorld* src, PF_EffectWorld* dst)
 {
     if (err != PF_Err_NONE || !src || !dst) return;
-    Suite<PF_WorldTransformSuite1> suite(in_data, kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1);
+    Suite<PF_WorldTransformSuite1> suite(in_data, kPFWorldTransformSuite,
+                                         ae_profile::kWorldTransformSuiteVersion);
     if (suite && suite->copy) err = suite->copy(in_data->effect_ref, src, dst, nullptr, nullptr);
 }
 
 // Runs even while err is set: it is how a failed render still shows its input.
 void Plugin::DoRenderNone()
 {
-    Suite<PF_WorldTransformSuite1> suite(in_data, kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1);
+    Suite<PF_WorldTransformSuite1> suite(in_data, kPFWorldTransformSuite,
+                                         ae_profile::kWorldTransformSuiteVersion);
     if (!suite)
     {
-        ReportError("DoRenderNone", "Could not load PF_WorldTransformSuite1");
+        ReportError("DoRenderNone", kNoWorldTransformSuite);
         return;
     }
     if (!input || !output || !suite->copy) return;
@@ -185,10 +188,10 @@ void Plugin::DoRenderNone()
 void Plugin::ClearWorld(PF_EffectWorld* world)
 {
     if (!world || err != PF_Err_NONE) return;
-    Suite<PF_FillMatteSuite1> suite(in_data, kPFFillMatteSuite, kPFFillMatteSuiteVersion1);
+    Suite<PF_FillMatteSuite2> suite(in_data, kPFFillMatteSuite, ae_profile::kFillMatteSuiteVersion);
     if (!suite)
     {
-        ReportError("DoRenderNone", "Could not load PF_FillMatteSuite1");
+        ReportError("DoRenderNone", kNoFillMatteSuite);
         return;
     }
     if (deep)
@@ -222,10 +225,10 @@ void Plugin::ReportMessage(const char* title, const char* text)
 void Plugin::RefreshAllWindows()
 {
     if (err != PF_Err_NONE) return;
-    Suite<PF_AdvAppSuite1> suite(in_data, kPFAdvAppSuite, kPFAdvAppSuiteVersion1);
+    Suite<PF_AdvAppSuite2> suite(in_data, kPFAdvAppSuite, ae_profile::kAdvAppSuiteVersion);
     if (!suite)
     {
-        ReportError("RefreshAllWindows", "Could not load PF_AdvAppSuite1");
+        ReportError("RefreshAllWindows", kNoAdvAppSuite);
         return;
     }
     if (suite->PF_RefreshAllWindows) err = suite->PF_RefreshAllWindows();
@@ -239,10 +242,10 @@ void Plugin::RequestUIRefresh()
 void Plugin::CreateGlobalData()
 {
     if (err != PF_Err_NONE || !in_data || !out_data) return;
-    Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, kPFHandleSuiteVersion1);
+    Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, ae_profile::kHandleSuiteVersion);
     if (!handles || !handles->host_new_handle || !handles->host_lock_handle)
     {
-        ReportError("CreateGlobalData", "Could not load PF_HandleSuite1.");
+        ReportError("CreateGlobalData", kNoHandleSuite);
         return;
     }
     Handle handle(Handle::From(*handles.Get()), sizeof(GlobalData));
@@ -265,11 +268,11 @@ void Plugin::CreateGlobalData()
     const std::string path = ModuleFilePath();
     std::strncpy(global->modulePath, path.c_str(), kModulePathSize - 1);
 
-    Suite<AEGP_UtilitySuite3> utility(in_data, kAEGPUtilitySuite, kAEGPUtilitySuiteVersion3);
+    Suite<ae_profile::UtilitySuite> utility(in_data, kAEGPUtilitySuite, ae_profile::kUtilitySuiteVersion);
     if (utility && utility->AEGP_RegisterWithAEGP)
         err = utility->AEGP_RegisterWithAEGP(nullptr, FileNamePart(global->modulePath), &global->pluginId);
     else
-        ReportError("CreateGlobalData", "Could not load AEGP_UtilitySuite2.");
+        ReportError("CreateGlobalData", kNoUtilitySuite);
 
     out_data->global_data = handle.Get();
     in_data->global_data = handle.Release();
@@ -280,11 +283,12 @@ void Plugin::DisposeGlobalData()
     if (!in_data || !in_data->global_data) return;
     // A host that no longer serves the handle suite still takes the block back
     // through its callbacks.
-    Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, kPFHandleSuiteVersion1);
+    Suite<PF_HandleSuite1> handles(in_data, kPFHandleSuite, ae_profile::kHandleSuiteVersion);
+    const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
     if (handles && handles->host_dispose_handle)
         handles->host_dispose_handle(in_data->global_data);
-    else if (in_data->utils && in_data->utils->host_dispose_handle)
-        in_data->utils->host_dispose_handle(in_data->global_data);
+    else if (utils && utils->host_dispose_handle)
+        utils->host_dispose_handle(in_data->global_data);
     if (out_data) out_data->global_data = nullptr;
     in_data->global_data = nullptr;
 }
@@ -308,10 +312,10 @@ GlobalData* Plugin::GetGlobalData() const
 void Plugin::DoPurgeAll()
 {
     if (!in_data || err != PF_Err_NONE) return;
-    Suite<AEGP_CommandSuite1> suite(in_data, kAEGPCommandSuite, kAEGPCommandSuiteVersion1);
+    Suite<AEGP_CommandSuite1> suite(in_data, kAEGPCommandSuite, ae_profile::kCommandSuiteVersion);
     if (!suite)
     {
-        ReportError("DoPurgeAll", "Unable to load AEGP_CommandSuite1");
+        ReportError("DoPurgeAll", kNoCommandSuite);
         return;
     }
     if (suite->AEGP_DoCommand) err = suite->AEGP_DoCommand(kPurgeAllCommand);
@@ -319,10 +323,10 @@ void Plugin::DoPurgeAll()
 
 void Plugin::SetParamVisibility(PF_ParamIndex index, A_long& mode, const char* newName, bool touchFlags)
 {
-    Suite<PF_ParamUtilsSuite1> suite(in_data, kPFParamUtilsSuite, kPFParamUtilsSuiteVersion1);
+    Suite<PF_ParamUtilsSuite3> suite(in_data, kPFParamUtilsSuite, ae_profile::kParamUtilsSuiteVersion);
     if (!suite)
     {
-        ReportError("SetParamVisibility", "Could not load PF_ParamUtilsSuite1");
+        ReportError("SetParamVisibility", kNoParamUtilsSuite);
         return;
     }
     const PF_ParamDef* param = HostParam(in_data, params, index);
@@ -344,13 +348,26 @@ void Plugin::SetParamVisibility(PF_ParamIndex index, A_long& mode, const char* n
         err = suite->PF_UpdateParamUI(in_data->effect_ref, index, &def);
 }
 
+void Plugin::AnswerArbitraryCallback()
+{
+    const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+    auto* call = static_cast<PF_ArbParamsExtra*>(extra);
+    if (!call || !utils || !utils->host_new_handle)
+    {
+        err = PF_Err_BAD_CALLBACK_PARAM;
+        return;
+    }
+    err = AnswerArbitrary(*call, Handle::From(*utils));
+}
+
 void Plugin::CopyName(A_char* dst, const char* name) const
 {
     // Cut to the definition's field first: the host's strcpy does not bound.
     char cut[PF_MAX_EFFECT_PARAM_NAME_LEN + 1] = {};
     std::strncpy(cut, name ? name : "", PF_MAX_EFFECT_PARAM_NAME_LEN);
-    if (in_data && in_data->utils && in_data->utils->ansi.strcpy)
-        in_data->utils->ansi.strcpy(dst, cut);
+    const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+    if (utils && utils->ansi.strcpy)
+        utils->ansi.strcpy(dst, cut);
     else
         std::memcpy(dst, cut, sizeof cut);
 }
@@ -417,6 +434,24 @@ void Plugin::AddArbitraryParam(const char* name, A_short uiWidth, A_short uiHeig
     ui.events = PF_CustomEFlag_EFFECT;
     if (err == PF_Err_NONE && in_data && in_data->inter.register_ui)
         err = in_data->inter.register_ui(in_data->effect_ref, &ui);
+    if constexpr (ae_profile::kDrawsImages)
+    {
+        // Today's hosts take the default when the parameter is added and keep
+        // a value made from it; until then it is ours.
+        if (err != PF_Err_NONE) return;
+        const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+        if (!utils || !utils->host_new_handle) return ReportError("AddArbitraryParam", kNoHandleSuite);
+        PF_Handle made = NewArbitraryValue(Handle::From(*utils));
+        if (!made)
+        {
+            err = PF_Err_OUT_OF_MEMORY;
+            return;
+        }
+        def.u.arb_d.dephault = made;
+        AddParam(def);
+        if (err != PF_Err_NONE && utils->host_dispose_handle) utils->host_dispose_handle(made);
+        return;
+    }
     AddParam(def);
 }
 

@@ -126,6 +126,8 @@ class Plugin
 
   private:
     template <class PixelT> void CopyRows();
+    // Answers the host's call on the arbitrary parameter's values.
+    void AnswerArbitraryCallback();
 
     yString m_name;
 };

@@ -1,7 +1,10 @@
 #include "host/bridge/yAEPluginDataCustomUI.h"
 
-#include "host/sdk/AE_EffectCB.h"
-#include "host/sdk/AE_EffectSuites.h"
+#include "host/bridge/yAEArbitrary.h"
+#include "host/bridge/yAEKeys.h"
+#include "host/bridge/yAEPlugin.h"
+#include "host/bridge/yAESuite.h"
+#include "host/sdk/AE_Profile.h"
 #include "platform/yPlatform.h"
 #include "host/bridge/yAEPlugin.h"
 #include "host/bridge/yAESuite.h"
@@ -39,6 +42,7 @@ void PluginDataCustomUI::SetHostRecords(PF_InData* inData, PF_OutData* outData, 
 void PluginDataCustomUI::HandleHostEvent()
 {
     m_error = PF_Err_NONE;
+    m_drawFailed = false;
     BeginHostEvent();
     // Only a hit test of this event may choose the cursor.
     GetEventContext().targetFound = false;
@@ -69,8 +73,12 @@ void PluginDataCustomUI::HandleHostEvent()
         OnDraw();
         Paint();
         m_port.Present();
+        if constexpr (ae_profile::kDrawsImages)
+        {
+            m_drawFailed = !m_drawbot.Present(in_data, extra->contextH, RootArea());
+        }
         break;
-    case PF_Event_KEYDOWN:
+    case ae_profile::kKeyDownEvent:
         OnKeyDown();
         break;
     case PF_Event_ADJUST_CURSOR:
@@ -87,8 +95,8 @@ void PluginDataCustomUI::HandleHostEvent()
 bool PluginDataCustomUI::FromControlArea(bool windowToo) const
 {
     if (!in_data || !out_data || !extra) return false;
-    if (windowToo && (!extra->contextH || !*extra->contextH || (*extra->contextH)->w_type != PF_Window_EFFECT))
-        return false;
+    const auto* context = ae_profile::ContextOf(extra->contextH);
+    if (windowToo && (!context || context->w_type != PF_Window_EFFECT)) return false;
     return extra->effect_win.area == PF_EA_CONTROL;
 }
 
@@ -99,8 +107,12 @@ void PluginDataCustomUI::TakeMousePoint(const PF_Point& point)
 
 void PluginDataCustomUI::MarkParamChanged()
 {
-    if (PF_ParamDef* param = m_customParam > 0 ? HostParam(in_data, params, m_customParam) : nullptr)
-        param->uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
+    PF_ParamDef* param = m_customParam > 0 ? HostParam(in_data, params, m_customParam) : nullptr;
+    if (!param) return;
+    param->uu.change_flags = PF_ChangeFlag_CHANGED_VALUE;
+    // Today's hosts see the change in the value they keep.
+    if constexpr (ae_profile::kDrawsImages)
+        if (param->param_type == PF_Param_ARBITRARY_DATA) CountArbitraryChange(param->u.arb_d.value);
 }
 
 bool PluginDataCustomUI::BeginButtonEvent(const char* name)
@@ -153,7 +165,11 @@ void PluginDataCustomUI::OnMouseOver()
 void PluginDataCustomUI::OnKeyDown()
 {
     GetEventContext().SetEventName(kEventKeyDown);
-    if (extra) GetEventContext().key = static_cast<short>(extra->u.key_down.char_code);
+    if (!extra) return RouteKeyDown();
+    if constexpr (ae_profile::kDrawsImages)
+        GetEventContext().key = ToolkitKey(extra->u.key_down);
+    else
+        GetEventContext().key = static_cast<short>(extra->u.key_down_obsolete.char_code);
     RouteKeyDown();
 }
 
@@ -161,18 +177,16 @@ void PluginDataCustomUI::OnDraw()
 {
     if (!in_data || !out_data || !extra) return;
 
-    void* device = nullptr;
-    if (in_data->utils && in_data->utils->get_cgraf_data && extra->contextH && *extra->contextH)
-    {
-        if (in_data->utils->get_cgraf_data(in_data->effect_ref, (*extra->contextH)->cgrafptr, PF_CGrafData_HDC,
-                                           &device) != PF_Err_NONE)
-            device = nullptr;
-    }
-    if (device != m_port.GetHostContext()) m_port.SetDrawPort(device);
-
     // A frame equal to the title's means the host has no control area to give.
     PF_Rect frame = extra->effect_win.current_frame;
     if (SameRect(frame, extra->effect_win.param_title_frame)) frame = PF_Rect{0, 0, 0, 0};
+
+    void* device = nullptr;
+    if constexpr (ae_profile::kDrawsImages)
+        device = m_drawbot.Cover(PF_Rect{frame.left, frame.top, frame.right + kRootExtraWidth, frame.bottom});
+    else
+        device = LegacyWindowDevice();
+    if (device != m_port.GetHostContext()) m_port.SetDrawPort(device);
     if (!SameRect(frame, m_lastFrame))
     {
         m_lastFrame = frame;
@@ -189,7 +203,7 @@ void PluginDataCustomUI::OnDraw()
         m_root.CreateOffscreen();
     }
 
-    Suite<PF_AppSuite1> app(in_data, kPFAppSuite, kPFAppSuiteVersion1);
+    Suite<PF_AppSuite6> app(in_data, kPFAppSuite, ae_profile::kAppSuiteVersion);
     PF_App_Color background = {};
     if (app && app->PF_AppGetBgColor && app->PF_AppGetBgColor(&background) == PF_Err_NONE)
     {
@@ -198,6 +212,28 @@ void PluginDataCustomUI::OnDraw()
                                     static_cast<uint8_t>(background.blue >> 8)));
         m_backgroundFetched = true;
     }
+}
+
+void* PluginDataCustomUI::LegacyWindowDevice() const
+{
+#if defined(TONESCOPE_PROFILE_LEGACY)
+    const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+    const auto* context = ae_profile::ContextOf(extra->contextH);
+    void* device = nullptr;
+    if (!utils || !utils->get_cgraf_data || !context ||
+        utils->get_cgraf_data(in_data->effect_ref, context->cgrafptr, ae_profile::PF_CGrafData_HDC,
+                              &device) != PF_Err_NONE)
+        return nullptr;
+    return device;
+#else
+    // Today's hosts hand out no device.
+    return nullptr;
+#endif
+}
+
+PF_Rect PluginDataCustomUI::RootArea() const
+{
+    return PF_Rect{m_origin.x, m_origin.y, m_origin.x + m_root.GetSize().x, m_origin.y + m_root.GetSize().y};
 }
 
 void PluginDataCustomUI::LayoutUI()

@@ -9,6 +9,9 @@
 // in window pixels and a point becomes point + UI origin.
 #pragma once
 
+#include "draw/yDrawPort.h"
+#include "host/bridge/yAEDrawbotWindow.h"
+#include "host/bridge/yAEPluginData.h"
 #include "host/sdk/AE_Effect.h"
 #include "host/sdk/AE_EffectUI.h"
 #include "draw/yDrawPort.h"
@@ -36,6 +39,8 @@ class PluginDataCustomUI : public yEventLayer, public PluginData
     void HandleHostEvent();
     // Error of the last event.
     PF_Err GetError() const { return m_error; }
+    // Whether the last event was a draw the host gave no means to show.
+    bool DrawFailed() const { return m_drawFailed; }
 
     // One operation per toolkit event; each names the event first.
     virtual void OnMouseDown();
@@ -43,8 +48,10 @@ class PluginDataCustomUI : public yEventLayer, public PluginData
     virtual void OnMouseUp();
     virtual void OnMouseOver();
     virtual void OnKeyDown();
-    // Binds the port to the window's device, lays the tree out when the
-    // frame changed, places the root and takes the host's background colour.
+    // Binds the port to the window's device (the legacy interface's, or
+    // memory of our own that is handed on as an image), lays the tree out
+    // when the frame changed, places the root and takes the host's
+    // background colour.
     virtual void OnDraw();
     // Called when the root region got a new size; the panel lays itself out.
     virtual void LayoutUI();
@@ -77,6 +84,10 @@ class PluginDataCustomUI : public yEventLayer, public PluginData
     // Tells the host that the panel's parameter changed, so it renders again.
     void MarkParamChanged();
     void Paint();
+    // The window's device of a draw event in the legacy interface.
+    void* LegacyWindowDevice() const;
+    // The root region's area in window pixels.
+    PF_Rect RootArea() const;
 
     PF_Err m_error = PF_Err_NONE;
     yDrawPort m_port;
@@ -86,7 +97,9 @@ class PluginDataCustomUI : public yEventLayer, public PluginData
     bool m_backgroundFetched = false;
     bool m_mouseInside = false;
     bool m_dragging = false;
+    bool m_drawFailed = false;
     PF_EventType m_lastEventType = PF_Event_NONE;
     yUIWindowRegion m_root;
+    DrawbotWindow m_drawbot; // today's hosts: the memory the panel is drawn into
 };
 } // namespace yAE

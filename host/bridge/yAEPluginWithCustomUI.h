@@ -3,6 +3,9 @@
 // PluginDataCustomUI.
 #pragma once
 
+#include "host/bridge/yAEMessages.h"
+#include "host/bridge/yAEPluginDataCustomUI.h"
+#include "host/bridge/yAEPluginWithData.h"
 #include "host/sdk/AE_EffectUI.h"
 #include "ui/yBroadcaster.h"
 #include "host/bridge/yAEPluginDataCustomUI.h"
@@ -41,6 +44,7 @@ class PluginWithCustomUI : public PluginWithData<DataT, FlatT, Flat2T>, public y
             this->BeforeEvent();
         target->SetHostRecords(this->in_data, this->out_data, this->extra, this->params);
         target->HandleHostEvent();
+        if (target->DrawFailed()) this->ReportError("OnDraw", kNoDrawingSuites);
         if (type == PF_Event_DO_CLICK || type == PF_Event_DRAG || type == PF_Event_ADJUST_CURSOR)
             this->AfterEvent();
         target->RemoveEventListener(this);

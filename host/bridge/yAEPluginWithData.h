@@ -12,7 +12,9 @@
 #include "host/bridge/yAEHandle.h"
 #include "host/bridge/yAELiveObjects.h"
 #include "host/bridge/yAEPlugin.h"
+#include "host/sdk/AE_Profile.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -33,6 +35,8 @@ struct LiveBlock
     uint8_t tag;
     void* object;
 };
+static_assert(sizeof(void*) != 4 || (sizeof(LiveBlock) == 8 && offsetof(LiveBlock, object) == 4),
+              "a 32-bit live block is the tag and the address at offset 4");
 
 template <class DataT, class FlatT, class Flat2T> class PluginWithData : public Plugin
 {
@@ -53,8 +57,7 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         }
         const PF_Handle record = in_data->sequence_data;
         SequenceResetup();
-        if (in_data->sequence_data != record && in_data->utils && in_data->utils->host_dispose_handle)
-            in_data->utils->host_dispose_handle(record);
+        if (in_data->sequence_data != record) DisposeHandle(record);
     }
     void SequenceSetup() override { NewSequenceData(); }
 
@@ -116,7 +119,7 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
         PF_Handle handle = in_data->sequence_data;
         Destroy();
         block = nullptr;
-        if (in_data->utils && in_data->utils->host_dispose_handle) in_data->utils->host_dispose_handle(handle);
+        DisposeHandle(handle);
         in_data->sequence_data = nullptr;
         if (out_data && out_data->sequence_data == handle) out_data->sequence_data = nullptr;
     }
@@ -240,9 +243,9 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     // A new handle whose block is there, held until it is handed on.
     Handle NewHandle(A_HandleSize size)
     {
-        const bool usable = in_data && in_data->utils && in_data->utils->host_new_handle &&
-                            in_data->utils->host_dispose_handle;
-        Handle handle(usable ? Handle::From(*in_data->utils) : Handle::Functions{}, size);
+        const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+        const bool usable = utils && utils->host_new_handle && utils->host_dispose_handle;
+        Handle handle(usable ? Handle::From(*utils) : Handle::Functions{}, size);
         if (handle && !*handle.Get()) return Handle(Handle::Functions{}, 0); // the empty one disposed
         return handle;
     }
@@ -251,8 +254,15 @@ template <class DataT, class FlatT, class Flat2T> class PluginWithData : public 
     // cannot tell is trusted.
     bool HandleHolds(PF_Handle handle, A_HandleSize size) const
     {
-        if (!in_data->utils || !in_data->utils->host_get_handle_size) return true;
-        return in_data->utils->host_get_handle_size(handle) >= size;
+        const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+        if (!utils || !utils->host_get_handle_size) return true;
+        return utils->host_get_handle_size(handle) >= size;
+    }
+
+    void DisposeHandle(PF_Handle handle) const
+    {
+        const ae_profile::PF_UtilCallbacks* utils = ae_profile::UtilsOf(in_data);
+        if (utils && utils->host_dispose_handle) utils->host_dispose_handle(handle);
     }
 };
 } // namespace yAE

@@ -1,7 +1,8 @@
 // The effect plug-in interface between the host and a module: basic types,
 // command selectors, flags, parameter definitions, image worlds and the two
 // records passed with every call. Shared by the module and the replacement
-// host; field order follows the host's published records.
+// host, and by both host interfaces the module can be built for (legacy and
+// current, AE_Profile.h); field order follows the host's published records.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +41,9 @@ extern "C"
     typedef A_long PF_Quality;
     typedef A_long PF_Field;
     typedef A_short PF_ValueDisplayFlags;
+
+    // A slot of a suite table whose function this interface does not call.
+    typedef void* PF_SuiteSlot;
 
     // Opaque token the host hands to the module; passed back with most callbacks.
     struct PF_ProgressInfo;
@@ -83,10 +87,6 @@ extern "C"
         PF_Stage_RELEASE
     };
 
-// The interface version this module is written against (the property list's eSVR).
-#define PF_PLUG_IN_VERSION 12
-#define PF_PLUG_IN_SUBVERS 5
-
     // Command selectors: the first argument of the entry point.
     enum
     {
@@ -115,6 +115,15 @@ extern "C"
         PF_Cmd_ARBITRARY_CALLBACK = 22,
         PF_Cmd_SMART_PRE_RENDER = 23,
         PF_Cmd_SMART_RENDER = 24,
+        PF_Cmd_RESERVED1 = 25,
+        PF_Cmd_RESERVED2 = 26,
+        PF_Cmd_RESERVED3 = 27,
+        PF_Cmd_GET_FLATTENED_SEQUENCE_DATA = 28,
+        PF_Cmd_TRANSLATE_PARAMS_TO_PREFS = 29,
+        PF_Cmd_RESERVED4 = 30,
+        PF_Cmd_SMART_RENDER_GPU = 31,
+        PF_Cmd_GPU_DEVICE_SETUP = 32,
+        PF_Cmd_GPU_DEVICE_SETDOWN = 33,
         PF_Cmd_NUM_CMDS
     };
 
@@ -178,7 +187,11 @@ extern "C"
         PF_OutFlag_PiPL_OVERRIDES_OUTDATA_OUTFLAGS = 1L << 23,
         PF_OutFlag_I_HAVE_EXTERNAL_DEPENDENCIES = 1L << 24,
         PF_OutFlag_DEEP_COLOR_AWARE = 1L << 25,
-        PF_OutFlag_SEND_UPDATE_PARAMS_UI = 1L << 26
+        PF_OutFlag_SEND_UPDATE_PARAMS_UI = 1L << 26,
+        PF_OutFlag_AUDIO_FLOAT_ONLY = 1L << 27,
+        PF_OutFlag_AUDIO_IIR = 1L << 28,
+        PF_OutFlag_I_SYNTHESIZE_AUDIO = 1L << 29,
+        PF_OutFlag_AUDIO_EFFECT_TOO = 1L << 30
     };
 
     // out_data->out_flags2.
@@ -188,7 +201,29 @@ extern "C"
         PF_OutFlag2_SUPPORTS_QUERY_DYNAMIC_FLAGS = 1L << 0,
         PF_OutFlag2_I_USE_3D_CAMERA = 1L << 1,
         PF_OutFlag2_I_USE_3D_LIGHTS = 1L << 2,
-        PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG = 1L << 3
+        PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG = 1L << 3,
+        PF_OutFlag2_I_AM_THREADSAFE = 1L << 4,
+        PF_OutFlag2_CAN_COMBINE_WITH_DESTINATION = 1L << 5,
+        PF_OutFlag2_DOESNT_NEED_EMPTY_PIXELS = 1L << 6,
+        PF_OutFlag2_REVEALS_ZERO_ALPHA = 1L << 7,
+        PF_OutFlag2_PRESERVES_FULLY_OPAQUE_PIXELS = 1L << 8,
+        PF_OutFlag2_SUPPORTS_SMART_RENDER = 1L << 10,
+        PF_OutFlag2_FLOAT_COLOR_AWARE = 1L << 12,
+        PF_OutFlag2_I_USE_COLORSPACE_ENUMERATION = 1L << 13,
+        PF_OutFlag2_I_AM_DEPRECATED = 1L << 14,
+        PF_OutFlag2_AUTOMATIC_WIDE_TIME_INPUT = 1L << 17,
+        PF_OutFlag2_I_USE_TIMECODE = 1L << 18,
+        PF_OutFlag2_DEPENDS_ON_UNREFERENCED_MASKS = 1L << 19,
+        PF_OutFlag2_OUTPUT_IS_WATERMARKED = 1L << 20,
+        PF_OutFlag2_I_MIX_GUID_DEPENDENCIES = 1L << 21,
+        // An effect that flattens its sequence data and renders on several
+        // threads must also answer PF_Cmd_GET_FLATTENED_SEQUENCE_DATA.
+        PF_OutFlag2_SUPPORTS_GET_FLATTENED_SEQUENCE_DATA = 1L << 23,
+        PF_OutFlag2_CUSTOM_UI_ASYNC_MANAGER = 1L << 24,
+        PF_OutFlag2_SUPPORTS_GPU_RENDER_F32 = 1L << 25,
+        // Renders of several frames may run at once in this effect.
+        PF_OutFlag2_SUPPORTS_THREADED_RENDERING = 1L << 27,
+        PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER = 1L << 28
     };
 
     // Parameter types.
@@ -209,7 +244,11 @@ extern "C"
         PF_Param_ARBITRARY_DATA,
         PF_Param_PATH,
         PF_Param_GROUP_START,
-        PF_Param_GROUP_END
+        PF_Param_GROUP_END,
+        PF_Param_BUTTON,
+        PF_Param_RESERVED2,
+        PF_Param_RESERVED3,
+        PF_Param_POINT_3D
     };
 
     // Parameter flags (PF_ParamDef::flags).
@@ -221,7 +260,9 @@ extern "C"
         PF_ParamFlag_COLLAPSE_TWIRLY = 1L << 5,
         PF_ParamFlag_START_COLLAPSED = PF_ParamFlag_COLLAPSE_TWIRLY,
         PF_ParamFlag_SUPERVISE = 1L << 6,
-        PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS = 1L << 7
+        PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS = 1L << 7,
+        PF_ParamFlag_EXCLUDE_FROM_HAVE_INPUTS_CHANGED = 1L << 8,
+        PF_ParamFlag_SKIP_REVEAL_WHEN_UNHIDDEN = 1L << 9
     };
 
     // Parameter UI flags (PF_ParamDef::ui_flags).
@@ -511,6 +552,9 @@ extern "C"
         PF_OutFlags2 out_flags2;
     } PF_OutData;
 
+    // The utility callbacks are laid out differently by the two host
+    // interfaces; each declares its own table, reached through its UtilsOf
+    // (AE_ProfileLegacy.h, AE_ProfileCurrent.h).
     struct _PF_UtilCallbacks;
     struct SPBasicSuite;
 
@@ -520,7 +564,7 @@ extern "C"
         struct _PF_UtilCallbacks* utils;
         PF_ProgPtr effect_ref;
         PF_Quality quality;
-        PF_SpecVersion version;
+        PF_SpecVersion version; // the interface version the host speaks
         A_long serial_num;
         A_long appl_id;
         A_long num_params;
@@ -581,16 +625,104 @@ extern "C"
     };
     typedef A_long PF_FunctionSelector;
 
-    // Extra argument of PF_Cmd_ARBITRARY_CALLBACK. The per-function arguments
-    // are kept opaque: this module answers every function with success.
+    typedef A_long PF_ArbCompareResult;
+    enum
+    {
+        PF_ArbCompare_EQUAL = 0,
+        PF_ArbCompare_LESS = 1,
+        PF_ArbCompare_MORE = 2,
+        PF_ArbCompare_NOT_EQUAL = 3
+    };
+
+    typedef A_long PF_ArbPrintFlags;
+    enum
+    {
+        PF_ArbPrint_NONE = 0,
+        PF_ArbPrint_ABBREVIATED = 1L << 0
+    };
+
+    // Extra argument of PF_Cmd_ARBITRARY_CALLBACK: one function on the values
+    // of an arbitrary-data parameter. Handles written through the pointer
+    // arguments are new host handles that the caller owns.
     typedef struct
     {
         PF_FunctionSelector which_function;
-        A_short id;
+        A_short id; // the parameter's arbitrary id
         A_short padding;
         union
         {
-            void* opaque[6];
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH* arbPH;
+            } new_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH arbH;
+            } dispose_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH src_arbH;
+                PF_ArbitraryH* dst_arbPH;
+            } copy_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH arbH;
+                A_u_long* flat_data_sizePLu;
+            } flat_size_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH arbH;
+                A_u_long buf_sizeLu;
+                void* flat_dataPV;
+            } flatten_func_params;
+            struct
+            {
+                void* refconPV;
+                A_u_long buf_sizeLu;
+                const void* flat_dataPV;
+                PF_ArbitraryH* arbPH;
+            } unflatten_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH left_arbH;
+                PF_ArbitraryH right_arbH;
+                A_FpLong tF;
+                PF_ArbitraryH* interpPH;
+            } interp_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH a_arbH;
+                PF_ArbitraryH b_arbH;
+                PF_ArbCompareResult* compareP;
+            } compare_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbitraryH arbH;
+                A_u_long* print_sizePLu;
+            } print_size_func_params;
+            struct
+            {
+                void* refconPV;
+                PF_ArbPrintFlags print_flags;
+                PF_ArbitraryH arbH;
+                A_u_long print_sizeLu;
+                A_char* print_bufferPC;
+            } print_func_params;
+            struct
+            {
+                void* refconPV;
+                const A_char* bufPC;
+                A_u_long bytes_to_scanLu;
+                PF_ArbitraryH* arbPH;
+            } scan_func_params;
         } u;
     } PF_ArbParamsExtra;
 

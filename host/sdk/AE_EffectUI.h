@@ -38,8 +38,11 @@ extern "C"
         PF_Event_DEACTIVATE = 5,
         PF_Event_CLOSE_CONTEXT = 6,
         PF_Event_IDLE = 7,
-        PF_Event_KEYDOWN = 8,
+        // The key-down event of the legacy interface; today's hosts send 10.
+        PF_Event_KEYDOWN_OBSOLETE = 8,
         PF_Event_ADJUST_CURSOR = 9,
+        PF_Event_KEYDOWN = 10,
+        PF_Event_MOUSE_EXITED = 11,
         PF_Event_NUM_EVENTS
     };
     typedef A_long PF_EventType;
@@ -110,6 +113,62 @@ extern "C"
         A_long depth;
     } PF_DrawEventInfo;
 
+    // A key as today's hosts give it: a printable character (the flag set,
+    // the unshifted upper-case character in the low 16 bits) or a control
+    // code (PF_ControlCode_ in the low 16 bits).
+    typedef A_u_long PF_KeyCode;
+    enum : A_u_long
+    {
+        PF_KEYCODE_FLAG_Printable = 0x80000000u,
+        PF_KEYCODE_FLAG_Extended = 0x40000000u // a key of the numeric keypad
+    };
+    typedef A_u_short PF_ControlCode;
+    enum
+    {
+        PF_ControlCode_Unknown = 0xFFFF,
+        PF_ControlCode_Space = 1,
+        PF_ControlCode_Backspace,
+        PF_ControlCode_Tab,
+        PF_ControlCode_Return,
+        PF_ControlCode_Enter,
+        PF_ControlCode_Escape,
+        PF_ControlCode_F1,
+        PF_ControlCode_F24 = PF_ControlCode_F1 + 23,
+        PF_ControlCode_PrintScreen,
+        PF_ControlCode_ScrollLock,
+        PF_ControlCode_Pause,
+        PF_ControlCode_Insert,
+        PF_ControlCode_Delete,
+        PF_ControlCode_Home,
+        PF_ControlCode_End,
+        PF_ControlCode_PageUp,
+        PF_ControlCode_PageDown,
+        PF_ControlCode_Help,
+        PF_ControlCode_Clear,
+        PF_ControlCode_Left,
+        PF_ControlCode_Right,
+        PF_ControlCode_Up,
+        PF_ControlCode_Down,
+        PF_ControlCode_NumLock,
+        PF_ControlCode_Command,
+        PF_ControlCode_Option,
+        PF_ControlCode_Control,
+        PF_ControlCode_Shift,
+        PF_ControlCode_CapsLock,
+        PF_ControlCode_ContextMenu
+    };
+
+    // Key down (PF_Event_KEYDOWN).
+    typedef struct
+    {
+        A_u_long when;
+        PF_Point screen_point;
+        PF_KeyCode keycode;
+        PF_Modifiers modifiers;
+    } PF_KeyDownEvent;
+
+    // Key down of the legacy interface (PF_Event_KEYDOWN_OBSOLETE): the
+    // character code of the key as the system reports it.
     typedef struct
     {
         A_u_long when;
@@ -117,7 +176,7 @@ extern "C"
         A_long char_code;
         A_long key_code;
         PF_Modifiers modifiers;
-    } PF_KeyDownEvent;
+    } PF_KeyDownEventObsolete;
 
     typedef union
     {
@@ -125,20 +184,16 @@ extern "C"
         PF_DrawEventInfo draw;
         PF_KeyDownEvent key_down;
         PF_AdjustCursorEventInfo adjust_cursor;
+        PF_KeyDownEventObsolete key_down_obsolete;
     } PF_EventUnion;
 
-    typedef struct _PF_ContextRefcon* PF_ContextRefcon;
+    // The window an event is for. Its record differs between the two host
+    // interfaces (AE_ProfileLegacy.h, AE_ProfileCurrent.h, each with its
+    // ContextOf); both start with the magic word and the window type.
+    typedef struct _PF_Context* PF_ContextPtr;
+    typedef PF_ContextPtr* PF_ContextH;
 
 #define PF_CONTEXT_MAGIC 0x05ea771e
-
-    typedef struct
-    {
-        A_u_long magic;
-        PF_WindowType w_type;
-        void* cgrafptr; // the window's port; pass to get_cgraf_data
-        PF_ContextRefcon reserved_flt;
-        A_intptr_t plugin_state[4];
-    } PF_Context, *PF_ContextPtr, **PF_ContextH;
 
     enum
     {

@@ -1,5 +1,6 @@
 // The general (AEGP) suites the module uses: registration with the host and
-// host commands.
+// host commands. As with the effect suites, the version asked for belongs to
+// the host interface.
 #pragma once
 
 #include "host/sdk/AE_Effect.h"
@@ -11,41 +12,79 @@ extern "C"
     typedef struct _AEGP_GlobalRefcon* AEGP_GlobalRefcon;
     typedef A_long AEGP_Command;
 
+    // Gives the caller an id; plugin_name is the module's file name.
+    typedef A_Err (*AEGP_RegisterWithAEGPFunc)(AEGP_GlobalRefcon global_refcon, const A_char* plugin_name,
+                                               AEGP_PluginID* plugin_id);
+
 // The host's "purge all memory" command.
 #define AEGP_Command_PURGE_ALL 2372
 
 #define kAEGPUtilitySuite "AEGP Utility Suite"
-#define kAEGPUtilitySuiteVersion3 3
 
-    typedef struct AEGP_UtilitySuite3
+    // The first utility table, served as version 3.
+    typedef struct AEGP_UtilitySuite1
     {
-        A_Err (*AEGP_ReportInfo)(AEGP_PluginID aegp_plugin_id, const A_char* info_string);
-        A_Err (*AEGP_GetDriverPluginInitFuncVersion)(A_short* major_versionPS, A_short* minor_versionPS);
-        A_Err (*AEGP_GetDriverImplementationVersion)(A_short* major_versionPS, A_short* minor_versionPS);
-        A_Err (*AEGP_StartQuietErrors)(void* err_stateP);
-        A_Err (*AEGP_EndQuietErrors)(PF_Boolean report_quieted_errorsB, void* err_stateP);
-        A_Err (*AEGP_GetLastErrorMessage)(A_long buffer_size, A_char* error_string, A_Err* error_num);
-        A_Err (*AEGP_StartUndoGroup)(const A_char* undo_name);
-        A_Err (*AEGP_EndUndoGroup)(void);
-        // Gives the caller an id; plugin_name is the module's file name.
-        A_Err (*AEGP_RegisterWithAEGP)(AEGP_GlobalRefcon global_refcon, const A_char* plugin_name,
-                                       AEGP_PluginID* plugin_id);
+        PF_SuiteSlot AEGP_ReportInfo;
+        PF_SuiteSlot AEGP_GetDriverPluginInitFuncVersion;
+        PF_SuiteSlot AEGP_GetDriverImplementationVersion;
+        PF_SuiteSlot AEGP_StartQuietErrors;
+        PF_SuiteSlot AEGP_EndQuietErrors;
+        PF_SuiteSlot AEGP_StartUndoGroup;
+        PF_SuiteSlot AEGP_EndUndoGroup;
+        AEGP_RegisterWithAEGPFunc AEGP_RegisterWithAEGP;
+        // Writes the main window's handle to the address it is given.
         A_Err (*AEGP_GetMainHWND)(void* main_hwnd);
-    } AEGP_UtilitySuite3;
+    } AEGP_UtilitySuite1;
+
+    // Today's utility table, served as version 13.
+    typedef struct AEGP_UtilitySuite6
+    {
+        PF_SuiteSlot AEGP_ReportInfo;
+        PF_SuiteSlot AEGP_ReportInfoUnicode;
+        PF_SuiteSlot AEGP_GetDriverPluginInitFuncVersion;
+        PF_SuiteSlot AEGP_GetDriverImplementationVersion;
+        PF_SuiteSlot AEGP_StartQuietErrors;
+        PF_SuiteSlot AEGP_EndQuietErrors;
+        PF_SuiteSlot AEGP_GetLastErrorMessage;
+        PF_SuiteSlot AEGP_StartUndoGroup;
+        PF_SuiteSlot AEGP_EndUndoGroup;
+        AEGP_RegisterWithAEGPFunc AEGP_RegisterWithAEGP;
+        A_Err (*AEGP_GetMainHWND)(void* main_hwnd);
+        PF_SuiteSlot AEGP_ShowHideAllFloaters;
+        PF_SuiteSlot AEGP_PaintPalGetForeColor;
+        PF_SuiteSlot AEGP_PaintPalGetBackColor;
+        PF_SuiteSlot AEGP_PaintPalSetForeColor;
+        PF_SuiteSlot AEGP_PaintPalSetBackColor;
+        PF_SuiteSlot AEGP_CharPalGetFillColor;
+        PF_SuiteSlot AEGP_CharPalGetStrokeColor;
+        PF_SuiteSlot AEGP_CharPalSetFillColor;
+        PF_SuiteSlot AEGP_CharPalSetStrokeColor;
+        PF_SuiteSlot AEGP_CharPalIsFillColorUIFrontmost;
+        PF_SuiteSlot AEGP_ConvertFpLongToHSFRatio;
+        PF_SuiteSlot AEGP_ConvertHSFRatioToFpLong;
+        PF_SuiteSlot AEGP_CauseIdleRoutinesToBeCalled;
+        PF_SuiteSlot AEGP_GetSuppressInteractiveUI;
+        PF_SuiteSlot AEGP_WriteToOSConsole;
+        PF_SuiteSlot AEGP_WriteToDebugLog;
+        PF_SuiteSlot AEGP_IsScriptingAvailable;
+        PF_SuiteSlot AEGP_ExecuteScript;
+        PF_SuiteSlot AEGP_HostIsActivated;
+        PF_SuiteSlot AEGP_GetPluginPlatformRef;
+        PF_SuiteSlot AEGP_UpdateFontList;
+        PF_SuiteSlot AEGP_GetPluginPaths;
+    } AEGP_UtilitySuite6;
 
 #define kAEGPCommandSuite "AEGP Command Suite"
-#define kAEGPCommandSuiteVersion1 1
 
     typedef struct AEGP_CommandSuite1
     {
-        A_Err (*AEGP_GetUniqueCommand)(AEGP_Command* unique_commandP);
-        A_Err (*AEGP_InsertMenuCommand)(AEGP_Command command, const A_char* nameZ, A_long menu_id,
-                                        A_long after_item);
-        A_Err (*AEGP_RemoveMenuCommand)(AEGP_Command command);
-        A_Err (*AEGP_SetMenuCommandName)(AEGP_Command command, const A_char* nameZ);
-        A_Err (*AEGP_EnableCommand)(AEGP_Command command);
-        A_Err (*AEGP_DisableCommand)(AEGP_Command command);
-        A_Err (*AEGP_CheckMarkMenuCommand)(AEGP_Command command, PF_Boolean checkB);
+        PF_SuiteSlot AEGP_GetUniqueCommand;
+        PF_SuiteSlot AEGP_InsertMenuCommand;
+        PF_SuiteSlot AEGP_RemoveMenuCommand;
+        PF_SuiteSlot AEGP_SetMenuCommandName;
+        PF_SuiteSlot AEGP_EnableCommand;
+        PF_SuiteSlot AEGP_DisableCommand;
+        PF_SuiteSlot AEGP_CheckMarkMenuCommand;
         A_Err (*AEGP_DoCommand)(AEGP_Command command);
     } AEGP_CommandSuite1;
 

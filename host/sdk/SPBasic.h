@@ -13,7 +13,11 @@ extern "C"
 
     enum
     {
-        kSPNoError = 0
+        kSPNoError = 0,
+        // The answer to a suite the host does not have at that version ('S!Fd').
+        kSPSuiteNotFoundError = 0x53214664,
+        // A parameter the callee cannot take ('Parm').
+        kSPBadParameterError = 0x5061726D
     };
 
     typedef struct SPBasicSuite

@@ -1,5 +1,5 @@
-// Writes the module's property list and its resource manifest line.
-// Usage: piplgen OUTPUT.pipl MANIFEST
+// Writes the module's property list for one host interface and its resource
+// manifest line. Usage: piplgen legacy|current OUTPUT.pipl MANIFEST
 #include "resources/pipl/zelPipl.h"
 
 #include <cstdio>
@@ -7,19 +7,20 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
+    zelPipl::Profile profile;
+    if (argc != 4 || !zelPipl::ProfileNamed(argv[1], profile))
     {
-        std::fprintf(stderr, "usage: piplgen OUTPUT.pipl MANIFEST\n");
+        std::fprintf(stderr, "usage: piplgen legacy|current OUTPUT.pipl MANIFEST\n");
         return 2;
     }
-    const std::vector<uint8_t> bytes = zelPipl::Build();
-    std::ofstream data(argv[1], std::ios::binary | std::ios::trunc);
+    const std::vector<uint8_t> bytes = zelPipl::Build(profile);
+    std::ofstream data(argv[2], std::ios::binary | std::ios::trunc);
     data.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    std::ofstream manifest(argv[2], std::ios::trunc);
-    manifest << "PIPL " << zelPipl::kResourceNumber << ' ' << zelPipl::kLanguage << ' ' << argv[1] << '\n';
+    std::ofstream manifest(argv[3], std::ios::trunc);
+    manifest << "PIPL " << zelPipl::kResourceNumber << ' ' << zelPipl::kLanguage << ' ' << argv[2] << '\n';
     if (!data || !manifest)
     {
-        std::fprintf(stderr, "piplgen: cannot write %s or %s\n", argv[1], argv[2]);
+        std::fprintf(stderr, "piplgen: cannot write %s or %s\n", argv[2], argv[3]);
         return 1;
     }
     return 0;

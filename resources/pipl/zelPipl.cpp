@@ -1,16 +1,26 @@
 #include "resources/pipl/zelPipl.h"
 
-#include <string>
+#include "host/sdk/AE_ProfileCurrent.h"
+#include "host/sdk/AE_ProfileLegacy.h"
 
 namespace zelPipl
 {
 namespace
 {
-constexpr uint32_t Code(const char (&text)[5])
+using AE_PiPL::Code;
+
+// What differs between the interfaces: the entry point's property, the
+// interface version and the flags the module announces at global set-up.
+struct Interface
 {
-    return (uint32_t(uint8_t(text[0])) << 24) | (uint32_t(uint8_t(text[1])) << 16) |
-           (uint32_t(uint8_t(text[2])) << 8) | uint32_t(uint8_t(text[3]));
-}
+    uint32_t entryKey;
+    uint16_t major, minor;
+    uint32_t outFlags, outFlags2;
+};
+constexpr Interface kLegacy{ae_legacy::kEntryPointKey, ae_legacy::kInterfaceMajor, ae_legacy::kInterfaceMinor,
+                            0x06088013, 0x00000008};
+constexpr Interface kCurrent{ae_current::kEntryPointKey, ae_current::kInterfaceMajor,
+                             ae_current::kInterfaceMinor, 0x06008010, 0x00000000};
 
 class Writer
 {
@@ -25,10 +35,10 @@ class Writer
         U16(uint16_t(v));
         U16(uint16_t(v >> 16));
     }
-    void Property(const char (&key)[5], const std::vector<uint8_t>& value)
+    void Property(uint32_t key, const std::vector<uint8_t>& value)
     {
-        U32(Code("8BIM"));
-        U32(Code(key));
+        U32(AE_PiPL::kVendor);
+        U32(key);
         U32(0);
         U32(uint32_t(value.size()));
         for (uint8_t b : value)
@@ -70,24 +80,36 @@ std::vector<uint8_t> CString(const std::string& text)
 }
 } // namespace
 
-std::vector<uint8_t> Build()
+bool ProfileNamed(const std::string& name, Profile& profile)
 {
+    if (name == ae_legacy::kName)
+        profile = Profile::Legacy;
+    else if (name == ae_current::kName)
+        profile = Profile::Current;
+    else
+        return false;
+    return true;
+}
+
+std::vector<uint8_t> Build(Profile profile)
+{
+    const Interface& face = profile == Profile::Current ? kCurrent : kLegacy;
     Writer out;
     out.U16(1); // version
     out.U32(0); // reserved
     out.U32(12);
-    out.Property("kind", Word(Code("eFKT")));
-    out.Property("name", Pascal("zel Tonescope"));
-    out.Property("catg", Pascal("Ostrel 2.2"));
-    out.Property("wx86", CString("main"));
-    out.Property("ePVR", Halves(2, 0));
-    out.Property("eSVR", Halves(12, 5));
-    out.Property("eVER", Word(0x00110600));
-    out.Property("eINF", {0, 0});
-    out.Property("eGLO", Word(0x06088013));
-    out.Property("eGL2", Word(0x00000008));
-    out.Property("eMNA", Pascal("zo Tonescope"));
-    out.Property("aeFL", Word(8));
+    out.Property(AE_PiPL::kKind, Word(AE_PiPL::kKindEffect));
+    out.Property(AE_PiPL::kName, Pascal("zel Tonescope"));
+    out.Property(AE_PiPL::kCategory, Pascal("Ostrel 2.2"));
+    out.Property(face.entryKey, CString("main"));
+    out.Property(AE_PiPL::kPiPLVersion, Halves(2, 0));
+    out.Property(AE_PiPL::kInterfaceVersion, Halves(face.major, face.minor));
+    out.Property(AE_PiPL::kEffectVersion, Word(0x00110600));
+    out.Property(AE_PiPL::kInfoFlags, {0, 0});
+    out.Property(AE_PiPL::kOutFlags, Word(face.outFlags));
+    out.Property(AE_PiPL::kOutFlags2, Word(face.outFlags2));
+    out.Property(AE_PiPL::kMatchName, Pascal("zo Tonescope"));
+    out.Property(AE_PiPL::kReservedInfo, Word(8));
     return out.Take();
 }
 } // namespace zelPipl

@@ -1,18 +1,26 @@
 // The module's property list: what the host reads before it loads the code
-// (kind, names, entry point, versions, flags).
+// (kind, names, entry point, versions, flags), for each host interface.
 #pragma once
 
+#include "host/sdk/AE_PiPL.h"
+
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zelPipl
 {
-constexpr uint32_t kResourceNumber = 16000;
-constexpr uint32_t kLanguage = 1033;
+constexpr uint32_t kResourceNumber = AE_PiPL::kResourceNumber;
+constexpr uint32_t kLanguage = AE_PiPL::kLanguage;
 
-// The property list's bytes: a 16-bit version, a 32-bit reserved word and a
-// 32-bit count, then each property as vendor, key, id, length (of the value
-// before padding) and the value padded with zeros to a multiple of 4. Four-
-// character codes are little-endian words, so they read reversed in the file.
-std::vector<uint8_t> Build();
+enum class Profile
+{
+    Legacy,
+    Current
+};
+// The profile of a build's name ("legacy", "current"); false for another name.
+bool ProfileNamed(const std::string& name, Profile& profile);
+
+// The property list's bytes (AE_PiPL.h describes the layout).
+std::vector<uint8_t> Build(Profile profile);
 } // namespace zelPipl

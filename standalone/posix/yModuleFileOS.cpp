@@ -77,6 +77,12 @@ bool yModuleFile::ReadResources(const std::string& path, std::string& error)
         error = "The module " + path + " is not a shared library (it has no ELF header).";
         return false;
     }
+    if (header.e_ident[EI_CLASS] == ELFCLASS32)
+    {
+        error = "The module " + path +
+                " is a 32-bit library; this tonescope is 64-bit and loads only 64-bit modules.";
+        return false;
+    }
     if (header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != ELFDATA2LSB)
     {
         error = "The module " + path + " is not a 64-bit little-endian shared library.";

@@ -8,10 +8,21 @@
 #include <CLI/CLI.hpp>
 
 #include <climits>
+#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <stdexcept>
 #include <string>
+
+namespace
+{
+// The module when none is named: TONESCOPE_MODULE, else the one beside the program.
+std::string DefaultModule()
+{
+    const char* named = std::getenv("TONESCOPE_MODULE");
+    return named && *named ? named : yHost::ModuleBesideProgram();
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -21,8 +32,8 @@ int main(int argc, char** argv)
 
     std::string infoModule;
     CLI::App* info = app.add_subcommand("info", "Print what a module declares and reports at set-up.");
-    const std::string moduleHelp =
-        "The module file (default: " + std::string(yHost::kModuleFileName) + " beside this program).";
+    const std::string moduleHelp = "The module file (default: $TONESCOPE_MODULE, else " +
+                                   std::string(yHost::kModuleFileName) + " beside this program).";
     info->add_option("MODULE", infoModule, moduleHelp);
 
     yHost::yRenderOptions render;
@@ -67,8 +78,7 @@ int main(int argc, char** argv)
     viewCommand->add_option("INPUT", view.input, "The image to open (or drop one on the window).");
     viewCommand->add_option("--depth", view.depth, "8 or 16 bits (default: the file's own).")
         ->check(CLI::IsMember({"8", "16"}));
-    viewCommand->add_option("--module", view.module,
-                            "The module file (default: zelTonescope.so beside this program).");
+    viewCommand->add_option("--module", view.module, moduleHelp);
     viewCommand->add_option("--script", view.script,
                             "Replay a script in the window, write --screenshot and close.");
     viewCommand->add_option("--screenshot", view.screenshot,
@@ -89,20 +99,20 @@ int main(int argc, char** argv)
     try
     {
         if (info->parsed())
-            return yHost::RunInfoCommand(infoModule.empty() ? yHost::ModuleBesideProgram() : infoModule, std::cout,
+            return yHost::RunInfoCommand(infoModule.empty() ? DefaultModule() : infoModule, std::cout,
                                          std::cerr);
         if (renderCommand->parsed())
         {
-            if (render.module.empty()) render.module = yHost::ModuleBesideProgram();
+            if (render.module.empty()) render.module = DefaultModule();
             return yHost::RunRenderCommand(render, std::cerr);
         }
         if (viewCommand->parsed())
         {
-            if (view.module.empty()) view.module = yHost::ModuleBesideProgram();
+            if (view.module.empty()) view.module = DefaultModule();
             view.height = view.width * 5 / 8;
             return yHost::RunViewCommand(view, std::cerr);
         }
-        return yHost::RunDemoCommand(yHost::ModuleBesideProgram(), "tonescope-demo", std::cout, std::cerr);
+        return yHost::RunDemoCommand(DefaultModule(), "tonescope-demo", std::cout, std::cerr);
     }
     catch (const std::bad_alloc&)
     {

@@ -34,17 +34,22 @@ void Line(std::ostream& out, const char* label, const std::string& value)
     out << padded << value << '\n';
 }
 
-void PrintPropertyList(const yPropertyList& list, std::ostream& out)
+void PrintPropertyList(const yModule& module, std::ostream& out)
 {
+    const yPropertyList& list = module.Properties();
     out << "Property list\n";
+    Line(out, "interface",
+         std::string(ProfileName(module.Profile())) + (module.Profile() == yProfile::Current
+                                                           ? " (64-bit hosts, \"8664\")"
+                                                           : " (legacy 32-bit hosts, \"wx86\")"));
     Line(out, "name", list.name);
     Line(out, "category", list.category);
     Line(out, "match name", list.matchName);
     Line(out, "kind", FourCodeText(list.kind));
-    Line(out, "entry point", list.entryPoint);
+    Line(out, "entry point", module.EntryPoint());
     Line(out, "list version",
          std::to_string(list.listVersionMajor) + "." + std::to_string(list.listVersionMinor));
-    Line(out, "spec version",
+    Line(out, "interface version",
          std::to_string(list.specVersionMajor) + "." + std::to_string(list.specVersionMinor));
     Line(out, "effect version", VersionText(list.effectVersion) + " (" + Hex(list.effectVersion, 8) + ")");
     Line(out, "info flags", Hex(list.infoFlags, 4));
@@ -100,6 +105,35 @@ void PrintParams(const yEffectHost& host, std::ostream& out)
         out << "Custom UI registered: events " << Hex(uint32_t(ui.events), 2) << '\n';
 }
 
+// What the property list announces must be what the module says when it
+// sets itself up, and the interface version the one of its entry property.
+bool Agrees(const yModule& module, const PF_OutData& setup, std::ostream& err)
+{
+    const yPropertyList& list = module.Properties();
+    const bool current = module.Profile() == yProfile::Current;
+    const uint16_t major = uint16_t(current ? ae_current::kInterfaceMajor : ae_legacy::kInterfaceMajor);
+    const uint16_t minor = uint16_t(current ? ae_current::kInterfaceMinor : ae_legacy::kInterfaceMinor);
+    bool agrees = true;
+    auto differs = [&](const char* what, const std::string& listed, const std::string& reported)
+    {
+        err << "The property list gives the " << what << " " << listed << ", but the module reports "
+            << reported << ".\n";
+        agrees = false;
+    };
+    if (list.effectVersion != setup.my_version)
+        differs("effect version", Hex(list.effectVersion, 8), Hex(setup.my_version, 8) + " at global set-up");
+    if (list.outFlags != uint32_t(setup.out_flags))
+        differs("out_flags", Hex(list.outFlags, 8), Hex(uint32_t(setup.out_flags), 8) + " at global set-up");
+    if (list.outFlags2 != uint32_t(setup.out_flags2))
+        differs("out_flags2", Hex(list.outFlags2, 8),
+                Hex(uint32_t(setup.out_flags2), 8) + " at global set-up");
+    if (list.specVersionMajor != major || list.specVersionMinor != minor)
+        differs("interface version",
+                std::to_string(list.specVersionMajor) + "." + std::to_string(list.specVersionMinor),
+                "the entry of interface " + std::to_string(major) + "." + std::to_string(minor));
+    return agrees;
+}
+
 // Runs one command; the module's return message goes to err.
 bool Run(yEffectHost& host, PF_Cmd cmd, const char* what, std::ostream& err)
 {
@@ -120,7 +154,7 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
         return 1;
     }
     out << "Module " << modulePath << '\n';
-    PrintPropertyList(module.Properties(), out);
+    PrintPropertyList(module, out);
 
     yEffectHost host(module);
     if (!Run(host, PF_Cmd_GLOBAL_SETUP, "global set-up", err)) return 1;
@@ -129,12 +163,14 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
     Line(out, "my_version", VersionText(setup.my_version) + " (" + Hex(setup.my_version, 8) + ")");
     Line(out, "out_flags", Hex(uint32_t(setup.out_flags), 8));
     Line(out, "out_flags2", Hex(uint32_t(setup.out_flags2), 8));
+    const bool agrees = Agrees(module, setup, err);
 
     const bool paramsDone = Run(host, PF_Cmd_PARAMS_SETUP, "parameter set-up", err);
     if (paramsDone) PrintParams(host, out);
+    host.DisposeArbitraryValues();
     // Set down in any case, so that the module frees its global data.
     const bool setdownDone = Run(host, PF_Cmd_GLOBAL_SETDOWN, "global set-down", err);
     if (setdownDone) out << "Global set-down done\n";
-    return paramsDone && setdownDone ? 0 : 1;
+    return paramsDone && setdownDone && agrees ? 0 : 1;
 }
 } // namespace yHost

@@ -5,7 +5,12 @@
 
 namespace yHost
 {
+// A 32-bit host loads the legacy interface's 32-bit module.
+#if defined(_WIN64)
 const char* const kModuleFileName = "zelTonescope.aex";
+#else
+const char* const kModuleFileName = "zelTonescopeLegacy.aex";
+#endif
 
 std::string ModuleBesideProgram()
 {

@@ -8,8 +8,34 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <cstdio>
+
 namespace yHost
 {
+namespace
+{
+// The machine a Windows library is built for (its PE header's), or 0 when
+// the file has no PE header.
+uint16_t Machine(const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return 0;
+    uint8_t head[64] = {};
+    uint8_t pe[6] = {};
+    uint16_t machine = 0;
+    if (std::fread(head, 1, sizeof head, file) == sizeof head && head[0] == 'M' && head[1] == 'Z')
+    {
+        const long at = long(head[60] | head[61] << 8 | head[62] << 16 | uint32_t(head[63]) << 24);
+        if (at > 0 && std::fseek(file, at, SEEK_SET) == 0 &&
+            std::fread(pe, 1, sizeof pe, file) == sizeof pe && pe[0] == 'P' && pe[1] == 'E' && pe[2] == 0 &&
+            pe[3] == 0)
+            machine = uint16_t(pe[4] | pe[5] << 8);
+    }
+    std::fclose(file);
+    return machine;
+}
+} // namespace
+
 bool yModuleFile::ReadResources(const std::string& path, std::string& error)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -23,7 +49,23 @@ bool yModuleFile::ReadResources(const std::string& path, std::string& error)
         error = "The module " + path + " is not a regular file.";
         return false;
     }
-    HMODULE image = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    // A library of the other width cannot be loaded by this process.
+    const uint16_t machine = Machine(path);
+    const uint16_t own = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
+    if (machine != 0 && machine != own &&
+        (machine == IMAGE_FILE_MACHINE_AMD64 || machine == IMAGE_FILE_MACHINE_I386))
+    {
+        error = sizeof(void*) == 8
+                    ? "The module " + path +
+                          " is a 32-bit library; this tonescope.exe is 64-bit and loads only 64-bit "
+                          "modules (the 32-bit tonescope.exe loads it)."
+                    : "The module " + path +
+                          " is a 64-bit library; this tonescope.exe is 32-bit and loads only 32-bit "
+                          "modules (the 64-bit tonescope.exe loads it).";
+        return false;
+    }
+    HMODULE image =
+        LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (!image)
     {
         error = "The module " + path + " is not a Windows library (it has no PE header).";

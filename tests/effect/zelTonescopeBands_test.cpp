@@ -105,7 +105,7 @@ struct Bands : ::testing::Test
         }
     }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
     Result alone, banded;
 };
 } // namespace

@@ -45,17 +45,22 @@ struct Instance : ::testing::Test
     {
         yHost::yHostPlatform::Instance().Reset();
         ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        std::string refused;
+        ASSERT_TRUE(host.MakeArbitraryValues(refused)) << refused;
+        valueHandles = host.LiveHandles();
         ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
     }
     void TearDown() override
     {
         EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+        host.DisposeArbitraryValues();
         EXPECT_EQ(host.LiveHandles(), 0u);
         EXPECT_EQ(host.BadHandleUses(), 0);
     }
     zelTonescopeData* Live() { return yAETest::LiveData<zelTonescopePlugin>(host); }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
+    size_t valueHandles = 0; // the panel parameter's default and value, where the host keeps them
 };
 } // namespace
 
@@ -94,7 +99,7 @@ TEST_F(Instance, FlattenThenResetupRestoresEveryPanelValue)
 
     EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_FLATTEN), PF_Err_NONE);
     EXPECT_EQ(host.HandleBytes(host.InData().sequence_data), record);
-    EXPECT_EQ(host.LiveHandles(), 1u) << "only the flat record is left";
+    EXPECT_EQ(host.LiveHandles(), valueHandles + 1) << "only the flat record is left";
 
     EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
     EXPECT_EQ(host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, PF_OutFlag_FORCE_RERENDER);
@@ -105,11 +110,9 @@ TEST_F(Instance, FlattenThenResetupRestoresEveryPanelValue)
 TEST_F(Instance, ClickingAChannelToggleTurnsItOffAndMarksTheParameterChanged)
 {
     yAETest::Window window(400, 360);
-    host.SetDrawSurface(&window.surface);
-    PF_Context context = {PF_CONTEXT_MAGIC, PF_Window_EFFECT, &window, nullptr, {}};
-    PF_Context* contextPtr = &context;
+    host.SetDrawWindow(&window.surface, &window.surface);
     PF_EventExtra e = {};
-    e.contextH = &contextPtr;
+    e.contextH = host.WindowContext();
     e.effect_win.area = PF_EA_CONTROL;
     e.effect_win.current_frame = {10, 20, 310, 320};
     e.e_type = PF_Event_DRAW;

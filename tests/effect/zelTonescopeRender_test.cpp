@@ -25,12 +25,15 @@ struct Render : ::testing::Test
         host.AttachProbe(&probe);
         ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
         ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        std::string refused;
+        ASSERT_TRUE(host.MakeArbitraryValues(refused)) << refused;
         ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
     }
     void TearDown() override
     {
         probe.ClearFailures();
         EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
+        host.DisposeArbitraryValues();
         EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
         EXPECT_EQ(host.LiveHandles(), 0u);
         EXPECT_EQ(host.BadHandleUses(), 0);
@@ -53,7 +56,7 @@ struct Render : ::testing::Test
     zelTonescopeUI& Panel() { return yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel(); }
     uint32_t Sampled() { return Panel().GetAccumulator().GetTotal(); }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>};
+    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
     yHost::yHostProbe probe;
 };
 

@@ -1,5 +1,6 @@
 #include "host/bridge/yAEPluginDataCustomUI.h"
 #include "host/bridge/yAEPluginWithCustomUI.h"
+#include "host/sdk/AE_Profile.h"
 #include "standalone/yHostPlatform.h"
 #include "tests/host/yAETestHost.h"
 
@@ -72,12 +73,9 @@ struct Panel : ::testing::Test
         PanelPlugin::abouts = 0;
         PanelPlugin::log.clear();
         host.AttachProbe(&probe);
-        host.SetDrawSurface(&window.surface);
+        // The window's device on POSIX is its memory.
+        host.SetDrawWindow(&window.surface, &window.surface);
         host.SetBackgroundColor({0x1234, 0x5678, 0x9abc});
-        context.magic = PF_CONTEXT_MAGIC;
-        context.w_type = PF_Window_EFFECT;
-        context.cgrafptr = &window;
-        contextPtr = &context;
         host.Call(PF_Cmd_PARAMS_SETUP);
         host.Call(PF_Cmd_SEQUENCE_SETUP);
         data = yAETest::LiveData<PanelPlugin>(host);
@@ -85,7 +83,9 @@ struct Panel : ::testing::Test
     void TearDown() override
     {
         host.Call(PF_Cmd_SEQUENCE_SETDOWN);
+        host.DisposeArbitraryValues();
         EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.Drawbot().LiveImages(), 0u);
         EXPECT_EQ(host.OpenSuites(), 0);
         platform.Reset();
     }
@@ -94,7 +94,7 @@ struct Panel : ::testing::Test
     PF_EventExtra Event(PF_EventType type, A_long x = 0, A_long y = 0)
     {
         PF_EventExtra e = {};
-        e.contextH = &contextPtr;
+        e.contextH = host.WindowContext();
         e.e_type = type;
         e.effect_win.area = PF_EA_CONTROL;
         e.effect_win.index = 3;
@@ -120,11 +120,10 @@ struct Panel : ::testing::Test
     bool Changed() { return host.Param(3).def.uu.change_flags == PF_ChangeFlag_CHANGED_VALUE; }
 
     yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
-    yHost::yEffectHost host{&yAETest::Entry<PanelPlugin>};
+    yHost::yEffectHost host{&yAETest::Entry<PanelPlugin>, yHost::kLinkedProfile};
     yHost::yHostProbe probe;
     yAETest::Window window{400, 360};
-    PF_Context context = {};
-    PF_Context* contextPtr = nullptr;
+    ae_profile::PF_Context& context = *ae_profile::ContextOf(host.WindowContext());
     PF_Rect frame = {100, 50, 400, 350};
     PanelData* data = nullptr;
     PF_EventExtra sent = {};
@@ -181,7 +180,7 @@ TEST_F(Panel, EventsFromElsewhereOnlyNameTheEvent)
     EXPECT_EQ(other.evt_out_flags, 0);
 
     // Another window, or none named, is not the panel's.
-    for (PF_Context** contextH : {&contextPtr, static_cast<PF_Context**>(nullptr)})
+    for (PF_ContextH contextH : {host.WindowContext(), static_cast<PF_ContextH>(nullptr)})
     {
         context.w_type = PF_Window_LAYER;
         other = Event(PF_Event_DO_CLICK, 20, 20);
@@ -210,7 +209,10 @@ TEST_F(Panel, DrawPaintsTheRootAtTheFrameInTheHostsBackground)
 {
     EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
     EXPECT_EQ(sent.evt_out_flags, PF_EO_HANDLED_EVENT);
-    EXPECT_EQ(data->GetWindowPort().GetHostContext(), &window.surface);
+    if constexpr (ae_profile::kDrawsImages)
+        EXPECT_EQ(host.Drawbot().ImagesDrawn(), 1) << "one image of the root";
+    else
+        EXPECT_EQ(data->GetWindowPort().GetHostContext(), &window.surface);
     // High bytes of the host's 16-bit background colour.
     EXPECT_EQ(window.Rgb(100 + 5, 50 + 200), 0x12569au);
     EXPECT_EQ(window.Rgb(99, 50 + 200), 0u) << "nothing left of the frame";
@@ -267,3 +269,27 @@ TEST_F(Panel, EventWithoutDataDoesNothing)
     EXPECT_EQ(sent.evt_out_flags, 0);
     EXPECT_EQ(window.Rgb(105, 250), 0u) << "nothing drawn";
 }
+
+#if defined(TONESCOPE_PROFILE_CURRENT)
+TEST_F(Panel, AHostWithoutDrawbotGetsOneSentenceAndNoPixels)
+{
+    for (const char* suite :
+         {kPFEffectCustomUISuite, kDRAWBOT_DrawSuite, kDRAWBOT_SupplierSuite, kDRAWBOT_SurfaceSuite})
+    {
+        SCOPED_TRACE(suite);
+        yHost::yHostProbe withholding;
+        withholding.WithholdSuite(suite);
+        host.AttachProbe(&withholding);
+        EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
+        EXPECT_NE(host.ReturnMessage().find("Could not draw through"), std::string::npos)
+            << host.ReturnMessage();
+        EXPECT_EQ(window.Rgb(105, 250), 0u) << "nothing drawn";
+        host.AttachProbe(&probe);
+    }
+    // Outside a draw the host gives no drawing reference, and nothing is drawn.
+    host.SetDrawWindow(nullptr, nullptr);
+    Send(PF_Event_DRAW);
+    EXPECT_EQ(window.Rgb(105, 250), 0u);
+    EXPECT_EQ(host.Drawbot().LiveImages(), 0u);
+}
+#endif

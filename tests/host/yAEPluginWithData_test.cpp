@@ -54,7 +54,7 @@ struct Instance : ::testing::Test
     CountedData* Live() { return yAETest::LiveData<DataPlugin>(host); }
     uint8_t Byte(size_t i) { return host.HandleBytes(host.InData().sequence_data).at(i); }
 
-    yHost::yEffectHost host{&yAETest::Entry<DataPlugin>};
+    yHost::yEffectHost host{&yAETest::Entry<DataPlugin>, yHost::kLinkedProfile};
     yHost::yHostProbe probe;
 };
 } // namespace
@@ -111,7 +111,7 @@ TEST_F(Instance, ResetupReadsOnlyWholeRecords)
     for (const Case& c : cases)
     {
         host.Call(PF_Cmd_SEQUENCE_SETDOWN);
-        if (c.noSize) host.InData().utils->host_get_handle_size = nullptr;
+        if (c.noSize) ae_profile::UtilsOf(&host.InData())->host_get_handle_size = nullptr;
         host.SetSequenceData(c.record.empty() ? nullptr : host.NewHandleWith(c.record));
         EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_RESETUP), PF_Err_NONE);
         ASSERT_NE(Live(), nullptr) << int(c.value);

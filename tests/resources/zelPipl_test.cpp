@@ -40,13 +40,30 @@ std::string Text(Bytes const& v) // a length byte, then the text
 }
 } // namespace
 
-TEST(zelPipl, DescribesTheEffectToTheHost)
+TEST(zelPipl, DescribesTheEffectToEachKindOfHost)
 {
-    const Bytes bytes = zelPipl::Build();
-    ASSERT_EQ(Word(bytes, 0) & 0xFFFF, 1u);
-    std::map<std::string, Bytes> p = Read(bytes);
-    EXPECT_EQ(p.size(), 12u);
-    EXPECT_EQ(std::string(p["kind"].rbegin(), p["kind"].rend()), "eFKT"); // a code, stored backwards
-    EXPECT_EQ(Text(p["name"]), "zel Tonescope");
-    EXPECT_EQ(std::string(p["wx86"].begin(), p["wx86"].end()), std::string("main\0", 5)); // the entry point
+    // Each interface names its entry point under its own key, and no other.
+    const struct
+    {
+        zelPipl::Profile profile;
+        const char* entryKey;
+        const char* otherKey;
+        uint16_t major, minor;
+    } rows[] = {
+        {zelPipl::Profile::Legacy, "wx86", "8664", 12, 5},
+        {zelPipl::Profile::Current, "8664", "wx86", 13, 28},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.entryKey);
+        const Bytes bytes = zelPipl::Build(row.profile);
+        ASSERT_EQ(Word(bytes, 0) & 0xFFFF, 1u);
+        std::map<std::string, Bytes> p = Read(bytes);
+        EXPECT_EQ(p.size(), 12u);
+        EXPECT_EQ(std::string(p["kind"].rbegin(), p["kind"].rend()), "eFKT"); // a code, stored backwards
+        EXPECT_EQ(Text(p["name"]), "zel Tonescope");
+        EXPECT_EQ(std::string(p[row.entryKey].begin(), p[row.entryKey].end()), std::string("main\0", 5));
+        EXPECT_EQ(p.count(row.otherKey), 0u);
+        EXPECT_EQ(p["eSVR"], (Bytes{uint8_t(row.major), 0, uint8_t(row.minor), 0}));
+    }
 }

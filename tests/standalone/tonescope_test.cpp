@@ -86,7 +86,7 @@ class tonescope : public ::testing::Test
         for (std::string word; words >> word;)
             arguments.push_back(Expand(word));
         if (command.rfind("render ", 0) == 0) arguments[1] = File(arguments[1]); // the input
-        if (command.rfind("render", 0) == 0) more.insert(more.end(), {"--module", TONESCOPE_MODULE});
+        if (command.rfind("render", 0) == 0) more.insert(more.end(), {"--module", yTest::ModulePath()});
         if (!script.empty()) std::ofstream(File("events.txt")) << script;
         if (!script.empty()) more.insert(more.end(), {"--events", File("events.txt")});
         for (const std::string& word : more)
@@ -123,7 +123,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         project.resize(12 + size_t(size), 0x41);
         yTest::WriteBytes(File(name), project);
     }
-    std::vector<uint8_t> module = yTest::ReadBytes(TONESCOPE_MODULE);
+    std::vector<uint8_t> module = yTest::ReadBytes(yTest::ModulePath());
     module[yTest::FindBytes(module, "main", yTest::FindBytes(module, "MIB8dnik")) + 3] =
         'X'; // the list names "maiX", which is not exported
     yTest::WriteBytes(File("renamed.so"), module);
@@ -302,8 +302,8 @@ TEST_F(tonescope, ATerminatedRunRemovesItsTemporaries)
     {
         // Nobody reads the FIFO: the run waits there with the output's temporary made.
         ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "render", File("in.png").c_str(), "--module",
-                TONESCOPE_MODULE, "--output", File("out.png").c_str(), "--panel", File("fifo").c_str(),
-                nullptr);
+                yTest::ModulePath().c_str(), "--output", File("out.png").c_str(), "--panel",
+                File("fifo").c_str(), nullptr);
         ::_exit(127);
     }
     int status = 0;
@@ -391,8 +391,8 @@ TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
     for (const char* depth : {"8", "16"})
     {
         const yProcessResult r =
-            yTest::RunTonescope({"render", File("huge.png"), "--depth", depth, "--module", TONESCOPE_MODULE,
-                                 "--stats", File("stats.json")},
+            yTest::RunTonescope({"render", File("huge.png"), "--depth", depth, "--module",
+                                 yTest::ModulePath(), "--stats", File("stats.json")},
                                 File(""), uint64_t(256) << 20);
         EXPECT_EQ(r.status, 1) << depth;
         EXPECT_NE(r.err.find("not enough memory"), std::string::npos) << r.err;

@@ -2,6 +2,7 @@
 // failing host calls.
 #include "standalone/yEffectHost.h"
 #include "standalone/yModule.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ class yRealModule : public ::testing::Test
     void SetUp() override
     {
         std::string error;
-        ASSERT_TRUE(m_module.Load(TONESCOPE_MODULE, error)) << error;
+        ASSERT_TRUE(m_module.Load(yTest::ModulePath(), error)) << error;
         m_host = std::make_unique<yEffectHost>(m_module);
         m_host->AttachProbe(&m_probe);
     }
@@ -92,14 +93,9 @@ PF_Err MisuseEntry(PF_Cmd, PF_InData* in, PF_OutData*, PF_ParamDef**, PF_LayerDe
 }
 } // namespace
 
-// The callbacks refuse what is not theirs: another effect's reference, null
-// buffers, handles never given, suites at another version.
-TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
+template <class UtilsT> void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandleSuiteVersion)
 {
-    yEffectHost host(&MisuseEntry);
-    g_misuse = [](PF_InData& in)
     {
-        PF_UtilCallbacks& u = *in.utils;
         void* data = &in;
         const PF_ProgPtr other = reinterpret_cast<PF_ProgPtr>(&data);
         EXPECT_EQ(u.get_platform_data(other, PF_PlatData_MAIN_WND, &data), PF_Err_BAD_CALLBACK_PARAM);
@@ -124,11 +120,31 @@ TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
         EXPECT_EQ(u.host_get_handle_size(handle), 0u) << "a handle given back is no handle";
 
         const void* suite = nullptr;
-        EXPECT_NE(in.pica_basicP->AcquireSuite(kPFHandleSuite, 2, &suite), kSPNoError);
+        EXPECT_EQ(in.pica_basicP->AcquireSuite(kPFHandleSuite, otherHandleSuiteVersion, &suite),
+                  kSPSuiteNotFoundError);
         EXPECT_EQ(suite, nullptr);
-    };
-    EXPECT_EQ(host.Call(PF_Cmd_ABOUT), PF_Err_NONE);
-    EXPECT_EQ(host.BadHandleUses(), 1);
-    EXPECT_EQ(host.LiveHandles(), 0u);
-    EXPECT_EQ(host.OpenSuites(), 0);
+    }
+}
+
+// The callbacks of either interface refuse what is not theirs: another
+// effect's reference, null buffers, handles never given, suites at another
+// interface's version.
+TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
+{
+    for (const yHost::yProfile profile : {yHost::yProfile::Legacy, yHost::yProfile::Current})
+    {
+        SCOPED_TRACE(yHost::ProfileName(profile));
+        yEffectHost host(&MisuseEntry, profile);
+        g_misuse = [profile](PF_InData& in)
+        {
+            if (profile == yHost::yProfile::Current)
+                Misuse(in, *ae_current::UtilsOf(&in), ae_legacy::kHandleSuiteVersion);
+            else
+                Misuse(in, *ae_legacy::UtilsOf(&in), ae_current::kHandleSuiteVersion);
+        };
+        EXPECT_EQ(host.Call(PF_Cmd_ABOUT), PF_Err_NONE);
+        EXPECT_EQ(host.BadHandleUses(), 1);
+        EXPECT_EQ(host.LiveHandles(), 0u);
+        EXPECT_EQ(host.OpenSuites(), 0);
+    }
 }

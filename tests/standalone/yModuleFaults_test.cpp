@@ -6,6 +6,7 @@
 #include "standalone/yModule.h"
 #include "standalone/yWorld.h"
 #include "tests/host/yAETestHost.h"
+#include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ const yHost::yModule& Module()
 {
     static yHost::yModule module;
     static std::string error;
-    static const bool loaded = module.Load(TONESCOPE_MODULE, error);
+    static const bool loaded = module.Load(yTest::ModulePath(), error);
     EXPECT_TRUE(loaded) << error;
     return module;
 }
@@ -35,7 +36,7 @@ struct yHostRun
     explicit yHostRun(yHostProbe* probe)
     {
         host.AttachProbe(probe);
-        host.SetDrawSurface(&window.surface);
+        host.SetDrawWindow(&window.surface, &window.surface);
     }
     void Call(PF_Cmd cmd, PF_LayerDef* output = nullptr, void* extra = nullptr)
     {
@@ -47,7 +48,7 @@ struct yHostRun
     void Event(PF_EventType type, A_long x = 0, A_long y = 0, bool last = false)
     {
         PF_EventExtra e = {};
-        e.contextH = &contextPtr;
+        e.contextH = host.WindowContext();
         e.e_type = type;
         e.effect_win.area = PF_EA_CONTROL;
         e.effect_win.current_frame = {0, 0, 300, 300};
@@ -71,7 +72,7 @@ struct yHostRun
         Event(PF_Event_DRAG, 200, 140);
         yHost::yHostPlatform::Instance().SetButtonDown(false);
         Event(PF_Event_DRAG, 220, 140, true);
-        Event(PF_Event_KEYDOWN);
+        Event(host.KeyDownEvent());
         Event(PF_Event_ADJUST_CURSOR, 150, 40);
         Call(PF_Cmd_SEQUENCE_FLATTEN);
         Call(PF_Cmd_SEQUENCE_RESETUP);
@@ -90,8 +91,6 @@ struct yHostRun
     yHost::yWorld input{16, 12, false};
     yHost::yWorld output{16, 12, false};
     yAETest::Window window{340, 300};
-    PF_Context context = {PF_CONTEXT_MAGIC, PF_Window_EFFECT, &window.surface, nullptr, {}};
-    PF_Context* contextPtr = &context;
     int errors = 0;
     int unprintable = 0;
 };
@@ -120,7 +119,10 @@ TEST(yModuleFaults, EveryHostCallFailingInTurnIsSurvived)
         yHostRun run(&probe);
         run.Call(PF_Cmd_GLOBAL_SETUP);
         run.Call(PF_Cmd_PARAMS_SETUP);
+        std::string refused;
+        run.host.MakeArbitraryValues(refused);
         run.Cycle();
+        run.host.DisposeArbitraryValues();
         run.Call(PF_Cmd_GLOBAL_SETDOWN);
         EXPECT_EQ(run.unprintable, 0) << run.host.ReturnMessage();
         // A host that does not take a handle or a suite back keeps it; nothing else stays.
@@ -153,13 +155,18 @@ TEST(yModuleFaults, TenThousandInstancesLeaveMemoryFlat)
     yHostRun run(nullptr);
     run.Call(PF_Cmd_GLOBAL_SETUP);
     run.Call(PF_Cmd_PARAMS_SETUP);
+    std::string refused;
+    ASSERT_TRUE(run.host.MakeArbitraryValues(refused)) << refused;
+    // The global data, and the panel parameter's default and value where the host keeps them.
+    const size_t kept = run.host.LiveHandles();
     [[maybe_unused]] size_t atThousand = 0;
     for (int cycle = 1; cycle <= cycles; ++cycle)
     {
         run.Cycle(cycle % 100 == 0);
-        ASSERT_EQ(run.host.LiveHandles(), 1u) << "cycle " << cycle; // the global data
+        ASSERT_EQ(run.host.LiveHandles(), kept) << "cycle " << cycle;
         if (cycle == 1000) atThousand = residentKiB();
     }
+    run.host.DisposeArbitraryValues();
     run.Call(PF_Cmd_GLOBAL_SETDOWN);
     EXPECT_EQ(run.errors, 0);
     EXPECT_EQ(run.host.LiveHandles(), 0u);

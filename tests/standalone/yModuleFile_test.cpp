@@ -16,7 +16,7 @@ namespace
 // property list's entry there and of the property list itself.
 struct yModuleBytes
 {
-    std::vector<uint8_t> bytes = yTest::ReadBytes(TONESCOPE_MODULE);
+    std::vector<uint8_t> bytes = yTest::ReadBytes(yTest::ModulePath());
     size_t directory = yTest::FindBytes(bytes, std::string("ZRSC\1\0\0\0", 8));
     size_t entry = yTest::FindBytes(bytes, "LPIP", directory); // type, number, language, size, offset
     size_t list = yTest::FindBytes(bytes, "MIB8dnik") - 10;    // the header precedes the first property
@@ -26,13 +26,18 @@ struct yModuleBytes
     {
         return yTest::FindBytes(bytes, std::string{key[3], key[2], key[1], key[0]}, list) + 12;
     }
+    // The key of the entry property: the module's interface has one of two.
+    const char* EntryKey() const
+    {
+        return yTest::FindBytes(bytes, "4668", list) != std::string::npos ? "8664" : "wx86";
+    }
 };
 
 std::vector<uint8_t> PropertyList()
 {
     yHost::yModuleFile file;
     std::string error;
-    EXPECT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
+    EXPECT_TRUE(file.Open(yTest::ModulePath(), error)) << error;
     const yHost::yResourceView view = file.Find(yHost::kPropertyListType, 16000);
     return std::vector<uint8_t>(view.bytes, view.bytes + view.size);
 }
@@ -55,11 +60,14 @@ TEST(yModuleFile, ReadsEveryPropertyOfTheModule)
     std::string error;
     ASSERT_TRUE(yPropertyList::Read(folder.File("m.so"), list, error)) << error;
     EXPECT_EQ(list.kind, yHost::kEffectKind);
-    EXPECT_EQ(list.name + "|" + list.category + "|" + list.matchName + "|" + list.entryPoint,
+    // One entry property, of the module's interface.
+    const bool current = !list.entryPoint64.empty();
+    EXPECT_EQ(list.name + "|" + list.category + "|" + list.matchName + "|" + list.entryPoint64 +
+                  list.entryPoint32,
               "zel Tonescope|Ostrel 2.2|zo Tonescope|main");
     EXPECT_EQ((std::vector<int>{list.listVersionMajor, list.listVersionMinor, list.specVersionMajor,
                                 list.specVersionMinor}),
-              (std::vector<int>{2, 0, 12, 5}));
+              (std::vector<int>{2, 0, current ? 13 : 12, current ? 28 : 5}));
     EXPECT_EQ((std::vector<uint32_t>{list.effectVersion, list.outFlags, list.outFlags2, list.reservedInfo,
                                      list.infoFlags}),
               (std::vector<uint32_t>{0x12345678, 0x9ABCDEF0, 0x0F1E2D3C, 0x11223344, 0x5566}));
@@ -67,7 +75,7 @@ TEST(yModuleFile, ReadsEveryPropertyOfTheModule)
     EXPECT_TRUE(list.Has(FourCode("eMNA")) && !list.Has(FourCode("eMNB")));
 
     yHost::yModuleFile file;
-    ASSERT_TRUE(file.Open(TONESCOPE_MODULE, error)) << error;
+    ASSERT_TRUE(file.Open(yTest::ModulePath(), error)) << error;
     // Found by type, number and language (0: any); not by another of them.
     EXPECT_EQ((std::vector<bool>{file.Find(yHost::kPropertyListType, 16000, 1033).bytes != nullptr,
                                  file.Find(yHost::kPropertyListType, 16001).bytes != nullptr,
@@ -89,7 +97,8 @@ TEST(yModuleFile, RefusesDamagedModulesNamingThem)
         int width;
         const char* expected; // part of the error; empty: accepted
     } cases[] = {
-        {0, EI_CLASS, ELFCLASS32, 1, "not a 64-bit little-endian"},
+        {0, EI_CLASS, ELFCLASS32, 1, "is a 32-bit library; this tonescope is 64-bit"},
+        {0, EI_DATA, ELFDATA2MSB, 1, "not a 64-bit little-endian"},
         {0, 16, ET_REL, 1, "not a shared library"}, // e_type
         {63, 0, 0x7F, 1, "ELF header"},
         {64, 0, 0x7F, 1, "is truncated"},
@@ -106,8 +115,8 @@ TEST(yModuleFile, RefusesDamagedModulesNamingThem)
         {0, m.Value("kind") - 12, 'X', 1, "has no kind"},
         {0, m.Value("name"), 0, 1, "gives the effect no name"},
         {0, m.Value("name"), 200, 1, "string in its property \"name\""},
-        {0, m.Value("wx86"), 0, 1, "names no entry point"},
-        {0, m.Value("wx86"), 0x6D6D6D6D6D6D6D6D, 8, "no terminating zero"},
+        {0, m.Value(m.EntryKey()), 0, 1, "names no entry point (\"8664\" or \"wx86\")"},
+        {0, m.Value(m.EntryKey()), 0x6D6D6D6D6D6D6D6D, 8, "no terminating zero"},
         {0, m.Value("catg") - 16, 'X', 1, "vendor"},
         {0, m.Value("catg") - 12, FourCode("name"), 4, "declares \"name\" twice"},
         {0, m.Value("eGLO") - 4, 0xFFFFFFFF, 4, "truncated inside its property \"eGLO\""},
@@ -162,6 +171,6 @@ TEST(yModuleFile, SurvivesTruncationAndRandomDamage)
         for (int hits = 1 + int(random() % 4); hits > 0; --hits)
             bytes[random() % bytes.size()] = uint8_t(random());
         const bool accepted = yPropertyList::Parse(bytes.data(), bytes.size(), list, error);
-        ASSERT_FALSE(accepted ? list.entryPoint.empty() : error.empty());
+        ASSERT_FALSE(accepted ? list.entryPoint32.empty() && list.entryPoint64.empty() : error.empty());
     }
 }

@@ -1,5 +1,7 @@
 #include "standalone/yRenderSession.h"
 
+#include "tests/standalone/yStandaloneTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +10,7 @@ TEST(yRenderSession, TheReportCarriesThePanelsTogglesAndBarColours)
 {
     yHost::yRenderSession session;
     std::string error;
-    ASSERT_TRUE(session.Open(TONESCOPE_MODULE, error)) << error;
+    ASSERT_TRUE(session.Open(yTest::ModulePath(), error)) << error;
     session.SetInput(yHost::yWorld(4, 4, false), 1, 4, 4);
     yHost::yHistogramStats stats;
     std::vector<yHost::yBinCounts> bins;

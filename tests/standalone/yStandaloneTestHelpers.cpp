@@ -11,6 +11,16 @@
 
 namespace yTest
 {
+const std::string& ModulePath()
+{
+    static const std::string path = []
+    {
+        const char* named = std::getenv("TONESCOPE_MODULE");
+        return std::string(named && *named ? named : TONESCOPE_MAIN_MODULE);
+    }();
+    return path;
+}
+
 std::vector<uint8_t> ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

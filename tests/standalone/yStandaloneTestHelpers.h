@@ -7,6 +7,10 @@
 
 namespace yTest
 {
+// The module the tests run against: TONESCOPE_MODULE, which each run of the
+// tests sets to one interface's module, else the current interface's.
+const std::string& ModulePath();
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 std::string ReadText(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -75,8 +75,8 @@ class yViewerWindow : public ::testing::Test
     yTest::yProcessResult View(const std::string& script, const std::vector<std::string>& more = {})
     {
         std::ofstream(File("script.txt")) << script;
-        std::vector<std::string> args{"view", File("in.png"), "--module", TONESCOPE_MODULE, "--script",
-                                      File("script.txt"), "--screenshot", File("shot.png")};
+        std::vector<std::string> args{"view",     File("in.png"),     "--module",     yTest::ModulePath(),
+                                      "--script", File("script.txt"), "--screenshot", File("shot.png")};
         args.insert(args.end(), more.begin(), more.end());
         const yTest::yProcessResult result = yTest::RunTonescope(args);
         std::string error;
@@ -179,7 +179,7 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
     if (viewer == 0)
     {
         ::execl(TONESCOPE_PROGRAM, TONESCOPE_PROGRAM, "view", File("in.png").c_str(), "--module",
-                TONESCOPE_MODULE, "--screenshot", File("live.png").c_str(), nullptr);
+                yTest::ModulePath().c_str(), "--screenshot", File("live.png").c_str(), nullptr);
         ::_exit(127);
     }
     // A search meeting a window that goes away fails: it is tried again.
