@@ -25,6 +25,9 @@ public:
     operator char const*() const { return m_chars; }
     // Reads one character; the index is clamped into the buffer (above 255 reads 254).
     char operator[](long index) const;
+    // Where long and int are the same width (32-bit Windows), an int index
+    // would match the pointer conversion as well as the long one.
+    char operator[](int index) const { return (*this)[long(index)]; }
 
     yString operator+(yString const& tail) const;
     yString operator+(char const& c) const;

@@ -1,4 +1,5 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64. The posix thread
+# Cross build for 64-bit Windows with Debian's MinGW-w64: the module for
+# today's hosts (the current interface) and tonescope.exe. The posix thread
 # model compilers, so that std::thread and std::mutex work.
 #   cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 #         -DTONESCOPE_NATIVE_BUILD=$PWD/build
@@ -24,3 +25,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Today's 64-bit hosts speak the current interface.
+set(TONESCOPE_PROFILES current CACHE STRING "Host interfaces to build the module for")

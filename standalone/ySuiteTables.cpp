@@ -353,11 +353,11 @@ struct ySuiteTables
     AEGP_UtilitySuite1 utilityLegacy{};
     AEGP_UtilitySuite6 utilityCurrent{};
     PF_WorldTransformSuite1 transform{};
-    PF_FillMatteSuite2 fillMatte{yHostCallbacks::Fill, yHostCallbacks::Fill16};
+    PF_FillMatteSuite2 fillMatte{};
     PF_AdvAppSuite2 advApp{};
     AEGP_CommandSuite1 command{};
-    PF_ParamUtilsSuite3 paramUtils{yHostCallbacks::UpdateParamUI};
-    PF_AppSuite6 app{yHostCallbacks::GetBackgroundColor};
+    PF_ParamUtilsSuite3 paramUtils{};
+    PF_AppSuite6 app{};
     PF_Iterate8Suite1 iterate8{};
     PF_EffectCustomUISuite1 customUI{yHostCallbacks::GetDrawingReference};
     DRAWBOT_DrawbotSuite1 draw{yHostCallbacks::GetSupplier, yHostCallbacks::GetSurface};
@@ -368,6 +368,10 @@ struct ySuiteTables
     {
         utilityLegacy.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
         utilityCurrent.AEGP_RegisterWithAEGP = yHostCallbacks::RegisterWithAEGP;
+        fillMatte.fill = yHostCallbacks::Fill;
+        fillMatte.fill16 = yHostCallbacks::Fill16;
+        paramUtils.PF_UpdateParamUI = yHostCallbacks::UpdateParamUI;
+        app.PF_AppGetBgColor = yHostCallbacks::GetBackgroundColor;
         transform.copy = yHostCallbacks::Copy;
         advApp.PF_RefreshAllWindows = yHostCallbacks::RefreshAllWindows;
         command.AEGP_DoCommand = yHostCallbacks::DoCommand;

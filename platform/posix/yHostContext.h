@@ -1,6 +1,7 @@
-// The memory behind the drawing context a host hands to the module: on POSIX
-// a ZT_DrawSurface, on Windows a device context with a DIB section selected.
-// Internal to the platform layer.
+// The memory behind the drawing context of a draw event: a ZT_DrawSurface
+// on POSIX, and in the Windows build for today's hosts, where the module
+// draws into memory of its own; for the legacy hosts on Windows, a device
+// context (windows/yHostContext.cpp). Internal to the platform layer.
 #pragma once
 
 #include <cstdint>

@@ -321,9 +321,10 @@ void Device::LineTo(int32_t x, int32_t y)
     last = std::min<int64_t>(last, steps - 1);
     for (int64_t i = first; i <= last; ++i)
     {
-        // round(i * dMinor / steps), halves rounded up, in exact integers.
-        const __int128 num = __int128(2) * i * dMinor + steps;
-        __int128 q = num / (2 * steps);
+        // round(i * dMinor / steps), halves rounded up, in exact integers:
+        // i < kMaxSide and |dMinor|, steps < 2^33, so the product fits.
+        const int64_t num = 2 * i * dMinor + steps;
+        int64_t q = num / (2 * steps);
         if (num % (2 * steps) < 0)
             --q;
         const int64_t major = major0 + dir * i, minor = minor0 + int64_t(q);

@@ -67,13 +67,16 @@ int main(int argc, char** argv)
     const std::string output = argv[1];
     const size_t slash = output.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? std::string() : output.substr(0, slash + 1);
+    // Property lists differ between the scripts of one folder; they are named after their script.
+    std::string stem = output.substr(folder.size());
+    stem = stem.substr(0, stem.find_last_of('.'));
     std::string script = "// The module's resources, written by rsrcscript from the resource manifests.\n";
     for (const rsrc::Item& item : items)
     {
         const uint32_t number = item.entry.number;
         if (item.entry.type == ZT_Resources::kTypePIPL)
         {
-            const std::string file = folder + "pipl" + std::to_string(number) + ".bin";
+            const std::string file = folder + stem + "-pipl" + std::to_string(number) + ".bin";
             std::ofstream out(file, std::ios::binary | std::ios::trunc);
             out.write(item.data.data(), std::streamsize(item.data.size()));
             if (!out)

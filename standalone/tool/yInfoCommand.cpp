@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 
 namespace yHost
 {
@@ -30,7 +31,7 @@ std::string Fixed(PF_Fixed value, int decimals)
 void Line(std::ostream& out, const char* label, const std::string& value)
 {
     char padded[32];
-    std::snprintf(padded, sizeof padded, "  %-16s", label);
+    std::snprintf(padded, sizeof padded, "  %-18s", label);
     out << padded << value << '\n';
 }
 
@@ -144,7 +145,9 @@ bool Run(yEffectHost& host, PF_Cmd cmd, const char* what, std::ostream& err)
 }
 } // namespace
 
-int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err)
+namespace
+{
+int Describe(const std::string& modulePath, std::ostream& out, std::ostream& err)
 {
     yModule module;
     std::string error;
@@ -172,5 +175,15 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
     const bool setdownDone = Run(host, PF_Cmd_GLOBAL_SETDOWN, "global set-down", err);
     if (setdownDone) out << "Global set-down done\n";
     return paramsDone && setdownDone && agrees ? 0 : 1;
+}
+} // namespace
+
+// What it prints is printed only when all went well; otherwise only why not.
+int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err)
+{
+    std::ostringstream text;
+    const int status = Describe(modulePath, text, err);
+    if (status == 0) out << text.str();
+    return status;
 }
 } // namespace yHost

@@ -34,6 +34,37 @@ uint16_t Machine(const std::string& path)
     std::fclose(file);
     return machine;
 }
+struct yFoundResource
+{
+    uint32_t type, number, language;
+    std::vector<uint8_t> bytes;
+};
+
+struct yResourceWalk
+{
+    uint32_t type;
+    std::vector<yFoundResource>* found;
+};
+
+// The walk's callbacks are the system's calling convention, which a lambda is not on 32-bit Windows.
+BOOL CALLBACK EachLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR param)
+{
+    auto* walk = reinterpret_cast<yResourceWalk*>(param);
+    HRSRC found = FindResourceExA(module, type, name, language);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    if (!bytes) return TRUE;
+    const uint32_t size = SizeofResource(module, found);
+    walk->found->push_back(yFoundResource{walk->type, uint32_t(reinterpret_cast<uintptr_t>(name)), language,
+                                          std::vector<uint8_t>(bytes, bytes + size)});
+    return TRUE;
+}
+
+BOOL CALLBACK EachName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param)
+{
+    if (IS_INTRESOURCE(name)) EnumResourceLanguagesA(module, type, name, EachLanguage, param);
+    return TRUE;
+}
 } // namespace
 
 bool yModuleFile::ReadResources(const std::string& path, std::string& error)
@@ -71,40 +102,19 @@ bool yModuleFile::ReadResources(const std::string& path, std::string& error)
         error = "The module " + path + " is not a Windows library (it has no PE header).";
         return false;
     }
-    struct Walk
-    {
-        yModuleFile* file;
-        uint32_t type;
-    };
+    std::vector<yFoundResource> found;
     for (const uint32_t type : {ZT_Resources::kTypePIPL, ZT_Resources::kTypeBitmap})
     {
-        Walk walk{this, type};
+        yResourceWalk walk{type, &found};
         const LPCSTR typeId = type == ZT_Resources::kTypeBitmap ? RT_BITMAP : "PIPL";
         // A module without resources of the type fails the walk; that is no error here.
-        EnumResourceNamesA(
-            image, typeId,
-            [](HMODULE module, LPCSTR t, LPSTR name, LONG_PTR param) -> BOOL {
-                if (!IS_INTRESOURCE(name)) return TRUE;
-                EnumResourceLanguagesA(
-                    module, t, name,
-                    [](HMODULE module, LPCSTR t, LPCSTR name, WORD language, LONG_PTR param) -> BOOL {
-                        auto* walk = reinterpret_cast<Walk*>(param);
-                        HRSRC found = FindResourceExA(module, t, name, language);
-                        HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-                        const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
-                        if (!bytes) return TRUE;
-                        const uint32_t size = SizeofResource(module, found);
-                        std::vector<uint8_t>& section = walk->file->m_section;
-                        const Entry entry{walk->type, uint32_t(reinterpret_cast<uintptr_t>(name)), language, size,
-                                          uint32_t(section.size())};
-                        section.insert(section.end(), bytes, bytes + size);
-                        walk->file->m_entries.push_back(entry);
-                        return TRUE;
-                    },
-                    param);
-                return TRUE;
-            },
-            LONG_PTR(&walk));
+        EnumResourceNamesA(image, typeId, EachName, LONG_PTR(&walk));
+    }
+    for (const yFoundResource& resource : found)
+    {
+        m_entries.push_back(Entry{resource.type, resource.number, resource.language, uint32_t(resource.bytes.size()),
+                                  uint32_t(m_section.size())});
+        m_section.insert(m_section.end(), resource.bytes.begin(), resource.bytes.end());
     }
     FreeLibrary(image);
     return true;

@@ -54,10 +54,10 @@ TEST(RsrcScript, WritesTheListAndBitmapsInTheirLanguagesAndLeavesFontsOut)
               0);
 
     const std::string script = ReadAll(f.path + "/out.rc");
-    const std::string expected = "LANGUAGE 9, 1\n16000 PIPL \"" + f.path + "/pipl16000.bin\"\nLANGUAGE 9, 2\n101 BITMAP \"" +
+    const std::string expected = "LANGUAGE 9, 1\n16000 PIPL \"" + f.path + "/out-pipl16000.bin\"\nLANGUAGE 9, 2\n101 BITMAP \"" +
                                  f.path + "/bitmap101.bmp\"\n";
     EXPECT_EQ(script.substr(script.find('\n') + 1), expected);
-    EXPECT_EQ(ReadAll(f.path + "/pipl16000.bin"), "PiPL bytes");
+    EXPECT_EQ(ReadAll(f.path + "/out-pipl16000.bin"), "PiPL bytes");
     // A bitmap file: "BM", the file's size, two reserved words, where the rows start.
     const std::string header = std::string("BM") + char(14 + dib.size()) + std::string(7, '\0') + char(54) +
                                std::string(3, '\0');
@@ -93,7 +93,13 @@ TEST(RsrcScript, TheBuildsScriptHoldsEveryBitmapOfTheArtwork)
     const char* build = std::getenv("TONESCOPE_BUILD_DIR");
     ASSERT_TRUE(build);
     const std::string resources = std::string(build) + "/resources";
-    const std::string script = ReadAll(resources + "/windows/zelTonescope.rc");
+    for (const std::string profile : {"legacy", "current"})
+    {
+        SCOPED_TRACE(profile);
+        const std::string stem = resources + "/windows/zelTonescope-" + profile;
+        EXPECT_EQ(ReadAll(stem + "-pipl16000.bin"), ReadAll(resources + "/pipl/zelTonescope-" + profile + ".pipl"));
+    }
+    const std::string script = ReadAll(resources + "/windows/zelTonescope-current.rc");
     std::istringstream manifest(ReadAll(resources + "/artwork/artwork.manifest"));
     std::string type, file;
     unsigned number = 0, language = 0, bitmaps = 0;
@@ -108,6 +114,5 @@ TEST(RsrcScript, TheBuildsScriptHoldsEveryBitmapOfTheArtwork)
     const std::regex line("\n[0-9]+ BITMAP ");
     EXPECT_EQ(unsigned(std::distance(std::sregex_iterator(script.begin(), script.end(), line), std::sregex_iterator())),
               bitmaps);
-    EXPECT_EQ(ReadAll(resources + "/windows/pipl16000.bin"), ReadAll(resources + "/pipl/zelTonescope.pipl"));
 }
 } // namespace

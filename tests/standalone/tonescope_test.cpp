@@ -127,6 +127,10 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     module[yTest::FindBytes(module, "main", yTest::FindBytes(module, "MIB8dnik")) + 3] =
         'X'; // the list names "maiX", which is not exported
     yTest::WriteBytes(File("renamed.so"), module);
+    module = yTest::ReadBytes(yTest::ModulePath());
+    // The list announces out_flags the module does not set: "OLGe", then id 0 and length 4.
+    module[yTest::FindBytes(module, "OLGe", yTest::FindBytes(module, "MIB8dnik")) + 12] ^= 0x40;
+    yTest::WriteBytes(File("flags.so"), module);
 
     const struct
     {
@@ -200,13 +204,13 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png", "set Size 3\n", 1, "\"Size\""},
         {"render in.png", "set Histogram 3\n", 1, "\"Histogram\""},
         // The module beside the program, and damaged or foreign ones.
-        {"info", "", 0, "  effect version  2.2 (0x00110600)\n"},
-        {"info", "", 0,
-         "  7 \"Height\": fixed slider, default 100.00, valid -10000 to 10000, slider 0 to 200, 2"},
+        // info succeeds only when the property list agrees with what set-up reports.
+        {"info", "", 0, "Global set-down done\n"},
         {"info @missing.so", "", 1, "@missing.so: No such file"},
         {"info @text.png", "", 1, "@text.png is not a shared library"},
         {"info " TONESCOPE_PLAIN_LIBRARY, "", 1, "no resource section"},
         {"info @renamed.so", "", 1, "@renamed.so does not export its entry point \"maiX\""},
+        {"info @flags.so", "", 1, "The property list gives the out_flags 0x0"},
     };
     const char* const written[] = {"stats.json", "panel.png", "h.csv", "out.png"};
     for (const auto& c : cases)
