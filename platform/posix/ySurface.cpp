@@ -285,6 +285,57 @@ void Device::Plot(int32_t x, int32_t y, uint8_t b, uint8_t g, uint8_t r)
     }
 }
 
+namespace
+{
+// round(i * minor / steps), halves rounded up, exactly: floor((2 i minor +
+// steps) / (2 steps)), for 0 <= i < steps and |minor| <= steps < 2^33, so
+// the product needs more than 64 bits.
+int64_t RoundedStep(int64_t i, int64_t minor, int64_t steps)
+{
+#if defined(__SIZEOF_INT128__)
+    const __int128 num = __int128(2) * i * minor + steps;
+    __int128 q = num / (2 * steps);
+    if (num % (2 * steps) < 0)
+        --q;
+    return int64_t(q);
+#else
+    // 32-bit targets: the 128-bit product and quotient by hand.
+    struct U128
+    {
+        uint64_t hi, lo;
+    };
+    const auto multiply = [](uint64_t a, uint64_t b) {
+        const uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32, b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+        const uint64_t low = a0 * b0, mid1 = a1 * b0, mid2 = a0 * b1;
+        const uint64_t carry = ((low >> 32) + (mid1 & 0xFFFFFFFFu) + (mid2 & 0xFFFFFFFFu)) >> 32;
+        return U128{a1 * b1 + (mid1 >> 32) + (mid2 >> 32) + carry, a * b};
+    };
+    const auto add = [](U128 x, uint64_t y) { return U128{x.hi + (x.lo + y < x.lo ? 1u : 0u), x.lo + y}; };
+    const auto subtract = [](U128 x, uint64_t y) { return U128{x.hi - (x.lo < y ? 1u : 0u), x.lo - y}; };
+    // x / d for d below 2^62, bit by bit.
+    const auto divide = [](U128 x, uint64_t d) {
+        uint64_t rest = 0, q = 0;
+        for (int bit = 127; bit >= 0; --bit)
+        {
+            rest = (rest << 1) | ((bit >= 64 ? x.hi >> (bit - 64) : x.lo >> bit) & 1u);
+            q <<= 1;
+            if (rest >= d)
+                rest -= d, q |= 1u;
+        }
+        return q;
+    };
+    const uint64_t d = uint64_t(2 * steps);
+    const U128 m = multiply(uint64_t(2 * i), uint64_t(minor < 0 ? -minor : minor));
+    if (minor >= 0)
+        return int64_t(divide(add(m, uint64_t(steps)), d));
+    // steps - m: not negative only when m <= steps, and then below d.
+    if (m.hi == 0 && m.lo <= uint64_t(steps))
+        return 0;
+    return -int64_t(divide(add(subtract(m, uint64_t(steps)), d - 1), d));
+#endif
+}
+} // namespace
+
 void Device::LineTo(int32_t x, int32_t y)
 {
     const Point from = m_penAt;
@@ -321,13 +372,7 @@ void Device::LineTo(int32_t x, int32_t y)
     last = std::min<int64_t>(last, steps - 1);
     for (int64_t i = first; i <= last; ++i)
     {
-        // round(i * dMinor / steps), halves rounded up, in exact integers:
-        // i < kMaxSide and |dMinor|, steps < 2^33, so the product fits.
-        const int64_t num = 2 * i * dMinor + steps;
-        int64_t q = num / (2 * steps);
-        if (num % (2 * steps) < 0)
-            --q;
-        const int64_t major = major0 + dir * i, minor = minor0 + int64_t(q);
+        const int64_t major = major0 + dir * i, minor = minor0 + RoundedStep(i, dMinor, steps);
         const int64_t px = xMajor ? major : minor, py = xMajor ? minor : major;
         if (px >= 0 && py >= 0 && px < m_target->Width() && py < m_target->Height())
             Plot(int32_t(px), int32_t(py), c.blue, c.green, c.red);
