@@ -107,7 +107,8 @@ void ParsePropertyList(const uint8_t* data, size_t size)
     yHost::yPropertyList list;
     std::string error;
     if (yHost::yPropertyList::Parse(data, size, list, error))
-        Require(list.kind == yHost::kEffectKind && !list.name.empty() && !list.entryPoint.empty(),
+        Require(list.kind == yHost::kEffectKind && !list.name.empty() &&
+                    !(list.entryPoint32.empty() && list.entryPoint64.empty()),
                 "a property list accepted names an effect and its entry point");
     else Require(!error.empty(), "a refused property list says why");
 }

@@ -7,6 +7,16 @@ packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev lib
   mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64)
 # The benchmark's peer for the colour kernel.
 packages+=(libopencv-dev)
+# 32-bit Wine for the legacy Windows module, on a machine that runs 32-bit programs.
+root=$(cd "$(dirname "$0")/.." && pwd)
+if bash "$root/scripts/runs_32bit.sh"; then
+  dpkg --print-foreign-architectures | grep -qx i386 || {
+    sudo_cmd=""
+    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+    $sudo_cmd dpkg --add-architecture i386
+  }
+  packages+=(wine32:i386)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
