@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(python3 cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libopenimageio-dev ffmpeg libfreetype-dev libcli11-dev nlohmann-json3-dev fonts-liberation2
   fonts-dejavu-core clang libclang-rt-14-dev libsdl2-dev libimgui-dev xvfb xdotool
-  mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64)
+  mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64
+  python3-openimageio python3-numpy)
 # The benchmark's peer for the colour kernel.
 packages+=(libopencv-dev)
 # 32-bit Wine for the legacy Windows module, on a machine that runs 32-bit programs.

@@ -1,5 +1,5 @@
-#!/usr/bin/env python3
-"""Small PNG helper for the Windows checks, with no library beyond Python's own.
+#!/usr/bin/python3
+"""PNG pictures for the Windows checks, read and written with OpenImageIO.
 
   png_tool.py make OUT.png          a 16-bit RGBA test picture: ramps, saturated
                                     patches, greys and partial transparency
@@ -8,95 +8,57 @@
                                     group into boxes no taller than a line of text;
                                     prints the boxes and how many pixels differ
 """
-import struct
 import sys
-import zlib
+
+import numpy as np
+import OpenImageIO as oiio
 
 TEXT_LINE = 20  # the tallest box a line of the panel's text can need
 
 
-def write_png(path, width, height, rows):
-    raw = b''.join(b'\0' + b''.join(struct.pack('>4H', *p) for p in row) for row in rows)
-
-    def chunk(kind, data):
-        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
-    with open(path, 'wb') as f:
-        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 16, 6, 0, 0, 0))
-                + chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))
-
-
-def read_png(path):
-    """Width, height and a flat list of RGBA samples; colour type 6 only."""
-    data = open(path, 'rb').read()
-    if data[:8] != b'\x89PNG\r\n\x1a\n':
-        sys.exit(f'png_tool: {path} is not a PNG file.')
-    pos, idat = 8, b''
-    while pos < len(data):
-        length, kind = struct.unpack('>I4s', data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if kind == b'IHDR':
-            width, height, depth, colour, _, _, interlace = struct.unpack('>IIBBBBB', body)
-        elif kind == b'IDAT':
-            idat += body
-        pos += 12 + length
-    if colour != 6 or interlace != 0:
-        sys.exit(f'png_tool: {path} is not plain RGBA.')
-    bpp = 4 * depth // 8
-    stride = width * bpp
-    raw = zlib.decompress(idat)
-    out = bytearray()
-    prev = bytearray(stride)
-    for y in range(height):
-        f = raw[y * (stride + 1)]
-        line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - bpp] if i >= bpp else 0
-            b = prev[i]
-            c = prev[i - bpp] if i >= bpp else 0
-            if f == 1:
-                line[i] = (line[i] + a) & 255
-            elif f == 2:
-                line[i] = (line[i] + b) & 255
-            elif f == 3:
-                line[i] = (line[i] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        out += line
-        prev = line
-    return width, height, depth, bytes(out)
+def read(path):
+    """The picture's samples as stored (height x width x channels) and its bit depth."""
+    # PNG stores colour unassociated with alpha; read it as stored.
+    config = oiio.ImageSpec()
+    config.attribute('oiio:UnassociatedAlpha', 1)
+    image = oiio.ImageInput.open(path, config)
+    if image is None:
+        sys.exit(f'png_tool: cannot read {path}: {oiio.geterror()}')
+    depth = 16 if image.spec().format == oiio.UINT16 else 8
+    pixels = image.read_image(oiio.UINT16 if depth == 16 else oiio.UINT8)
+    image.close()
+    return pixels, depth
 
 
 def make(path):
-    w, h = 96, 64
-    rows = []
-    for y in range(h):
-        row = []
-        for x in range(w):
-            if y < 16:
-                p = (x * 65535 // (w - 1), y * 4096, 65535 - x * 600, 65535)
-            elif y < 32:
-                hue = [(65535, 0, 0), (65535, 65535, 0), (0, 65535, 0), (0, 65535, 65535), (0, 0, 65535),
-                       (65535, 0, 65535)][x * 6 // w]
-                p = hue + ((x * 977 + y * 131) % 65536,)
-            elif y < 48:
-                g = (x // 8) * 65535 // 11
-                p = (g, g, g, 65535)
-            else:
-                p = ((x * 7919) % 65536, (y * 104729) % 65536, (x * y * 31) % 65536, 65535 - x * 300)
-            row.append(p)
-        rows.append(row)
-    write_png(path, w, h, rows)
+    h, w = 64, 96
+    y, x = np.mgrid[0:h, 0:w].astype(np.int64)
+    hues = np.array([(65535, 0, 0), (65535, 65535, 0), (0, 65535, 0), (0, 65535, 65535), (0, 0, 65535),
+                     (65535, 0, 65535)])
+    grey = (x // 8) * 65535 // 11
+    bands = [
+        np.stack([x * 65535 // (w - 1), y * 4096, 65535 - x * 600, np.full_like(x, 65535)], -1),
+        np.concatenate([hues[x * 6 // w], ((x * 977 + y * 131) % 65536)[..., None]], -1),
+        np.stack([grey, grey, grey, np.full_like(x, 65535)], -1),
+        np.stack([(x * 7919) % 65536, (y * 104729) % 65536, (x * y * 31) % 65536, 65535 - x * 300], -1),
+    ]
+    pixels = np.select([y[..., None] < 16, y[..., None] < 32, y[..., None] < 48, True], bands)
+    spec = oiio.ImageSpec(w, h, 4, oiio.UINT16)
+    spec.attribute('oiio:UnassociatedAlpha', 1)  # the samples are written as they are
+    out = oiio.ImageOutput.create(path)
+    if out is None or not out.open(path, spec):
+        sys.exit(f'png_tool: cannot write {path}: {oiio.geterror()}')
+    out.write_image(pixels.astype(np.uint16))
+    out.close()
 
 
 def differing(a, b):
-    wa, ha, da, pa = read_png(a)
-    wb, hb, db, pb = read_png(b)
-    if (wa, ha, da) != (wb, hb, db):
-        sys.exit(f'png_tool: {a} is {wa} x {ha} at {da} bits, {b} {wb} x {hb} at {db} bits.')
-    n = 4 * da // 8
-    return wa, ha, {(i // n % wa, i // n // wa) for i in range(0, len(pa), n) if pa[i:i + n] != pb[i:i + n]}
+    pa, da = read(a)
+    pb, db = read(b)
+    if pa.shape != pb.shape or da != db:
+        sys.exit(f'png_tool: {a} is {pa.shape} at {da} bits, {b} {pb.shape} at {db} bits.')
+    ys, xs = np.nonzero(np.any(pa != pb, axis=-1))
+    return pa.shape[1], pa.shape[0], set(zip(xs.tolist(), ys.tolist()))
 
 
 def boxes(points, gap=3):
@@ -110,8 +72,7 @@ def boxes(points, gap=3):
         while stack:
             x, y = stack.pop()
             x0, x1, y0, y1 = min(x0, x), max(x1, x), min(y0, y), max(y1, y)
-            near = [(x + dx, y + dy) for dx in range(-gap, gap + 1) for dy in range(-gap, gap + 1)]
-            for q in near:
+            for q in [(x + dx, y + dy) for dx in range(-gap, gap + 1) for dy in range(-gap, gap + 1)]:
                 if q in left:
                     left.remove(q)
                     stack.append(q)

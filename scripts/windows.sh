@@ -73,7 +73,7 @@ compare_runs() {
   rm -rf "$work" && mkdir -p "$work"
   cd "$work"
   {
-    python3 "$root/scripts/png_tool.py" make input.png
+    /usr/bin/python3 "$root/scripts/png_tool.py" make input.png
     # Drags on both ends of the range slider: the module polls the live button
     # state while one lasts, so scripted input must reach it through the host.
     printf 'down 44 279\ndrag 80 279\ndrag 120 279\nup 120 279\ndown 296 279 shift\ndrag 250 279\nup 250 279\n' >drags.txt
@@ -92,10 +92,10 @@ compare_runs() {
           { fail "$label: tonescope.exe failed on $run."; continue; }
         cmp -s "linux-$run.csv" "win-$run.csv" || fail "$label: the histograms of $run differ."
         cmp -s "linux-$run.json" "win-$run.json" || fail "$label: the statistics of $run differ."
-        python3 "$root/scripts/png_tool.py" same "linux-$run.png" "win-$run.png" ||
+        /usr/bin/python3 "$root/scripts/png_tool.py" same "linux-$run.png" "win-$run.png" ||
           fail "$label: the outputs of $run differ."
         echo -n "$run: " >>"$report"
-        python3 "$root/scripts/png_tool.py" panel "linux-$run-panel.png" "win-$run-panel.png" >>"$report" ||
+        /usr/bin/python3 "$root/scripts/png_tool.py" panel "linux-$run-panel.png" "win-$run-panel.png" >>"$report" ||
           fail "$label: the panels of $run differ outside the text."
       done
     done
@@ -107,10 +107,10 @@ compare_runs() {
     for f in histogram.csv stats.json; do
       cmp -s "linux-demo/tonescope-demo/$f" "win-demo/tonescope-demo/$f" || fail "$label: the demo's $f differ."
     done
-    python3 "$root/scripts/png_tool.py" same {linux,win}-demo/tonescope-demo/output.png ||
+    /usr/bin/python3 "$root/scripts/png_tool.py" same {linux,win}-demo/tonescope-demo/output.png ||
       fail "$label: the demo's outputs differ."
     echo -n "demo: " >>"$report"
-    python3 "$root/scripts/png_tool.py" panel {linux,win}-demo/tonescope-demo/panel.png >>"$report" ||
+    /usr/bin/python3 "$root/scripts/png_tool.py" panel {linux,win}-demo/tonescope-demo/panel.png >>"$report" ||
       fail "$label: the demo's panels differ outside the text."
     echo "windows: $label: panel text differs (GDI against FreeType):"
     sed 's/ of [0-9]* pixels differ, in / pixels in /; s/ boxes:.*/ boxes/' "$report" | paste - - -
@@ -184,7 +184,7 @@ if bash "$root/scripts/runs_32bit.sh"; then
   TONESCOPE_WINDOW_DEVICE=ddb wintool render input.png --model HSV --events drags.txt --module module.aex \
     --panel win-hidden-panel.png || fail "32-bit: tonescope.exe failed with a device-dependent bitmap."
   wintool render input.png --model HSV --events drags.txt --module module.aex --panel win-dib-panel.png
-  python3 "$root/scripts/png_tool.py" same win-dib-panel.png win-hidden-panel.png ||
+  /usr/bin/python3 "$root/scripts/png_tool.py" same win-dib-panel.png win-hidden-panel.png ||
     fail "32-bit: the panel drawn through a copy of the window differs."
   cp "$win64/bin/zelTonescope.aex" current64.aex
   refuse "$win32/bin/tonescope.exe" current64.aex 'is a 64-bit library; this tonescope.exe is 32-bit'
