@@ -11,7 +11,7 @@
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
 #include "effect/plugin/zelRowBands.h"
-#include "standalone/yIteratePool.h"
+#include "standalone/emulator/yIteratePool.h"
 
 #include <benchmark/benchmark.h>
 #ifdef TONESCOPE_BENCH_OPENCV
@@ -172,8 +172,8 @@ template <class P> void Threads(benchmark::State& state, short model, bool ramp)
     for (auto _ : state)
     {
         acc.Prepare(highest);
-        yHost::yIteratePool::Instance().Run(PF_Iterations_ONCE_PER_PROCESSOR, &job, CountBand<P>);
-        const int threads = yHost::yIteratePool::Instance().ThreadCount();
+        yStandalone::yIteratePool::Instance().Run(PF_Iterations_ONCE_PER_PROCESSOR, &job, CountBand<P>);
+        const int threads = yStandalone::yIteratePool::Instance().ThreadCount();
         bands.MergeInto(acc, zelRowBands::Count(kHeight, kWidth, threads));
         acc.ComputeStatistics();
         benchmark::DoNotOptimize(acc.GetStats(0));
@@ -310,7 +310,7 @@ public:
     {
         std::printf("\n%s, %d threads; medians of the repetitions in Mpix/s, one thread per CPU second, all "
                     "threads per wall-clock second\n",
-                    ProcessorName().c_str(), yHost::yIteratePool::Instance().ThreadCount());
+                    ProcessorName().c_str(), yStandalone::yIteratePool::Instance().ThreadCount());
         std::printf("%-18s %8s %12s %8s %8s %7s %7s %7s %7s %7s\n", "kernel", "1 thread", "spread", "all",
                     "x 1 thr", "x once", "x plain", "x sub8", "x cv", "all x cv");
         for (auto const& [name, rates] : m_rates)

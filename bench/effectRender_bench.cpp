@@ -7,9 +7,9 @@
 #include "effect/color/zelHistogramAccumulator.h"
 #include "effect/color/zelSampleKernel.h"
 #include "effect/plugin/zelTonescopePlugin.h"
-#include "standalone/yEffectHost.h"
-#include "standalone/yIteratePool.h"
-#include "standalone/yWorld.h"
+#include "standalone/emulator/yEffectHost.h"
+#include "standalone/emulator/yIteratePool.h"
+#include "standalone/emulator/yWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,16 +31,16 @@ PF_Err Entry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* 
     return plugin.err;
 }
 
-template <class PixelT> PixelT* Row(yHost::yWorld& w, A_long y)
+template <class PixelT> PixelT* Row(yStandalone::yWorld& w, A_long y)
 {
     return reinterpret_cast<PixelT*>(reinterpret_cast<char*>(w.World().data) + y * w.World().rowbytes);
 }
 
-template <class PixelT> yHost::yWorld& Input()
+template <class PixelT> yStandalone::yWorld& Input()
 {
     constexpr bool deep = sizeof(PixelT) == 8;
-    static yHost::yWorld world = [] {
-        yHost::yWorld w(kWidth, kHeight, deep);
+    static yStandalone::yWorld world = [] {
+        yStandalone::yWorld w(kWidth, kHeight, deep);
         std::mt19937 random(1234567u);
         const uint32_t span = deep ? 32769u : 256u;
         for (A_long y = 0; y < kHeight; ++y)
@@ -59,7 +59,7 @@ template <class PixelT> void KernelAlone(benchmark::State& state)
 {
     constexpr bool deep = sizeof(PixelT) == 8;
     const short model = short(state.range(0));
-    yHost::yWorld& input = Input<PixelT>();
+    yStandalone::yWorld& input = Input<PixelT>();
     zelSampleKernel kernel;
     zelHistogramAccumulator acc;
     for (auto _ : state)
@@ -79,21 +79,21 @@ template <class PixelT> void Bridge(benchmark::State& state)
     constexpr bool deep = sizeof(PixelT) == 8;
     const short model = short(state.range(0));
     const bool renderOutput = state.range(1) != 0;
-    yHost::yIteratePool::Instance().SetThreadCount(int(state.range(2)));
-    yHost::yEffectHost host(&Entry, yHost::kLinkedProfile);
+    yStandalone::yIteratePool::Instance().SetThreadCount(int(state.range(2)));
+    yStandalone::yEffectHost host(&Entry, yStandalone::kLinkedProfile);
     host.Call(PF_Cmd_GLOBAL_SETUP);
     host.Call(PF_Cmd_PARAMS_SETUP);
     host.SetInputLayer(Input<PixelT>().World());
     host.Param(kParamColorModel).def.u.pd.value = model;
     host.Param(kParamSample).def.u.pd.value = kSampleWholeImage;
     host.Param(kParamRenderOutput).def.u.bd.value = renderOutput ? 1 : 0;
-    yHost::yWorld output(kWidth, kHeight, deep);
+    yStandalone::yWorld output(kWidth, kHeight, deep);
     host.Call(PF_Cmd_SEQUENCE_SETUP);
     for (auto _ : state)
         if (host.Call(PF_Cmd_RENDER, &output.World()) != PF_Err_NONE) state.SkipWithError("the render failed");
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
     host.Call(PF_Cmd_GLOBAL_SETDOWN);
-    yHost::yIteratePool::Instance().SetThreadCount(0);
+    yStandalone::yIteratePool::Instance().SetThreadCount(0);
     state.SetItemsProcessed(state.iterations() * int64_t(kWidth) * kHeight);
 }
 

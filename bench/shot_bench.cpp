@@ -1,8 +1,8 @@
 // Whole shots through the tonescope program: a 200-frame 1920 x 1080
 // sequence as 8-bit PNG and as half-float OpenEXR, rendered with one and two
 // workers, beside reading the frames alone (the decoding share).
-#include "standalone/yImageFile.h"
-#include "standalone/yPngFile.h"
+#include "standalone/media/yImageFile.h"
+#include "standalone/media/yPngFile.h"
 
 #include <OpenImageIO/imageio.h>
 #include <benchmark/benchmark.h>
@@ -81,13 +81,13 @@ void RenderShot(benchmark::State& state, const std::string& kind)
 void DecodeShot(benchmark::State& state, const std::string& kind)
 {
     MakeShots();
-    yHost::yWorld world;
+    yStandalone::yWorld world;
     std::string error;
     for (auto _ : state)
         for (int k = 0; k < kFrames; ++k)
         {
-            yHost::yImageFile file;
-            if (!file.Open(FramePath(kind, k), yHost::yImageFile::kDefaultMaxPixels, error) ||
+            yStandalone::yImageFile file;
+            if (!file.Open(FramePath(kind, k), yStandalone::yImageFile::kDefaultMaxPixels, error) ||
                 !file.ReadFrame(0, file.IsDeep(), 1, world, error))
                 state.SkipWithError(error.c_str());
         }

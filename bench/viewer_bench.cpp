@@ -5,7 +5,7 @@
 // The window's textures are those of SDL's software renderer over a memory
 // surface, so no display is needed.
 #include "standalone/viewer/yViewerWorker.h"
-#include "standalone/yPngFile.h"
+#include "standalone/media/yPngFile.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -23,7 +23,7 @@ const std::string& InputFile()
 {
     static const std::string path = [] {
         const std::string file = "/tmp/viewer_bench_" + std::to_string(::getpid()) + ".png";
-        yHost::yWorld w(kWidth, kHeight, false);
+        yStandalone::yWorld w(kWidth, kHeight, false);
         std::mt19937 random(7u);
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
@@ -33,24 +33,24 @@ const std::string& InputFile()
                 w.Pixel8(x, y) = PF_Pixel8{255, c(x * 255 / kWidth), c(y * 255 / kHeight), c((x + y) % 256)};
             }
         std::string error;
-        if (!yHost::yPngFile::Write(file, w, error)) std::fprintf(stderr, "%s\n", error.c_str());
+        if (!yStandalone::yPngFile::Write(file, w, error)) std::fprintf(stderr, "%s\n", error.c_str());
         return file;
     }();
     return path;
 }
 
-yHost::yViewerJob Event(yHost::yScriptEvent::Kind kind, int x = 0, int y = 0)
+yStandalone::yViewerJob Event(yStandalone::yScriptEvent::Kind kind, int x = 0, int y = 0)
 {
-    yHost::yViewerJob job;
+    yStandalone::yViewerJob job;
     job.event.kind = kind;
     job.event.x = x;
     job.event.y = y;
     return job;
 }
 
-yHost::yViewerJob Set(const char* name, const char* value)
+yStandalone::yViewerJob Set(const char* name, const char* value)
 {
-    yHost::yViewerJob job = Event(yHost::yScriptEvent::Set);
+    yStandalone::yViewerJob job = Event(yStandalone::yScriptEvent::Set);
     job.event.param = name;
     job.event.value = value;
     return job;
@@ -58,11 +58,11 @@ yHost::yViewerJob Set(const char* name, const char* value)
 
 void ToggleChannel(benchmark::State& state, const char* model)
 {
-    yHost::yViewerSettings settings;
+    yStandalone::yViewerSettings settings;
     settings.modulePath = TONESCOPE_MODULE;
     settings.input = InputFile();
     settings.realClock = false;
-    yHost::yViewerWorker worker;
+    yStandalone::yViewerWorker worker;
     std::string error;
     if (!worker.Start(settings, error)) return state.SkipWithError(error.c_str());
     worker.Post(Set("Color Model", model));
@@ -74,13 +74,13 @@ void ToggleChannel(benchmark::State& state, const char* model)
     SDL_Texture* image = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, kWidth,
                                            kHeight);
     SDL_Texture* panel = nullptr;
-    yHost::yViewerFrame frame;
+    yStandalone::yViewerFrame frame;
     for (auto _ : state)
     {
         // Channel toggle B of the panel's top row: off, then on again.
-        worker.Post(Event(yHost::yScriptEvent::Down, 173, 11));
-        worker.Post(Event(yHost::yScriptEvent::Up, 173, 11));
-        yHost::yViewerJob wait = Event(yHost::yScriptEvent::Wait);
+        worker.Post(Event(yStandalone::yScriptEvent::Down, 173, 11));
+        worker.Post(Event(yStandalone::yScriptEvent::Up, 173, 11));
+        yStandalone::yViewerJob wait = Event(yStandalone::yScriptEvent::Wait);
         wait.event.milliseconds = 1000; // no double click
         worker.Post(wait);
         worker.WaitIdle();

@@ -4,8 +4,8 @@
 // event the panel's values stay consistent.
 #include "fuzz/yFuzzEffect.h"
 #include "host/sdk/ZT_HostPlatform.h"
-#include "standalone/yHostPlatform.h"
-#include "standalone/yWorld.h"
+#include "standalone/emulator/yHostPlatform.h"
+#include "standalone/emulator/yWorld.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -65,12 +65,12 @@ class yPanelWindow
 
     void Render()
     {
-        m_input = yHost::yWorld(24, 16, m_deep);
+        m_input = yStandalone::yWorld(24, 16, m_deep);
         for (int y = 0; y < m_input.Height(); ++y)
             for (int x = 0; x < m_input.Width(); ++x)
                 if (m_deep) m_input.Pixel16(x, y) = {32768, A_u_short(x * 1300), A_u_short(y * 2000), 9000};
                 else m_input.Pixel8(x, y) = {255, A_u_char(x * 10), A_u_char(y * 15), 77};
-        m_output = yHost::yWorld(m_input.Width(), m_input.Height(), m_deep);
+        m_output = yStandalone::yWorld(m_input.Width(), m_input.Height(), m_deep);
         m_effect.Host().SetInputLayer(m_input.World());
         m_effect.Host().Call(PF_Cmd_RENDER, &m_output.World());
         m_rendered = true;
@@ -105,8 +105,8 @@ class yPanelWindow
 
     void Send(PF_EventType type, int x, int y, uint32_t modifiers, uint32_t code)
     {
-        yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
-        yHost::yEffectHost& host = m_effect.Host();
+        yStandalone::yHostPlatform& platform = yStandalone::yHostPlatform::Instance();
+        yStandalone::yEffectHost& host = m_effect.Host();
         PF_EventExtra extra{};
         extra.contextH = host.WindowContext();
         extra.e_type = type;
@@ -128,7 +128,7 @@ class yPanelWindow
         {
             host.SetKeyDown(extra, code, HostModifiers(modifiers), platform.Clock());
             // Past the character codes, today's hosts' own key codes go to the module as they are.
-            if (host.Profile() == yHost::yProfile::Current && code > 0xFF) extra.u.key_down.keycode = code;
+            if (host.Profile() == yStandalone::yProfile::Current && code > 0xFF) extra.u.key_down.keycode = code;
         }
         else if (type == PF_Event_ADJUST_CURSOR)
         {
@@ -154,7 +154,7 @@ class yPanelWindow
 
     void Click(int x, int y, uint32_t modifiers)
     {
-        yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
+        yStandalone::yHostPlatform& platform = yStandalone::yHostPlatform::Instance();
         const uint32_t now = platform.Clock();
         m_clicks = m_clicks > 0 && now - m_lastClick <= platform.DoubleClickInterval() ? m_clicks + 1 : 1;
         m_lastClick = now;
@@ -181,7 +181,7 @@ class yPanelWindow
     }
 
     yFuzz::yFuzzEffect m_effect;
-    yHost::yWorld m_input, m_output;
+    yStandalone::yWorld m_input, m_output;
     std::vector<uint8_t>& m_pixels = WindowPixels();
     int m_width = 0, m_height = 0;
     bool m_deep = false;
@@ -219,7 +219,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     window.Render();
     window.Draw();
 
-    yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
+    yStandalone::yHostPlatform& platform = yStandalone::yHostPlatform::Instance();
     auto point = [&](int limit) {
         // Mostly on the window, now and then anywhere at all.
         return in.ConsumeProbability<float>() < 0.95f ? in.ConsumeIntegralInRange(-8, limit + 8)
@@ -281,7 +281,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         case kPick:
         {
-            yHost::yColorChoice choice;
+            yStandalone::yColorChoice choice;
             choice.chosen = in.ConsumeBool();
             choice.red = in.ConsumeIntegral<uint8_t>();
             choice.green = in.ConsumeIntegral<uint8_t>();

@@ -5,13 +5,13 @@
 #include "fuzz/yFuzzEffect.h"
 #include "fuzz/yFuzzFile.h"
 #include "effect/plugin/zelTonescopeDataFlat.h"
-#include "standalone/yEventScript.h"
-#include "standalone/yImageFile.h"
-#include "standalone/yModuleFile.h"
-#include "standalone/yPngFile.h"
-#include "standalone/yPngReader.h"
-#include "standalone/yProjectFile.h"
-#include "standalone/yPropertyList.h"
+#include "standalone/session/yEventScript.h"
+#include "standalone/media/yImageFile.h"
+#include "standalone/emulator/yModuleFile.h"
+#include "standalone/media/yPngFile.h"
+#include "standalone/media/yPngReader.h"
+#include "standalone/media/yProjectFile.h"
+#include "standalone/emulator/yPropertyList.h"
 
 #include <string>
 #include <vector>
@@ -36,16 +36,16 @@ enum Reader
 // (other formats are OpenImageIO's own, which this target does not fuzz).
 void ReadImage(const std::string& path, int downsample)
 {
-    yHost::yPngImage image;
+    yStandalone::yPngImage image;
     std::string error;
-    if (!yHost::yPngFile::Read(path, image, error))
+    if (!yStandalone::yPngFile::Read(path, image, error))
         Require(!error.empty(), "a refused image says why");
     else
         Require(image.rgba.size() == size_t(image.width) * size_t(image.height) * 4 &&
                     (image.depth == 8 || image.depth == 16),
                 "every pixel of an image read has four samples of 8 or 16 bits");
-    if (!yHost::yPngReader::IsPng(path)) return;
-    yHost::yImageFile file;
+    if (!yStandalone::yPngReader::IsPng(path)) return;
+    yStandalone::yImageFile file;
     if (!file.Open(path, int64_t(1) << 20, error))
     {
         Require(!error.empty(), "a refused image says why");
@@ -53,7 +53,7 @@ void ReadImage(const std::string& path, int downsample)
     }
     for (bool deep : {false, true})
     {
-        yHost::yWorld world;
+        yStandalone::yWorld world;
         if (!file.ReadFrame(0, deep, downsample, world, error))
         {
             Require(!error.empty(), "an image that cannot be read says why");
@@ -67,9 +67,9 @@ void ReadImage(const std::string& path, int downsample)
 
 void ReadEventScript(const uint8_t* data, size_t size)
 {
-    std::vector<yHost::yScriptEvent> events;
+    std::vector<yStandalone::yScriptEvent> events;
     std::string error;
-    if (yHost::yEventScript::Parse(std::string(reinterpret_cast<const char*>(data), size), events, error)) return;
+    if (yStandalone::yEventScript::Parse(std::string(reinterpret_cast<const char*>(data), size), events, error)) return;
     Require(!error.empty(), "a refused event script says why");
     // The sentence may quote the script, but never raw bytes or a whole line of any length.
     Require(error.size() <= kMaxMessage, "a refused event script says why in a bounded sentence");
@@ -81,33 +81,33 @@ void ReadProjectFile(const std::string& path, size_t expected)
 {
     std::vector<uint8_t> record;
     std::string error;
-    if (yHost::yProjectFile::Read(path, expected, record, error))
+    if (yStandalone::yProjectFile::Read(path, expected, record, error))
         Require(record.size() == expected, "a record read has the size asked for");
     else Require(!error.empty(), "a refused project file says why");
 }
 
 void ReadModuleFile(const std::string& path)
 {
-    yHost::yModuleFile module;
+    yStandalone::yModuleFile module;
     std::string error;
     if (module.Open(path, error))
     {
-        const yHost::yResourceView pipl = module.Find(yHost::kPropertyListType, yHost::kPropertyListNumber);
+        const yStandalone::yResourceView pipl = module.Find(yStandalone::kPropertyListType, yStandalone::kPropertyListNumber);
         // The resource found is read whole, so it must lie inside the section.
-        yHost::yPropertyList list;
-        if (pipl.bytes) yHost::yPropertyList::Parse(pipl.bytes, pipl.size, list, error);
+        yStandalone::yPropertyList list;
+        if (pipl.bytes) yStandalone::yPropertyList::Parse(pipl.bytes, pipl.size, list, error);
     }
     else Require(!error.empty(), "a refused module file says why");
-    yHost::yPropertyList list;
-    if (!yHost::yPropertyList::Read(path, list, error)) Require(!error.empty(), "a refused property list says why");
+    yStandalone::yPropertyList list;
+    if (!yStandalone::yPropertyList::Read(path, list, error)) Require(!error.empty(), "a refused property list says why");
 }
 
 void ParsePropertyList(const uint8_t* data, size_t size)
 {
-    yHost::yPropertyList list;
+    yStandalone::yPropertyList list;
     std::string error;
-    if (yHost::yPropertyList::Parse(data, size, list, error))
-        Require(list.kind == yHost::kEffectKind && !list.name.empty() &&
+    if (yStandalone::yPropertyList::Parse(data, size, list, error))
+        Require(list.kind == yStandalone::kEffectKind && !list.name.empty() &&
                     !(list.entryPoint32.empty() && list.entryPoint64.empty()),
                 "a property list accepted names an effect and its entry point");
     else Require(!error.empty(), "a refused property list says why");

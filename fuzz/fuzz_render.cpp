@@ -10,7 +10,7 @@
 #include "fuzz/yFuzzEffect.h"
 #include "effect/plugin/zelSampleRect.h"
 #include "host/sdk/ZT_Fixed.h"
-#include "standalone/yWorld.h"
+#include "standalone/emulator/yWorld.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -46,13 +46,13 @@ float Factor(const PF_RationalScale& scale)
     return scale.den != 0 ? float(scale.num) / float(scale.den) : 1.0f;
 }
 
-bool SamePixel(const yHost::yWorld& a, const yHost::yWorld& b, int x, int y)
+bool SamePixel(const yStandalone::yWorld& a, const yStandalone::yWorld& b, int x, int y)
 {
     if (a.IsDeep()) return std::memcmp(&a.Pixel16(x, y), &b.Pixel16(x, y), sizeof(PF_Pixel16)) == 0;
     return std::memcmp(&a.Pixel8(x, y), &b.Pixel8(x, y), sizeof(PF_Pixel8)) == 0;
 }
 
-bool IsClear(const yHost::yWorld& w, int x, int y)
+bool IsClear(const yStandalone::yWorld& w, int x, int y)
 {
     if (w.IsDeep()) return w.Pixel16(x, y).alpha == 0 && w.Pixel16(x, y).red == 0 && w.Pixel16(x, y).green == 0 &&
                            w.Pixel16(x, y).blue == 0;
@@ -60,7 +60,7 @@ bool IsClear(const yHost::yWorld& w, int x, int y)
            w.Pixel8(x, y).blue == 0;
 }
 // Named so that the fuzzer's coverage leaves these per-pixel loops alone.
-void FillPixelLoop(FuzzedDataProvider& in, yHost::yWorld& input, yHost::yWorld& output)
+void FillPixelLoop(FuzzedDataProvider& in, yStandalone::yWorld& input, yStandalone::yWorld& output)
 {
     const bool deep = input.IsDeep();
     for (int y = 0; y < input.Height(); ++y)
@@ -78,7 +78,7 @@ void FillPixelLoop(FuzzedDataProvider& in, yHost::yWorld& input, yHost::yWorld& 
         }
 }
 
-void CheckPixelLoop(const yHost::yWorld& input, const yHost::yWorld& output, const zelSampleRect& r,
+void CheckPixelLoop(const yStandalone::yWorld& input, const yStandalone::yWorld& output, const zelSampleRect& r,
                     bool renderOutput)
 {
     for (int y = 0; y < input.Height(); ++y)
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const PF_RationalScale scaleX = Scale(in), scaleY = Scale(in);
     effect.Host().SetDownsample(scaleX, scaleY);
 
-    yHost::yWorld input(width, height, deep), output(width, height, deep);
+    yStandalone::yWorld input(width, height, deep), output(width, height, deep);
     FillPixelLoop(in, input, output);
 
     effect.Host().SetInputLayer(input.World());

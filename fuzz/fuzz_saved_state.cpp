@@ -6,7 +6,7 @@
 #include "fuzz/yFuzzEffect.h"
 #include "fuzz/yFuzzFile.h"
 #include "effect/plugin/zelTonescopeDataFlat.h"
-#include "standalone/yProjectFile.h"
+#include "standalone/media/yProjectFile.h"
 
 #include <cstring>
 #include <string>
@@ -19,8 +19,8 @@ namespace
 void ReadAsProjectFile(const std::vector<uint8_t>& record)
 {
     // A well-formed header naming the record's own size, then the record.
-    std::vector<uint8_t> file(yHost::yProjectFile::kHeaderSize);
-    const uint32_t header[3] = {yHost::yProjectFile::kMagic, yHost::yProjectFile::kFormatVersion,
+    std::vector<uint8_t> file(yStandalone::yProjectFile::kHeaderSize);
+    const uint32_t header[3] = {yStandalone::yProjectFile::kMagic, yStandalone::yProjectFile::kFormatVersion,
                                 uint32_t(record.size())};
     std::memcpy(file.data(), header, sizeof header);
     file.insert(file.end(), record.begin(), record.end());
@@ -28,18 +28,18 @@ void ReadAsProjectFile(const std::vector<uint8_t>& record)
 
     std::vector<uint8_t> read;
     std::string error;
-    Require(yHost::yProjectFile::Read(path, record.size(), read, error) && read == record,
+    Require(yStandalone::yProjectFile::Read(path, record.size(), read, error) && read == record,
             "a well-formed project file reads back as written");
     const size_t flatSize = zelTonescope::zelTonescopeDataFlat::kSize;
-    if (yHost::yProjectFile::Read(path, flatSize, read, error))
+    if (yStandalone::yProjectFile::Read(path, flatSize, read, error))
         Require(read == record && record.size() == flatSize, "a record of the expected size reads back whole");
     else Require(!error.empty() && record.size() != flatSize, "only a record of another size is refused");
 
     // The bytes as the whole file: anything but a crash.
-    yHost::yProjectFile::Read(yFuzz::ScratchFile(record.data(), record.size()), flatSize, read, error);
+    yStandalone::yProjectFile::Read(yFuzz::ScratchFile(record.data(), record.size()), flatSize, read, error);
 }
 
-std::vector<uint8_t> Flatten(yHost::yEffectHost& host)
+std::vector<uint8_t> Flatten(yStandalone::yEffectHost& host)
 {
     host.Call(PF_Cmd_SEQUENCE_FLATTEN);
     return host.HandleBytes(host.InData().sequence_data);
@@ -50,7 +50,7 @@ void ResetupFrom(const std::vector<uint8_t>& record)
     // Global set-up once: every input sets a sequence up and down again.
     static yFuzz::yFuzzEffect effect(false);
     static const size_t handles = effect.Host().LiveHandles();
-    yHost::yEffectHost& host = effect.Host();
+    yStandalone::yEffectHost& host = effect.Host();
     host.SetSequenceData(host.NewHandleWith(record));
     host.Call(PF_Cmd_SEQUENCE_RESETUP);
 

@@ -1,7 +1,7 @@
 #include "fuzz/yFuzzEffect.h"
 
-#include "standalone/yHostPlatform.h"
-#include "standalone/ySuiteTables.h"
+#include "standalone/emulator/yHostPlatform.h"
+#include "standalone/emulator/ySuiteTables.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +27,7 @@ PF_Err EffectEntry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_Para
 
 yFuzzEffect::yFuzzEffect(bool sequence)
 {
-    yHost::yHostPlatform::Instance().Reset();
+    yStandalone::yHostPlatform::Instance().Reset();
     Require(m_host.Call(PF_Cmd_GLOBAL_SETUP) == PF_Err_NONE, "global set-up succeeds");
     Require(m_host.Call(PF_Cmd_PARAMS_SETUP) == PF_Err_NONE, "parameter set-up succeeds");
     std::string refused;
@@ -47,7 +47,7 @@ yFuzzEffect::~yFuzzEffect()
 
 zelTonescope::zelTonescopeData* yFuzzEffect::Live()
 {
-    yHost::yActiveHost active(&m_host);
+    yStandalone::yActiveHost active(&m_host);
     zelTonescope::zelTonescopePlugin plugin;
     plugin.in_data = &m_host.InData();
     return plugin.GetDataPtr();

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "effect/plugin/zelTonescopePlugin.h"
-#include "standalone/yEffectHost.h"
+#include "standalone/emulator/yEffectHost.h"
 
 #include <cstdint>
 
@@ -28,12 +28,12 @@ class yFuzzEffect
     yFuzzEffect(const yFuzzEffect&) = delete;
     yFuzzEffect& operator=(const yFuzzEffect&) = delete;
 
-    yHost::yEffectHost& Host() { return m_host; }
+    yStandalone::yEffectHost& Host() { return m_host; }
     PF_ParamDef& Param(int index) { return m_host.Param(size_t(index)).def; }
     // The live data object the sequence data stands for now, or null.
     zelTonescope::zelTonescopeData* Live();
 
   private:
-    yHost::yEffectHost m_host{&EffectEntry, yHost::kLinkedProfile};
+    yStandalone::yEffectHost m_host{&EffectEntry, yStandalone::kLinkedProfile};
 };
 } // namespace yFuzz

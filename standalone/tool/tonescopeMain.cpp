@@ -2,8 +2,8 @@
 #include "standalone/tool/yDemoCommand.h"
 #include "standalone/tool/yInfoCommand.h"
 #include "standalone/tool/yRenderCommand.h"
-#include "standalone/tool/yViewCommand.h"
-#include "standalone/yModuleBeside.h"
+#include "standalone/viewer/yViewCommand.h"
+#include "standalone/emulator/yModuleBeside.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,7 +20,7 @@ namespace
 std::string DefaultModule()
 {
     const char* named = std::getenv("TONESCOPE_MODULE");
-    return named && *named ? named : yHost::ModuleBesideProgram();
+    return named && *named ? named : yStandalone::ModuleBesideProgram();
 }
 } // namespace
 
@@ -33,10 +33,10 @@ int main(int argc, char** argv)
     std::string infoModule;
     CLI::App* info = app.add_subcommand("info", "Print what a module declares and reports at set-up.");
     const std::string moduleHelp = "The module file (default: $TONESCOPE_MODULE, else " +
-                                   std::string(yHost::kModuleFileName) + " beside this program).";
+                                   std::string(yStandalone::kModuleFileName) + " beside this program).";
     info->add_option("MODULE", infoModule, moduleHelp);
 
-    yHost::yRenderOptions render;
+    yStandalone::yRenderOptions render;
     CLI::App* renderCommand =
         app.add_subcommand("render", "Render an image through the effect and write what it shows.");
     renderCommand
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
     renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
     renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");
 
-    yHost::yViewOptions view;
+    yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
     viewCommand->add_option("INPUT", view.input, "The image to open (or drop one on the window).");
     viewCommand->add_option("--depth", view.depth, "8 or 16 bits (default: the file's own).")
@@ -99,20 +99,20 @@ int main(int argc, char** argv)
     try
     {
         if (info->parsed())
-            return yHost::RunInfoCommand(infoModule.empty() ? DefaultModule() : infoModule, std::cout,
+            return yStandalone::RunInfoCommand(infoModule.empty() ? DefaultModule() : infoModule, std::cout,
                                          std::cerr);
         if (renderCommand->parsed())
         {
             if (render.module.empty()) render.module = DefaultModule();
-            return yHost::RunRenderCommand(render, std::cerr);
+            return yStandalone::RunRenderCommand(render, std::cerr);
         }
         if (viewCommand->parsed())
         {
             if (view.module.empty()) view.module = DefaultModule();
             view.height = view.width * 5 / 8;
-            return yHost::RunViewCommand(view, std::cerr);
+            return yStandalone::RunViewCommand(view, std::cerr);
         }
-        return yHost::RunDemoCommand(DefaultModule(), "tonescope-demo", std::cout, std::cerr);
+        return yStandalone::RunDemoCommand(DefaultModule(), "tonescope-demo", std::cout, std::cerr);
     }
     catch (const std::bad_alloc&)
     {

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <system_error>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -114,4 +114,4 @@ int RunDemoCommand(const std::string& modulePath, const std::string& folder, std
         << options.stats << ".\n";
     return 0;
 }
-} // namespace yHost
+} // namespace yStandalone

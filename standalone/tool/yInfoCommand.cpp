@@ -1,15 +1,15 @@
 #include "standalone/tool/yInfoCommand.h"
 
 #include "host/sdk/ZT_Fixed.h"
-#include "standalone/yEffectHost.h"
-#include "standalone/yModule.h"
-#include "standalone/yPropertyList.h"
+#include "standalone/emulator/yEffectHost.h"
+#include "standalone/emulator/yModule.h"
+#include "standalone/emulator/yPropertyList.h"
 
 #include <cstdio>
 #include <ostream>
 #include <sstream>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -186,4 +186,4 @@ int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostrea
     if (status == 0) out << text.str();
     return status;
 }
-} // namespace yHost
+} // namespace yStandalone

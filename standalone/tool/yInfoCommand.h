@@ -5,9 +5,9 @@
 #include <iosfwd>
 #include <string>
 
-namespace yHost
+namespace yStandalone
 {
 // Prints the module's description to out; returns the process exit status.
 // Errors go to err as one sentence.
 int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err);
-} // namespace yHost
+} // namespace yStandalone

@@ -2,17 +2,17 @@
 
 #include "standalone/tool/yRenderSetup.h"
 #include "standalone/tool/yShotRender.h"
-#include "standalone/yFileOutput.h"
-#include "standalone/yImageFile.h"
-#include "standalone/yIteratePool.h"
-#include "standalone/yPngFile.h"
-#include "standalone/yProjectFile.h"
-#include "standalone/yRenderSession.h"
-#include "standalone/yTimeline.h"
+#include "standalone/media/yFileOutput.h"
+#include "standalone/media/yImageFile.h"
+#include "standalone/emulator/yIteratePool.h"
+#include "standalone/media/yPngFile.h"
+#include "standalone/media/yProjectFile.h"
+#include "standalone/session/yRenderSession.h"
+#include "standalone/media/yTimeline.h"
 
 #include <ostream>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -87,4 +87,4 @@ int RunRenderCommand(const yRenderOptions& options, std::ostream& err, const yWo
 {
     return Run(options, err, image, stats) ? 0 : 1;
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -2,14 +2,14 @@
 // image, the panel, the histogram and its statistics written to files.
 #pragma once
 
-#include "standalone/yReportFiles.h"
-#include "standalone/yWorld.h"
+#include "standalone/media/yReportFiles.h"
+#include "standalone/emulator/yWorld.h"
 
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 
-namespace yHost
+namespace yStandalone
 {
 struct yRenderOptions
 {
@@ -40,4 +40,4 @@ struct yRenderOptions
 // the statistics written.
 int RunRenderCommand(const yRenderOptions& options, std::ostream& err, const yWorld* image = nullptr,
                      yHistogramStats* stats = nullptr);
-} // namespace yHost
+} // namespace yStandalone

@@ -1,16 +1,16 @@
 #include "standalone/tool/yRenderSetup.h"
 
-#include "standalone/yFileOutput.h"
-#include "standalone/yHostPlatform.h"
-#include "standalone/yProjectFile.h"
-#include "standalone/yQuoted.h"
+#include "standalone/media/yFileOutput.h"
+#include "standalone/emulator/yHostPlatform.h"
+#include "standalone/media/yProjectFile.h"
+#include "standalone/emulator/yQuoted.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <sys/stat.h>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -125,4 +125,4 @@ bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::stri
         }
     return true;
 }
-} // namespace yHost
+} // namespace yStandalone

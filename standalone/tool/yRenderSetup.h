@@ -3,16 +3,16 @@
 #pragma once
 
 #include "standalone/tool/yRenderCommand.h"
-#include "standalone/yEventScript.h"
-#include "standalone/yRenderSession.h"
-#include "standalone/yShot.h"
+#include "standalone/session/yEventScript.h"
+#include "standalone/session/yRenderSession.h"
+#include "standalone/media/yShot.h"
 
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace yHost
+namespace yStandalone
 {
 struct yRenderPlan
 {
@@ -40,4 +40,4 @@ inline bool Fail(std::ostream& err, const std::string& error)
     err << error << "\n";
     return false;
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -1,12 +1,12 @@
 #include "standalone/tool/yShotRender.h"
 
-#include "standalone/yFileOutput.h"
-#include "standalone/yImageFile.h"
-#include "standalone/yPngFile.h"
-#include "standalone/yProgress.h"
-#include "standalone/yProjectFile.h"
-#include "standalone/yShot.h"
-#include "standalone/yTimeline.h"
+#include "standalone/media/yFileOutput.h"
+#include "standalone/media/yImageFile.h"
+#include "standalone/media/yPngFile.h"
+#include "standalone/media/yProgress.h"
+#include "standalone/media/yProjectFile.h"
+#include "standalone/media/yShot.h"
+#include "standalone/media/yTimeline.h"
 
 #include <algorithm>
 #include <atomic>
@@ -17,7 +17,7 @@
 #include <sstream>
 #include <thread>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -287,4 +287,4 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
                              " frames were skipped.");
     return true;
 }
-} // namespace yHost
+} // namespace yStandalone

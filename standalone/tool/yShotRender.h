@@ -7,9 +7,9 @@
 
 #include <ostream>
 
-namespace yHost
+namespace yStandalone
 {
 // Returns false when the run failed or a frame was skipped; the sentences
 // went to err.
 bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err);
-} // namespace yHost
+} // namespace yStandalone

@@ -1,8 +1,8 @@
-#include "standalone/tool/yViewCommand.h"
+#include "standalone/viewer/yViewCommand.h"
 
 #include "standalone/viewer/yViewerWindow.h"
 
-namespace yHost
+namespace yStandalone
 {
 int RunViewCommand(const yViewOptions& o, std::ostream& err)
 {
@@ -41,4 +41,4 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
     err << error << "\n";
     return 1;
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace yHost
+namespace yStandalone
 {
 yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom)
 {
@@ -57,4 +57,4 @@ void yImageView::ZoomAbout(const yBox& area, int imageWidth, int imageHeight, do
     panX += wx - (left + ix * scale);
     panY += wy - (top + iy * scale);
 }
-} // namespace yHost
+} // namespace yStandalone

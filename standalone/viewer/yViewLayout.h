@@ -3,7 +3,7 @@
 // tests find the parts of a screenshot by them.
 #pragma once
 
-namespace yHost
+namespace yStandalone
 {
 struct yBox
 {
@@ -47,4 +47,4 @@ struct yImageView
     // Zooms by factor keeping the image point under (wx, wy) in place.
     void ZoomAbout(const yBox& area, int imageWidth, int imageHeight, double factor, double wx, double wy);
 };
-} // namespace yHost
+} // namespace yStandalone

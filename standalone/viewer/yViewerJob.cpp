@@ -1,6 +1,6 @@
 #include "standalone/viewer/yViewerJob.h"
 
-namespace yHost
+namespace yStandalone
 {
 bool yViewerJob::Supersedes(const yViewerJob& older) const
 {
@@ -77,4 +77,4 @@ bool yViewerJobQueue::Empty() const
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_jobs.empty();
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -4,14 +4,14 @@
 // busy worker skips the stale ones and the window never waits on it.
 #pragma once
 
-#include "standalone/yEventScript.h"
+#include "standalone/session/yEventScript.h"
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <string>
 
-namespace yHost
+namespace yStandalone
 {
 struct yViewerJob
 {
@@ -56,4 +56,4 @@ class yViewerJobQueue
     bool m_stopped = false;
     bool m_running = false;
 };
-} // namespace yHost
+} // namespace yStandalone

@@ -1,13 +1,13 @@
 #include "standalone/viewer/yViewerScript.h"
 
-#include "standalone/yQuoted.h"
+#include "standalone/emulator/yQuoted.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -120,4 +120,4 @@ bool yViewerScript::Read(const std::string& path, std::vector<yViewerStep>& out,
     }
     return Parse(text.str(), out, error);
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace yHost
+namespace yStandalone
 {
 struct yViewerStep
 {
@@ -30,4 +30,4 @@ class yViewerScript
     static bool Parse(const std::string& text, std::vector<yViewerStep>& out, std::string& error);
     static bool Read(const std::string& path, std::vector<yViewerStep>& out, std::string& error);
 };
-} // namespace yHost
+} // namespace yStandalone

@@ -2,7 +2,7 @@
 
 #include "host/sdk/AE_EffectUI.h"
 #include "host/sdk/ZT_HostPlatform.h"
-#include "standalone/yPngFile.h"
+#include "standalone/media/yPngFile.h"
 
 #include <SDL.h>
 #include <imgui.h>
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -510,4 +510,4 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
     SDL_RenderPresent(m_renderer);
     return shot;
 }
-} // namespace yHost
+} // namespace yStandalone

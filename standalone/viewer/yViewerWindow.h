@@ -4,7 +4,7 @@
 // jobs for the render worker and shows the frames it publishes.
 #pragma once
 
-#include "standalone/tool/yViewCommand.h"
+#include "standalone/viewer/yViewCommand.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerScript.h"
 #include "standalone/viewer/yViewerWorker.h"
@@ -19,7 +19,7 @@ struct SDL_Renderer;
 struct SDL_Texture;
 union SDL_Event;
 
-namespace yHost
+namespace yStandalone
 {
 class yViewerWindow
 {
@@ -71,4 +71,4 @@ class yViewerWindow
     float m_chooserColor[3] = {0, 0, 0};
     int m_cursor = -1;
 };
-} // namespace yHost
+} // namespace yStandalone

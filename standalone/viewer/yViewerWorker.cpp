@@ -1,15 +1,15 @@
 #include "standalone/viewer/yViewerWorker.h"
 
 #include "host/sdk/ZT_Fixed.h"
-#include "standalone/yImageFile.h"
-#include "standalone/yPngFile.h"
-#include "standalone/yProjectFile.h"
-#include "standalone/yRenderSession.h"
+#include "standalone/media/yImageFile.h"
+#include "standalone/media/yPngFile.h"
+#include "standalone/media/yProjectFile.h"
+#include "standalone/session/yRenderSession.h"
 
 #include <algorithm>
 #include <chrono>
 
-namespace yHost
+namespace yStandalone
 {
 namespace
 {
@@ -261,4 +261,4 @@ void yViewerWorker::AnswerChooser(const yColorChoice& choice)
     }
     m_changed.notify_all();
 }
-} // namespace yHost
+} // namespace yStandalone

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "standalone/viewer/yViewerJob.h"
-#include "standalone/yHostPlatform.h"
+#include "standalone/emulator/yHostPlatform.h"
 
 #include <atomic>
 #include <cstdint>
@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-namespace yHost
+namespace yStandalone
 {
 class yRenderSession;
 
@@ -100,4 +100,4 @@ class yViewerWorker
     uint8_t m_chooserInitial[3] = {0, 0, 0};
     yColorChoice m_chooserAnswer;
 };
-} // namespace yHost
+} // namespace yStandalone

@@ -3,8 +3,8 @@
 // counts alone when the host withholds its iterate suite.
 #include "effect/color/zelColorModel.h"
 #include "effect/plugin/zelTonescopePlugin.h"
-#include "standalone/yHostPlatform.h"
-#include "standalone/yIteratePool.h"
+#include "standalone/emulator/yHostPlatform.h"
+#include "standalone/emulator/yIteratePool.h"
 #include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <vector>
 
 using namespace zelTonescope;
-using yHost::yWorld;
+using yStandalone::yWorld;
 
 namespace
 {
@@ -38,7 +38,7 @@ struct Bands : ::testing::Test
 {
     void SetUp() override
     {
-        yHost::yHostPlatform::Instance().Reset();
+        yStandalone::yHostPlatform::Instance().Reset();
         ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
         ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
         ASSERT_EQ(host.Call(PF_Cmd_SEQUENCE_SETUP), PF_Err_NONE);
@@ -55,7 +55,7 @@ struct Bands : ::testing::Test
     }
     void TearDown() override
     {
-        yHost::yIteratePool::Instance().SetThreadCount(0);
+        yStandalone::yIteratePool::Instance().SetThreadCount(0);
         EXPECT_EQ(host.Call(PF_Cmd_SEQUENCE_SETDOWN), PF_Err_NONE);
         EXPECT_EQ(host.Call(PF_Cmd_GLOBAL_SETDOWN), PF_Err_NONE);
         EXPECT_EQ(host.OpenSuites(), 0);
@@ -75,10 +75,10 @@ struct Bands : ::testing::Test
     // threads 0: the iterate suite withheld, so the module counts alone.
     void RenderOn(yWorld& input, short model, int threads, Result& r)
     {
-        yHost::yHostProbe watch;
+        yStandalone::yHostProbe watch;
         if (threads == 0) watch.WithholdSuite(kPFIterate8Suite);
         host.AttachProbe(&watch);
-        yHost::yIteratePool::Instance().SetThreadCount(std::max(threads, 1));
+        yStandalone::yIteratePool::Instance().SetThreadCount(std::max(threads, 1));
         host.Param(kParamColorModel).def.u.pd.value = model;
         if (r.output.Width() != input.Width()) r.output = yWorld(input.Width(), input.Height(), input.IsDeep());
         std::memset(r.output.World().data, 0x5a, size_t(r.output.World().rowbytes) * size_t(r.output.Height()));
@@ -105,7 +105,7 @@ struct Bands : ::testing::Test
         }
     }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
+    yStandalone::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yStandalone::kLinkedProfile};
     Result alone, banded;
 };
 } // namespace

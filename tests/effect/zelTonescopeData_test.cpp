@@ -1,5 +1,5 @@
 #include "effect/plugin/zelTonescopePlugin.h"
-#include "standalone/yHostPlatform.h"
+#include "standalone/emulator/yHostPlatform.h"
 #include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ struct Instance : ::testing::Test
 {
     void SetUp() override
     {
-        yHost::yHostPlatform::Instance().Reset();
+        yStandalone::yHostPlatform::Instance().Reset();
         ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
         std::string refused;
         ASSERT_TRUE(host.MakeArbitraryValues(refused)) << refused;
@@ -59,7 +59,7 @@ struct Instance : ::testing::Test
     }
     zelTonescopeData* Live() { return yAETest::LiveData<zelTonescopePlugin>(host); }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
+    yStandalone::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yStandalone::kLinkedProfile};
     size_t valueHandles = 0; // the panel parameter's default and value, where the host keeps them
 };
 } // namespace

@@ -1,6 +1,6 @@
 #include "effect/color/zelColorModel.h"
 #include "effect/plugin/zelTonescopePlugin.h"
-#include "standalone/yHostPlatform.h"
+#include "standalone/emulator/yHostPlatform.h"
 #include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <string>
 
 using namespace zelTonescope;
-using yHost::yHostCall;
-using yHost::yWorld;
+using yStandalone::yHostCall;
+using yStandalone::yWorld;
 
 namespace
 {
@@ -21,7 +21,7 @@ struct Render : ::testing::Test
 {
     void SetUp() override
     {
-        yHost::yHostPlatform::Instance().Reset();
+        yStandalone::yHostPlatform::Instance().Reset();
         host.AttachProbe(&probe);
         ASSERT_EQ(host.Call(PF_Cmd_GLOBAL_SETUP), PF_Err_NONE);
         ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
@@ -56,8 +56,8 @@ struct Render : ::testing::Test
     zelTonescopeUI& Panel() { return yAETest::LiveData<zelTonescopePlugin>(host)->GetPanel(); }
     uint32_t Sampled() { return Panel().GetAccumulator().GetTotal(); }
 
-    yHost::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yHost::kLinkedProfile};
-    yHost::yHostProbe probe;
+    yStandalone::yEffectHost host{&yAETest::Entry<zelTonescopePlugin>, yStandalone::kLinkedProfile};
+    yStandalone::yHostProbe probe;
 };
 
 void Randomize(yWorld& w, uint32_t seed)
@@ -260,7 +260,7 @@ TEST_F(Render, UpdateParamsUIGreysTheRegionControlsForTheWholeImage)
         ASSERT_EQ(host.ParamUIUpdates().size(), before + 3);
         for (size_t i = 0; i < 3; ++i)
         {
-            const yHost::yParamUIUpdate& update = host.ParamUIUpdates()[before + i];
+            const yStandalone::yParamUIUpdate& update = host.ParamUIUpdates()[before + i];
             EXPECT_EQ(update.index, PF_ParamIndex(kParamPosition + i));
             EXPECT_EQ(update.def.ui_flags, sample == kSampleRegion ? PF_PUI_NONE : PF_PUI_DISABLED);
         }

@@ -66,7 +66,7 @@ struct Values : ::testing::Test
         EXPECT_EQ(Answer(call), PF_Err_NONE);
     }
 
-    yHost::yEffectHost host{&yAETest::Entry<yAETest::Scripted<yAE::Plugin>>, yHost::kLinkedProfile};
+    yStandalone::yEffectHost host{&yAETest::Entry<yAETest::Scripted<yAE::Plugin>>, yStandalone::kLinkedProfile};
 };
 } // namespace
 

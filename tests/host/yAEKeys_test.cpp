@@ -1,5 +1,5 @@
 #include "host/bridge/yAEKeys.h"
-#include "standalone/yKeyCodes.h"
+#include "standalone/emulator/yKeyCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TEST(Keys, TodaysKeyCodesReachTheToolkitAsTheScriptNamedThem)
     for (uint32_t code : codes)
     {
         PF_KeyDownEvent event{};
-        event.keycode = yHost::CurrentKeyCode(code);
+        event.keycode = yStandalone::CurrentKeyCode(code);
         event.modifiers = code >= 'A' && code <= 'Z' ? PF_Mod_SHIFT_KEY : PF_Mod_NONE;
         EXPECT_EQ(yAE::ToolkitKey(event), short(code)) << code;
     }

@@ -1,7 +1,7 @@
 #include "host/bridge/yAEPluginDataCustomUI.h"
 #include "host/bridge/yAEPluginWithCustomUI.h"
 #include "host/sdk/AE_Profile.h"
-#include "standalone/yHostPlatform.h"
+#include "standalone/emulator/yHostPlatform.h"
 #include "tests/host/yAETestHost.h"
 
 #include <gtest/gtest.h>
@@ -119,9 +119,9 @@ struct Panel : ::testing::Test
     }
     bool Changed() { return host.Param(3).def.uu.change_flags == PF_ChangeFlag_CHANGED_VALUE; }
 
-    yHost::yHostPlatform& platform = yHost::yHostPlatform::Instance();
-    yHost::yEffectHost host{&yAETest::Entry<PanelPlugin>, yHost::kLinkedProfile};
-    yHost::yHostProbe probe;
+    yStandalone::yHostPlatform& platform = yStandalone::yHostPlatform::Instance();
+    yStandalone::yEffectHost host{&yAETest::Entry<PanelPlugin>, yStandalone::kLinkedProfile};
+    yStandalone::yHostProbe probe;
     yAETest::Window window{400, 360};
     ae_profile::PF_Context& context = *ae_profile::ContextOf(host.WindowContext());
     PF_Rect frame = {100, 50, 400, 350};
@@ -264,7 +264,7 @@ TEST_F(Panel, ThePluginListensOnlyDuringTheEvent)
 TEST_F(Panel, EventWithoutDataDoesNothing)
 {
     host.Call(PF_Cmd_SEQUENCE_SETDOWN);
-    probe.FailCall(yHost::yHostCall::NewHandle, PF_Err_OUT_OF_MEMORY);
+    probe.FailCall(yStandalone::yHostCall::NewHandle, PF_Err_OUT_OF_MEMORY);
     EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);
     EXPECT_EQ(sent.evt_out_flags, 0);
     EXPECT_EQ(window.Rgb(105, 250), 0u) << "nothing drawn";
@@ -277,7 +277,7 @@ TEST_F(Panel, AHostWithoutDrawbotGetsOneSentenceAndNoPixels)
          {kPFEffectCustomUISuite, kDRAWBOT_DrawSuite, kDRAWBOT_SupplierSuite, kDRAWBOT_SurfaceSuite})
     {
         SCOPED_TRACE(suite);
-        yHost::yHostProbe withholding;
+        yStandalone::yHostProbe withholding;
         withholding.WithholdSuite(suite);
         host.AttachProbe(&withholding);
         EXPECT_EQ(Send(PF_Event_DRAW), PF_Err_NONE);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <new>
 
-using yHost::yHostCall;
+using yStandalone::yHostCall;
 
 namespace
 {
@@ -54,8 +54,8 @@ struct Instance : ::testing::Test
     CountedData* Live() { return yAETest::LiveData<DataPlugin>(host); }
     uint8_t Byte(size_t i) { return host.HandleBytes(host.InData().sequence_data).at(i); }
 
-    yHost::yEffectHost host{&yAETest::Entry<DataPlugin>, yHost::kLinkedProfile};
-    yHost::yHostProbe probe;
+    yStandalone::yEffectHost host{&yAETest::Entry<DataPlugin>, yStandalone::kLinkedProfile};
+    yStandalone::yHostProbe probe;
 };
 } // namespace
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-using yHost::yEffectHost;
-using yHost::yHostCall;
-using yHost::yWorld;
+using yStandalone::yEffectHost;
+using yStandalone::yHostCall;
+using yStandalone::yWorld;
 
 namespace
 {
@@ -35,8 +35,8 @@ struct Probed
     PF_Err InCall(std::function<void(yAE::Plugin&)> run) { return yAETest::RunInCall<yAE::Plugin>(host, run); }
     int Calls(yHostCall call) const { return probe.CallCount(call); }
 
-    yEffectHost host{&yAETest::Entry<yAETest::Scripted<yAE::Plugin>>, yHost::kLinkedProfile};
-    yHost::yHostProbe probe;
+    yEffectHost host{&yAETest::Entry<yAETest::Scripted<yAE::Plugin>>, yStandalone::kLinkedProfile};
+    yStandalone::yHostProbe probe;
 };
 struct Attached : ::testing::Test, Probed
 {
@@ -323,7 +323,7 @@ TEST(yAEPluginDispatch, RoutesEachCommandToItsOperationsInOrder)
         {PF_Cmd_SMART_RENDER, ""},
         {-1, ""},
     };
-    yEffectHost host(&yAETest::Entry<RecordingPlugin>, yHost::kLinkedProfile);
+    yEffectHost host(&yAETest::Entry<RecordingPlugin>, yStandalone::kLinkedProfile);
     for (const auto& [command, expected] : table)
     {
         RecordingPlugin::log.clear();
@@ -341,8 +341,8 @@ TEST(yAEPluginRender, PlainRenderCopiesTheExtentUntilCancelled)
     for (bool deep : {false, true})
         for (int cancelAfter : {-1, 0})
         {
-            yEffectHost host(&yAETest::Entry<yAE::Plugin>, yHost::kLinkedProfile);
-            yHost::yHostProbe probe;
+            yEffectHost host(&yAETest::Entry<yAE::Plugin>, yStandalone::kLinkedProfile);
+            yStandalone::yHostProbe probe;
             host.AttachProbe(&probe);
             if (cancelAfter >= 0) probe.CancelAfter(cancelAfter);
             yWorld in(5, 4, deep), out(5, 4, deep);
@@ -359,7 +359,7 @@ TEST(yAEPluginRender, PlainRenderCopiesTheExtentUntilCancelled)
 // Rows the input lacks stay untouched in a taller output.
 TEST(yAEPluginRender, PlainRenderCopiesOnlyTheRowsTheInputHas)
 {
-    yEffectHost host(&yAETest::Entry<yAE::Plugin>, yHost::kLinkedProfile);
+    yEffectHost host(&yAETest::Entry<yAE::Plugin>, yStandalone::kLinkedProfile);
     yWorld in(5, 2, false), out(5, 4, false);
     Paint(in);
     out.World().extent_hint = {0, 0, 5, 4};

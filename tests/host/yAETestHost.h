@@ -2,9 +2,9 @@
 // the module's main does: one new object per call, its err the result.
 #pragma once
 
-#include "standalone/yEffectHost.h"
-#include "standalone/ySuiteTables.h"
-#include "standalone/yWorld.h"
+#include "standalone/emulator/yEffectHost.h"
+#include "standalone/emulator/ySuiteTables.h"
+#include "standalone/emulator/yWorld.h"
 
 #include <functional>
 #include <vector>
@@ -22,9 +22,9 @@ PF_Err Entry(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* 
 }
 
 // The live data object the host's sequence data holds now, or null.
-template <class PluginT> typename PluginT::Data* LiveData(yHost::yEffectHost& host)
+template <class PluginT> typename PluginT::Data* LiveData(yStandalone::yEffectHost& host)
 {
-    yHost::yActiveHost active(&host);
+    yStandalone::yActiveHost active(&host);
     PluginT plugin;
     plugin.in_data = &host.InData();
     return plugin.GetDataPtr();
@@ -36,7 +36,7 @@ template <class BaseT> struct Scripted : BaseT
     static inline std::function<void(BaseT&)> run;
     void About() override { run(*this); }
 };
-template <class BaseT> PF_Err RunInCall(yHost::yEffectHost& host, std::function<void(BaseT&)> run)
+template <class BaseT> PF_Err RunInCall(yStandalone::yEffectHost& host, std::function<void(BaseT&)> run)
 {
     Scripted<BaseT>::run = std::move(run);
     return host.Call(PF_Cmd_ABOUT);

@@ -1,5 +1,5 @@
 // The tonescope program, run as a process with the module just built.
-#include "standalone/yPngFile.h"
+#include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <OpenImageIO/imageio.h>
@@ -18,7 +18,7 @@
 #include <tuple>
 #include <unistd.h>
 
-using yHost::yWorld;
+using yStandalone::yWorld;
 using yTest::yProcessResult;
 
 namespace
@@ -65,7 +65,7 @@ class tonescope : public ::testing::Test
                                                          {"deep.png", Gradient(20, 10, true)}};
         std::string error;
         for (const auto& input : inputs)
-            ASSERT_TRUE(yHost::yPngFile::Write(File(input.first), input.second, error)) << error;
+            ASSERT_TRUE(yStandalone::yPngFile::Write(File(input.first), input.second, error)) << error;
     }
 
     std::string File(const std::string& name) const { return m_folder.File(name); }
@@ -97,11 +97,11 @@ class tonescope : public ::testing::Test
     // A temporary output file is left in the scratch folder.
     bool HasTemporary() const { return std::system(("ls -A " + File("") + " | grep -q part").c_str()) == 0; }
 
-    yHost::yPngImage Png(const std::string& name)
+    yStandalone::yPngImage Png(const std::string& name)
     {
-        yHost::yPngImage image;
+        yStandalone::yPngImage image;
         std::string error;
-        EXPECT_TRUE(yHost::yPngFile::Read(File(name), image, error)) << error;
+        EXPECT_TRUE(yStandalone::yPngFile::Read(File(name), image, error)) << error;
         return image;
     }
 
@@ -251,7 +251,7 @@ TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
                 " --render-output --sample region --position 10,5 --width 4 --height 2 --output @on.png")
                 .status,
             0);
-        const yHost::yPngImage on = Png("on.png");
+        const yStandalone::yPngImage on = Png("on.png");
         ASSERT_EQ(on.width * on.height, 200);
         for (int i = 0; i < 200; ++i)
         {
@@ -336,7 +336,7 @@ TEST_F(tonescope, ClicksChangeTheRenderAndAProjectKeepsThem)
     for (const auto& c : cases)
     {
         ASSERT_EQ(Run("render in.png --render-output --output @out.png", c.script).status, 0);
-        const yHost::yPngImage out = Png("out.png");
+        const yStandalone::yPngImage out = Png("out.png");
         EXPECT_EQ(out.rgba[105 * 4] * 1000 + out.rgba[105 * 4 + 1], c.red * 1000 + c.green) << c.script;
     }
 
@@ -369,7 +369,7 @@ TEST_F(tonescope, TheDemoWritesItsFilesAgainAndAgain)
     const std::string table = yTest::ReadText(File("tonescope-demo/histogram.csv"));
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 257);
     EXPECT_EQ(Png("tonescope-demo/panel.png").width, 340);
-    const yHost::yPngImage output = Png("tonescope-demo/output.png");
+    const yStandalone::yPngImage output = Png("tonescope-demo/output.png");
     // The grey ramp lies outside the selection and stays grey; alpha is not
     // shown, so the transparent corner comes out opaque.
     const uint16_t* grey = &output.rgba[size_t(80 * 256 + 128) * 4];
@@ -391,7 +391,7 @@ TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
     GTEST_SKIP() << "memory limits and the address sanitizer do not mix";
 #endif
     std::string error;
-    ASSERT_TRUE(yHost::yPngFile::Write(File("huge.png"), yWorld(8192, 8192, false), error)) << error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(File("huge.png"), yWorld(8192, 8192, false), error)) << error;
     for (const char* depth : {"8", "16"})
     {
         const yProcessResult r =
@@ -415,7 +415,7 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     {
         yWorld frame = Gradient(k == 5 ? 9 : 8, 4);
         frame.Pixel8(0, 0).red = A_u_char(100 + k);
-        ASSERT_TRUE(yHost::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
+        ASSERT_TRUE(yStandalone::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
     }
     const std::string outputs =
         " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png --timeline @t.png";

@@ -1,4 +1,4 @@
-#include "standalone/yDrawbotHost.h"
+#include "standalone/emulator/yDrawbotHost.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ TEST(yDrawbotHost, ImagesOfEveryLayoutLandAsTheirBytesSay)
     {
         SCOPED_TRACE(row.layout);
         Window window;
-        yHost::yDrawbotHost drawbot;
+        yStandalone::yDrawbotHost drawbot;
         drawbot.SetTarget(&window.surface);
         DRAWBOT_ImageRef image = drawbot.NewImage(1, 1, 4, row.layout, row.pixel.data());
         ASSERT_NE(image, nullptr);
@@ -62,7 +62,7 @@ TEST(yDrawbotHost, ImagesOfEveryLayoutLandAsTheirBytesSay)
 TEST(yDrawbotHost, DrawsOnlyInsideTheWindowAndTheClip)
 {
     Window window;
-    yHost::yDrawbotHost drawbot;
+    yStandalone::yDrawbotHost drawbot;
     drawbot.SetTarget(&window.surface);
     const std::vector<uint8_t> white(3 * 3 * 4, 0xFF);
     DRAWBOT_ImageRef image = drawbot.NewImage(3, 3, 12, kDRAWBOT_PixelLayout_32BGR, white.data());
@@ -92,7 +92,7 @@ TEST(yDrawbotHost, DrawsOnlyInsideTheWindowAndTheClip)
 TEST(yDrawbotHost, RefusesWhatItNeverGaveOut)
 {
     Window window;
-    yHost::yDrawbotHost drawbot;
+    yStandalone::yDrawbotHost drawbot;
     const uint8_t pixel[4] = {};
     // Descriptions that are no image.
     EXPECT_EQ(drawbot.NewImage(1, 1, 4, kDRAWBOT_PixelLayout_32BGR, nullptr), nullptr);

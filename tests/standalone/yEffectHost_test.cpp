@@ -1,7 +1,7 @@
 // The host driving the real module: set-up, parameters, missing suites and
 // failing host calls.
-#include "standalone/yEffectHost.h"
-#include "standalone/yModule.h"
+#include "standalone/emulator/yEffectHost.h"
+#include "standalone/emulator/yModule.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-using yHost::yEffectHost;
-using yHost::yHostCall;
+using yStandalone::yEffectHost;
+using yStandalone::yHostCall;
 
 namespace
 {
@@ -46,8 +46,8 @@ class yRealModule : public ::testing::Test
 
     yEffectHost& Host() { return *m_host; }
 
-    yHost::yModule m_module;
-    yHost::yHostProbe m_probe;
+    yStandalone::yModule m_module;
+    yStandalone::yHostProbe m_probe;
     std::unique_ptr<yEffectHost> m_host;
 };
 } // namespace
@@ -76,7 +76,7 @@ TEST_F(yRealModule, AFailingHostCallStopsLaterOnes)
     EXPECT_EQ(Host().ParamCount(), 2u); // the layer and the first parameter
 
     yEffectHost other(m_module);
-    yHost::yHostProbe probe;
+    yStandalone::yHostProbe probe;
     other.AttachProbe(&probe);
     probe.FailCall(yHostCall::RegisterUI, PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(other.Call(PF_Cmd_PARAMS_SETUP), PF_Err_BAD_CALLBACK_PARAM);
@@ -131,13 +131,13 @@ template <class UtilsT> void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandl
 // interface's version.
 TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
 {
-    for (const yHost::yProfile profile : {yHost::yProfile::Legacy, yHost::yProfile::Current})
+    for (const yStandalone::yProfile profile : {yStandalone::yProfile::Legacy, yStandalone::yProfile::Current})
     {
-        SCOPED_TRACE(yHost::ProfileName(profile));
+        SCOPED_TRACE(yStandalone::ProfileName(profile));
         yEffectHost host(&MisuseEntry, profile);
         g_misuse = [profile](PF_InData& in)
         {
-            if (profile == yHost::yProfile::Current)
+            if (profile == yStandalone::yProfile::Current)
                 Misuse(in, *ae_current::UtilsOf(&in), ae_legacy::kHandleSuiteVersion);
             else
                 Misuse(in, *ae_legacy::UtilsOf(&in), ae_current::kHandleSuiteVersion);

@@ -1,11 +1,11 @@
-#include "standalone/yEventScript.h"
+#include "standalone/session/yEventScript.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-using yHost::yEventScript;
-using yHost::yScriptEvent;
+using yStandalone::yEventScript;
+using yStandalone::yScriptEvent;
 
 namespace
 {

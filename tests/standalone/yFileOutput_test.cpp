@@ -1,4 +1,4 @@
-#include "standalone/yFileOutput.h"
+#include "standalone/media/yFileOutput.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
         {"dangling", "created", S_IFLNK | 0777},
         {"fifo", "", S_IFIFO | 0600},
     };
-    yHost::yFileOutput outputs;
+    yStandalone::yFileOutput outputs;
     std::string error;
     for (const auto& c : cases)
         ASSERT_TRUE(outputs.Add(file(c.name), std::string("new ") + c.name, error)) << error;

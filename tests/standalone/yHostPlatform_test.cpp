@@ -1,23 +1,23 @@
-#include "standalone/yHostPlatform.h"
+#include "standalone/emulator/yHostPlatform.h"
 
 #include "host/sdk/ZT_HostPlatform.h"
-#include "standalone/yRenderSession.h"
+#include "standalone/session/yRenderSession.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
-using yHost::yHostPlatform;
+using yStandalone::yHostPlatform;
 
 // A script's picks reach the module's colour chooser in order: a colour is
 // chosen, a cancel leaves the colour, and with none left the chooser cancels.
 TEST(yHostPlatform, ScriptedPicksAnswerTheColourChooser)
 {
     yHostPlatform::Instance().Reset();
-    yHost::yRenderSession session;
+    yStandalone::yRenderSession session;
     std::string error;
-    yHost::yScriptEvent pick;
-    pick.kind = yHost::yScriptEvent::Pick;
+    yStandalone::yScriptEvent pick;
+    pick.kind = yStandalone::yScriptEvent::Pick;
     pick.red = 10;
     pick.green = 20;
     pick.blue = 30;

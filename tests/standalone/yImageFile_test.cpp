@@ -1,4 +1,4 @@
-#include "standalone/yImageFile.h"
+#include "standalone/media/yImageFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <OpenImageIO/imageio.h>
@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
-using yHost::yImageFile;
-using yHost::yWorld;
+using yStandalone::yImageFile;
+using yStandalone::yWorld;
 
 namespace
 {

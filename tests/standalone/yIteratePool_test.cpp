@@ -1,10 +1,10 @@
-#include "standalone/yIteratePool.h"
+#include "standalone/emulator/yIteratePool.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 
-using yHost::yIteratePool;
+using yStandalone::yIteratePool;
 
 namespace
 {

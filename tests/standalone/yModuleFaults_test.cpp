@@ -1,10 +1,10 @@
 // The module run as the host runs it while host calls fail, and many times
 // over: whatever fails, the module answers with an error or a message, the
 // host goes on, and nothing the module took is left behind.
-#include "standalone/yEffectHost.h"
-#include "standalone/yHostPlatform.h"
-#include "standalone/yModule.h"
-#include "standalone/yWorld.h"
+#include "standalone/emulator/yEffectHost.h"
+#include "standalone/emulator/yHostPlatform.h"
+#include "standalone/emulator/yModule.h"
+#include "standalone/emulator/yWorld.h"
 #include "tests/host/yAETestHost.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
@@ -15,14 +15,14 @@
 #include <cctype>
 #include <fstream>
 
-using yHost::yHostCall;
-using yHost::yHostProbe;
+using yStandalone::yHostCall;
+using yStandalone::yHostProbe;
 
 namespace
 {
-const yHost::yModule& Module()
+const yStandalone::yModule& Module()
 {
-    static yHost::yModule module;
+    static yStandalone::yModule module;
     static std::string error;
     static const bool loaded = module.Load(yTest::ModulePath(), error);
     EXPECT_TRUE(loaded) << error;
@@ -67,10 +67,10 @@ struct yHostRun
         host.SetInputLayer(input.World());
         Call(PF_Cmd_RENDER, &output.World());
         if (ui) Event(PF_Event_DRAW);
-        yHost::yHostPlatform::Instance().SetButtonDown(true);
+        yStandalone::yHostPlatform::Instance().SetButtonDown(true);
         Event(PF_Event_DO_CLICK, 60, 120);
         Event(PF_Event_DRAG, 200, 140);
-        yHost::yHostPlatform::Instance().SetButtonDown(false);
+        yStandalone::yHostPlatform::Instance().SetButtonDown(false);
         Event(PF_Event_DRAG, 220, 140, true);
         Event(host.KeyDownEvent());
         Event(PF_Event_ADJUST_CURSOR, 150, 40);
@@ -87,9 +87,9 @@ struct yHostRun
         Call(PF_Cmd_SEQUENCE_SETDOWN);
     }
 
-    yHost::yEffectHost host{Module()};
-    yHost::yWorld input{16, 12, false};
-    yHost::yWorld output{16, 12, false};
+    yStandalone::yEffectHost host{Module()};
+    yStandalone::yWorld input{16, 12, false};
+    yStandalone::yWorld output{16, 12, false};
     yAETest::Window window{340, 300};
     int errors = 0;
     int unprintable = 0;

@@ -1,5 +1,5 @@
-#include "standalone/yModuleFile.h"
-#include "standalone/yPropertyList.h"
+#include "standalone/emulator/yModuleFile.h"
+#include "standalone/emulator/yPropertyList.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 #include <elf.h>
 #include <random>
 
-using yHost::FourCode;
-using yHost::yPropertyList;
+using yStandalone::FourCode;
+using yStandalone::yPropertyList;
 
 namespace
 {
@@ -35,10 +35,10 @@ struct yModuleBytes
 
 std::vector<uint8_t> PropertyList()
 {
-    yHost::yModuleFile file;
+    yStandalone::yModuleFile file;
     std::string error;
     EXPECT_TRUE(file.Open(yTest::ModulePath(), error)) << error;
-    const yHost::yResourceView view = file.Find(yHost::kPropertyListType, 16000);
+    const yStandalone::yResourceView view = file.Find(yStandalone::kPropertyListType, 16000);
     return std::vector<uint8_t>(view.bytes, view.bytes + view.size);
 }
 } // namespace
@@ -59,7 +59,7 @@ TEST(yModuleFile, ReadsEveryPropertyOfTheModule)
     yPropertyList list;
     std::string error;
     ASSERT_TRUE(yPropertyList::Read(folder.File("m.so"), list, error)) << error;
-    EXPECT_EQ(list.kind, yHost::kEffectKind);
+    EXPECT_EQ(list.kind, yStandalone::kEffectKind);
     // One entry property, of the module's interface.
     const bool current = !list.entryPoint64.empty();
     EXPECT_EQ(list.name + "|" + list.category + "|" + list.matchName + "|" + list.entryPoint64 +
@@ -74,13 +74,13 @@ TEST(yModuleFile, ReadsEveryPropertyOfTheModule)
     EXPECT_EQ(list.keys.size(), 12u);
     EXPECT_TRUE(list.Has(FourCode("eMNA")) && !list.Has(FourCode("eMNB")));
 
-    yHost::yModuleFile file;
+    yStandalone::yModuleFile file;
     ASSERT_TRUE(file.Open(yTest::ModulePath(), error)) << error;
     // Found by type, number and language (0: any); not by another of them.
-    EXPECT_EQ((std::vector<bool>{file.Find(yHost::kPropertyListType, 16000, 1033).bytes != nullptr,
-                                 file.Find(yHost::kPropertyListType, 16001).bytes != nullptr,
-                                 file.Find(yHost::kPropertyListType, 16000, 1031).bytes != nullptr,
-                                 file.Find(yHost::FourCode("BMP "), 16000).bytes != nullptr}),
+    EXPECT_EQ((std::vector<bool>{file.Find(yStandalone::kPropertyListType, 16000, 1033).bytes != nullptr,
+                                 file.Find(yStandalone::kPropertyListType, 16001).bytes != nullptr,
+                                 file.Find(yStandalone::kPropertyListType, 16000, 1031).bytes != nullptr,
+                                 file.Find(yStandalone::FourCode("BMP "), 16000).bytes != nullptr}),
               (std::vector<bool>{true, false, false, false}));
 }
 

@@ -1,4 +1,4 @@
-#include "standalone/yPngFile.h"
+#include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 
 #include <cstdio>
 
-using yHost::yPngFile;
-using yHost::yPngImage;
+using yStandalone::yPngFile;
+using yStandalone::yPngImage;
 
 namespace
 {
@@ -53,12 +53,12 @@ void WriteTestPng(const std::string& path, const yTestPng& t)
 
 TEST(yPngFile, SixteenBitSamplesMapBothWays)
 {
-    EXPECT_EQ(yHost::SampleToHost16(2) * 100000 + yHost::SampleToHost16(65534), 132767);
-    EXPECT_EQ(yHost::HostToSample16(16384), 32768);
-    EXPECT_EQ(yHost::HostToSample16(40000), 65535) << "capped";
+    EXPECT_EQ(yStandalone::SampleToHost16(2) * 100000 + yStandalone::SampleToHost16(65534), 132767);
+    EXPECT_EQ(yStandalone::HostToSample16(16384), 32768);
+    EXPECT_EQ(yStandalone::HostToSample16(40000), 65535) << "capped";
     // Every host component survives a trip out to a file and back.
     for (uint32_t w = 0; w <= 32768; ++w)
-        ASSERT_EQ(yHost::SampleToHost16(yHost::HostToSample16(w)), w) << w;
+        ASSERT_EQ(yStandalone::SampleToHost16(yStandalone::HostToSample16(w)), w) << w;
 }
 
 TEST(yPngFile, ReadsEveryColourTypeAsRgba)
@@ -108,7 +108,7 @@ TEST(yPngFile, RefusesBadFilesAndLeavesNothingBehind)
         EXPECT_EQ(error.find(folder.File(name)) < error.size() && error.back() == '.', true) << error;
     }
     std::string error;
-    EXPECT_FALSE(yPngFile::Write(folder.File("empty.png"), yHost::yWorld(0, 0, false), error));
+    EXPECT_FALSE(yPngFile::Write(folder.File("empty.png"), yStandalone::yWorld(0, 0, false), error));
     // No temporary files are left.
     EXPECT_EQ(std::system(("test \"$(ls -A " + folder.File("") + " | grep -c part)\" = 0").c_str()), 0);
 }

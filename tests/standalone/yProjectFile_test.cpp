@@ -1,9 +1,9 @@
-#include "standalone/yProjectFile.h"
+#include "standalone/media/yProjectFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
 
-using yHost::yProjectFile;
+using yStandalone::yProjectFile;
 
 TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
 {

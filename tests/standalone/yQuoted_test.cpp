@@ -1,4 +1,4 @@
-#include "standalone/yQuoted.h"
+#include "standalone/emulator/yQuoted.h"
 
 #include <gtest/gtest.h>
 
@@ -11,5 +11,5 @@ TEST(Quoted, ShowsUnprintableBytesAndCutsLongWords)
         {std::string(1 << 20, 'w'), "\"" + std::string(40, 'w') + "...\""},
     };
     for (const auto& [word, shown] : cases)
-        EXPECT_EQ(yHost::Quoted(word), shown);
+        EXPECT_EQ(yStandalone::Quoted(word), shown);
 }

@@ -1,4 +1,4 @@
-#include "standalone/yRenderSession.h"
+#include "standalone/session/yRenderSession.h"
 
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
@@ -8,12 +8,12 @@
 
 TEST(yRenderSession, TheReportCarriesThePanelsTogglesAndBarColours)
 {
-    yHost::yRenderSession session;
+    yStandalone::yRenderSession session;
     std::string error;
     ASSERT_TRUE(session.Open(yTest::ModulePath(), error)) << error;
-    session.SetInput(yHost::yWorld(4, 4, false), 1, 4, 4);
-    yHost::yHistogramStats stats;
-    std::vector<yHost::yBinCounts> bins;
+    session.SetInput(yStandalone::yWorld(4, 4, false), 1, 4, 4);
+    yStandalone::yHistogramStats stats;
+    std::vector<yStandalone::yBinCounts> bins;
     ASSERT_TRUE(session.Render(error) && session.Report(stats, bins, error)) << error;
     // Channels A to D: shown or not, and the bar colour at 100 (D's is the panel's shade).
     std::string text;

@@ -1,21 +1,21 @@
-#include "standalone/yTimeline.h"
+#include "standalone/media/yTimeline.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 
-using yHost::yBinCounts;
-using yHost::yTimeline;
-using yHost::yWorld;
+using yStandalone::yBinCounts;
+using yStandalone::yTimeline;
+using yStandalone::yWorld;
 
 namespace
 {
 // Channels shown by the bits of `shown` (A = 1), their bar colour at value v
 // `color` * v / 255, as a panel in colour draws a channel's column.
-yHost::yHistogramStats Stats(int shown, std::array<int, 3> color = {255, 0, 0})
+yStandalone::yHistogramStats Stats(int shown, std::array<int, 3> color = {255, 0, 0})
 {
-    yHost::yHistogramStats stats;
+    yStandalone::yHistogramStats stats;
     for (int k = 0; k < 4; ++k)
     {
         stats.channels[size_t(k)].shown = (shown >> k) & 1;

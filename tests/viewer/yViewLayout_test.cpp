@@ -4,7 +4,7 @@
 
 namespace
 {
-using yHost::yBox;
+using yStandalone::yBox;
 
 TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
 {
@@ -14,11 +14,11 @@ TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
     } cases[] = {{1280, 800, 1}, {1920, 1200, 2}, {700, 500, 2}, {200, 100, 1}};
     for (const auto& c : cases)
     {
-        const auto l = yHost::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom);
+        const auto l = yStandalone::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom);
         EXPECT_EQ(l.layer.width + l.controls.width, c.width);
         EXPECT_EQ(l.layer.height + l.status.height, c.height);
         EXPECT_EQ(l.controls.x, l.layer.width);
-        EXPECT_GE(l.layer.width, std::min(c.width, int(yHost::yViewLayout::kMinLayerWidth)));
+        EXPECT_GE(l.layer.width, std::min(c.width, int(yStandalone::yViewLayout::kMinLayerWidth)));
         // The last pixel of the zoomed panel is the panel's last pixel.
         int px = 0, py = 0;
         l.ToPanel(l.panel.x + l.panel.width - 1, l.panel.y + l.panel.height - 1, px, py);
@@ -44,7 +44,7 @@ TEST(yImageView, FitsCentresAndZoomsAboutThePointer)
     };
     for (const auto& c : cases)
     {
-        yHost::yImageView view;
+        yStandalone::yImageView view;
         view.zoom = c.zoom;
         double ix = 0, iy = 0;
         view.ToImage(area, c.w, c.h, c.wx, c.wy, ix, iy);
@@ -53,7 +53,7 @@ TEST(yImageView, FitsCentresAndZoomsAboutThePointer)
         view.ZoomAbout(area, c.w, c.h, 3, 50, 60);
         double ax = 0, ay = 0;
         view.ToImage(area, c.w, c.h, 50, 60, ax, ay);
-        yHost::yImageView before;
+        yStandalone::yImageView before;
         before.zoom = c.zoom;
         double bx = 0, by = 0;
         before.ToImage(area, c.w, c.h, 50, 60, bx, by);

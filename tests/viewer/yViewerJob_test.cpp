@@ -6,8 +6,8 @@
 
 namespace
 {
-using yHost::yScriptEvent;
-using yHost::yViewerJob;
+using yStandalone::yScriptEvent;
+using yStandalone::yViewerJob;
 
 // One letter a job: m move, d drag, c click, s/t "set" of two parameters,
 // p layer point, o open.
@@ -46,7 +46,7 @@ TEST(yViewerJobQueue, ANewerJobSupersedesTheLastWaitingOneOfItsKind)
     };
     for (const auto& c : cases)
     {
-        yHost::yViewerJobQueue queue;
+        yStandalone::yViewerJobQueue queue;
         for (const char* p = c.pushed; *p; ++p) queue.Push(Job(*p));
         std::string waiting;
         yViewerJob job;
@@ -57,7 +57,7 @@ TEST(yViewerJobQueue, ANewerJobSupersedesTheLastWaitingOneOfItsKind)
 
 TEST(yViewerJobQueue, StopEndsTheWaitsAndDropsTheJobs)
 {
-    yHost::yViewerJobQueue queue;
+    yStandalone::yViewerJobQueue queue;
     queue.Push(Job('c'));
     queue.Stop();
     queue.WaitIdle();

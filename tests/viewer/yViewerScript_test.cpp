@@ -4,21 +4,21 @@
 
 namespace
 {
-using yHost::yViewerJob;
+using yStandalone::yViewerJob;
 
 TEST(yViewerScript, WindowLinesAndEventLinesKeepTheirOrder)
 {
-    std::vector<yHost::yViewerStep> steps;
+    std::vector<yStandalone::yViewerStep> steps;
     std::string error;
-    ASSERT_TRUE(yHost::yViewerScript::Parse("down 1 2 ctrl\n# note\nlayer 10.5 -3\nup 1 2\n"
+    ASSERT_TRUE(yStandalone::yViewerScript::Parse("down 1 2 ctrl\n# note\nlayer 10.5 -3\nup 1 2\n"
                                             "drop \"my file.png\"\npanel-zoom 2\nabout\nsave-project p.ztp\n",
                                             steps, error))
         << error;
     ASSERT_EQ(steps.size(), 7u);
-    EXPECT_EQ(steps[0].job.event.kind, yHost::yScriptEvent::Down);
+    EXPECT_EQ(steps[0].job.event.kind, yStandalone::yScriptEvent::Down);
     EXPECT_EQ(steps[1].job.kind, yViewerJob::LayerPoint);
     EXPECT_EQ(steps[1].job.x * 10 + steps[1].job.y, 102.0);
-    EXPECT_EQ(steps[2].job.event.kind, yHost::yScriptEvent::Up);
+    EXPECT_EQ(steps[2].job.event.kind, yStandalone::yScriptEvent::Up);
     EXPECT_EQ(steps[3].job.kind, yViewerJob::Open);
     EXPECT_EQ(steps[3].job.path, "my file.png");
     EXPECT_EQ(steps[4].panelZoom, 2);
@@ -41,9 +41,9 @@ TEST(yViewerScript, AMalformedLineIsNamed)
     };
     for (const auto& c : cases)
     {
-        std::vector<yHost::yViewerStep> steps;
+        std::vector<yStandalone::yViewerStep> steps;
         std::string error;
-        EXPECT_FALSE(yHost::yViewerScript::Parse(c.text, steps, error)) << c.text;
+        EXPECT_FALSE(yStandalone::yViewerScript::Parse(c.text, steps, error)) << c.text;
         EXPECT_NE(error.find(c.line), std::string::npos) << error;
     }
 }

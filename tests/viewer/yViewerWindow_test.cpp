@@ -1,7 +1,7 @@
 // The viewer's window under Xvfb, started here: scripted runs checked on
 // their screenshots, real pointer input through xdotool, bad files, closing.
 #include "standalone/viewer/yViewLayout.h"
-#include "standalone/yPngFile.h"
+#include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ class yViewerWindow : public ::testing::Test
     {
         if (s_xvfb <= 0) GTEST_SKIP() << "Xvfb is not installed";
         // Two greys: 60 on the left half, 200 on the right.
-        yHost::yWorld image(64, 48, false);
+        yStandalone::yWorld image(64, 48, false);
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 64; ++x)
             {
@@ -66,7 +66,7 @@ class yViewerWindow : public ::testing::Test
                 image.Pixel8(x, y) = PF_Pixel8{255, v, v, v};
             }
         std::string error;
-        ASSERT_TRUE(yHost::yPngFile::Write(File("in.png"), image, error)) << error;
+        ASSERT_TRUE(yStandalone::yPngFile::Write(File("in.png"), image, error)) << error;
     }
 
     std::string File(const std::string& name) const { return m_folder.File(name); }
@@ -82,32 +82,32 @@ class yViewerWindow : public ::testing::Test
         std::string error;
         if (result.status == 0)
         {
-            EXPECT_TRUE(yHost::yPngFile::Read(File("shot.png"), m_shot, error)) << error;
+            EXPECT_TRUE(yStandalone::yPngFile::Read(File("shot.png"), m_shot, error)) << error;
         }
         return result;
     }
 
     // A screenshot pixel as 0xRRGGBB.
-    uint32_t Pixel(const yHost::yPngImage& shot, int x, int y) const
+    uint32_t Pixel(const yStandalone::yPngImage& shot, int x, int y) const
     {
         const uint16_t* p = &shot.rgba[(size_t(y) * size_t(shot.width) + size_t(x)) * 4];
         return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
     }
     // The window pixel over image pixel (ix, iy), and over panel pixel (px, py).
-    uint32_t ImagePixel(const yHost::yPngImage& shot, int ix, int iy) const
+    uint32_t ImagePixel(const yStandalone::yPngImage& shot, int ix, int iy) const
     {
         double scale = 1, left = 0, top = 0;
-        yHost::yImageView().Placement(Layout().layer, 64, 48, scale, left, top);
+        yStandalone::yImageView().Placement(Layout().layer, 64, 48, scale, left, top);
         return Pixel(shot, int(left + (ix + 0.5) * scale), int(top + (iy + 0.5) * scale));
     }
-    uint32_t PanelPixel(const yHost::yPngImage& shot, int px, int py) const
+    uint32_t PanelPixel(const yStandalone::yPngImage& shot, int px, int py) const
     {
         return Pixel(shot, Layout().panel.x + px, Layout().panel.y + py);
     }
-    static yHost::yViewLayout Layout() { return yHost::yViewLayout::Compute(kWidth, kHeight, 340, 300, 1); }
+    static yStandalone::yViewLayout Layout() { return yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 1); }
 
     yTest::yScratchFolder m_folder;
-    yHost::yPngImage m_shot;
+    yStandalone::yPngImage m_shot;
     static pid_t s_xvfb;
 };
 pid_t yViewerWindow::s_xvfb = 0;
@@ -115,7 +115,7 @@ pid_t yViewerWindow::s_xvfb = 0;
 TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
 {
     ASSERT_EQ(View("set \"Render Output\" on\n").status, 0);
-    const yHost::yPngImage fresh = m_shot;
+    const yStandalone::yPngImage fresh = m_shot;
     EXPECT_EQ(ImagePixel(fresh, 10, 10), 0x3C3C3Cu);
     EXPECT_EQ(ImagePixel(fresh, 50, 10), 0xC8C8C8u);
 
@@ -132,7 +132,7 @@ TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
     const uint32_t selected = ImagePixel(m_shot, 50, 10);
     EXPECT_TRUE(selected != 0xC80000u && selected != 0xC8C8C8u) << std::hex << selected;
     // The status bar holds text: dark pixels on its light ground.
-    const yHost::yBox status = Layout().status;
+    const yStandalone::yBox status = Layout().status;
     int dark = 0;
     for (int x = status.x; x < status.x + 300; ++x)
         for (int y = status.y; y < status.y + status.height; ++y) dark += Pixel(m_shot, x, y) < 0x404040u;
@@ -142,7 +142,7 @@ TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
 TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
 {
     ASSERT_EQ(View("set \"Render Output\" on\ndown 157 11\nup 157 11\n").status, 0);
-    const yHost::yPngImage before = m_shot;
+    const yStandalone::yPngImage before = m_shot;
     yTest::WriteBytes(File("bad.png"), {0x89, 'P', 'N', 'G'});
     yTest::WriteBytes(File("bad.ztp"), {'Z', 'T', 'P', 'J', 1});
     for (const std::string& bad : {"drop " + File("bad.png"), "load-project " + File("bad.ztp")})
@@ -194,13 +194,13 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
                             std::to_string(y) + " click 1 sleep 1")
                                .c_str());
     };
-    const auto shoot = [&](yHost::yPngImage& shot) {
+    const auto shoot = [&](yStandalone::yPngImage& shot) {
         ::unlink(File("live.png").c_str());
         std::string error;
         return std::system((xdo + "key F12").c_str()) == 0 && Appears(File("live.png")) &&
-               yHost::yPngFile::Read(File("live.png"), shot, error);
+               yStandalone::yPngFile::Read(File("live.png"), shot, error);
     };
-    yHost::yPngImage before, after;
+    yStandalone::yPngImage before, after;
     ASSERT_TRUE(shoot(before)); // the window is up and drawing
     ASSERT_EQ(click(Layout().controls.x + 17, 59), 0);
     ASSERT_EQ(click(Layout().panel.x + kToggleA, Layout().panel.y + kToggleY), 0);

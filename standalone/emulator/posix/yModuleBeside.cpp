@@ -1,0 +1,19 @@
+#include "standalone/emulator/yModuleBeside.h"
+
+#include <climits>
+#include <unistd.h>
+
+namespace yStandalone
+{
+const char* const kModuleFileName = "zelTonescope.so";
+
+std::string ModuleBesideProgram()
+{
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return kModuleFileName;
+    std::string folder(self, size_t(length));
+    folder.erase(folder.find_last_of('/') + 1);
+    return folder + kModuleFileName;
+}
+} // namespace yStandalone

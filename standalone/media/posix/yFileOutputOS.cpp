@@ -1,0 +1,343 @@
+// Outputs on POSIX: links followed, files replaced with their owner and mode,
+// temporaries removed even when a signal ends the process.
+#include "standalone/media/yFileOutput.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace yStandalone
+{
+namespace
+{
+enum class yWay
+{
+    StandardOutput,
+    Replace, // a temporary beside the file, renamed over it or into a new name
+    InPlace, // a regular file with other hard links
+    Direct,  // a device, FIFO or socket
+};
+
+struct yTarget
+{
+    yWay way = yWay::Replace;
+    std::string path; // the file finally named, links followed
+    bool exists = false;
+    struct stat info = {};
+};
+
+std::string Folder(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string Failure(const std::string& path, int reason)
+{
+    return "Cannot write " + path + ": " + std::strerror(reason) + ".";
+}
+
+// Follows symbolic links to the file the path finally names; a dangling link
+// names the file to be created.
+bool Resolve(const std::string& path, yTarget& target, std::string& error)
+{
+    target = yTarget{};
+    target.path = path;
+    if (path == "-")
+    {
+        target.way = yWay::StandardOutput;
+        return true;
+    }
+    for (int hops = 0; hops < 40; ++hops)
+    {
+        if (::lstat(target.path.c_str(), &target.info) != 0)
+        {
+            if (errno == ENOENT) return true;
+            error = Failure(path, errno);
+            return false;
+        }
+        if (!S_ISLNK(target.info.st_mode))
+        {
+            target.exists = true;
+            if (S_ISDIR(target.info.st_mode))
+            {
+                error = "Cannot write \"" + path + "\": it is a folder.";
+                return false;
+            }
+            if (!S_ISREG(target.info.st_mode))
+                target.way = yWay::Direct;
+            else if (target.info.st_nlink > 1)
+                target.way = yWay::InPlace;
+            return true;
+        }
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(target.path.c_str(), link, sizeof link);
+        if (length < 0 || size_t(length) == sizeof link)
+        {
+            error = Failure(path, length < 0 ? errno : ENAMETOOLONG);
+            return false;
+        }
+        const std::string next(link, size_t(length));
+        target.path = next[0] == '/' ? next : Folder(target.path) + "/" + next;
+    }
+    error = Failure(path, ELOOP);
+    return false;
+}
+
+// The temporaries not yet renamed or removed, where a signal handler can find
+// them: it may neither lock nor allocate, so they sit in lock-free slots.
+std::atomic<const char*> g_temporaries[64];
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+// The handlers found before ours, by signal number.
+void (*g_previous[NSIG])(int) = {};
+
+// A program that handles the signal itself (a window closing on SIGTERM)
+// keeps doing so; otherwise the process dies of the signal as it would have.
+void RemoveTemporariesAndDie(int signal)
+{
+    for (std::atomic<const char*>& slot : g_temporaries)
+        if (const char* path = slot.load()) ::unlink(path);
+    if (signal > 0 && signal < NSIG && g_previous[signal])
+    {
+        g_previous[signal](signal);
+        return;
+    }
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+void InstallSignalHandlers()
+{
+    static std::once_flag once;
+    std::call_once(once,
+                   []
+                   {
+                       for (int signal : kSignals)
+                       {
+                           struct sigaction action = {};
+                           // A signal the caller chose to ignore stays ignored.
+                           if (::sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN)
+                               continue;
+                           if (!(action.sa_flags & SA_SIGINFO) && action.sa_handler != SIG_DFL)
+                               g_previous[signal] = action.sa_handler;
+                           action.sa_handler = RemoveTemporariesAndDie;
+                           action.sa_flags = 0;
+                           sigfillset(&action.sa_mask);
+                           ::sigaction(signal, &action, nullptr);
+                       }
+                   });
+}
+
+bool Register(const char* path)
+{
+    for (std::atomic<const char*>& slot : g_temporaries)
+    {
+        const char* empty = nullptr;
+        if (slot.compare_exchange_strong(empty, path)) return true;
+    }
+    return false;
+}
+
+void Unregister(const char* path)
+{
+    for (std::atomic<const char*>& slot : g_temporaries)
+    {
+        const char* expected = path;
+        if (slot.compare_exchange_strong(expected, nullptr)) return;
+    }
+}
+
+// Holds the handled signals back while a temporary is created and registered,
+// so that none is ever on disk unknown to the handler.
+class ySignalsHeld
+{
+  public:
+    ySignalsHeld()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : kSignals)
+            sigaddset(&held, signal);
+        ::pthread_sigmask(SIG_BLOCK, &held, &m_before);
+    }
+    ~ySignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
+    ySignalsHeld(const ySignalsHeld&) = delete;
+    ySignalsHeld& operator=(const ySignalsHeld&) = delete;
+
+  private:
+    sigset_t m_before;
+};
+
+// Creates a new temporary file beside the target, registered for removal;
+// -1 with errno set and the name cleared when none can be made.
+int CreateTemporary(const std::string& target, std::string& temporary)
+{
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        temporary = target + ".part" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+        ySignalsHeld held;
+        if (!Register(temporary.c_str()))
+        {
+            errno = EMFILE;
+            break;
+        }
+        const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file >= 0) return file;
+        const int reason = errno;
+        Unregister(temporary.c_str());
+        errno = reason;
+        if (reason != EEXIST) break;
+    }
+    temporary.clear();
+    return -1;
+}
+
+bool WriteAll(int file, const std::string& bytes)
+{
+    for (size_t done = 0; done < bytes.size();)
+    {
+        const ssize_t n = ::write(file, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+// The replaced file's owner and mode pass to its successor. Only root may
+// give a file away; a user keeps at least a group of their own.
+bool KeepOwnerAndMode(int file, const yTarget& target)
+{
+    if (!target.exists) return true;
+    const struct stat& was = target.info;
+    if (::fchown(file, was.st_uid, was.st_gid) != 0 && ::fchown(file, uid_t(-1), was.st_gid) != 0) errno = 0;
+    // After the owner: a change of owner clears the set-ID bits.
+    return ::fchmod(file, was.st_mode & 07777) == 0;
+}
+
+// A socket takes the bytes over a stream connection.
+int Connect(const std::string& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+    {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int file = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (file < 0 || ::connect(file, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return file;
+    const int reason = errno;
+    ::close(file);
+    errno = reason;
+    return -1;
+}
+} // namespace
+
+struct yFileOutput::yPending
+{
+    std::string path; // as given, for messages
+    yTarget target;
+    std::string temporary; // registered while it is on disk
+    std::string bytes;     // kept until a direct write
+
+    yPending() = default;
+    yPending(const yPending&) = delete;
+    yPending& operator=(const yPending&) = delete;
+    ~yPending()
+    {
+        if (temporary.empty()) return;
+        ::unlink(temporary.c_str());
+        Unregister(temporary.c_str());
+    }
+
+    bool WriteDirect(std::string& error) const
+    {
+        if (target.way == yWay::StandardOutput) return WriteStandardOutput(bytes, error);
+        const int file = S_ISSOCK(target.info.st_mode)
+                             ? Connect(target.path)
+                             : ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        int reason = file < 0 ? errno : 0;
+        // In place the old content is overwritten, then cut to the new length.
+        if (file >= 0 && (!WriteAll(file, bytes) ||
+                          (target.way == yWay::InPlace && ::ftruncate(file, off_t(bytes.size())) != 0)))
+            reason = errno;
+        if (file >= 0 && ::close(file) != 0 && reason == 0) reason = errno;
+        if (reason == 0) return true;
+        error = Failure(path, reason);
+        return false;
+    }
+};
+
+yFileOutput::yFileOutput() = default;
+yFileOutput::~yFileOutput() = default;
+
+bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
+{
+    yTarget target;
+    if (path.empty()) return true;
+    if (!Resolve(path, target, error)) return false;
+    if (target.way != yWay::Replace || ::access(Folder(target.path).c_str(), W_OK) == 0) return true;
+    error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
+    return false;
+}
+
+bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& error)
+{
+    auto pending = std::make_unique<yPending>();
+    pending->path = path;
+    if (!Resolve(path, pending->target, error)) return false;
+    if (pending->target.way != yWay::Replace)
+    {
+        pending->bytes = std::move(bytes);
+        m_pending.push_back(std::move(pending));
+        return true;
+    }
+    InstallSignalHandlers();
+    const int file = CreateTemporary(pending->target.path, pending->temporary);
+    if (file < 0)
+    {
+        error = Failure(path, errno);
+        return false;
+    }
+    int reason = 0;
+    if (!WriteAll(file, bytes) || !KeepOwnerAndMode(file, pending->target) || ::fsync(file) != 0) reason = errno;
+    if (::close(file) != 0 && reason == 0) reason = errno;
+    if (reason != 0)
+    {
+        error = Failure(path, reason);
+        return false;
+    }
+    m_pending.push_back(std::move(pending));
+    return true;
+}
+
+bool yFileOutput::Commit(std::string& error)
+{
+    for (const std::unique_ptr<yPending>& pending : m_pending)
+        if (pending->target.way != yWay::Replace && !pending->WriteDirect(error)) return false;
+    for (const std::unique_ptr<yPending>& pending : m_pending)
+    {
+        if (pending->temporary.empty()) continue;
+        if (::rename(pending->temporary.c_str(), pending->target.path.c_str()) != 0)
+        {
+            error = Failure(pending->path, errno);
+            return false;
+        }
+        Unregister(pending->temporary.c_str());
+        pending->temporary.clear();
+    }
+    m_pending.clear();
+    return true;
+}
+} // namespace yStandalone

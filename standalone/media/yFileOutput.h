@@ -1,0 +1,50 @@
+// A run's output files, put in place together or not at all. Each output is
+// made in full first: a regular file into a temporary file beside it, every
+// other target kept in memory. Commit then writes the targets that are written
+// directly and only then renames the temporaries over their files, so that a
+// failure at any point leaves every regular file as it was.
+//
+// What a path names decides how it is written: "-" is standard output; a
+// symbolic link is followed to the file it finally names; a regular file is
+// replaced atomically with its mode and owner kept, or written in place when
+// it has other hard links; a device, FIFO or socket is written directly. A new
+// file gets 0666 less the umask.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace yStandalone
+{
+class yFileOutput
+{
+  public:
+    yFileOutput();
+    // Removes the temporaries of a set that was not committed.
+    ~yFileOutput();
+    yFileOutput(const yFileOutput&) = delete;
+    yFileOutput& operator=(const yFileOutput&) = delete;
+
+    // Whether the path can take an output at all: it is no folder, and a file
+    // to be created or replaced has a folder that takes files. Checked before
+    // a run's work, so that a typing error costs nothing.
+    static bool CheckWritable(const std::string& path, std::string& error);
+
+    // Prepares one output with its whole content; false with one sentence.
+    bool Add(const std::string& path, std::string bytes, std::string& error);
+    // Writes the direct targets, then renames every temporary into place.
+    bool Commit(std::string& error);
+
+    // One output on its own, whole or not at all.
+    static bool WriteFile(const std::string& path, std::string bytes, std::string& error);
+
+  private:
+    // "-" on either system; the rest of the writing differs by system
+    // (posix/ or windows/yFileOutputOS.cpp).
+    static bool WriteStandardOutput(const std::string& bytes, std::string& error);
+
+    struct yPending;
+    std::vector<std::unique_ptr<yPending>> m_pending;
+};
+} // namespace yStandalone

@@ -1,0 +1,89 @@
+#include "standalone/media/yImageFile.h"
+
+#include "standalone/media/yImageRows.h"
+#include "standalone/emulator/yOutOfMemory.h"
+#include "standalone/media/yPngReader.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace yStandalone
+{
+bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error)
+{
+    m_path = path;
+    m_png.reset();
+    CloseOther();
+    m_pngRead = false;
+    if (yPngReader::IsPng(path)) return OpenPng(maxPixels, error);
+    return OpenOther(maxPixels, error);
+}
+
+bool yImageFile::OpenPng(int64_t maxPixels, std::string& error)
+{
+    m_png = std::make_unique<yPngReader>();
+    if (!m_png->Open(m_path, error)) return false;
+    m_width = m_png->Width();
+    m_height = m_png->Height();
+    m_deep = m_png->Depth() == 16;
+    m_movie = false;
+    m_frames = 1;
+    return CheckSize(maxPixels, error);
+}
+
+bool yImageFile::CheckSize(int64_t maxPixels, std::string& error) const
+{
+    if (int64_t(m_width) * m_height <= maxPixels) return true;
+    error = "The image " + m_path + " is " + std::to_string(m_width) + " x " + std::to_string(m_height) +
+            " pixels, more than the " + std::to_string(maxPixels) + " allowed (see --max-pixels).";
+    return false;
+}
+
+bool yImageFile::ReadPng(int n, yWorld& out, std::string& error)
+{
+    // The rows are read once: a second read opens the file again.
+    if (m_pngRead && !OpenPng(INT64_MAX, error)) return false;
+    m_pngRead = true;
+    yPngReader& png = *m_png;
+    std::vector<uint8_t> row;
+    const size_t rowBytes = size_t(m_width) * 4 * size_t(png.Depth() / 8);
+    if (!TryResize(row, rowBytes)) throw yOutOfMemory("a row of the image " + m_path, rowBytes);
+    const yChannelMap rgba{0, 1, 2, 3};
+    for (int y = 0; y < m_height; ++y)
+    {
+        if (!png.ReadRow(row.data(), error)) return false;
+        if (y % n != 0) continue;
+        if (png.Depth() == 16)
+            ConvertRow(reinterpret_cast<const uint16_t*>(row.data()), 4, rgba, n, out, y / n);
+        else
+            ConvertRow(row.data(), 4, rgba, n, out, y / n);
+    }
+    return true;
+}
+
+int yImageFile::Fit(yWorld& out, int downsample, bool deep) const
+{
+    const int n = std::max(1, downsample);
+    const int width = (m_width + n - 1) / n, height = (m_height + n - 1) / n;
+    if (out.Width() != width || out.Height() != height || out.IsDeep() != deep)
+        out = yWorld(width, height, deep);
+    return n;
+}
+
+bool yImageFile::NoFrame(int frame, std::string& error) const
+{
+    error = "The image " + m_path + " has no frame " + std::to_string(frame) + ".";
+    return false;
+}
+
+bool yImageFile::ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
+{
+    if (m_png && frame == 0)
+    {
+        const int n = Fit(out, downsample, deep);
+        return ReadPng(n, out, error);
+    }
+    return ReadOtherFrame(frame, deep, downsample, out, error);
+}
+} // namespace yStandalone

@@ -1,0 +1,85 @@
+#include "standalone/media/yProjectFile.h"
+
+#include "standalone/media/yFileOutput.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace yStandalone
+{
+namespace
+{
+constexpr size_t kMaxRecord = size_t(1) << 20;
+
+uint32_t Word(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
+void PutWord(std::string& out, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(char((v >> (8 * i)) & 0xFF));
+}
+} // namespace
+
+bool yProjectFile::Read(const std::string& path, size_t expectedSize, std::vector<uint8_t>& record,
+                        std::string& error)
+{
+    record.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+    {
+        error = "Cannot read the project " + path + ": " + std::strerror(errno) + ".";
+        return false;
+    }
+    // Read at most one byte past the largest file we accept.
+    std::vector<uint8_t> bytes;
+    char c;
+    while (bytes.size() <= kHeaderSize + kMaxRecord && in.get(c))
+        bytes.push_back(uint8_t(c));
+
+    if (bytes.size() < 4 || Word(bytes.data()) != kMagic)
+        error = "The file " + path + " is not a tonescope project.";
+    else if (bytes.size() < kHeaderSize)
+        error = "The project " + path + " is truncated inside its header.";
+    else if (Word(bytes.data() + 4) > kFormatVersion || Word(bytes.data() + 4) == 0)
+        error = "The project " + path + " has format " + std::to_string(Word(bytes.data() + 4)) +
+                ", which this tonescope does not read (it reads format " + std::to_string(kFormatVersion) +
+                ").";
+    else if (Word(bytes.data() + 8) > kMaxRecord || bytes.size() - kHeaderSize < Word(bytes.data() + 8))
+        error = "The project " + path + " is truncated: its record has " +
+                std::to_string(bytes.size() - kHeaderSize) + " of " + std::to_string(Word(bytes.data() + 8)) +
+                " bytes.";
+    else if (bytes.size() - kHeaderSize > Word(bytes.data() + 8))
+        error = "The project " + path + " has bytes after its record.";
+    else if (Word(bytes.data() + 8) != expectedSize)
+        error = "The project " + path + " holds a record of " + std::to_string(Word(bytes.data() + 8)) +
+                " bytes where the module keeps " + std::to_string(expectedSize) + ".";
+    else
+    {
+        record.assign(bytes.begin() + kHeaderSize, bytes.end());
+        return true;
+    }
+    return false;
+}
+
+bool yProjectFile::Write(const std::string& path, const std::vector<uint8_t>& record, std::string& error)
+{
+    yFileOutput output;
+    return Write(output, path, record, error) && output.Commit(error);
+}
+
+bool yProjectFile::Write(yFileOutput& outputs, const std::string& path, const std::vector<uint8_t>& record,
+                         std::string& error)
+{
+    std::string bytes;
+    PutWord(bytes, kMagic);
+    PutWord(bytes, kFormatVersion);
+    PutWord(bytes, uint32_t(record.size()));
+    bytes.append(record.begin(), record.end());
+    return outputs.Add(path, std::move(bytes), error);
+}
+} // namespace yStandalone

@@ -1,9 +1,0 @@
-#include "standalone/yWindowDevice.h"
-
-namespace yHost
-{
-// The module draws straight into the host's pixels.
-yWindowDevice::yWindowDevice(ZT_DrawSurface& surface) : m_surface(surface), m_context(&surface) {}
-yWindowDevice::~yWindowDevice() = default;
-void yWindowDevice::Finish() {}
-} // namespace yHost
