@@ -43,15 +43,7 @@ struct Planes
 };
 
 // The plane loops convert without branches, so that the compiler vectorises
-// them at whatever width the processor offers. Their quotients go through
-// double division, which is exact here: for 0 <= n < 2^31 and 0 < d < 2^20,
-// a non-integer n / d lies at least 1/d from the next integer, far more than
-// the rounding error of the division.
-inline int32_t Quotient(int32_t n, int32_t d)
-{
-    return static_cast<int32_t>(static_cast<double>(n) / static_cast<double>(d));
-}
-
+// them at whatever width the processor offers (zelSampleKernelPlanes.h).
 #define Y_PLANE_LOOP Y_VECTOR_CLONES
 
 // Converts n pixels of the planes in place; RGB and unknown models leave them.

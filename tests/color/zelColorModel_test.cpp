@@ -57,6 +57,13 @@ TEST(zelColorModel, Forward8)
         {kModelYUV, {255, 0, 0, 0}, {255, 0, 127, 127}, "black"},
         {kModelYIQ, {255, 255, 255, 255}, {255, 255, 127, 127}, "white"},
         {kModelYIQ, {255, 255, 0, 0}, {255, 76, 23, 181}, "red: I wraps past 255 (279)"},
+        // The primaries show each YUV and YIQ weight alone. The row kernel uses
+        // the same weights, so only known values catch a wrong one.
+        {kModelYUV, {255, 255, 0, 0}, {255, 76, 84, 254}, "red"},
+        {kModelYUV, {255, 0, 255, 0}, {255, 150, 43, 20}, "green"},
+        {kModelYUV, {255, 0, 0, 255}, {255, 29, 254, 107}, "blue"},
+        {kModelYIQ, {255, 0, 255, 0}, {255, 150, 57, 250}, "green: Q wraps below 0 (-6)"},
+        {kModelYIQ, {255, 0, 0, 255}, {255, 29, 45, 206}, "blue"},
         {kModelLab, {255, 0, 0, 0}, {255, 0, 143, 151}, "black"},
         {kModelLab, {255, 255, 255, 255}, {255, 254, 143, 158}, "white"},
         {kModelLab, {255, 255, 0, 0}, {255, 137, 255, 243}, "red: a past 1 is full"},
@@ -84,6 +91,17 @@ TEST(zelColorModel, Forward16)
         {kModelxyY, {32768, 0, 0, 0}, {32768, 32768, 32768, 0}, "black: 0/0 reads as full"},
         {kModelYUV, {32768, 32768, 32768, 32768}, {32768, 32766, 16385, 16384}, "white"},
         {kModelYIQ, {32768, 32768, 0, 0}, {32768, 9797, 35913, 23330}, "red: I beyond full"},
+        // The primaries, the hue offsets and HLS's turn to white pin the
+        // numbers the row kernel shares with these models.
+        {kModelYUV, {32768, 32768, 0, 0}, {32768, 9797, 10847, 32767}, "red"},
+        {kModelYUV, {32768, 0, 32768, 0}, {32768, 19234, 5539, 2655}, "green"},
+        {kModelYUV, {32768, 0, 0, 32768}, {32768, 3735, 32767, 13730}, "blue"},
+        {kModelYIQ, {32768, 0, 32768, 0}, {32768, 19234, 7374, 64783}, "green: Q wraps below 0 (-753)"},
+        {kModelYIQ, {32768, 0, 0, 32768}, {32768, 3735, 5866, 26574}, "blue"},
+        {kModelHSV, {32768, 0, 32768, 0}, {32768, 10921, 32768, 32768}, "pure green: HSV's third"},
+        {kModelHLS, {32768, 0, 0, 32768}, {32768, 21845, 16384, 32768}, "pure blue: HLS's two thirds"},
+        {kModelHLS, {32768, 32768, 1, 1}, {32768, 0, 16384, 32766}, "lightness 16384: saturation against black"},
+        {kModelHLS, {32768, 32768, 2, 2}, {32768, 0, 16385, 32768}, "lightness 16385: against white"},
         {kModelLab, {32768, 0, 0, 0}, {32768, 0, 18383, 19505}, "black"},
         {kModelLuv, {32768, 0, 0, 0}, {32768, 0, 0, 0}, "black"},
     };
