@@ -62,17 +62,17 @@ def main():
         print(text)
         return 0
     doc = open(DOC, encoding='utf-8').read()
-    match = re.search(re.escape(BEGIN) + r'\n(.*?)\n' + re.escape(END), doc, re.S)
+    match = re.search(re.escape(BEGIN) + r'\n(.*?)' + re.escape(END), doc, re.S)
     if not match:
         sys.exit(f'test_lines: {DOC} has no {BEGIN} markers.')
     if sys.argv[1] == '--check':
-        if match.group(1) != text:
+        if match.group(1) != text + '\n':
             sys.exit('test_lines: the line counts in docs/testing.md are out of date; '
                      'run python3 scripts/test_lines.py --write.')
         return 0
     if sys.argv[1] == '--write':
         with open(DOC, 'w', encoding='utf-8') as f:
-            f.write(doc[:match.start(1)] + text + doc[match.end(1):])
+            f.write(doc[:match.start(1)] + text + '\n' + doc[match.end(1):])
         return 0
     sys.exit(__doc__)
 

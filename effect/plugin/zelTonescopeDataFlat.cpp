@@ -1,4 +1,5 @@
 #include "effect/plugin/zelTonescopeDataFlat.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include <cstring>
 
@@ -6,29 +7,19 @@ namespace zelTonescope
 {
 namespace
 {
-void PutU32(uint8_t* at, uint32_t v)
-{
-    at[0] = static_cast<uint8_t>(v);
-    at[1] = static_cast<uint8_t>(v >> 8);
-    at[2] = static_cast<uint8_t>(v >> 16);
-    at[3] = static_cast<uint8_t>(v >> 24);
-}
-
-uint32_t GetU32(const uint8_t* at)
-{
-    return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
-}
+using ZT_ByteOrder::LoadU32;
+using ZT_ByteOrder::StoreU32;
 
 void PutFloat(uint8_t* at, float f)
 {
     uint32_t bits;
     std::memcpy(&bits, &f, sizeof bits);
-    PutU32(at, bits);
+    StoreU32(at, bits);
 }
 
 float GetFloat(const uint8_t* at)
 {
-    const uint32_t bits = GetU32(at);
+    const uint32_t bits = LoadU32(at);
     float f;
     std::memcpy(&f, &bits, sizeof f);
     return f;
@@ -43,8 +34,8 @@ void zelTonescopeDataFlat::Write(uint8_t* record) const
     PutFloat(record + kScaleOffset, scale);
     record[kSelectionShownOffset] = selectionShown;
     std::memcpy(record + kHighlightOffset, highlight, 4);
-    PutU32(record + kSelectionFirstOffset, static_cast<uint32_t>(selectionFirst));
-    PutU32(record + kSelectionLastOffset, static_cast<uint32_t>(selectionLast));
+    StoreU32(record + kSelectionFirstOffset, static_cast<uint32_t>(selectionFirst));
+    StoreU32(record + kSelectionLastOffset, static_cast<uint32_t>(selectionLast));
 }
 
 zelTonescopeDataFlat zelTonescopeDataFlat::Read(const uint8_t* record)
@@ -56,8 +47,8 @@ zelTonescopeDataFlat zelTonescopeDataFlat::Read(const uint8_t* record)
     flat.scale = GetFloat(record + kScaleOffset);
     flat.selectionShown = record[kSelectionShownOffset];
     std::memcpy(flat.highlight, record + kHighlightOffset, 4);
-    flat.selectionFirst = static_cast<int32_t>(GetU32(record + kSelectionFirstOffset));
-    flat.selectionLast = static_cast<int32_t>(GetU32(record + kSelectionLastOffset));
+    flat.selectionFirst = static_cast<int32_t>(LoadU32(record + kSelectionFirstOffset));
+    flat.selectionLast = static_cast<int32_t>(LoadU32(record + kSelectionLastOffset));
     return flat;
 }
 } // namespace zelTonescope

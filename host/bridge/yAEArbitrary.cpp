@@ -1,4 +1,5 @@
 #include "host/bridge/yAEArbitrary.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include <cstring>
 
@@ -14,17 +15,11 @@ struct Value
 
 void Store(uint8_t* bytes, const Value& value)
 {
-    for (int i = 0; i < 4; ++i)
-    {
-        bytes[i] = uint8_t(value.version >> (8 * i));
-        bytes[4 + i] = uint8_t(value.changes >> (8 * i));
-    }
+    ZT_ByteOrder::StoreU32(bytes, value.version);
+    ZT_ByteOrder::StoreU32(bytes + 4, value.changes);
 }
 
-uint32_t Word(const uint8_t* bytes)
-{
-    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
-}
+constexpr auto Word = ZT_ByteOrder::LoadU32;
 
 // The value a block holds; the default for a record of another version.
 Value Load(const uint8_t* bytes)

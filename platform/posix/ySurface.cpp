@@ -1,4 +1,5 @@
 #include "platform/ySurface.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include "platform/posix/yHostContext.h"
 #include "platform/posix/yTextEngine.h"
@@ -14,11 +15,8 @@ namespace yPlatform
 {
 namespace
 {
-uint32_t ReadU32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+using ZT_ByteOrder::LoadU16;
+using ZT_ByteOrder::LoadU32;
 
 constexpr size_t kDibHeaderSize = 40;
 
@@ -93,12 +91,12 @@ std::unique_ptr<Surface> Surface::Wrap(uint8_t* bits, int32_t width, int32_t hei
 
 std::unique_ptr<Surface> Surface::FromDib(const uint8_t* data, size_t size)
 {
-    if (!data || size < kDibHeaderSize || ReadU32(data) != kDibHeaderSize)
+    if (!data || size < kDibHeaderSize || LoadU32(data) != kDibHeaderSize)
         return nullptr;
-    const int32_t width = int32_t(ReadU32(data + 4));
-    const int32_t height = int32_t(ReadU32(data + 8));
-    const uint16_t planes = ReadU16(data + 12), bits = ReadU16(data + 14);
-    const uint32_t compression = ReadU32(data + 16);
+    const int32_t width = int32_t(LoadU32(data + 4));
+    const int32_t height = int32_t(LoadU32(data + 8));
+    const uint16_t planes = LoadU16(data + 12), bits = LoadU16(data + 14);
+    const uint32_t compression = LoadU32(data + 16);
     if (planes != 1 || (bits != 24 && bits != 32) || compression != 0 || height <= 0)
         return nullptr;
     const size_t bytesPerPixel = bits / 8;

@@ -1,4 +1,5 @@
 #include "resources/artwork/artCanvas.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -17,16 +18,6 @@ constexpr int kSamples = 4; // per axis
 
 uint8_t Byte(float v) { return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 
-void PutU32(std::vector<uint8_t>& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(v >> (8 * i)));
-}
-void PutU16(std::vector<uint8_t>& out, uint16_t v)
-{
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
 
 // FreeType faces by file, opened on first use.
 FT_Face Face(std::string const& file)
@@ -193,15 +184,15 @@ bool Canvas::WriteDib(std::string const& path, int bits, Color matte) const
     const int bpp = bits / 8;
     const size_t rowBytes = (size_t(m_w) * bpp + 3) & ~size_t(3);
     std::vector<uint8_t> out;
-    PutU32(out, 40);
-    PutU32(out, uint32_t(m_w));
-    PutU32(out, uint32_t(m_h)); // positive: bottom-up
-    PutU16(out, 1);
-    PutU16(out, uint16_t(bits));
-    PutU32(out, 0); // uncompressed
-    PutU32(out, uint32_t(rowBytes * m_h));
+    ZT_ByteOrder::Append(out, 40);
+    ZT_ByteOrder::Append(out, uint32_t(m_w));
+    ZT_ByteOrder::Append(out, uint32_t(m_h)); // positive: bottom-up
+    ZT_ByteOrder::Append(out, 1, 2);
+    ZT_ByteOrder::Append(out, uint16_t(bits), 2);
+    ZT_ByteOrder::Append(out, 0); // uncompressed
+    ZT_ByteOrder::Append(out, uint32_t(rowBytes * m_h));
     for (int i = 0; i < 4; ++i)
-        PutU32(out, 0);
+        ZT_ByteOrder::Append(out, 0);
     for (int y = m_h - 1; y >= 0; --y)
     {
         const size_t start = out.size();

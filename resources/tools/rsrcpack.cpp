@@ -2,21 +2,13 @@
 // Usage: rsrcpack OUTPUT MANIFEST...   (manifest lines: TYPE NUMBER LANGUAGE FILE)
 // TYPE is four characters; a trailing blank may be written as '_' ("BMP_").
 #include "resources/tools/rsrcManifest.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
-
-namespace
-{
-void PutWord(std::string& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(char((v >> (8 * i)) & 0xFF));
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,16 +33,16 @@ int main(int argc, char** argv)
     }
 
     std::string blob;
-    PutWord(blob, ZT_Resources::kMagic);
-    PutWord(blob, ZT_Resources::kVersion);
-    PutWord(blob, uint32_t(items.size()));
+    ZT_ByteOrder::Append(blob, ZT_Resources::kMagic);
+    ZT_ByteOrder::Append(blob, ZT_Resources::kVersion);
+    ZT_ByteOrder::Append(blob, uint32_t(items.size()));
     for (const rsrc::Item& item : items)
     {
-        PutWord(blob, item.entry.type);
-        PutWord(blob, item.entry.number);
-        PutWord(blob, item.entry.language);
-        PutWord(blob, item.entry.size);
-        PutWord(blob, item.entry.offset);
+        ZT_ByteOrder::Append(blob, item.entry.type);
+        ZT_ByteOrder::Append(blob, item.entry.number);
+        ZT_ByteOrder::Append(blob, item.entry.language);
+        ZT_ByteOrder::Append(blob, item.entry.size);
+        ZT_ByteOrder::Append(blob, item.entry.offset);
     }
     for (const rsrc::Item& item : items)
     {

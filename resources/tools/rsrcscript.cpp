@@ -4,6 +4,7 @@
 // system's own faces.
 // Usage: rsrcscript OUTPUT.rc MANIFEST...
 #include "resources/tools/rsrcManifest.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include <fstream>
 #include <iostream>
@@ -15,12 +16,6 @@ namespace
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 
-void PutLittle(std::string& out, uint32_t v, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char((v >> (8 * i)) & 0xFF));
-}
-
 // A bitmap file is the stored picture behind a 14-byte file header that
 // says where its rows begin.
 bool WriteBitmapFile(const std::string& path, const std::vector<char>& dib)
@@ -28,9 +23,9 @@ bool WriteBitmapFile(const std::string& path, const std::vector<char>& dib)
     if (dib.size() < kInfoHeaderSize)
         return false;
     std::string file = "BM";
-    PutLittle(file, uint32_t(kFileHeaderSize + dib.size()), 4);
-    PutLittle(file, 0, 4);
-    PutLittle(file, uint32_t(kFileHeaderSize + kInfoHeaderSize), 4);
+    ZT_ByteOrder::Append(file, uint32_t(kFileHeaderSize + dib.size()), 4);
+    ZT_ByteOrder::Append(file, 0, 4);
+    ZT_ByteOrder::Append(file, uint32_t(kFileHeaderSize + kInfoHeaderSize), 4);
     file.append(dib.begin(), dib.end());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(file.data(), std::streamsize(file.size()));

@@ -1,4 +1,5 @@
 #include "standalone/emulator/yModuleFile.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include "host/sdk/ZT_ResourceSection.h"
 
@@ -6,10 +7,7 @@ namespace yStandalone
 {
 namespace
 {
-uint32_t Word(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
+constexpr auto Word = ZT_ByteOrder::LoadU32;
 } // namespace
 
 bool yModuleFile::Open(const std::string& path, std::string& error)

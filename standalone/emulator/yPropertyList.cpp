@@ -1,4 +1,5 @@
 #include "standalone/emulator/yPropertyList.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include "standalone/emulator/yModuleFile.h"
 
@@ -13,15 +14,8 @@ constexpr size_t kHeaderSize = 10;   // 16-bit version, 32-bit reserved, 32-bit 
 constexpr size_t kPropertyHead = 16; // vendor, key, id, length
 constexpr uint32_t kVendor = FourCode("8BIM");
 
-uint32_t Word(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-
-uint16_t Half(const uint8_t* p)
-{
-    return uint16_t(p[0] | (p[1] << 8));
-}
+constexpr auto Word = ZT_ByteOrder::LoadU32;
+constexpr auto Half = ZT_ByteOrder::LoadU16;
 
 // One property's value while it is being checked.
 struct yValue

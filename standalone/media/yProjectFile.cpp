@@ -1,4 +1,5 @@
 #include "standalone/media/yProjectFile.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include "standalone/media/yFileOutput.h"
 
@@ -13,16 +14,7 @@ namespace
 {
 constexpr size_t kMaxRecord = size_t(1) << 20;
 
-uint32_t Word(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-
-void PutWord(std::string& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(char((v >> (8 * i)) & 0xFF));
-}
+constexpr auto Word = ZT_ByteOrder::LoadU32;
 } // namespace
 
 bool yProjectFile::Read(const std::string& path, size_t expectedSize, std::vector<uint8_t>& record,
@@ -76,9 +68,9 @@ bool yProjectFile::Write(yFileOutput& outputs, const std::string& path, const st
                          std::string& error)
 {
     std::string bytes;
-    PutWord(bytes, kMagic);
-    PutWord(bytes, kFormatVersion);
-    PutWord(bytes, uint32_t(record.size()));
+    ZT_ByteOrder::Append(bytes, kMagic);
+    ZT_ByteOrder::Append(bytes, kFormatVersion);
+    ZT_ByteOrder::Append(bytes, uint32_t(record.size()));
     bytes.append(record.begin(), record.end());
     return outputs.Add(path, std::move(bytes), error);
 }

@@ -5,38 +5,41 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
-#include <dirent.h>
+#include <filesystem>
 #include <map>
-#include <sys/stat.h>
+#include <system_error>
 
 namespace yStandalone
 {
 namespace
 {
+namespace fs = std::filesystem;
+
 bool IsFolder(const std::string& path)
 {
-    struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code ignored;
+    return fs::is_directory(path, ignored);
 }
 
 std::string FolderOf(const std::string& path)
 {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const fs::path folder = fs::path(path).parent_path();
+    return folder.empty() ? "." : folder.string();
 }
 
-// The names in a folder; false when it cannot be read.
-bool List(const std::string& folder, std::vector<std::string>& names)
+// The names in a folder, sorted; false with the reason when it cannot be read.
+bool List(const std::string& folder, std::vector<std::string>& names, std::string& error)
 {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return false;
-    while (const dirent* entry = ::readdir(dir))
-        names.push_back(entry->d_name);
-    ::closedir(dir);
+    std::error_code failed;
+    for (fs::directory_iterator it(folder, failed), end; !failed && it != end; it.increment(failed))
+        names.push_back(it->path().filename().string());
+    if (failed)
+    {
+        error = "Cannot read the folder " + folder + ": " + failed.message() + ".";
+        return false;
+    }
     std::sort(names.begin(), names.end());
     return true;
 }
@@ -62,11 +65,7 @@ long FrameNumber(const std::string& name, const yFramePattern& p)
 bool FolderPattern(const std::string& folder, yFramePattern& pattern, std::string& error)
 {
     std::vector<std::string> names;
-    if (!List(folder, names))
-    {
-        error = "Cannot read the folder " + folder + ": " + std::strerror(errno) + ".";
-        return false;
-    }
+    if (!List(folder, names, error)) return false;
     std::map<std::pair<std::string, std::string>, int> groups;
     for (const std::string& name : names)
     {
@@ -94,15 +93,11 @@ bool SequenceFrames(const yFramePattern& p, const std::string& shown, std::vecto
                     std::string& error)
 {
     std::vector<std::string> names;
-    if (!List(p.folder, names))
-    {
-        error = "Cannot read the folder " + p.folder + ": " + std::strerror(errno) + ".";
-        return false;
-    }
+    if (!List(p.folder, names, error)) return false;
     for (const std::string& name : names)
     {
         const long number = FrameNumber(name, p);
-        if (number >= 0) frames.push_back({int(number), p.folder + "/" + name, 0});
+        if (number >= 0) frames.push_back({int(number), (fs::path(p.folder) / name).string(), 0});
     }
     std::sort(frames.begin(), frames.end(),
               [](const yShotFrame& a, const yShotFrame& b) { return a.number < b.number; });
@@ -123,8 +118,7 @@ bool SequenceFrames(const yFramePattern& p, const std::string& shown, std::vecto
 
 bool yFramePattern::Parse(const std::string& path, yFramePattern& pattern)
 {
-    const size_t slash = path.find_last_of('/');
-    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const size_t start = path.size() - fs::path(path).filename().string().size();
     const size_t percent = path.find('%', start);
     if (percent == std::string::npos) return false;
     size_t end = percent + 1;
@@ -142,7 +136,7 @@ std::string yFramePattern::PathOf(int number) const
 {
     std::string digits = std::to_string(number);
     if (int(digits.size()) < width) digits.insert(0, size_t(width) - digits.size(), '0');
-    return folder + "/" + prefix + digits + suffix;
+    return (fs::path(folder) / (prefix + digits + suffix)).string();
 }
 
 bool yShot::IsShot(const std::string& input)

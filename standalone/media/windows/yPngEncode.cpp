@@ -1,6 +1,7 @@
 // PNG out on Windows, where libpng is not at hand: RGBA at the world's depth,
 // every row unfiltered, deflated by zlib in one stream.
 #include "standalone/media/yPngEncode.h"
+#include "host/sdk/ZT_ByteOrder.h"
 
 #include "standalone/media/yPngFile.h"
 
@@ -10,20 +11,14 @@ namespace yStandalone
 {
 namespace
 {
-void PutBig(std::string& out, uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(char((v >> shift) & 0xFF));
-}
-
 void PutChunk(std::string& out, const char type[4], const std::string& data)
 {
-    PutBig(out, uint32_t(data.size()));
+    ZT_ByteOrder::AppendBigEndian(out, uint32_t(data.size()));
     const size_t start = out.size();
     out.append(type, 4);
     out += data;
     const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
-    PutBig(out, uint32_t(crc32(0, bytes, uInt(out.size() - start))));
+    ZT_ByteOrder::AppendBigEndian(out, uint32_t(crc32(0, bytes, uInt(out.size() - start))));
 }
 
 // Every row behind filter byte 0.
@@ -51,8 +46,8 @@ bool Deflate(const std::string& raw, std::string& out)
 bool EncodePng(const yWorld& world, std::string& bytes, std::string& reason)
 {
     std::string header;
-    PutBig(header, uint32_t(world.Width()));
-    PutBig(header, uint32_t(world.Height()));
+    ZT_ByteOrder::AppendBigEndian(header, uint32_t(world.Width()));
+    ZT_ByteOrder::AppendBigEndian(header, uint32_t(world.Height()));
     // Depth, colour type RGBA, deflate, adaptive filters, no interlace.
     header += std::string{char(world.IsDeep() ? 16 : 8), 6, 0, 0, 0};
     std::string compressed;
