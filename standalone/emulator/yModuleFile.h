@@ -47,7 +47,17 @@ class yModuleFile
     }
 
     std::string m_path;
-    std::vector<uint8_t> m_section;
+    // Bytes the file fills at once: resizing does not clear them first.
+    struct yUncleared : std::allocator<uint8_t>
+    {
+        template <class U> struct rebind
+        {
+            using other = yUncleared;
+        };
+        void construct(uint8_t*) {}
+        template <class... Args> void construct(uint8_t* p, Args&&... args) { *p = uint8_t(args...); }
+    };
+    std::vector<uint8_t, yUncleared> m_section;
     std::vector<Entry> m_entries;
 };
 } // namespace yStandalone

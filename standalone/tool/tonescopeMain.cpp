@@ -4,6 +4,7 @@
 #include "standalone/tool/yRenderCommand.h"
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/emulator/yModuleBeside.h"
+#include "standalone/tool/yViewLauncher.h"
 
 #include <CLI/CLI.hpp>
 
@@ -26,6 +27,9 @@ std::string DefaultModule()
 
 int main(int argc, char** argv)
 {
+#if !defined(TONESCOPE_VIEWER)
+    if (argc > 1 && std::string(argv[1]) == "view") yStandalone::RunViewerProgram(argv);
+#endif
     CLI::App app{"tonescope: runs the zel Tonescope effect module outside its usual host. Without a command "
                  "it runs the demo."};
     app.require_subcommand(0, 1);

@@ -1,4 +1,4 @@
-// Builds without SDL2 and Dear ImGui have no viewer.
+// The program without the viewer, when there is no tonescope-view to run.
 #ifndef TONESCOPE_VIEWER
 #include "standalone/viewer/yViewCommand.h"
 

@@ -12,13 +12,13 @@ const char* const kModuleFileName = "zelTonescope.aex";
 const char* const kModuleFileName = "zelTonescopeLegacy.aex";
 #endif
 
-std::string ModuleBesideProgram()
+std::string ProgramFolder()
 {
     char self[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return kModuleFileName;
+    if (length == 0 || length >= MAX_PATH) return "";
     std::string folder(self, length);
     folder.erase(folder.find_last_of("\\/") + 1);
-    return folder + kModuleFileName;
+    return folder;
 }
 } // namespace yStandalone

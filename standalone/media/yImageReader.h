@@ -1,0 +1,54 @@
+// A reader of the image formats besides PNG, and of movies: the interface of
+// the readers' library, which the program opens with dlopen only when a file
+// needs it (yReaderLibrary), so that a run on PNG files, info and the demo do
+// not load the image library and the hundreds it brings along.
+#pragma once
+
+#include <string>
+
+namespace yStandalone
+{
+// Where a pixel's red, green, blue and alpha are among the file's channels;
+// alpha -1 when the file has none.
+struct yChannelMap
+{
+    int red = 0, green = 0, blue = 0, alpha = -1;
+};
+
+// How the frame the reader is at lies: its size, channels and samples.
+struct yImageLayout
+{
+    enum Samples
+    {
+        kUint8,
+        kUint16,
+        kFloat // whatever else the file stores, read as floats
+    };
+    int width = 0, height = 0;
+    int channels = 0;
+    Samples samples = kUint8;
+    yChannelMap map;   // where red, green, blue and alpha are
+    int frames = 1;    // a movie's frames; 1 for a still image
+    bool movie = false;
+    bool flat = true;  // one plane of pixels (not a volume)
+};
+
+class yImageReader
+{
+  public:
+    virtual ~yImageReader() = default;
+    // The layout of the frame the reader is at.
+    virtual const yImageLayout& Layout() const = 0;
+    // Goes to a frame (from 0); false with one clause saying why not.
+    virtual bool Seek(int frame, std::string& why) = 0;
+    // Row y of the frame into row, Layout().channels samples a pixel of
+    // Layout().samples; false with one clause saying why not.
+    virtual bool ReadRow(int y, void* row, std::string& why) = 0;
+};
+
+// What the readers' library exports under kOpenImageReaderSymbol: opens a
+// file and reads its header, at the first frame; null with one clause
+// saying why not.
+using yOpenImageReader = yImageReader* (*)(const char* path, std::string& why);
+inline constexpr const char* kOpenImageReaderSymbol = "tonescopeOpenImageReader";
+} // namespace yStandalone
