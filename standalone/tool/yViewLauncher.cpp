@@ -15,7 +15,7 @@ void RunViewerProgram(char** argv)
 #if !defined(_WIN32)
     const std::string viewer = BesideProgram("tonescope-view");
     if (::access(viewer.c_str(), X_OK) != 0) return;
-    argv[0] = const_cast<char*>(viewer.c_str());
+    // argv[0] stays: the user ran tonescope.
     ::execv(viewer.c_str(), argv);
 #else
     (void)argv;
