@@ -91,7 +91,7 @@ bool yRenderSession::Call(PF_Cmd cmd, const char* what, std::string& error, PF_L
     const std::string message = m_host->ReturnMessage();
     if (err == PF_Err_NONE)
     {
-        if (!message.empty() && m_messages) *m_messages << message << "\n";
+        if (!message.empty() && m_messages) *m_messages << Printable(message) << "\n";
         return true;
     }
     error = "The module failed to " + std::string(what) + " (error " + std::to_string(err) + ")" +

@@ -4,6 +4,8 @@
 #include "standalone/tool/yRenderCommand.h"
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/emulator/yModuleBeside.h"
+#include "standalone/emulator/yQuoted.h"
+#include "standalone/media/yImageFile.h"
 #include "standalone/tool/yViewLauncher.h"
 
 #include <CLI/CLI.hpp>
@@ -124,7 +126,7 @@ int main(int argc, char** argv)
     }
     catch (const std::exception& e)
     {
-        std::cerr << e.what() << "\n";
+        std::cerr << yStandalone::Printable(e.what()) << "\n";
     }
     return 1;
 }

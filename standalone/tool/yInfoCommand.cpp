@@ -4,6 +4,7 @@
 #include "standalone/emulator/yEffectHost.h"
 #include "standalone/emulator/yModule.h"
 #include "standalone/emulator/yPropertyList.h"
+#include "standalone/emulator/yQuoted.h"
 
 #include <cstdio>
 #include <ostream>
@@ -32,7 +33,7 @@ void Line(std::ostream& out, const char* label, const std::string& value)
 {
     char padded[32];
     std::snprintf(padded, sizeof padded, "  %-18s", label);
-    out << padded << value << '\n';
+    out << padded << Printable(value) << '\n';
 }
 
 void PrintPropertyList(const yModule& module, std::ostream& out)
@@ -98,7 +99,7 @@ void PrintParams(const yEffectHost& host, std::ostream& out)
     for (size_t i = 1; i < host.ParamCount(); ++i)
     {
         const PF_ParamDef& def = host.Param(i).def;
-        out << "  " << i << " \"" << def.name << "\": " << DescribeValue(host.Param(i)) << "; id "
+        out << "  " << i << " \"" << Printable(def.name) << "\": " << DescribeValue(host.Param(i)) << "; id "
             << def.uu.id << ", flags " << Hex(uint32_t(def.flags), 2) << ", UI flags "
             << Hex(uint32_t(def.ui_flags), 2) << '\n';
     }
@@ -139,7 +140,7 @@ bool Agrees(const yModule& module, const PF_OutData& setup, std::ostream& err)
 bool Run(yEffectHost& host, PF_Cmd cmd, const char* what, std::ostream& err)
 {
     const PF_Err result = host.Call(cmd);
-    if (!host.ReturnMessage().empty()) err << host.ReturnMessage() << '\n';
+    if (!host.ReturnMessage().empty()) err << Printable(host.ReturnMessage()) << '\n';
     if (result != PF_Err_NONE) err << "The module failed its " << what << " with error " << result << ".\n";
     return result == PF_Err_NONE;
 }
@@ -153,10 +154,10 @@ int Describe(const std::string& modulePath, std::ostream& out, std::ostream& err
     std::string error;
     if (!module.Load(modulePath, error))
     {
-        err << error << '\n';
+        err << Printable(error) << '\n';
         return 1;
     }
-    out << "Module " << modulePath << '\n';
+    out << "Module " << Printable(modulePath) << '\n';
     PrintPropertyList(module, out);
 
     yEffectHost host(module);

@@ -6,6 +6,7 @@
 #include "standalone/session/yEventScript.h"
 #include "standalone/session/yRenderSession.h"
 #include "standalone/media/yShot.h"
+#include "standalone/emulator/yQuoted.h"
 
 #include <ostream>
 #include <string>
@@ -37,7 +38,7 @@ bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::stri
 
 inline bool Fail(std::ostream& err, const std::string& error)
 {
-    err << error << "\n";
+    err << Printable(error) << "\n";
     return false;
 }
 } // namespace yStandalone

@@ -131,7 +131,7 @@ class yShotWriter
         if (!result.read)
         {
             ++m_skipped;
-            m_err << result.error << "\n";
+            m_err << Printable(result.error) << "\n";
             return;
         }
         if (!m_o.histogram.empty()) m_histogram += yReportFiles::HistogramCsv(result.bins, number);

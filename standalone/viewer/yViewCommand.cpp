@@ -1,5 +1,6 @@
 #include "standalone/viewer/yViewCommand.h"
 
+#include "standalone/emulator/yQuoted.h"
 #include "standalone/viewer/yViewerWindow.h"
 
 namespace yStandalone
@@ -10,7 +11,7 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
     std::string error;
     if (!o.script.empty() && !yViewerScript::Read(o.script, steps, error))
     {
-        err << error << "\n";
+        err << Printable(error) << "\n";
         return 1;
     }
     yViewerSettings settings;
@@ -22,14 +23,14 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
     yViewerWorker worker;
     if (!worker.Start(settings, error))
     {
-        err << error << "\n";
+        err << Printable(error) << "\n";
         return 1;
     }
     yViewerWindow window(worker, err);
     const std::string title = "tonescope view" + (o.input.empty() ? "" : " - " + o.input);
     if (!window.Open(title, o.width, o.height, error))
     {
-        err << error << "\n";
+        err << Printable(error) << "\n";
         return 1;
     }
     if (o.script.empty())
@@ -38,7 +39,7 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
         return 0;
     }
     if (window.RunScript(steps, o.screenshot, error)) return 0;
-    err << error << "\n";
+    err << Printable(error) << "\n";
     return 1;
 }
 } // namespace yStandalone

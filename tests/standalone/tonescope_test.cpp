@@ -240,6 +240,23 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     EXPECT_EQ(yTest::ReadBytes(File("short.ztp")).size(), 47u) << "a refused project is left as it was";
 }
 
+// A path or a module's words are shown on the message's one line, never obeyed.
+TEST_F(tonescope, ControlCharactersInPathsAreShownEscaped)
+{
+    const std::string odd = "a\x1b[2J\nb";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"render", File("in.png"), "--module", yTest::ModulePath(), "--output",
+                                   File(odd + "/out.png")},
+          {"info", File(odd + ".so")},
+          {"render", File(odd + ".png"), "--module", yTest::ModulePath()}})
+    {
+        const yProcessResult r = yTest::RunTonescope(command);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("a\\x1B[2J\\nb"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
 TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
 {
     for (const std::string input : {"in.png", "deep.png"})
