@@ -77,7 +77,9 @@ int main(int argc, char** argv)
                               "Threads one render counts with (default: one per core).");
     renderCommand->add_flag("--quiet", render.quiet, "No progress line while a shot renders.");
     renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
-    renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");
+    const std::string maxPixelsHelp =
+        "Refuse larger images (default: " + std::to_string(yStandalone::yImageFile::kDefaultMaxPixels) + ").";
+    renderCommand->add_option("--max-pixels", render.maxPixels, maxPixelsHelp);
 
     yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
@@ -91,6 +93,7 @@ int main(int argc, char** argv)
                             "The window as a PNG: after --script, else whenever F12 is pressed.");
     viewCommand->add_option("--size", view.width, "The window's width; the height follows at 5:8.")
         ->check(CLI::Range(640, 8192));
+    viewCommand->add_option("--max-pixels", view.maxPixels, maxPixelsHelp);
 
     try
     {

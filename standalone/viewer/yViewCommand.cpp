@@ -9,6 +9,11 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
 {
     std::vector<yViewerStep> steps;
     std::string error;
+    if (o.maxPixels < 1)
+    {
+        err << "The largest image must have at least one pixel.\n";
+        return 1;
+    }
     if (!o.script.empty() && !yViewerScript::Read(o.script, steps, error))
     {
         err << Printable(error) << "\n";
@@ -18,6 +23,7 @@ int RunViewCommand(const yViewOptions& o, std::ostream& err)
     settings.modulePath = o.module;
     settings.input = o.input;
     settings.depth = o.depth;
+    settings.maxPixels = o.maxPixels;
     // A script runs on the scripted clock, as the command line's events do.
     settings.realClock = o.script.empty();
     yViewerWorker worker;

@@ -1,6 +1,9 @@
 // tonescope view: the effect live in a window.
 #pragma once
 
+#include "standalone/media/yImageFile.h"
+
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -14,6 +17,7 @@ struct yViewOptions
     std::string script; // replayed, then the window closes
     std::string screenshot; // after the script; live, written on F12
     int width = 1280, height = 800;
+    int64_t maxPixels = yImageFile::kDefaultMaxPixels; // larger images are refused
 };
 
 // The window's exit status; errors go to err as one sentence.

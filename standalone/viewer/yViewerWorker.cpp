@@ -142,7 +142,7 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
 {
     yImageFile file;
     yWorld world;
-    if (!file.Open(path, yImageFile::kDefaultMaxPixels, error)) return false;
+    if (!file.Open(path, m_settings.maxPixels, error)) return false;
     const bool deep = m_settings.depth.empty() ? file.IsDeep() : m_settings.depth == "16";
     if (!file.ReadFrame(0, deep, 1, world, error)) return false;
     // Only an image read whole replaces the one shown.

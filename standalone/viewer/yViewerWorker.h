@@ -7,6 +7,7 @@
 
 #include "standalone/viewer/yViewerJob.h"
 #include "standalone/emulator/yHostPlatform.h"
+#include "standalone/media/yImageFile.h"
 
 #include <atomic>
 #include <cstdint>
@@ -55,6 +56,7 @@ struct yViewerSettings
     std::string input;
     std::string depth;     // "", "8" or "16"
     bool realClock = true; // false: the scripted clock, as for a script
+    int64_t maxPixels = yImageFile::kDefaultMaxPixels; // larger images are refused
 };
 
 class yViewerWorker

@@ -257,6 +257,17 @@ TEST_F(tonescope, ControlCharactersInPathsAreShownEscaped)
     }
 }
 
+TEST_F(tonescope, ViewRefusesImagesOverItsMaxPixels)
+{
+    const std::string program = TONESCOPE_PROGRAM;
+    if (::access((program.substr(0, program.rfind('/')) + "/tonescope-view").c_str(), X_OK) != 0)
+        GTEST_SKIP() << "built without the viewer";
+    const yProcessResult r = yTest::RunTonescope(
+        {"view", File("big.png"), "--module", yTest::ModulePath(), "--max-pixels", "100"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("200 x 200 pixels, more than the 100 allowed"), std::string::npos) << r.err;
+}
+
 TEST_F(tonescope, RenderOutputBlanksOutsideTheRegionAndOffCopiesTheInput)
 {
     for (const std::string input : {"in.png", "deep.png"})
