@@ -31,6 +31,11 @@ class yFileOutput
     // a run's work, so that a typing error costs nothing.
     static bool CheckWritable(const std::string& path, std::string& error);
 
+    // A key equal for two paths exactly when they name the same file as the
+    // file system sees it: links followed, hard links and the folder's own
+    // aliases included. Empty for "-" and for a path that cannot be resolved.
+    static std::string FileKey(const std::string& path);
+
     // Prepares one output with its whole content; false with one sentence.
     bool Add(const std::string& path, std::string bytes, std::string& error);
     // Writes the direct targets, then renames every temporary into place.

@@ -86,8 +86,24 @@ bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& err
     }
     if (!o.frames.empty() && !ParseFrameRange(o.frames, plan.frames, error)) return false;
     if (!CheckSize("width", o.width, error) || !CheckSize("height", o.height, error)) return false;
-    for (const std::string* path : {&o.output, &o.panel, &o.histogram, &o.stats, &o.project, &o.timeline})
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"--output", &o.output}, {"--panel", &o.panel},     {"--histogram", &o.histogram},
+        {"--stats", &o.stats},   {"--project", &o.project}, {"--timeline", &o.timeline}};
+    std::vector<std::pair<std::string, const char*>> keys;
+    for (const auto& [option, path] : outputs)
+    {
         if (!yFileOutput::CheckWritable(*path, error)) return false;
+        const std::string key = yFileOutput::FileKey(*path);
+        if (key.empty()) continue;
+        // Two outputs in one file would leave only the last.
+        for (const auto& [seen, first] : keys)
+            if (seen == key)
+            {
+                error = "The file \"" + *path + "\" is given to both " + first + " and " + option + ".";
+                return false;
+            }
+        keys.emplace_back(key, option);
+    }
     if (!o.events.empty() && !yEventScript::Read(o.events, plan.events, error)) return false;
     if (!o.eventText.empty() && !yEventScript::Parse(o.eventText, plan.events, error)) return false;
     plan.settings = {{"Color Model", model},   {"Sample", sample},

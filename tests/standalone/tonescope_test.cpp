@@ -115,6 +115,9 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     yTest::WriteBytes(File("zero.png"), png);
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
+    yTest::WriteBytes(File("x.png"), {'x'});
+    ::link(File("x.png").c_str(), File("y.png").c_str());
+    ::symlink("stats.json", File("alias.json").c_str());
     // Projects whose record is one byte short or long, and one tagged live naming a made-up address.
     for (const auto& [name, size, tag] :
          {std::tuple{"short.ztp", 35, 0xBC}, {"long.ztp", 37, 0xBC}, {"forged.ztp", 36, 0xA8}})
@@ -189,6 +192,11 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --project @forged.ztp", "", 0, "200 0,0,10,20 RGB 256 0-190"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
+        // One file for two outputs, by name, through a link or a hard link.
+        {"render in.png --project @stats.json", "", 1, "given to both --stats and --project"},
+        {"render in.png --timeline @alias.json", "", 1, "given to both --stats and --timeline"},
+        {"render in.png --timeline @x.png --project @./y.png", "", 1,
+         "given to both --project and --timeline"},
         {"render in.png", "down 1 2\njump 3 4\n", 1, "@events.txt is malformed"},
         {"render in.png --events @none.txt", "", 1, "@none.txt"},
         {"render in.png", "draw\nset Width 10001\n", 1,

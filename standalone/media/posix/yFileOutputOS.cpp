@@ -292,6 +292,20 @@ bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
     return false;
 }
 
+std::string yFileOutput::FileKey(const std::string& path)
+{
+    yTarget target;
+    std::string error;
+    if (path.empty() || !Resolve(path, target, error) || target.way == yWay::StandardOutput) return "";
+    if (target.exists) return std::to_string(target.info.st_dev) + ":" + std::to_string(target.info.st_ino);
+    // A file yet to be made: its folder's identity and its name.
+    struct stat folder = {};
+    if (::stat(Folder(target.path).c_str(), &folder) != 0) return "";
+    const size_t slash = target.path.find_last_of('/');
+    return std::to_string(folder.st_dev) + ":" + std::to_string(folder.st_ino) + "/" +
+           target.path.substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
 bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& error)
 {
     auto pending = std::make_unique<yPending>();

@@ -6,6 +6,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -42,6 +43,29 @@ yFileOutput::~yFileOutput()
 {
     for (const auto& pending : m_pending)
         if (!pending->temporary.empty()) DeleteFileA(pending->temporary.c_str());
+}
+
+std::string yFileOutput::FileKey(const std::string& path)
+{
+    if (path.empty() || path == "-") return "";
+    const HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+    {
+        BY_HANDLE_FILE_INFORMATION info = {};
+        const BOOL known = GetFileInformationByHandle(file, &info);
+        CloseHandle(file);
+        if (known)
+            return std::to_string(info.dwVolumeSerialNumber) + ":" +
+                   std::to_string((uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
+    }
+    // A file yet to be made: its full name, as the file system compares names.
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) return "";
+    std::string key(full, length);
+    CharUpperBuffA(key.data(), DWORD(key.size()));
+    return key;
 }
 
 bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
