@@ -77,6 +77,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
         (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));
     if (!made || !outputs.Commit(error)) return Fail(err, error);
     session.Close();
+    WarnIfNothingSampled(err, stats.total == 0 ? 1 : 0, 1);
     if (statsOut) *statsOut = stats;
     return true;
 }

@@ -112,6 +112,15 @@ bool MakeRenderPlan(const yRenderOptions& o, yRenderPlan& plan, std::string& err
     return true;
 }
 
+void WarnIfNothingSampled(std::ostream& err, int emptyFrames, int frames)
+{
+    if (emptyFrames == 0) return;
+    const std::string where =
+        frames == 1 ? "" : " in " + std::to_string(emptyFrames) + " of " + std::to_string(frames) + " frames";
+    err << "Warning: the sample region lies outside the image or is empty" << where
+        << ", so the histogram counts no pixels.\n";
+}
+
 bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRenderSession& session,
                        std::string& error)
 {

@@ -36,6 +36,11 @@ bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRender
 // named by its line.
 bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::string& error);
 
+// A run that counted no pixel succeeds, but not silently: one warning line
+// when emptyFrames of frames sampled nothing.
+void WarnIfNothingSampled(std::ostream& err, int emptyFrames, int frames);
+
+// Paths and module strings in the sentence are shown, never obeyed.
 inline bool Fail(std::ostream& err, const std::string& error)
 {
     err << Printable(error) << "\n";

@@ -123,6 +123,7 @@ class yShotWriter
                (m_o.timeline.empty() || yPngFile::Write(outputs, m_o.timeline, m_timeline.Draw(), error));
     }
     int Skipped() const { return m_skipped; }
+    int NothingSampled() const { return m_nothingSampled; }
 
   private:
     void Write(int number, const yFrameResult& result)
@@ -134,6 +135,7 @@ class yShotWriter
             m_err << Printable(result.error) << "\n";
             return;
         }
+        if (result.stats.total == 0) ++m_nothingSampled;
         if (!m_o.histogram.empty()) m_histogram += yReportFiles::HistogramCsv(result.bins, number);
         if (!m_o.stats.empty()) m_stats += yReportFiles::StatsJson(result.stats, number);
     }
@@ -145,7 +147,7 @@ class yShotWriter
     std::mutex m_lock;
     std::map<size_t, yFrameResult> m_pending;
     size_t m_next = 0;
-    int m_skipped = 0;
+    int m_skipped = 0, m_nothingSampled = 0;
     std::string m_histogram = yReportFiles::kShotCsvHeader, m_stats;
     yTimeline m_timeline;
 };
@@ -279,6 +281,7 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
             return Fail(err, error);
     }
     if (!outputs.Commit(error)) return Fail(err, error);
+    WarnIfNothingSampled(err, writer.NothingSampled(), int(frames.size()));
     if (!run.HasEnd() && (!o.panel.empty() || !o.project.empty()))
         return Fail(err,
                     "The shot's last frame was skipped, so neither the panel nor the project was written.");

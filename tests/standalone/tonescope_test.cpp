@@ -245,6 +245,9 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
             EXPECT_FALSE(std::ifstream(File(name)).good()) << name;
     }
     EXPECT_EQ(yTest::RunTonescope({"transmogrify"}).status, 1);
+    const yProcessResult outside = Run("render in.png --sample region --position 5000,5000");
+    EXPECT_EQ(outside.status * 10 + std::count(outside.err.begin(), outside.err.end(), '\n'), 1);
+    EXPECT_NE(outside.err.find("Warning: the sample region lies outside"), std::string::npos) << outside.err;
     EXPECT_EQ(yTest::ReadBytes(File("short.ztp")).size(), 47u) << "a refused project is left as it was";
 }
 
