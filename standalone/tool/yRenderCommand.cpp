@@ -32,6 +32,10 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (o.threads > 0) yIteratePool::Instance().SetThreadCount(o.threads);
     if (!given && yShot::IsShot(o.input)) return RunShot(o, plan, err);
 
+    std::string output = o.output;
+    yFramePattern outputPattern;
+    if (yFramePattern::Parse(o.output, outputPattern)) output = outputPattern.PathOf(0);
+
     // The image arrives shrunk by the downsample factor.
     yWorld image;
     int layerWidth = 0, layerHeight = 0;
@@ -51,6 +55,10 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
             return Fail(err, error);
         layerWidth = file.Width();
         layerHeight = file.Height();
+        // A still is frame 0 of a shot of one: any other frame is not there.
+        if (!plan.frames.IsAll() && (plan.frames.first != 0 || plan.frames.last != 0))
+            return Fail(err, "The image " + o.input + " is a still, frame 0 alone, so it has no frames " +
+                                 o.frames + ".");
     }
     yRenderSession session;
     session.SetMessageStream(&err);
@@ -69,7 +77,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     // fails leaves all its files as they were.
     yFileOutput outputs;
     const bool made =
-        (o.output.empty() || yPngFile::Write(outputs, o.output, session.Output(), error)) &&
+        (output.empty() || yPngFile::Write(outputs, output, session.Output(), error)) &&
         (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
         (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(bins), error)) &&
         (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&

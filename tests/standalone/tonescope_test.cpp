@@ -180,6 +180,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --model 0", "", 1, "\"0\""},
         {"render in.png --model 12", "", 1, "\"12\""},
         {"render in.png --depth 12", "", 1, "depth"},
+        {"render in.png --frames 1-3", "", 1, "is a still, frame 0 alone, so it has no frames 1-3."},
         {"render in.png --width -5", "", 1, "\"-5\""},
         {"render in.png --height nan", "", 1, "\"nan\""},
         {"render in.png --sample some", "", 1, "\"some\""},
@@ -245,6 +246,9 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
             EXPECT_FALSE(std::ifstream(File(name)).good()) << name;
     }
     EXPECT_EQ(yTest::RunTonescope({"transmogrify"}).status, 1);
+    // A still is frame 0 alone: an output named by frame takes that number.
+    EXPECT_EQ(Run("render in.png --frames 0-0 --output @o.%04d.png").status, 0);
+    EXPECT_TRUE(std::ifstream(File("o.0000.png")).good());
     const yProcessResult outside = Run("render in.png --sample region --position 5000,5000");
     EXPECT_EQ(outside.status * 10 + std::count(outside.err.begin(), outside.err.end(), '\n'), 1);
     EXPECT_NE(outside.err.find("Warning: the sample region lies outside"), std::string::npos) << outside.err;
