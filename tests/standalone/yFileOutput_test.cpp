@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
@@ -59,3 +60,29 @@ TEST(yFileOutput, WritesEachKindOfTargetTheWayItNeedsAndOnlyOnCommit)
     EXPECT_EQ(std::string(bytes, size_t(n > 0 ? n : 0)), "new fifo");
     ::close(fifo);
 }
+
+// A file its user may not write stays, though the folder would let a rename
+// replace it; root, whom cp lets write it, is run as nobody for the check.
+TEST(yFileOutput, LeavesAReadOnlyFileAlone)
+{
+    yTest::yScratchFolder folder;
+    const std::string file = folder.File("read-only");
+    ::chmod(folder.File("").c_str(), 0777);
+    yTest::WriteBytes(file, {'r'});
+    ::chmod(file.c_str(), 0444);
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        std::string error;
+        const bool refused = !yStandalone::yFileOutput::CheckWritable(file, error) &&
+                             !yStandalone::yFileOutput::WriteFile(file, "new", error) &&
+                             error.find("read-only") != std::string::npos;
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(yTest::ReadText(file), "r");
+}
+

@@ -92,6 +92,17 @@ bool Resolve(const std::string& path, yTarget& target, std::string& error)
     return false;
 }
 
+// A file its user may not write is not replaced behind its back, even where
+// the folder would allow a rename over it: cp refuses it too.
+bool MayReplace(const std::string& path, const yTarget& target, std::string& error)
+{
+    if (!target.exists || !S_ISREG(target.info.st_mode) || ::access(target.path.c_str(), W_OK) == 0)
+        return true;
+    error = "Cannot write \"" + path + "\": " + (errno == EACCES ? "it is read-only" : std::strerror(errno)) +
+            ".";
+    return false;
+}
+
 // The temporaries not yet renamed or removed, where a signal handler can find
 // them: it may neither lock nor allocate, so they sit in lock-free slots.
 std::atomic<const char*> g_temporaries[64];
@@ -286,7 +297,7 @@ bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
 {
     yTarget target;
     if (path.empty()) return true;
-    if (!Resolve(path, target, error)) return false;
+    if (!Resolve(path, target, error) || !MayReplace(path, target, error)) return false;
     if (target.way != yWay::Replace || ::access(Folder(target.path).c_str(), W_OK) == 0) return true;
     error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
     return false;
@@ -310,7 +321,7 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
 {
     auto pending = std::make_unique<yPending>();
     pending->path = path;
-    if (!Resolve(path, pending->target, error)) return false;
+    if (!Resolve(path, pending->target, error) || !MayReplace(path, pending->target, error)) return false;
     if (pending->target.way != yWay::Replace)
     {
         pending->bytes = std::move(bytes);

@@ -77,6 +77,11 @@ bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
         error = "Cannot write " + path + ": it is a folder.";
         return false;
     }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    {
+        error = "Cannot write " + path + ": it is read-only.";
+        return false;
+    }
     const DWORD folder = GetFileAttributesA(FolderOf(path).c_str());
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY))
     {
