@@ -1,13 +1,15 @@
 // A run's output files, put in place together or not at all. Each output is
 // made in full first: a regular file into a temporary file beside it, every
 // other target kept in memory. Commit then writes the targets that are written
-// directly and only then renames the temporaries over their files, so that a
-// failure at any point leaves every regular file as it was.
+// directly, copies the temporaries of hard-linked files into them and only
+// then renames the other temporaries over their files, so that a failure at
+// any point leaves every regular file as it was.
 //
 // What a path names decides how it is written: "-" is standard output; a
 // symbolic link is followed to the file it finally names; a regular file is
-// replaced atomically with its mode and owner kept, or written in place when
-// it has other hard links; a device, FIFO or socket is written directly. A new
+// replaced atomically with its mode and owner kept, or, when it has other
+// hard links, written in place from its whole temporary, its blocks reserved
+// first so that a full disk leaves the old content; a device, FIFO or socket is written directly. A new
 // file gets 0666 less the umask.
 #pragma once
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,3 +88,25 @@ TEST(yFileOutput, LeavesAReadOnlyFileAlone)
     EXPECT_EQ(yTest::ReadText(file), "r");
 }
 
+// A hard-linked file on a disk that fills up keeps its old content, as a
+// plain file does: the file size limit stands for the full disk.
+TEST(yFileOutput, AFailedWriteThroughAHardLinkKeepsTheOldContent)
+{
+    yTest::yScratchFolder folder;
+    const std::string file = folder.File("linked");
+    yTest::WriteBytes(file, std::vector<uint8_t>(100, 'o'));
+    ::link(file.c_str(), folder.File("other-name").c_str());
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        ::_exit(yStandalone::yFileOutput::WriteFile(file, std::string(10000, 'n'), error) ? 1 : 0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(yTest::ReadText(folder.File("other-name")), std::string(100, 'o'));
+}

@@ -22,7 +22,7 @@ enum class yWay
 {
     StandardOutput,
     Replace, // a temporary beside the file, renamed over it or into a new name
-    InPlace, // a regular file with other hard links
+    InPlace, // a regular file with other hard links: a temporary, then copied in
     Direct,  // a device, FIFO or socket
 };
 
@@ -212,11 +212,11 @@ int CreateTemporary(const std::string& target, std::string& temporary)
     return -1;
 }
 
-bool WriteAll(int file, const std::string& bytes)
+bool WriteAll(int file, const char* bytes, size_t size)
 {
-    for (size_t done = 0; done < bytes.size();)
+    for (size_t done = 0; done < size;)
     {
-        const ssize_t n = ::write(file, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(file, bytes + done, size - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += size_t(n);
@@ -233,6 +233,35 @@ bool KeepOwnerAndMode(int file, const yTarget& target)
     if (::fchown(file, was.st_uid, was.st_gid) != 0 && ::fchown(file, uid_t(-1), was.st_gid) != 0) errno = 0;
     // After the owner: a change of owner clears the set-ID bits.
     return ::fchmod(file, was.st_mode & 07777) == 0;
+}
+
+// Copies a whole temporary into a file with other hard links. Its blocks are
+// reserved first, so that a full disk fails before the old content is touched.
+int CopyInto(const std::string& temporary, const std::string& target)
+{
+    const int from = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    const int to = from < 0 ? -1 : ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    int reason = to < 0 ? errno : 0;
+    struct stat info = {};
+    if (reason == 0 && ::fstat(from, &info) != 0) reason = errno;
+    if (reason == 0 && info.st_size > 0)
+    {
+        const int reserved = ::posix_fallocate(to, 0, info.st_size);
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) reason = reserved;
+    }
+    char buffer[1 << 16];
+    for (ssize_t n = 1; reason == 0 && n > 0;)
+    {
+        n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            n = 1;
+        else if (n < 0 || (n > 0 && !WriteAll(to, buffer, size_t(n))))
+            reason = errno;
+    }
+    if (reason == 0 && (::ftruncate(to, info.st_size) != 0 || ::fsync(to) != 0)) reason = errno;
+    if (to >= 0 && ::close(to) != 0 && reason == 0) reason = errno;
+    if (from >= 0) ::close(from);
+    return reason;
 }
 
 // A socket takes the bytes over a stream connection.
@@ -279,10 +308,7 @@ struct yFileOutput::yPending
                              ? Connect(target.path)
                              : ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         int reason = file < 0 ? errno : 0;
-        // In place the old content is overwritten, then cut to the new length.
-        if (file >= 0 && (!WriteAll(file, bytes) ||
-                          (target.way == yWay::InPlace && ::ftruncate(file, off_t(bytes.size())) != 0)))
-            reason = errno;
+        if (file >= 0 && !WriteAll(file, bytes.data(), bytes.size())) reason = errno;
         if (file >= 0 && ::close(file) != 0 && reason == 0) reason = errno;
         if (reason == 0) return true;
         error = Failure(path, reason);
@@ -298,7 +324,8 @@ bool yFileOutput::CheckWritable(const std::string& path, std::string& error)
     yTarget target;
     if (path.empty()) return true;
     if (!Resolve(path, target, error) || !MayReplace(path, target, error)) return false;
-    if (target.way != yWay::Replace || ::access(Folder(target.path).c_str(), W_OK) == 0) return true;
+    const bool temporaryBeside = target.way == yWay::Replace || target.way == yWay::InPlace;
+    if (!temporaryBeside || ::access(Folder(target.path).c_str(), W_OK) == 0) return true;
     error = "Cannot write \"" + path + "\": its folder does not exist or is not writable.";
     return false;
 }
@@ -322,7 +349,7 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
     auto pending = std::make_unique<yPending>();
     pending->path = path;
     if (!Resolve(path, pending->target, error) || !MayReplace(path, pending->target, error)) return false;
-    if (pending->target.way != yWay::Replace)
+    if (pending->target.way != yWay::Replace && pending->target.way != yWay::InPlace)
     {
         pending->bytes = std::move(bytes);
         m_pending.push_back(std::move(pending));
@@ -336,7 +363,10 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
         return false;
     }
     int reason = 0;
-    if (!WriteAll(file, bytes) || !KeepOwnerAndMode(file, pending->target) || ::fsync(file) != 0) reason = errno;
+    const bool ownMode = pending->target.way == yWay::Replace;
+    if (!WriteAll(file, bytes.data(), bytes.size()) ||
+        (ownMode && !KeepOwnerAndMode(file, pending->target)) || ::fsync(file) != 0)
+        reason = errno;
     if (::close(file) != 0 && reason == 0) reason = errno;
     if (reason != 0)
     {
@@ -350,7 +380,19 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
 bool yFileOutput::Commit(std::string& error)
 {
     for (const std::unique_ptr<yPending>& pending : m_pending)
-        if (pending->target.way != yWay::Replace && !pending->WriteDirect(error)) return false;
+        if (pending->temporary.empty() && !pending->WriteDirect(error)) return false;
+    for (const std::unique_ptr<yPending>& pending : m_pending)
+    {
+        if (pending->target.way != yWay::InPlace) continue;
+        if (const int reason = CopyInto(pending->temporary, pending->target.path))
+        {
+            error = Failure(pending->path, reason);
+            return false;
+        }
+        ::unlink(pending->temporary.c_str());
+        Unregister(pending->temporary.c_str());
+        pending->temporary.clear();
+    }
     for (const std::unique_ptr<yPending>& pending : m_pending)
     {
         if (pending->temporary.empty()) continue;
