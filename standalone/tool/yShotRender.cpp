@@ -14,7 +14,9 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 namespace yStandalone
@@ -188,33 +190,71 @@ class yShotRun
     // Renders every frame; false with the first fatal error.
     bool Render(std::string& error)
     {
-        std::vector<std::thread> threads;
-        for (size_t w = 1; w < m_workers.size(); ++w)
-            threads.emplace_back([this, w] { Work(*m_workers[w]); });
-        Work(*m_workers[0]);
-        for (std::thread& thread : threads)
-            thread.join();
-        error = m_fatal;
-        return m_fatal.empty();
+        {
+            // Joined on every way out, so that none is left joinable.
+            struct yJoined
+            {
+                std::vector<std::thread> threads;
+                ~yJoined()
+                {
+                    for (std::thread& thread : threads)
+                        thread.join();
+                }
+            } joined;
+            try
+            {
+                joined.threads.reserve(m_workers.size());
+                for (size_t w = 1; w < m_workers.size(); ++w)
+                    joined.threads.emplace_back([this, w] { Work(*m_workers[w]); });
+            }
+            catch (const std::exception&)
+            {
+                // Without a thread or room for one, fewer threads take the same frames.
+            }
+            Work(*m_workers[0]);
+        }
+        error = m_outOfMemory ? "There is not enough memory to go on." : m_fatal;
+        return !m_outOfMemory && m_fatal.empty();
     }
 
     yShotEnd& End() { return m_end; }
     bool HasEnd() const { return m_ended; }
 
   private:
-    void Work(yWorker& worker)
+    // Whatever a worker meets ends in m_fatal, never on its own thread.
+    void Work(yWorker& worker) noexcept
     {
-        for (size_t k = m_next++; k < m_frames.size() && !m_stop; k = m_next++)
+        try
         {
-            yFrameResult result;
-            std::string error;
-            result.read = worker.source.Load(m_frames[k], m_plan, worker.session, result.error);
-            if (result.read && !RenderFrame(worker.session, k, result, error))
+            for (size_t k = m_next++; k < m_frames.size() && !m_stop; k = m_next++)
             {
-                Stop(error);
-                return;
+                yFrameResult result;
+                std::string error;
+                result.read = worker.source.Load(m_frames[k], m_plan, worker.session, result.error);
+                if (result.read && !RenderFrame(worker.session, k, result, error))
+                {
+                    Stop(error);
+                    return;
+                }
+                m_writer.Put(k, std::move(result));
             }
-            m_writer.Put(k, std::move(result));
+        }
+        catch (const std::bad_alloc&)
+        {
+            m_outOfMemory = true;
+            m_stop = true;
+        }
+        catch (const std::exception& e)
+        {
+            try
+            {
+                Stop(e.what());
+            }
+            catch (const std::bad_alloc&)
+            {
+                m_outOfMemory = true;
+                m_stop = true;
+            }
         }
     }
 
@@ -248,6 +288,7 @@ class yShotRun
     std::vector<std::unique_ptr<yWorker>> m_workers;
     std::atomic<size_t> m_next{0};
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_outOfMemory{false}; // no sentence can be made where it ran out
     std::mutex m_stopLock;
     std::string m_fatal;
     yShotEnd m_end;

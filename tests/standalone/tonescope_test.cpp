@@ -447,6 +447,30 @@ TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
     }
 }
 
+// A long 16-bit shot under a memory limit: whichever thread runs short, the
+// run ends in its one sentence, never an abort.
+TEST_F(tonescope, AShotUnderAMemoryLimitEndsInASentence)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "memory limits and the address sanitizer do not mix";
+#endif
+    ::mkdir(File("long").c_str(), 0700);
+    std::string error;
+    char name[32];
+    for (int k = 0; k < 300; ++k)
+    {
+        std::snprintf(name, sizeof name, "long/f.%04d.png", k);
+        ASSERT_TRUE(yStandalone::yPngFile::Write(File(name), Gradient(1, 1, true), error)) << error;
+    }
+    const yProcessResult r =
+        yTest::RunTonescope({"render", File("long/f.%04d.png"), "--module", yTest::ModulePath(), "--jobs",
+                             "8", "--quiet", "--histogram", File("h.csv"), "--stats", File("s.jsonl")},
+                            File(""), uint64_t(256) << 20);
+    const bool sentence = r.status == 1 && r.err.find("not enough memory") != std::string::npos &&
+                          std::count(r.err.begin(), r.err.end(), '\n') == 1;
+    EXPECT_TRUE(r.status == 0 || sentence) << r.status << ": " << r.err;
+}
+
 // A shot renders frame by frame with the same results for any number of
 // workers; a bad shot is refused in one sentence, a bad frame is skipped.
 TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
