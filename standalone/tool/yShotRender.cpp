@@ -171,16 +171,17 @@ class yShotRun
     {
     }
 
-    // Sets every worker up alike: the shot's first frame (in the range or
-    // not, so that runs over parts of a shot match one over all of it),
-    // rendered, then the events replayed on it.
+    // Sets every worker up alike: the shot's first readable frame (in the
+    // range or not, so that runs over parts of a shot match one over all of
+    // it), rendered, then the events replayed on it.
     bool SetUp(int workers, const yShotFrame& shotFirst, std::string& error)
     {
+        m_setUpFrame = shotFirst;
         for (int w = 0; w < workers; ++w)
         {
             auto worker = std::make_unique<yWorker>(m_o);
             if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
-            if (!worker->source.Load(shotFirst, m_plan, worker->session, error)) return false;
+            if (!LoadSetUpFrame(*worker, error)) return false;
             if (!RenderAndReplay(m_plan, worker->session, error)) return false;
             m_workers.push_back(std::move(worker));
         }
@@ -221,6 +222,27 @@ class yShotRun
     bool HasEnd() const { return m_ended; }
 
   private:
+    // An unreadable frame is named where a range holds it, not where it
+    // would have set the workers up: the next readable frame does that.
+    bool LoadSetUpFrame(yWorker& worker, std::string& error)
+    {
+        std::string why;
+        if (worker.source.Load(m_setUpFrame, m_plan, worker.session, why)) return true;
+        std::vector<yShotFrame> shot;
+        if (!yShot::Find(m_o.input, yFrameRange{}, shot, error)) return false;
+        for (const yShotFrame& frame : shot)
+        {
+            std::string skipped;
+            if (frame.number <= m_setUpFrame.number) continue;
+            if (!worker.source.Load(frame, m_plan, worker.session, skipped)) continue;
+            m_setUpFrame = frame;
+            return true;
+        }
+        if (!why.empty()) why[0] = char(std::tolower(static_cast<unsigned char>(why[0])));
+        error = "No frame of the shot can be read; " + why;
+        return false;
+    }
+
     // Whatever a worker meets ends in m_fatal, never on its own thread.
     void Work(yWorker& worker) noexcept
     {
@@ -293,6 +315,7 @@ class yShotRun
     std::string m_fatal;
     yShotEnd m_end;
     bool m_ended = false;
+    yShotFrame m_setUpFrame;
 };
 } // namespace
 

@@ -447,6 +447,29 @@ TEST_F(tonescope, RunningOutOfMemoryIsOneSentence)
     }
 }
 
+// An unreadable first frame fails only the ranges that hold it; the others
+// match the whole shot's lines.
+TEST_F(tonescope, AnUnreadableFirstFrameLeavesTheOtherRangesValid)
+{
+    ::mkdir(File("seq").c_str(), 0700);
+    std::string error;
+    yTest::WriteBytes(File("seq/f.0001.png"), {'x'});
+    for (int k = 2; k <= 4; ++k)
+    {
+        yWorld frame = Gradient(8, 4);
+        frame.Pixel8(0, 0).red = A_u_char(100 + k);
+        ASSERT_TRUE(
+            yStandalone::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
+    }
+    yProcessResult r = Run("render seq/f.%04d.png --frames 3-4 --stats @part.jsonl");
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = Run("render seq/f.%04d.png --stats @all.jsonl");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Frame 1 was skipped"), std::string::npos) << r.err;
+    const std::string all = yTest::ReadText(File("all.jsonl"));
+    EXPECT_EQ(all.substr(all.find("{\"frame\":3")), yTest::ReadText(File("part.jsonl")));
+}
+
 // A long 16-bit shot under a memory limit: whichever thread runs short, the
 // run ends in its one sentence, never an abort.
 TEST_F(tonescope, AShotUnderAMemoryLimitEndsInASentence)
