@@ -1,5 +1,7 @@
-// The readers' library: every format OpenImageIO reads, movies too, behind
-// the yImageReader interface. The program opens it when a file needs it.
+// The readers' library: movies through FFmpeg's libraries, every other
+// format OpenImageIO reads, behind the yImageReader interface. The program
+// opens it when a file needs it.
+#include "standalone/media/ffmpeg/yMovieReader.h"
 #include "standalone/media/yImageReader.h"
 
 #include <OpenImageIO/imageio.h>
@@ -100,6 +102,8 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     // is one thread, and --jobs spreads the frames over the cores.
     static const bool oneThread = OIIO::attribute("exr_threads", -1);
     (void)oneThread;
+    if (auto movie = yStandalone::OpenMovie(path, why)) return movie.release();
+    if (!why.empty()) return nullptr;
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);

@@ -87,7 +87,12 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
 {
     yImageReader* reader = m_other->reader.get();
     std::string why;
-    if (!reader || frame < 0 || frame >= m_frames || !reader->Seek(frame, why)) return NoFrame(frame, error);
+    if (!reader || frame < 0 || frame >= m_frames) return NoFrame(frame, error);
+    if (!reader->Seek(frame, why))
+    {
+        error = "Frame " + std::to_string(frame) + " of " + m_path + " cannot be read: " + why + ".";
+        return false;
+    }
     const yImageLayout& layout = reader->Layout();
     if (layout.width != m_width || layout.height != m_height)
     {
