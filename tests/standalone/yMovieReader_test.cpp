@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 
 using yStandalone::yImageFile;
 using yStandalone::yWorld;
@@ -104,4 +105,26 @@ TEST(yMovieReader, AMovieRendersAsItsFramesDoOnAnyNumberOfWorkers)
             EXPECT_TRUE(yTest::ReadText(folder.File("got.csv")) == want) << frames << " on " << jobs;
         }
     }
+}
+
+TEST(yMovieReader, AMovieCutShortNamesTheFramesItLacks)
+{
+    yTest::yScratchFolder folder;
+    const std::string whole = folder.File("whole.mp4"), cut = folder.File("cut.mp4");
+    ASSERT_TRUE(MakeMovie(whole, "-c:v libx264 -g 12 -movflags +faststart")); // the frames' index first
+    const std::vector<uint8_t> bytes = yTest::ReadBytes(whole);
+    yTest::WriteBytes(cut, {bytes.begin(), bytes.begin() + long(bytes.size() / 2)});
+    ASSERT_EQ(Render(whole, "--stats " + folder.File("whole.jsonl")).status, 0);
+    const yTest::yProcessResult r = Render(cut, "--stats " + folder.File("cut.jsonl"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("the file ends before it."), std::string::npos) << r.err;
+    // The frames read are the whole movie's, each once.
+    const std::string all = yTest::ReadText(folder.File("whole.jsonl"));
+    std::istringstream lines(yTest::ReadText(folder.File("cut.jsonl")));
+    int read = 0;
+    for (std::string line; std::getline(lines, line); ++read)
+        EXPECT_NE(all.find(line + "\n"), std::string::npos) << line;
+    EXPECT_GT(read, 4);
+    EXPECT_NE(r.err.find(std::to_string(kFrames - read) + " of 40 frames were skipped."), std::string::npos)
+        << r.err;
 }
