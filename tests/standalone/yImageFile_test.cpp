@@ -115,3 +115,66 @@ TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
         }
     }
 }
+
+TEST(yImageFile, TakesChannelsByNameAndALayerByChoice)
+{
+    yTest::yScratchFolder folder;
+    const struct
+    {
+        const char* channels; // channel k holds (k + 1) / 16
+        const char* layer;
+        int red, green, blue, alpha; // the channel each takes; alpha -1: opaque
+        const char* refusal = nullptr;
+    } cases[] = {
+        {"R,G,B,Z", "", 0, 1, 2, -1},                        // a depth is no alpha
+        {"B,G,R,A", "", 2, 1, 0, 3},                         // names, not places
+        {"diffuse.R,diffuse.G,diffuse.B,spec.R,spec.G,spec.B", "", 0, 1, 2, -1},
+        {"diffuse.R,diffuse.G,diffuse.B,spec.R,spec.G,spec.B", "spec", 3, 4, 5, -1},
+        {"spec.R,spec.G,spec.B,R,G,B,A", "", 3, 4, 5, 6},    // the unnamed layer first
+        {"Y,A", "", 0, 0, 0, 1},
+        {"Y,Z", "", 0, 0, 0, -1},
+        {"R,G", "", 0, 0, 0, 0, "no R, G and B or Y channels (its channels: R, G)"},
+        {"R,G,B,spec.R,spec.G,spec.B", "diffuse", 0, 0, 0, 0, "no layer \"diffuse\" with R, G and B or Y channels (its layers: (unnamed), spec)"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.channels) + " " + c.layer);
+        std::vector<std::string> names;
+        for (std::string rest = c.channels; !rest.empty();)
+        {
+            names.push_back(rest.substr(0, rest.find(',')));
+            rest.erase(0, std::min(rest.size(), names.back().size() + 1));
+        }
+        std::vector<float> pixel;
+        for (size_t k = 0; k < names.size(); ++k)
+            pixel.push_back(float(k + 1) / 16);
+        const std::string path = folder.File("layers.exr");
+        OIIO::ImageSpec spec(1, 1, int(names.size()), OIIO::TypeDesc::FLOAT);
+        spec.channelnames = names;
+        auto out = OIIO::ImageOutput::create(path);
+        ASSERT_TRUE(out && out->open(path, spec) && out->write_image(OIIO::TypeDesc::FLOAT, pixel.data()) &&
+                    out->close());
+        yImageFile file;
+        std::string error;
+        const bool opened = file.Open(path, yImageFile::kDefaultMaxPixels, error, c.layer);
+        EXPECT_EQ(opened, c.refusal == nullptr) << error;
+        if (!opened)
+        {
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << error;
+            continue;
+        }
+        yWorld world;
+        ASSERT_TRUE(file.ReadFrame(0, true, 1, world, error)) << error;
+        const PF_Pixel16 p = world.Pixel16(0, 0);
+        EXPECT_EQ(p.red, (c.red + 1) * 2048);
+        EXPECT_EQ(p.green, (c.green + 1) * 2048);
+        EXPECT_EQ(p.blue, (c.blue + 1) * 2048);
+        EXPECT_EQ(p.alpha, c.alpha < 0 ? 32768 : (c.alpha + 1) * 2048);
+    }
+    // The program takes a layer by name and names the file's layers.
+    const yTest::yProcessResult info = yTest::RunTonescope({"info", folder.File("layers.exr")});
+    EXPECT_NE(info.out.find("layers            (unnamed), spec\n"), std::string::npos) << info.out << info.err;
+    const yTest::yProcessResult render = yTest::RunTonescope(
+        {"render", folder.File("layers.exr"), "--module", yTest::ModulePath(), "--layer", "spec", "--quiet"});
+    EXPECT_EQ(render.status, 0) << render.err;
+}
