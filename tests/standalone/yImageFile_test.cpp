@@ -1,11 +1,14 @@
 #include "standalone/media/yImageFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
+#include <OpenImageIO/imagebuf.h>
+#include <OpenImageIO/imagebufalgo.h>
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 using yStandalone::yImageFile;
 using yStandalone::yWorld;
@@ -177,4 +180,51 @@ TEST(yImageFile, TakesChannelsByNameAndALayerByChoice)
     const yTest::yProcessResult render = yTest::RunTonescope(
         {"render", folder.File("layers.exr"), "--module", yTest::ModulePath(), "--layer", "spec", "--quiet"});
     EXPECT_EQ(render.status, 0) << render.err;
+}
+
+TEST(yImageFile, ReadsTiledFilesFromTheirLargestLevel)
+{
+    yTest::yScratchFolder folder;
+    // 40 x 30 in tiles of 16: the tiles of the last row and column are cut.
+    OIIO::ImageBuf source(OIIO::ImageSpec(40, 30, 3, OIIO::TypeDesc::UINT16));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            source.setpixel(x, y, std::vector<float>{x / 40.0f, y / 30.0f, float(x * y % 7) / 7}.data());
+    for (const char* name : {"tiled.exr", "mip.exr", "tiled.tif", "mip.tif"})
+    {
+        SCOPED_TRACE(name);
+        const std::string path = folder.File(name), plain = folder.File(std::string("plain") + (name + 3));
+        OIIO::ImageSpec config;
+        config.tile_width = config.tile_height = 16;
+        config.tile_depth = 1;
+        if (name[0] == 'm')
+            ASSERT_TRUE(OIIO::ImageBufAlgo::make_texture(OIIO::ImageBufAlgo::MakeTxTexture, source, path, config));
+        else
+        {
+            source.set_write_tiles(16, 16);
+            ASSERT_TRUE(source.write(path));
+        }
+        // The same pixels in rows, as the file stores them.
+        OIIO::ImageBuf tiled(path);
+        ASSERT_TRUE(tiled.read(0, 0, true) && tiled.spec().tile_width == 16) << tiled.geterror();
+        tiled.set_write_tiles(0, 0);
+        ASSERT_TRUE(tiled.write(plain)) << tiled.geterror();
+        for (const int downsample : {1, 3})
+        {
+            yWorld worlds[2];
+            for (int k = 0; k < 2; ++k)
+            {
+                yImageFile file;
+                std::string error;
+                ASSERT_TRUE(file.Open(k ? plain : path, yImageFile::kDefaultMaxPixels, error) &&
+                            file.ReadFrame(0, true, downsample, worlds[k], error))
+                    << error;
+            }
+            for (int y = 0; y < worlds[0].Height(); ++y)
+                for (int x = 0; x < worlds[0].Width(); ++x)
+                    ASSERT_EQ(std::memcmp(&worlds[0].Pixel16(x, y), &worlds[1].Pixel16(x, y), sizeof(PF_Pixel16)),
+                              0)
+                        << x << "," << y;
+        }
+    }
 }

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
+#include <vector>
 
 namespace yStandalone
 {
@@ -109,6 +111,7 @@ class yOiioReader : public yImageReader
 
     bool Seek(int frame, std::string& why) override
     {
+        m_bandTop = -1;
         if (!m_file->seek_subimage(frame, 0))
         {
             why = "it has no frame " + std::to_string(frame);
@@ -123,15 +126,48 @@ class yOiioReader : public yImageReader
         const OIIO::TypeDesc type = m_layout.samples == yImageLayout::kUint8    ? OIIO::TypeDesc::UINT8
                                     : m_layout.samples == yImageLayout::kUint16 ? OIIO::TypeDesc::UINT16
                                                                                 : OIIO::TypeDesc::FLOAT;
-        if (m_file->read_scanline(spec.y + y, spec.z, type, row)) return true;
-        why = FirstLine(m_file->geterror());
-        return false;
+        if (spec.tile_width <= 0)
+        {
+            if (m_file->read_scanline(spec.y + y, spec.z, type, row)) return true;
+            why = FirstLine(m_file->geterror());
+            return false;
+        }
+        // A tiled file is read a band of tiles across at a time, from its
+        // largest level.
+        const size_t rowBytes = size_t(spec.width) * size_t(spec.nchannels) * type.size();
+        const int top = y / spec.tile_height * spec.tile_height;
+        if (top != m_bandTop)
+        {
+            m_bandTop = -1;
+            const int rows = std::min(spec.tile_height, spec.height - top);
+            try
+            {
+                m_band.resize(rowBytes * size_t(rows));
+            }
+            catch (const std::bad_alloc&)
+            {
+                why = "there is not enough memory for a band of its tiles";
+                return false;
+            }
+            if (!m_file->read_tiles(m_file->current_subimage(), 0, spec.x, spec.x + spec.width, spec.y + top,
+                                    spec.y + top + rows, spec.z, spec.z + 1, 0, spec.nchannels, type,
+                                    m_band.data()))
+            {
+                why = FirstLine(m_file->geterror());
+                return false;
+            }
+            m_bandTop = top;
+        }
+        std::copy_n(m_band.data() + size_t(y - top) * rowBytes, rowBytes, static_cast<uint8_t*>(row));
+        return true;
     }
 
   private:
     std::unique_ptr<OIIO::ImageInput> m_file;
     const std::string m_layer;
     yImageLayout m_layout;
+    std::vector<uint8_t> m_band; // the rows of a band of tiles
+    int m_bandTop = -1;          // its first row
 };
 } // namespace
 } // namespace yStandalone
