@@ -5,7 +5,8 @@
 #   deps.sh --list PROFILE    print the profile's packages
 # demo: build tools and the libraries of the program, the module and the viewer;
 # test: the demo's, and what the tests use (GoogleTest, Xvfb, xdotool, FFmpeg,
-#       OpenImageIO for the image readers, numpy, dpkg-dev for the package);
+#       OpenImageIO and FFmpeg's libraries for the image readers, numpy,
+#       dpkg-dev for the package);
 # ci:   the tests', and the sanitizers' and fuzzer's clang, the Windows cross
 #       builds and Wine, the benchmarks and their peers.
 set -euo pipefail
@@ -13,7 +14,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 demo=(python3 cmake ninja-build g++ pkg-config libpng-dev libfreetype-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation2 fonts-dejavu-core libsdl2-dev libimgui-dev)
-test=("${demo[@]}" libgtest-dev libgmock-dev xvfb xdotool ffmpeg libopenimageio-dev python3-numpy dpkg-dev)
+test=("${demo[@]}" libgtest-dev libgmock-dev xvfb xdotool ffmpeg libopenimageio-dev libavformat-dev libavcodec-dev
+  libswscale-dev python3-numpy dpkg-dev)
 ci=("${test[@]}" clang libclang-rt-14-dev mingw-w64 libz-mingw-w64-dev libstb-dev wine wine64
   python3-openimageio libopencv-dev libbenchmark-dev)
 

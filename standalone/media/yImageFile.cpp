@@ -10,14 +10,15 @@
 
 namespace yStandalone
 {
-bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error)
+bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error, const std::string& layer)
 {
     m_path = path;
+    m_layers.clear();
     m_png.reset();
     CloseOther();
     m_pngRead = false;
     if (yPngReader::IsPng(path)) return OpenPng(maxPixels, error);
-    return OpenOther(maxPixels, error);
+    return OpenOther(maxPixels, layer, error);
 }
 
 bool yImageFile::OpenPng(int64_t maxPixels, std::string& error)

@@ -35,8 +35,10 @@ class yImageFile
 
     // Opens the file and reads its header; an image of more than maxPixels
     // pixels is refused before anything large is allocated. Every method
-    // returning bool leaves one sentence in error when it fails.
-    bool Open(const std::string& path, int64_t maxPixels, std::string& error);
+    // returning bool leaves one sentence in error when it fails. A layered
+    // file gives the named layer, by default its unnamed one, else the first
+    // with colour.
+    bool Open(const std::string& path, int64_t maxPixels, std::string& error, const std::string& layer = "");
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     // More than 8 bits a sample: the file's own depth is 16.
@@ -45,6 +47,8 @@ class yImageFile
     bool IsMovie() const { return m_movie; }
     // 1 for a still image; a movie's frame count.
     int Frames() const { return m_frames; }
+    // The file's layers, as "(unnamed), spec"; empty for a file without names.
+    const std::string& Layers() const { return m_layers; }
 
     // One frame (from 0) as a world of the given depth, every n-th pixel of
     // every n-th row; out is reused when it has the size already.
@@ -62,12 +66,12 @@ class yImageFile
     // OpenImageIO's on Linux, none on Windows.
     struct Other;
     void CloseOther();
-    bool OpenOther(int64_t maxPixels, std::string& error);
+    bool OpenOther(int64_t maxPixels, const std::string& layer, std::string& error);
     bool ReadOtherFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error);
 
     std::unique_ptr<yPngReader> m_png;
     std::unique_ptr<Other> m_other;
-    std::string m_path;
+    std::string m_path, m_layers;
     int m_width = 0, m_height = 0, m_frames = 0;
     bool m_deep = false;
     bool m_movie = false;

@@ -31,6 +31,7 @@ struct yImageLayout
     int frames = 1;    // a movie's frames; 1 for a still image
     bool movie = false;
     bool flat = true;  // one plane of pixels (not a volume)
+    std::string layers; // the file's layers by name, as "(unnamed), spec"; empty when it has none
 };
 
 class yImageReader
@@ -47,8 +48,8 @@ class yImageReader
 };
 
 // What the readers' library exports under kOpenImageReaderSymbol: opens a
-// file and reads its header, at the first frame; null with one clause
-// saying why not.
-using yOpenImageReader = yImageReader* (*)(const char* path, std::string& why);
+// file and reads its header, at the first frame, taking the named layer (null
+// or empty: the file's own choice); null with one clause saying why not.
+using yOpenImageReader = yImageReader* (*)(const char* path, const char* layer, std::string& why);
 inline constexpr const char* kOpenImageReaderSymbol = "tonescopeOpenImageReader";
 } // namespace yStandalone

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
 
     std::string infoModule;
-    CLI::App* info = app.add_subcommand("info", "Print what a module declares and reports at set-up.");
+    CLI::App* info = app.add_subcommand(
+        "info", "Print what a module declares and reports at set-up, or an image file's size and layers.");
     const std::string moduleHelp = "The module file (default: $TONESCOPE_MODULE, else " +
                                    std::string(yStandalone::kModuleFileName) + " beside this program).";
     info->add_option("MODULE", infoModule, moduleHelp);
@@ -80,6 +81,8 @@ int main(int argc, char** argv)
     const std::string maxPixelsHelp =
         "Refuse larger images (default: " + std::to_string(yStandalone::yImageFile::kDefaultMaxPixels) + ").";
     renderCommand->add_option("--max-pixels", render.maxPixels, maxPixelsHelp);
+    renderCommand->add_option("--layer", render.layer,
+                              "The layer of a layered image (default: the unnamed one, else the first in colour).");
 
     yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");

@@ -5,8 +5,11 @@
 #include "standalone/emulator/yModule.h"
 #include "standalone/emulator/yPropertyList.h"
 #include "standalone/emulator/yQuoted.h"
+#include "standalone/media/yImageFile.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <ostream>
 #include <sstream>
 
@@ -180,8 +183,39 @@ int Describe(const std::string& modulePath, std::ostream& out, std::ostream& err
 } // namespace
 
 // What it prints is printed only when all went well; otherwise only why not.
+namespace
+{
+// A module starts as programs do on Linux and on Windows; anything else is
+// taken for an image.
+bool IsProgramFile(const std::string& path)
+{
+    char magic[4] = {};
+    std::ifstream(path, std::ios::binary).read(magic, sizeof magic);
+    return std::string(magic, 4) == "\x7f" "ELF" || std::string(magic, 2) == "MZ";
+}
+
+int DescribeImage(const std::string& path, std::ostream& out, std::ostream& err)
+{
+    yImageFile file;
+    std::string error;
+    if (!file.Open(path, INT64_MAX, error))
+    {
+        err << error << '\n';
+        return 1;
+    }
+    out << "Image " << path << '\n';
+    Line(out, "size", std::to_string(file.Width()) + " x " + std::to_string(file.Height()));
+    Line(out, "depth", file.IsDeep() ? "16 bits" : "8 bits");
+    Line(out, "frames", std::to_string(file.Frames()));
+    if (!file.Layers().empty()) Line(out, "layers", file.Layers());
+    return 0;
+}
+} // namespace
+
 int RunInfoCommand(const std::string& modulePath, std::ostream& out, std::ostream& err)
 {
+    if (!modulePath.empty() && !IsProgramFile(modulePath) && std::ifstream(modulePath).good())
+        return DescribeImage(modulePath, out, err);
     std::ostringstream text;
     const int status = Describe(modulePath, text, err);
     if (status == 0) out << text.str();

@@ -50,7 +50,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     else
     {
         yImageFile file;
-        if (!file.Open(o.input, o.maxPixels, error) ||
+        if (!file.Open(o.input, o.maxPixels, error, o.layer) ||
             !file.ReadFrame(0, plan.deepGiven ? plan.deep : file.IsDeep(), o.downsample, image, error))
             return Fail(err, error);
         layerWidth = file.Width();

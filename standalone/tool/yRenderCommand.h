@@ -33,6 +33,7 @@ struct yRenderOptions
     bool quiet = false;
     std::string timeline;
     int64_t maxPixels = int64_t(1) << 26; // larger images are refused
+    std::string layer;                    // of a layered image; empty: the file's own choice
 };
 
 // Runs the render; returns the exit status. Errors go to err as one sentence.

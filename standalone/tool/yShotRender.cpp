@@ -44,7 +44,7 @@ class yFrameSource
         if (m_path != frame.path)
         {
             m_path.clear();
-            if (!m_file.Open(frame.path, m_o.maxPixels, error)) return Named(frame, error);
+            if (!m_file.Open(frame.path, m_o.maxPixels, error, m_o.layer)) return Named(frame, error);
             m_path = frame.path;
             if (m_width == 0)
             {

@@ -216,7 +216,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         // info succeeds only when the property list agrees with what set-up reports.
         {"info", "", 0, "Global set-down done\n"},
         {"info @missing.so", "", 1, "@missing.so: No such file"},
-        {"info @text.png", "", 1, "@text.png is not a shared library"},
+        {"info @text.png", "", 1, "@text.png: Not a PNG file."},
         {"info " TONESCOPE_PLAIN_LIBRARY, "", 1, "no resource section"},
         {"info @renamed.so", "", 1, "@renamed.so does not export its entry point \"maiX\""},
         {"info @flags.so", "", 1, "The property list gives the out_flags 0x0"},

@@ -1,11 +1,14 @@
 #include "standalone/media/yImageFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
+#include <OpenImageIO/imagebuf.h>
+#include <OpenImageIO/imagebufalgo.h>
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 using yStandalone::yImageFile;
 using yStandalone::yWorld;
@@ -112,6 +115,116 @@ TEST(yImageFile, ReadsEveryFormatIntoBothDepthsByTheSameRules)
                     EXPECT_LE(std::abs(got[k] - want[k]), k == 3 ? 0 : c.tolerance)
                         << "pixel " << x << " channel " << k << (deep ? " deep" : " 8-bit");
             }
+        }
+    }
+}
+
+TEST(yImageFile, TakesChannelsByNameAndALayerByChoice)
+{
+    yTest::yScratchFolder folder;
+    const struct
+    {
+        const char* channels; // channel k holds (k + 1) / 16
+        const char* layer;
+        int red, green, blue, alpha; // the channel each takes; alpha -1: opaque
+        const char* refusal = nullptr;
+    } cases[] = {
+        {"R,G,B,Z", "", 0, 1, 2, -1},                        // a depth is no alpha
+        {"B,G,R,A", "", 2, 1, 0, 3},                         // names, not places
+        {"diffuse.R,diffuse.G,diffuse.B,spec.R,spec.G,spec.B", "", 0, 1, 2, -1},
+        {"diffuse.R,diffuse.G,diffuse.B,spec.R,spec.G,spec.B", "spec", 3, 4, 5, -1},
+        {"spec.R,spec.G,spec.B,R,G,B,A", "", 3, 4, 5, 6},    // the unnamed layer first
+        {"Y,A", "", 0, 0, 0, 1},
+        {"Y,Z", "", 0, 0, 0, -1},
+        {"R,G", "", 0, 0, 0, 0, "no R, G and B or Y channels (its channels: R, G)"},
+        {"R,G,B,spec.R,spec.G,spec.B", "diffuse", 0, 0, 0, 0, "no layer \"diffuse\" with R, G and B or Y channels (its layers: (unnamed), spec)"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.channels) + " " + c.layer);
+        std::vector<std::string> names;
+        for (std::string rest = c.channels; !rest.empty();)
+        {
+            names.push_back(rest.substr(0, rest.find(',')));
+            rest.erase(0, std::min(rest.size(), names.back().size() + 1));
+        }
+        std::vector<float> pixel;
+        for (size_t k = 0; k < names.size(); ++k)
+            pixel.push_back(float(k + 1) / 16);
+        const std::string path = folder.File("layers.exr");
+        OIIO::ImageSpec spec(1, 1, int(names.size()), OIIO::TypeDesc::FLOAT);
+        spec.channelnames = names;
+        auto out = OIIO::ImageOutput::create(path);
+        ASSERT_TRUE(out && out->open(path, spec) && out->write_image(OIIO::TypeDesc::FLOAT, pixel.data()) &&
+                    out->close());
+        yImageFile file;
+        std::string error;
+        const bool opened = file.Open(path, yImageFile::kDefaultMaxPixels, error, c.layer);
+        EXPECT_EQ(opened, c.refusal == nullptr) << error;
+        if (!opened)
+        {
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << error;
+            continue;
+        }
+        yWorld world;
+        ASSERT_TRUE(file.ReadFrame(0, true, 1, world, error)) << error;
+        const PF_Pixel16 p = world.Pixel16(0, 0);
+        EXPECT_EQ(p.red, (c.red + 1) * 2048);
+        EXPECT_EQ(p.green, (c.green + 1) * 2048);
+        EXPECT_EQ(p.blue, (c.blue + 1) * 2048);
+        EXPECT_EQ(p.alpha, c.alpha < 0 ? 32768 : (c.alpha + 1) * 2048);
+    }
+    // The program takes a layer by name and names the file's layers.
+    const yTest::yProcessResult info = yTest::RunTonescope({"info", folder.File("layers.exr")});
+    EXPECT_NE(info.out.find("layers            (unnamed), spec\n"), std::string::npos) << info.out << info.err;
+    const yTest::yProcessResult render = yTest::RunTonescope(
+        {"render", folder.File("layers.exr"), "--module", yTest::ModulePath(), "--layer", "spec", "--quiet"});
+    EXPECT_EQ(render.status, 0) << render.err;
+}
+
+TEST(yImageFile, ReadsTiledFilesFromTheirLargestLevel)
+{
+    yTest::yScratchFolder folder;
+    // 40 x 30 in tiles of 16: the tiles of the last row and column are cut.
+    OIIO::ImageBuf source(OIIO::ImageSpec(40, 30, 3, OIIO::TypeDesc::UINT16));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            source.setpixel(x, y, std::vector<float>{x / 40.0f, y / 30.0f, float(x * y % 7) / 7}.data());
+    for (const char* name : {"tiled.exr", "mip.exr", "tiled.tif", "mip.tif"})
+    {
+        SCOPED_TRACE(name);
+        const std::string path = folder.File(name), plain = folder.File(std::string("plain") + (name + 3));
+        OIIO::ImageSpec config;
+        config.tile_width = config.tile_height = 16;
+        config.tile_depth = 1;
+        if (name[0] == 'm')
+            ASSERT_TRUE(OIIO::ImageBufAlgo::make_texture(OIIO::ImageBufAlgo::MakeTxTexture, source, path, config));
+        else
+        {
+            source.set_write_tiles(16, 16);
+            ASSERT_TRUE(source.write(path));
+        }
+        // The same pixels in rows, as the file stores them.
+        OIIO::ImageBuf tiled(path);
+        ASSERT_TRUE(tiled.read(0, 0, true) && tiled.spec().tile_width == 16) << tiled.geterror();
+        tiled.set_write_tiles(0, 0);
+        ASSERT_TRUE(tiled.write(plain)) << tiled.geterror();
+        for (const int downsample : {1, 3})
+        {
+            yWorld worlds[2];
+            for (int k = 0; k < 2; ++k)
+            {
+                yImageFile file;
+                std::string error;
+                ASSERT_TRUE(file.Open(k ? plain : path, yImageFile::kDefaultMaxPixels, error) &&
+                            file.ReadFrame(0, true, downsample, worlds[k], error))
+                    << error;
+            }
+            for (int y = 0; y < worlds[0].Height(); ++y)
+                for (int x = 0; x < worlds[0].Width(); ++x)
+                    ASSERT_EQ(std::memcmp(&worlds[0].Pixel16(x, y), &worlds[1].Pixel16(x, y), sizeof(PF_Pixel16)),
+                              0)
+                        << x << "," << y;
         }
     }
 }

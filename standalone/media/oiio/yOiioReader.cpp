@@ -1,11 +1,15 @@
-// The readers' library: every format OpenImageIO reads, movies too, behind
-// the yImageReader interface. The program opens it when a file needs it.
+// The readers' library: movies through FFmpeg's libraries, every other
+// format OpenImageIO reads, behind the yImageReader interface. The program
+// opens it when a file needs it.
+#include "standalone/media/ffmpeg/yMovieReader.h"
 #include "standalone/media/yImageReader.h"
 
 #include <OpenImageIO/imageio.h>
 
 #include <algorithm>
 #include <memory>
+#include <new>
+#include <vector>
 
 namespace yStandalone
 {
@@ -20,59 +24,76 @@ std::string FirstLine(std::string text)
     return text.empty() ? "it is damaged" : text;
 }
 
-yChannelMap MapChannels(const OIIO::ImageSpec& spec)
+// A channel's layer is its name up to the last dot: "spec" of "spec.R", ""
+// of "R".
+std::string LayerOf(const std::string& channel)
 {
-    yChannelMap map;
-    const int n = spec.nchannels;
-    if (spec.alpha_channel >= 0 && spec.alpha_channel < n)
-        map.alpha = spec.alpha_channel;
-    else if (n == 2)
-        map.alpha = 1;
-    else if (n >= 4)
-        map.alpha = 3;
-    const bool grey = n - (map.alpha >= 0 ? 1 : 0) < 3;
-    if (!grey)
+    const size_t dot = channel.rfind('.');
+    return dot == std::string::npos ? std::string() : channel.substr(0, dot);
+}
+
+int ChannelOf(const OIIO::ImageSpec& spec, const std::string& layer, const char* name)
+{
+    const std::string full = layer.empty() ? name : layer + "." + name;
+    for (int c = 0; c < spec.nchannels; ++c)
+        if (spec.channel_name(c) == full) return c;
+    return -1;
+}
+
+// Red, green and blue are R, G and B, or all three Y; alpha is A, and a
+// layer without A is opaque.
+bool MapLayer(const OIIO::ImageSpec& spec, const std::string& layer, yChannelMap& map)
+{
+    map = {ChannelOf(spec, layer, "R"), ChannelOf(spec, layer, "G"), ChannelOf(spec, layer, "B"),
+           ChannelOf(spec, layer, "A")};
+    if (map.red >= 0 && map.green >= 0 && map.blue >= 0) return true;
+    const int grey = ChannelOf(spec, layer, "Y");
+    map.red = map.green = map.blue = grey;
+    return grey >= 0;
+}
+
+// The layers as a reader names them: "diffuse, spec", the unnamed one as "(unnamed)".
+std::string LayerNames(const OIIO::ImageSpec& spec)
+{
+    std::vector<std::string> layers;
+    for (int c = 0; c < spec.nchannels; ++c)
+        if (std::find(layers.begin(), layers.end(), LayerOf(spec.channel_name(c))) == layers.end())
+            layers.push_back(LayerOf(spec.channel_name(c)));
+    std::string names;
+    for (const std::string& layer : layers)
+        names += (names.empty() ? "" : ", ") + (layer.empty() ? std::string("(unnamed)") : layer);
+    return names;
+}
+
+// The layer asked for; else the unnamed one, else the first with colour.
+bool MapChannels(const OIIO::ImageSpec& spec, const std::string& wanted, yChannelMap& map, std::string& why)
+{
+    if (!wanted.empty())
     {
-        map.green = 1;
-        map.blue = 2;
+        if (MapLayer(spec, wanted, map)) return true;
+        why = "it has no layer \"" + wanted + "\" with R, G and B or Y channels (its layers: " +
+              LayerNames(spec) + ")";
+        return false;
     }
-    return map;
+    if (MapLayer(spec, "", map)) return true;
+    for (int c = 0; c < spec.nchannels; ++c)
+        if (MapLayer(spec, LayerOf(spec.channel_name(c)), map)) return true;
+    std::string names;
+    for (int c = 0; c < spec.nchannels; ++c)
+        names += (c ? ", " : "") + std::string(spec.channel_name(c));
+    why = "it has no R, G and B or Y channels (its channels: " + names + ")";
+    return false;
 }
 
 class yOiioReader : public yImageReader
 {
   public:
-    explicit yOiioReader(std::unique_ptr<OIIO::ImageInput> file) : m_file(std::move(file)) { Describe(); }
-    const yImageLayout& Layout() const override { return m_layout; }
-
-    bool Seek(int frame, std::string& why) override
+    yOiioReader(std::unique_ptr<OIIO::ImageInput> file, std::string layer)
+        : m_file(std::move(file)), m_layer(std::move(layer))
     {
-        if (!m_file->seek_subimage(frame, 0))
-        {
-            why = "it has no frame " + std::to_string(frame);
-            return false;
-        }
-        const int frames = m_layout.frames;
-        const bool movie = m_layout.movie;
-        Describe();
-        m_layout.frames = frames;
-        m_layout.movie = movie;
-        return true;
     }
-
-    bool ReadRow(int y, void* row, std::string& why) override
-    {
-        const OIIO::ImageSpec& spec = m_file->spec();
-        const OIIO::TypeDesc type = m_layout.samples == yImageLayout::kUint8    ? OIIO::TypeDesc::UINT8
-                                    : m_layout.samples == yImageLayout::kUint16 ? OIIO::TypeDesc::UINT16
-                                                                                : OIIO::TypeDesc::FLOAT;
-        if (m_file->read_scanline(spec.y + y, spec.z, type, row)) return true;
-        why = FirstLine(m_file->geterror());
-        return false;
-    }
-
-  private:
-    void Describe()
+    // Whether the file has pixels to take; false with why when not.
+    bool Describe(std::string& why)
     {
         const OIIO::ImageSpec& spec = m_file->spec();
         m_layout.width = spec.width;
@@ -81,25 +102,85 @@ class yOiioReader : public yImageReader
         m_layout.samples = spec.format == OIIO::TypeDesc::UINT8    ? yImageLayout::kUint8
                            : spec.format == OIIO::TypeDesc::UINT16 ? yImageLayout::kUint16
                                                                    : yImageLayout::kFloat;
-        m_layout.map = MapChannels(spec);
-        m_layout.movie = spec.get_int_attribute("oiio:Movie", 0) != 0;
-        m_layout.frames = m_layout.movie ? std::max(1, spec.get_int_attribute("oiio:subimages", 1)) : 1;
         m_layout.flat = spec.depth <= 1;
+        m_layout.layers = LayerNames(spec);
+        return MapChannels(spec, m_layer, m_layout.map, why);
     }
 
+    const yImageLayout& Layout() const override { return m_layout; }
+
+    bool Seek(int frame, std::string& why) override
+    {
+        m_bandTop = -1;
+        if (!m_file->seek_subimage(frame, 0))
+        {
+            why = "it has no frame " + std::to_string(frame);
+            return false;
+        }
+        return Describe(why);
+    }
+
+    bool ReadRow(int y, void* row, std::string& why) override
+    {
+        const OIIO::ImageSpec& spec = m_file->spec();
+        const OIIO::TypeDesc type = m_layout.samples == yImageLayout::kUint8    ? OIIO::TypeDesc::UINT8
+                                    : m_layout.samples == yImageLayout::kUint16 ? OIIO::TypeDesc::UINT16
+                                                                                : OIIO::TypeDesc::FLOAT;
+        if (spec.tile_width <= 0)
+        {
+            if (m_file->read_scanline(spec.y + y, spec.z, type, row)) return true;
+            why = FirstLine(m_file->geterror());
+            return false;
+        }
+        // A tiled file is read a band of tiles across at a time, from its
+        // largest level.
+        const size_t rowBytes = size_t(spec.width) * size_t(spec.nchannels) * type.size();
+        const int top = y / spec.tile_height * spec.tile_height;
+        if (top != m_bandTop)
+        {
+            m_bandTop = -1;
+            const int rows = std::min(spec.tile_height, spec.height - top);
+            try
+            {
+                m_band.resize(rowBytes * size_t(rows));
+            }
+            catch (const std::bad_alloc&)
+            {
+                why = "there is not enough memory for a band of its tiles";
+                return false;
+            }
+            if (!m_file->read_tiles(m_file->current_subimage(), 0, spec.x, spec.x + spec.width, spec.y + top,
+                                    spec.y + top + rows, spec.z, spec.z + 1, 0, spec.nchannels, type,
+                                    m_band.data()))
+            {
+                why = FirstLine(m_file->geterror());
+                return false;
+            }
+            m_bandTop = top;
+        }
+        std::copy_n(m_band.data() + size_t(y - top) * rowBytes, rowBytes, static_cast<uint8_t*>(row));
+        return true;
+    }
+
+  private:
     std::unique_ptr<OIIO::ImageInput> m_file;
+    const std::string m_layer;
     yImageLayout m_layout;
+    std::vector<uint8_t> m_band; // the rows of a band of tiles
+    int m_bandTop = -1;          // its first row
 };
 } // namespace
 } // namespace yStandalone
 
 extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* tonescopeOpenImageReader(
-    const char* path, std::string& why)
+    const char* path, const char* layer, std::string& why)
 {
     // OpenEXR decodes on a pool of its own unless told otherwise; a worker
     // is one thread, and --jobs spreads the frames over the cores.
     static const bool oneThread = OIIO::attribute("exr_threads", -1);
     (void)oneThread;
+    if (auto movie = yStandalone::OpenMovie(path, why)) return movie.release();
+    if (!why.empty()) return nullptr;
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);
@@ -110,5 +191,6 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
         return nullptr;
     }
     file->threads(1);
-    return new yStandalone::yOiioReader(std::move(file));
+    auto reader = std::make_unique<yStandalone::yOiioReader>(std::move(file), layer ? layer : "");
+    return reader->Describe(why) ? reader.release() : nullptr;
 }

@@ -59,11 +59,11 @@ void yImageFile::CloseOther()
     m_other->reader.reset();
 }
 
-bool yImageFile::OpenOther(int64_t maxPixels, std::string& error)
+bool yImageFile::OpenOther(int64_t maxPixels, const std::string& layer, std::string& error)
 {
     std::string why;
     const yOpenImageReader open = Readers(why);
-    if (open) m_other->reader.reset(open(m_path.c_str(), why));
+    if (open) m_other->reader.reset(open(m_path.c_str(), layer.c_str(), why));
     if (!m_other->reader)
     {
         error = "Cannot read the image " + m_path + ": " + why + ".";
@@ -75,6 +75,7 @@ bool yImageFile::OpenOther(int64_t maxPixels, std::string& error)
     m_deep = layout.samples != yImageLayout::kUint8;
     m_movie = layout.movie;
     m_frames = layout.frames;
+    m_layers = layout.layers;
     if (m_width <= 0 || m_height <= 0 || !layout.flat || layout.channels < 1)
         error = "The image " + m_path + " has no pixels this host can take.";
     else if (CheckSize(maxPixels, error))
@@ -87,7 +88,12 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
 {
     yImageReader* reader = m_other->reader.get();
     std::string why;
-    if (!reader || frame < 0 || frame >= m_frames || !reader->Seek(frame, why)) return NoFrame(frame, error);
+    if (!reader || frame < 0 || frame >= m_frames) return NoFrame(frame, error);
+    if (!reader->Seek(frame, why))
+    {
+        error = "Frame " + std::to_string(frame) + " of " + m_path + " cannot be read: " + why + ".";
+        return false;
+    }
     const yImageLayout& layout = reader->Layout();
     if (layout.width != m_width || layout.height != m_height)
     {

@@ -15,7 +15,7 @@ yImageFile::~yImageFile() = default;
 
 void yImageFile::CloseOther() {}
 
-bool yImageFile::OpenOther(int64_t maxPixels, std::string& error)
+bool yImageFile::OpenOther(int64_t maxPixels, const std::string& layer, std::string& error)
 {
     error = "Cannot read the image " + m_path + ": this build reads PNG files only.";
     return false;
