@@ -341,13 +341,17 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
     const PF_OutFlags flags = m_host->OutData().out_flags;
     if ((flags & PF_OutFlag_REFRESH_UI) || (extra.evt_out_flags & PF_EO_HANDLED_EVENT))
     {
-        if (!Draw(error)) return false;
+        if (m_coalescing && type == PF_Event_ADJUST_CURSOR)
+            m_drawDue = true;
+        else if (!Draw(error))
+            return false;
     }
     return RenderIfChanged((flags & PF_OutFlag_FORCE_RERENDER) != 0, error);
 }
 
 bool yRenderSession::Draw(std::string& error)
 {
+    m_drawDue = false;
     // The window is painted in its background colour before the module draws.
     const int width = m_panel.Width();
     const int height = m_panel.Height();
@@ -450,6 +454,30 @@ bool yRenderSession::Replay(const yScriptEvent& event, std::string& error)
     }
     }
     return true;
+}
+
+bool yRenderSession::ReplayScript(const std::vector<yScriptEvent>& events, std::string& error)
+{
+    m_coalescing = true;
+    bool replayed = true;
+    int line = 0;
+    for (const yScriptEvent& event : events)
+    {
+        line = event.line;
+        // Only moves pass a due draw by: anything else may see the panel.
+        const bool flush = m_drawDue && event.kind != yScriptEvent::Move && event.kind != yScriptEvent::Draw;
+        if ((flush && !Draw(error)) || !Replay(event, error))
+        {
+            replayed = false;
+            break;
+        }
+    }
+    if (replayed && m_drawDue && !Draw(error)) replayed = false;
+    m_coalescing = m_drawDue = false;
+    if (replayed) return true;
+    if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
+    error = "Line " + std::to_string(line) + " of the event script failed: " + error;
+    return false;
 }
 
 bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bins, std::string& error)

@@ -53,6 +53,10 @@ class yRenderSession
     bool Draw(std::string& error);
     // One scripted event; renders again when it marks the panel changed.
     bool Replay(const yScriptEvent& event, std::string& error);
+    // A whole script, each failure named by its line. As a host coalesces
+    // redraws, the draw a move asks for waits until a later event or the
+    // script's end needs the drawn panel.
+    bool ReplayScript(const std::vector<yScriptEvent>& events, std::string& error);
 
     const yWorld& Output() const { return m_output; }
     const yWorld& Panel() const { return m_panel; }
@@ -95,6 +99,8 @@ class yRenderSession
     bool m_pointSet = false;
     int m_pointIndex = -1;
     bool m_rendered = false;
+    bool m_coalescing = false;
+    bool m_drawDue = false;
     PF_CursorType m_cursor = PF_Cursor_NONE;
 };
 
