@@ -341,13 +341,17 @@ bool yRenderSession::SendEvent(PF_EventType type, int x, int y, uint32_t modifie
     const PF_OutFlags flags = m_host->OutData().out_flags;
     if ((flags & PF_OutFlag_REFRESH_UI) || (extra.evt_out_flags & PF_EO_HANDLED_EVENT))
     {
-        if (!Draw(error)) return false;
+        if (m_coalescing && type == PF_Event_ADJUST_CURSOR)
+            m_drawDue = true;
+        else if (!Draw(error))
+            return false;
     }
     return RenderIfChanged((flags & PF_OutFlag_FORCE_RERENDER) != 0, error);
 }
 
 bool yRenderSession::Draw(std::string& error)
 {
+    m_drawDue = false;
     // The window is painted in its background colour before the module draws.
     const int width = m_panel.Width();
     const int height = m_panel.Height();
@@ -392,6 +396,13 @@ bool yRenderSession::Draw(std::string& error)
 bool yRenderSession::Replay(const yScriptEvent& event, std::string& error)
 {
     yHostPlatform& platform = yHostPlatform::Instance();
+    if (event.kind == yScriptEvent::Move || event.kind == yScriptEvent::Down ||
+        event.kind == yScriptEvent::Drag || event.kind == yScriptEvent::Up)
+    {
+        m_pointerX = event.x;
+        m_pointerY = event.y;
+        m_pointerKnown = true;
+    }
     switch (event.kind)
     {
     case yScriptEvent::Move:
@@ -450,6 +461,30 @@ bool yRenderSession::Replay(const yScriptEvent& event, std::string& error)
     }
     }
     return true;
+}
+
+bool yRenderSession::ReplayScript(const std::vector<yScriptEvent>& events, std::string& error)
+{
+    m_coalescing = true;
+    bool replayed = true;
+    int line = 0;
+    for (const yScriptEvent& event : events)
+    {
+        line = event.line;
+        // Only moves pass a due draw by: anything else may see the panel.
+        const bool flush = m_drawDue && event.kind != yScriptEvent::Move && event.kind != yScriptEvent::Draw;
+        if ((flush && !Draw(error)) || !Replay(event, error))
+        {
+            replayed = false;
+            break;
+        }
+    }
+    if (replayed && m_drawDue && !Draw(error)) replayed = false;
+    m_coalescing = m_drawDue = false;
+    if (replayed) return true;
+    if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
+    error = "Line " + std::to_string(line) + " of the event script failed: " + error;
+    return false;
 }
 
 bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bins, std::string& error)
@@ -518,5 +553,104 @@ bool yRenderSession::Flatten(std::vector<uint8_t>& record, std::string& error)
         return false;
     }
     return Call(PF_Cmd_SEQUENCE_RESETUP, "take its instance back", error);
+}
+
+bool yRenderSession::CopyArbitraryValue(yEffectHost& from, PF_ParamIndex index, std::string& error)
+{
+    // A value belongs to its host: it moves as the module's flat bytes.
+    PF_Handle& to = m_host->Param(size_t(index)).def.u.arb_d.value;
+    const PF_ParamDef& def = from.Param(size_t(index)).def;
+    A_u_long size = 0;
+    PF_ArbParamsExtra call{};
+    call.which_function = PF_Arbitrary_FLAT_SIZE_FUNC;
+    call.u.flat_size_func_params.arbH = def.u.arb_d.value;
+    call.u.flat_size_func_params.flat_data_sizePLu = &size;
+    PF_Err err = from.CallArbitrary(index, call);
+    std::vector<uint8_t> flat(size);
+    if (err == PF_Err_NONE)
+    {
+        call = PF_ArbParamsExtra{};
+        call.which_function = PF_Arbitrary_FLATTEN_FUNC;
+        call.u.flatten_func_params.arbH = def.u.arb_d.value;
+        call.u.flatten_func_params.buf_sizeLu = size;
+        call.u.flatten_func_params.flat_dataPV = flat.data();
+        err = from.CallArbitrary(index, call);
+    }
+    PF_Handle value = nullptr;
+    if (err == PF_Err_NONE)
+    {
+        call = PF_ArbParamsExtra{};
+        call.which_function = PF_Arbitrary_UNFLATTEN_FUNC;
+        call.u.unflatten_func_params.buf_sizeLu = size;
+        call.u.unflatten_func_params.flat_dataPV = flat.data();
+        call.u.unflatten_func_params.arbPH = &value;
+        err = m_host->CallArbitrary(index, call);
+    }
+    if (err != PF_Err_NONE || !m_host->IsHandle(value))
+    {
+        error = "The module could not copy its parameter " + Quoted(def.name) + " (error " +
+                std::to_string(err) + ").";
+        return false;
+    }
+    call = PF_ArbParamsExtra{};
+    call.which_function = PF_Arbitrary_DISPOSE_FUNC;
+    call.u.dispose_func_params.arbH = to;
+    if (to) m_host->CallArbitrary(index, call);
+    to = value;
+    return true;
+}
+
+bool yRenderSession::CopyParams(yRenderSession& source, std::string& error)
+{
+    yEffectHost& from = *source.m_host;
+    if (from.ParamCount() != m_host->ParamCount())
+    {
+        error = "The two instances of the effect have different parameters.";
+        return false;
+    }
+    for (size_t k = 1; k < m_host->ParamCount(); ++k)
+    {
+        PF_ParamDef& to = m_host->Param(k).def;
+        const PF_ParamDef& def = from.Param(k).def;
+        // Points are kept in layer pixels by the session; other kinds a
+        // script neither sets nor changes.
+        if (def.param_type == PF_Param_POPUP)
+            to.u.pd.value = def.u.pd.value;
+        else if (def.param_type == PF_Param_CHECKBOX)
+            to.u.bd.value = def.u.bd.value;
+        else if (def.param_type == PF_Param_FIX_SLIDER)
+            to.u.fd.value = def.u.fd.value;
+        else if (def.param_type == PF_Param_SLIDER)
+            to.u.sd.value = def.u.sd.value;
+        else if (def.param_type == PF_Param_ARBITRARY_DATA && def.u.arb_d.value &&
+                 !CopyArbitraryValue(from, PF_ParamIndex(k), error))
+            return false;
+    }
+    m_pointX = source.m_pointX;
+    m_pointY = source.m_pointY;
+    m_pointSet = source.m_pointSet;
+    return true;
+}
+
+bool yRenderSession::Adopt(yRenderSession& source, const std::vector<uint8_t>& record, std::string& error)
+{
+    if (&source != this)
+    {
+        if (!CopyParams(source, error)) return false;
+        m_panel = yWorld(source.m_panel.Width(), source.m_panel.Height(), false);
+        m_clicks = source.m_clicks;
+        m_lastClick = source.m_lastClick;
+        m_pointerX = source.m_pointerX;
+        m_pointerY = source.m_pointerY;
+        m_pointerKnown = source.m_pointerKnown;
+    }
+    if (!Restore(record, error) || !Call(PF_Cmd_UPDATE_PARAMS_UI, "update its controls", error) ||
+        !Render(error))
+        return false;
+    // The pointer enters the new panel where it was, as on a host's screen.
+    if (m_pointerKnown && !SendEvent(PF_Event_ADJUST_CURSOR, m_pointerX, m_pointerY,
+                                     yHostPlatform::Instance().Modifiers(), 0, error))
+        return false;
+    return Draw(error);
 }
 } // namespace yStandalone

@@ -53,6 +53,10 @@ class yRenderSession
     bool Draw(std::string& error);
     // One scripted event; renders again when it marks the panel changed.
     bool Replay(const yScriptEvent& event, std::string& error);
+    // A whole script, each failure named by its line. As a host coalesces
+    // redraws, the draw a move asks for waits until a later event or the
+    // script's end needs the drawn panel.
+    bool ReplayScript(const std::vector<yScriptEvent>& events, std::string& error);
 
     const yWorld& Output() const { return m_output; }
     const yWorld& Panel() const { return m_panel; }
@@ -60,6 +64,12 @@ class yRenderSession
     // The flat record of the instance (SEQUENCE_FLATTEN, then set up again
     // from it so that the instance lives on).
     bool Flatten(std::vector<uint8_t>& record, std::string& error);
+
+    // Becomes the copy of a scripted instance, as a host copies an effect:
+    // the module's record (from source's Flatten), the host's parameter
+    // values, the window and the pointer, then a render and a draw with the
+    // pointer where the script left it. Source may be this session.
+    bool Adopt(yRenderSession& source, const std::vector<uint8_t>& record, std::string& error);
 
     yEffectHost& Host() { return *m_host; }
     // The cursor the module asked for at the last pointer move.
@@ -77,6 +87,10 @@ class yRenderSession
     void FrameRects(PF_EventExtra& extra) const;
     // The index of the panel's arbitrary parameter, or 0.
     PF_ParamIndex PanelParam() const;
+    // Source's parameter values into this host's; arbitrary values go
+    // through the module's flatten and unflatten.
+    bool CopyParams(yRenderSession& source, std::string& error);
+    bool CopyArbitraryValue(yEffectHost& from, PF_ParamIndex index, std::string& error);
 
     yModule m_module;
     std::ostream* m_messages = nullptr;
@@ -95,6 +109,11 @@ class yRenderSession
     bool m_pointSet = false;
     int m_pointIndex = -1;
     bool m_rendered = false;
+    // Where the last pointer event of a script was, in panel pixels.
+    int m_pointerX = 0, m_pointerY = 0;
+    bool m_pointerKnown = false;
+    bool m_coalescing = false;
+    bool m_drawDue = false;
     PF_CursorType m_cursor = PF_Cursor_NONE;
 };
 

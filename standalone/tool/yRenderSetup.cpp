@@ -5,7 +5,6 @@
 #include "standalone/media/yProjectFile.h"
 #include "standalone/emulator/yQuoted.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -140,14 +139,6 @@ bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRender
 
 bool RenderAndReplay(const yRenderPlan& plan, yRenderSession& session, std::string& error)
 {
-    if (!session.Render(error)) return false;
-    for (const yScriptEvent& event : plan.events)
-        if (!session.Replay(event, error))
-        {
-            if (!error.empty()) error[0] = char(std::tolower(static_cast<unsigned char>(error[0])));
-            error = "Line " + std::to_string(event.line) + " of the event script failed: " + error;
-            return false;
-        }
-    return true;
+    return session.Render(error) && session.ReplayScript(plan.events, error);
 }
 } // namespace yStandalone

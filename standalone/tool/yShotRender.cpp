@@ -173,18 +173,33 @@ class yShotRun
 
     // Sets every worker up alike: the shot's first readable frame (in the
     // range or not, so that runs over parts of a shot match one over all of
-    // it), rendered, then the events replayed on it.
+    // it), rendered, then the events replayed on it. The script runs once, on
+    // the first worker; every worker, that one too, then becomes a copy of its
+    // instance, so that any number of workers gives the same results.
     bool SetUp(int workers, const yShotFrame& shotFirst, std::string& error)
     {
         m_setUpFrame = shotFirst;
+        // Opening resets the host's clock and keys, so every worker opens
+        // before the script moves them.
         for (int w = 0; w < workers; ++w)
         {
             auto worker = std::make_unique<yWorker>(m_o);
             if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
             if (!LoadSetUpFrame(*worker, error)) return false;
-            if (!RenderAndReplay(m_plan, worker->session, error)) return false;
             m_workers.push_back(std::move(worker));
         }
+        yRenderSession& first = m_workers[0]->session;
+        if (!RenderAndReplay(m_plan, first, error)) return false;
+        if (m_plan.events.empty())
+        {
+            for (size_t w = 1; w < m_workers.size(); ++w)
+                if (!m_workers[w]->session.Render(error)) return false;
+            return true;
+        }
+        std::vector<uint8_t> record;
+        if (!first.Flatten(record, error)) return false;
+        for (auto& worker : m_workers)
+            if (!worker->session.Adopt(first, record, error)) return false;
         return true;
     }
 

@@ -509,16 +509,24 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     }
     const std::string outputs =
         " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png --timeline @t.png";
-    std::string first;
-    for (const std::string shot :
-         {"seq/f.%04d.png --frames 1-4 --jobs 1", "seq/f.%04d.png --frames 1-4 --jobs 3"})
+    // After a script too: a toggle, the black thumb dragged, a model, a
+    // smaller window and the pointer left over a control.
+    for (const std::string script :
+         {"down 157 12\nup 157 12\ndown 44 279\ndrag 90 279\nup 90 279\nset \"Color Model\" HSV\n"
+          "resize 300 280\nmove 172 12\n",
+          ""})
     {
-        ASSERT_EQ(Run("render " + shot + outputs + " --render-output").status, 0) << shot;
-        const std::string all = yTest::ReadText(File("h.csv")) + yTest::ReadText(File("s.jsonl")) +
-                                yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png")) +
-                                yTest::ReadText(File("t.png"));
-        EXPECT_EQ(first.empty() ? all : first, all) << shot;
-        first = all;
+        std::string first;
+        for (const std::string shot :
+             {"seq/f.%04d.png --frames 1-4 --jobs 1", "seq/f.%04d.png --frames 1-4 --jobs 3"})
+        {
+            ASSERT_EQ(Run("render " + shot + outputs + " --render-output", script).status, 0) << shot;
+            const std::string all = yTest::ReadText(File("h.csv")) + yTest::ReadText(File("s.jsonl")) +
+                                    yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png")) +
+                                    yTest::ReadText(File("t.png"));
+            EXPECT_EQ(first.empty() ? all : first, all) << shot << script;
+            first = all;
+        }
     }
     const std::string table = yTest::ReadText(File("h.csv"));
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 4 * 256);
