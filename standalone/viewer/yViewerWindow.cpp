@@ -308,8 +308,11 @@ void yViewerWindow::DrawControls()
                  ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_NoSavedSettings);
     ImGui::PushItemWidth(float(c.width) * 0.55f);
+    int row = 0;
     for (const yViewerParam& p : m_frame.params)
     {
+        const yBox place = m_layout.ControlRow(row++);
+        ImGui::SetCursorScreenPos(At(place.x, place.y));
         ImGui::PushID(p.name.c_str());
         ImGui::BeginDisabled(p.disabled);
         std::string value;
