@@ -481,10 +481,17 @@ void yViewerWindow::RunLive(const std::string& screenshot)
     {
         // Sleeps until input comes or a frame is due.
         SDL_WaitEventTimeout(nullptr, 30);
+        // Idle before the frame: the frame then shows every job done. ImGui
+        // takes a click over two frames, so a shot waits for a few.
+        const bool idle = m_worker.Idle();
         if (!Frame()) return;
+        m_shootFrames = m_shoot ? m_shootFrames + 1 : 0;
         std::string error;
-        if (m_shoot && !screenshot.empty() && !Screenshot(screenshot, error)) m_err << error << "\n";
-        m_shoot = false;
+        if (m_shoot && m_shootFrames > 3 && idle)
+        {
+            if (!screenshot.empty() && !Screenshot(screenshot, error)) m_err << error << "\n";
+            m_shoot = false;
+        }
         SDL_RenderPresent(m_renderer);
     }
 }

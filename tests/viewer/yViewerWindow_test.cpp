@@ -241,25 +241,27 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
                               .c_str()),
               0);
     const std::string xdo = "xdotool windowfocus --sync $(cat " + File("id") + ") ";
-    // F12 shoots; then a click on the Render Output check box and one on channel toggle A.
-    const auto click = [&](int x, int y) {
-        return std::system((xdo + "mousemove --window $(cat " + File("id") + ") " + std::to_string(x) + " " +
-                            std::to_string(y) + " click 1 sleep 1")
-                               .c_str());
-    };
-    const auto shoot = [&](yStandalone::yPngImage& shot) {
+    // F12 shoots once the input before it is handled and drawn: each click
+    // waits for that frame, so no click lands while another is held.
+    const auto shoot = [&](const std::string& input, yStandalone::yPngImage& shot) {
         ::unlink(File("live.png").c_str());
         std::string error;
-        return std::system((xdo + "key F12").c_str()) == 0 && Appears(File("live.png")) &&
+        return std::system((xdo + input + " key F12").c_str()) == 0 && Appears(File("live.png")) &&
                yStandalone::yPngFile::Read(File("live.png"), shot, error);
     };
     yStandalone::yPngImage before, after;
-    ASSERT_TRUE(shoot(before)); // the window is up and drawing
+    const auto click = [&](int x, int y) {
+        return shoot("mousemove --window $(cat " + File("id") + ") " + std::to_string(x) + " " +
+                         std::to_string(y) + " click 1",
+                     after);
+    };
+    ASSERT_TRUE(shoot("", before)) << "no first frame within ten seconds";
     const yStandalone::yBox renderOutput = Layout().ControlRow(ControlRow("Render Output"));
-    ASSERT_EQ(click(renderOutput.x + renderOutput.height / 2, renderOutput.y + renderOutput.height / 2), 0);
+    ASSERT_TRUE(click(renderOutput.x + renderOutput.height / 2, renderOutput.y + renderOutput.height / 2))
+        << "no frame within ten seconds of the click on Render Output";
     const auto [toggleX, toggleY] = m_places.Toggle(0);
-    ASSERT_EQ(click(Layout().panel.x + toggleX, Layout().panel.y + toggleY), 0);
-    ASSERT_TRUE(shoot(after));
+    ASSERT_TRUE(click(Layout().panel.x + toggleX, Layout().panel.y + toggleY))
+        << "no frame within ten seconds of the click on toggle A";
     EXPECT_NE(PanelPixel(after, m_places.Toggle(0)), PanelPixel(before, m_places.Toggle(0)));
     EXPECT_EQ(ImagePixel(before, 10, 10), 0x3C3C3Cu);
     EXPECT_EQ(ImagePixel(after, 10, 10), 0x003C3Cu) << "red is off";
