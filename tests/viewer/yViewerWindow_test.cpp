@@ -146,6 +146,14 @@ class yViewerWindow : public ::testing::Test
     {
         return Pixel(shot, Layout().panel.x + at.first, Layout().panel.y + at.second);
     }
+    // Pixels of the panel that differ between two screenshots.
+    int PanelChanges(const yStandalone::yPngImage& a, const yStandalone::yPngImage& b) const
+    {
+        int changed = 0;
+        for (int y = 0; y < Layout().panel.height; ++y)
+            for (int x = 0; x < Layout().panel.width; ++x) changed += PanelPixel(a, {x, y}) != PanelPixel(b, {x, y});
+        return changed;
+    }
     static yStandalone::yViewLayout Layout() { return yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 1); }
 
     yTest::yScratchFolder m_folder;
@@ -201,6 +209,17 @@ TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
         EXPECT_EQ(ImagePixel(m_shot, 50, 10), ImagePixel(before, 50, 10)) << bad;
         EXPECT_EQ(PanelPixel(m_shot, m_places.Toggle(0)), PanelPixel(before, m_places.Toggle(0))) << bad;
     }
+}
+
+TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWas)
+{
+    const std::string luv = "set \"Color Model\" Luv\nset \"Render Output\" on\n";
+    ASSERT_EQ(View(luv).status, 0);
+    const yStandalone::yPngImage before = m_shot;
+    const yTest::yProcessResult run = View(luv + "save-project " + File("p.ztp") + "\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(yTest::ReadBytes(File("p.ztp")).empty());
+    EXPECT_EQ(PanelChanges(m_shot, before), 0);
 }
 
 // Waits up to ten seconds for a file to appear.
