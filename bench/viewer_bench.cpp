@@ -4,6 +4,7 @@
 // the frame; the window takes it and uploads both pictures into textures.
 // The window's textures are those of SDL's software renderer over a memory
 // surface, so no display is needed.
+#include "panel/zelTonescopeUI.h"
 #include "standalone/viewer/yViewerWorker.h"
 #include "standalone/media/yPngFile.h"
 
@@ -75,11 +76,14 @@ void ToggleChannel(benchmark::State& state, const char* model)
                                            kHeight);
     SDL_Texture* panel = nullptr;
     yStandalone::yViewerFrame frame;
+    // Channel toggle B of the panel's top row, where the panel lays it out.
+    const yRect toggle = zelTonescope::zelTonescopeUI().GetChannelToggle(1).GetScreenRect();
+    const int x = (toggle.left + toggle.right) / 2, y = (toggle.top + toggle.bottom) / 2;
     for (auto _ : state)
     {
-        // Channel toggle B of the panel's top row: off, then on again.
-        worker.Post(Event(yStandalone::yScriptEvent::Down, 173, 11));
-        worker.Post(Event(yStandalone::yScriptEvent::Up, 173, 11));
+        // Off, then on again.
+        worker.Post(Event(yStandalone::yScriptEvent::Down, x, y));
+        worker.Post(Event(yStandalone::yScriptEvent::Up, x, y));
         yStandalone::yViewerJob wait = Event(yStandalone::yScriptEvent::Wait);
         wait.event.milliseconds = 1000; // no double click
         worker.Post(wait);

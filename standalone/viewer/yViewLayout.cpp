@@ -25,6 +25,12 @@ void yViewLayout::ToPanel(double wx, double wy, int& px, int& py) const
     py = int(std::floor((wy - panel.y) / panelZoom));
 }
 
+yBox yViewLayout::ControlRow(int k) const
+{
+    return {controls.x + kMargin, controls.y + kControlsTop + k * kControlRowPitch, controls.width - 2 * kMargin,
+            kControlRowHeight};
+}
+
 void yImageView::Placement(const yBox& area, int imageWidth, int imageHeight, double& scale, double& left,
                            double& top) const
 {

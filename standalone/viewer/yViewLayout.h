@@ -18,6 +18,10 @@ struct yViewLayout
     // The host's own controls above the panel.
     static constexpr int kControlsHeight = 230;
     static constexpr int kMinLayerWidth = 160;
+    // The host's controls, one a row below the view's title bar.
+    static constexpr int kControlsTop = 27;
+    static constexpr int kControlRowPitch = 23;
+    static constexpr int kControlRowHeight = 19;
 
     yBox layer;    // the rendered image
     yBox controls; // the Effect Controls view: host controls, then the panel
@@ -30,6 +34,8 @@ struct yViewLayout
 
     // A window point in panel pixels (the zoom undone).
     void ToPanel(double wx, double wy, int& px, int& py) const;
+    // The row of the host's control number k (from 0); a check box stands at its left.
+    yBox ControlRow(int k) const;
 };
 
 // An image fitted into the layer view, then zoomed about its centre and panned.

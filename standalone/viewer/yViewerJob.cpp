@@ -61,6 +61,12 @@ void yViewerJobQueue::WaitIdle()
     m_ready.wait(lock, [this] { return m_stopped || (m_jobs.empty() && !m_running); });
 }
 
+bool yViewerJobQueue::Idle() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_jobs.empty() && !m_running;
+}
+
 void yViewerJobQueue::Stop()
 {
     {

@@ -45,6 +45,8 @@ class yViewerJobQueue
     void Finished();
     // Blocks until nothing waits or runs (or the queue stopped).
     void WaitIdle();
+    // Whether nothing waits or runs now.
+    bool Idle() const;
     // Drops what waits and ends every Pop.
     void Stop();
     bool Empty() const;

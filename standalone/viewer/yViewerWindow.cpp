@@ -308,8 +308,11 @@ void yViewerWindow::DrawControls()
                  ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_NoSavedSettings);
     ImGui::PushItemWidth(float(c.width) * 0.55f);
+    int row = 0;
     for (const yViewerParam& p : m_frame.params)
     {
+        const yBox place = m_layout.ControlRow(row++);
+        ImGui::SetCursorScreenPos(At(place.x, place.y));
         ImGui::PushID(p.name.c_str());
         ImGui::BeginDisabled(p.disabled);
         std::string value;
@@ -478,10 +481,17 @@ void yViewerWindow::RunLive(const std::string& screenshot)
     {
         // Sleeps until input comes or a frame is due.
         SDL_WaitEventTimeout(nullptr, 30);
+        // Idle before the frame: the frame then shows every job done. ImGui
+        // takes a click over two frames, so a shot waits for a few.
+        const bool idle = m_worker.Idle();
         if (!Frame()) return;
+        m_shootFrames = m_shoot ? m_shootFrames + 1 : 0;
         std::string error;
-        if (m_shoot && !screenshot.empty() && !Screenshot(screenshot, error)) m_err << error << "\n";
-        m_shoot = false;
+        if (m_shoot && m_shootFrames > 3 && idle)
+        {
+            if (!screenshot.empty() && !Screenshot(screenshot, error)) m_err << error << "\n";
+            m_shoot = false;
+        }
         SDL_RenderPresent(m_renderer);
     }
 }

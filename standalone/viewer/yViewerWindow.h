@@ -30,7 +30,8 @@ class yViewerWindow
     yViewerWindow& operator=(const yViewerWindow&) = delete;
 
     bool Open(const std::string& title, int width, int height, std::string& error);
-    // Until the window is closed; F12 writes the screenshot when one is named.
+    // Until the window is closed; F12 writes the screenshot when one is named,
+    // once the input before it has been handled and its frame drawn.
     void RunLive(const std::string& screenshot);
     // Each step, waiting for the worker after it, then the screenshot.
     bool RunScript(const std::vector<yViewerStep>& steps, const std::string& screenshot, std::string& error);
@@ -66,6 +67,7 @@ class yViewerWindow
     bool m_panelDrag = false, m_layerDrag = false, m_panning = false;
     bool m_quit = false;
     bool m_shoot = false; // F12 was pressed
+    int m_shootFrames = 0; // frames drawn since
     char m_path[1024] = {};
     bool m_chooserShown = false;
     float m_chooserColor[3] = {0, 0, 0};

@@ -174,8 +174,14 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
     }
     case yViewerJob::SaveProject:
     {
+        // Flattening rebuilds the instance, histogram and colour model lost
+        // until it renders again; it renders even when the file fails.
         std::vector<uint8_t> record;
-        return s.Flatten(record, error) && yProjectFile::Write(job.path, record, error);
+        std::string renderError;
+        const bool saved = s.Flatten(record, error) && yProjectFile::Write(job.path, record, error);
+        const bool rendered = s.Render(renderError);
+        if (saved && !rendered) error = renderError;
+        return saved && rendered;
     }
     case yViewerJob::SaveOutput:
         return yPngFile::Write(job.path, s.Output(), error);

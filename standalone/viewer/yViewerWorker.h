@@ -75,6 +75,8 @@ class yViewerWorker
     void Post(const yViewerJob& job) { m_jobs.Push(job); }
     // Blocks until every job posted so far is done and published.
     void WaitIdle() { m_jobs.WaitIdle(); }
+    // Whether every job posted so far is done and its frame published.
+    bool Idle() const { return m_jobs.Idle(); }
     // Copies the newest frame into frame when it is newer; true then.
     bool TakeFrame(yViewerFrame& frame);
 
