@@ -1,6 +1,8 @@
 // The histogram as a CSV table and its statistics as JSON.
 #pragma once
 
+#include "standalone/media/yStatistics.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,9 +10,6 @@
 
 namespace yStandalone
 {
-// Counts of the four channels A, B, C, D in one bin.
-using yBinCounts = std::array<uint64_t, 4>;
-
 struct yChannelStats
 {
     std::string name;
@@ -18,6 +17,7 @@ struct yChannelStats
     int last = -1;  // last bin with a count
     int peakBin = -1;
     uint64_t peakCount = 0;
+    yChannelSummary summary;
     // What the panel shows: its toggle, and the colour of this channel's bar
     // at each 8-bit value (red, green, blue). Not part of the JSON file.
     bool shown = true;
@@ -33,6 +33,13 @@ struct yHistogramStats
     uint64_t total = 0;
     std::array<yChannelStats, 4> channels;
     std::string statusLine;
+    // While the status line reads a selection: each channel's samples in it.
+    bool selected = false;
+    ySelection selection;
+    yBinCounts selectionCounts{};
+
+    // The figures that only the bins give: summaries and the selection's counts.
+    void Summarize(const std::vector<yBinCounts>& bins);
 };
 
 class yReportFiles
