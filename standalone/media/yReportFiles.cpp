@@ -72,9 +72,19 @@ void yHistogramStats::Summarize(const std::vector<yBinCounts>& bins)
     selectionCounts = selected ? yStatistics::Counts(bins, selection.first, selection.last) : yBinCounts{};
 }
 
-std::string yReportFiles::HistogramCsv(const std::vector<yBinCounts>& bins, int frame)
+std::string yReportFiles::CsvHeader(const yHistogramStats& stats, bool shot)
 {
-    std::string text = frame < 0 ? "value,A,B,C,D\n" : "";
+    std::string text = shot ? "frame,value" : "value";
+    for (size_t k = 0; k < 4; ++k)
+        text +=
+            "," + (stats.channels[k].name.empty() ? std::string(1, char('A' + k)) : stats.channels[k].name);
+    return text + "\n";
+}
+
+std::string yReportFiles::HistogramCsv(const yHistogramStats& stats, const std::vector<yBinCounts>& bins,
+                                       int frame)
+{
+    std::string text = frame < 0 ? CsvHeader(stats, false) : "";
     text.reserve(text.size() + bins.size() * 24);
     const std::string row = frame < 0 ? "" : std::to_string(frame) + ",";
     for (size_t value = 0; value < bins.size(); ++value)

@@ -45,11 +45,14 @@ struct yHistogramStats
 class yReportFiles
 {
   public:
-    // "value,A,B,C,D" and one row per bin: its value and its four counts.
-    // With a frame number (a frame of a shot): the rows only, each led by
-    // the frame, under the header kShotCsvHeader.
-    static std::string HistogramCsv(const std::vector<yBinCounts>& bins, int frame = -1);
-    static constexpr const char* kShotCsvHeader = "frame,value,A,B,C,D\n";
+    // CsvHeader and one row per bin: its value and its four counts. With a
+    // frame number (a frame of a shot): the rows only, each led by the frame.
+    static std::string HistogramCsv(const yHistogramStats& stats, const std::vector<yBinCounts>& bins,
+                                    int frame = -1);
+    // "value" and the colour model's names of the channels, as
+    // "value,Red,Green,Blue,Alpha"; led by "frame" for a shot. The long names,
+    // since the labels repeat ("L,A,B,A" in Lab). Before any render: A to D.
+    static std::string CsvHeader(const yHistogramStats& stats, bool shot);
     // Indented; with a frame number one line led by "frame", a line of JSON Lines.
     static std::string StatsJson(const yHistogramStats& stats, int frame = -1);
 
