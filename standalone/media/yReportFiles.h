@@ -1,6 +1,8 @@
 // The histogram as a CSV table and its statistics as JSON.
 #pragma once
 
+#include "standalone/media/yStatistics.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,9 +10,6 @@
 
 namespace yStandalone
 {
-// Counts of the four channels A, B, C, D in one bin.
-using yBinCounts = std::array<uint64_t, 4>;
-
 struct yChannelStats
 {
     std::string name;
@@ -18,6 +17,7 @@ struct yChannelStats
     int last = -1;  // last bin with a count
     int peakBin = -1;
     uint64_t peakCount = 0;
+    yChannelSummary summary;
     // What the panel shows: its toggle, and the colour of this channel's bar
     // at each 8-bit value (red, green, blue). Not part of the JSON file.
     bool shown = true;
@@ -33,16 +33,26 @@ struct yHistogramStats
     uint64_t total = 0;
     std::array<yChannelStats, 4> channels;
     std::string statusLine;
+    // While the status line reads a selection: each channel's samples in it.
+    bool selected = false;
+    ySelection selection;
+    yBinCounts selectionCounts{};
+
+    // The figures that only the bins give: summaries and the selection's counts.
+    void Summarize(const std::vector<yBinCounts>& bins);
 };
 
 class yReportFiles
 {
   public:
-    // "value,A,B,C,D" and one row per bin: its value and its four counts.
-    // With a frame number (a frame of a shot): the rows only, each led by
-    // the frame, under the header kShotCsvHeader.
-    static std::string HistogramCsv(const std::vector<yBinCounts>& bins, int frame = -1);
-    static constexpr const char* kShotCsvHeader = "frame,value,A,B,C,D\n";
+    // CsvHeader and one row per bin: its value and its four counts. With a
+    // frame number (a frame of a shot): the rows only, each led by the frame.
+    static std::string HistogramCsv(const yHistogramStats& stats, const std::vector<yBinCounts>& bins,
+                                    int frame = -1);
+    // "value" and the colour model's names of the channels, as
+    // "value,Red,Green,Blue,Alpha"; led by "frame" for a shot. The long names,
+    // since the labels repeat ("L,A,B,A" in Lab). Before any render: A to D.
+    static std::string CsvHeader(const yHistogramStats& stats, bool shot);
     // Indented; with a frame number one line led by "frame", a line of JSON Lines.
     static std::string StatsJson(const yHistogramStats& stats, int frame = -1);
 

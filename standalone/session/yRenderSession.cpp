@@ -540,6 +540,7 @@ bool yRenderSession::Report(yHistogramStats& stats, std::vector<yBinCounts>& bin
             for (size_t i = 0; i < 3; ++i) c.barColor[v][i] = r.channels[k].bar_color[v][i];
     }
     stats.statusLine = r.status_line;
+    stats.Summarize(bins);
     return true;
 }
 

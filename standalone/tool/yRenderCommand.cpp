@@ -79,7 +79,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     const bool made =
         (output.empty() || yPngFile::Write(outputs, output, session.Output(), error)) &&
         (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
-        (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(bins), error)) &&
+        (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(stats, bins), error)) &&
         (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&
         (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error)) &&
         (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));

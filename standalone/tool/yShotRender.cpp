@@ -120,6 +120,7 @@ class yShotWriter
     bool Finish(yFileOutput& outputs, std::string& error)
     {
         m_progress.Finish();
+        if (m_histogram.empty()) m_histogram = yReportFiles::CsvHeader(yHistogramStats(), true);
         return (m_o.histogram.empty() || outputs.Add(m_o.histogram, std::move(m_histogram), error)) &&
                (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error)) &&
                (m_o.timeline.empty() || yPngFile::Write(outputs, m_o.timeline, m_timeline.Draw(), error));
@@ -138,7 +139,12 @@ class yShotWriter
             return;
         }
         if (result.stats.total == 0) ++m_nothingSampled;
-        if (!m_o.histogram.empty()) m_histogram += yReportFiles::HistogramCsv(result.bins, number);
+        if (!m_o.histogram.empty())
+        {
+            // The model is the run's: the first frame read names the channels for all.
+            if (m_histogram.empty()) m_histogram = yReportFiles::CsvHeader(result.stats, true);
+            m_histogram += yReportFiles::HistogramCsv(result.stats, result.bins, number);
+        }
         if (!m_o.stats.empty()) m_stats += yReportFiles::StatsJson(result.stats, number);
     }
 
@@ -150,7 +156,7 @@ class yShotWriter
     std::map<size_t, yFrameResult> m_pending;
     size_t m_next = 0;
     int m_skipped = 0, m_nothingSampled = 0;
-    std::string m_histogram = yReportFiles::kShotCsvHeader, m_stats;
+    std::string m_histogram, m_stats;
     yTimeline m_timeline;
 };
 

@@ -314,7 +314,7 @@ TEST_F(tonescope, TheHistogramGoesToStandardOutputWithARowPerBin)
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), depth == "8" ? 257 : 32770);
         // Red 0 in the first column, green 0 in the first row, blue 7 throughout.
-        EXPECT_EQ(r.out.rfind("value,A,B,C,D\n0,10,20,0,0\n1,0,0,0,0\n", 0), 0u);
+        EXPECT_EQ(r.out.rfind("value,Red,Green,Blue,Alpha\n0,10,20,0,0\n1,0,0,0,0\n", 0), 0u);
         EXPECT_NE(r.out.find(depth == "8" ? "\n7,0,0,200,0\n" : "\n900,0,0,200,0\n"), std::string::npos);
     }
 }
@@ -530,7 +530,7 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     }
     const std::string table = yTest::ReadText(File("h.csv"));
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 4 * 256);
-    EXPECT_EQ(table.rfind("frame,value,A,B,C,D\n1,0,", 0), 0u);
+    EXPECT_EQ(table.rfind("frame,value,Red,Green,Blue,Alpha\n1,0,", 0), 0u);
     EXPECT_NE(table.find("\n3,103,1,"), std::string::npos) << "frame 3's mark, in its own rows";
     EXPECT_EQ(yTest::ReadText(File("s.jsonl")).rfind("{\"frame\":1,\"model\":\"RGB\"", 0), 0u);
     // Parts of a shot, as nodes of a farm render them, concatenate to the whole.
@@ -545,13 +545,13 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
     EXPECT_EQ(parts, yTest::ReadText(File("s.jsonl")));
 
     // A frame of another size is skipped and named; the others are written.
-    yProcessResult r = Run("render seq --frames 3-5 --histogram @h.csv --quiet");
+    yProcessResult r = Run("render seq --frames 3-5 --histogram @h.csv --quiet --model Lab");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Frame 5 ("), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("1 of 3 frames were skipped."), std::string::npos) << r.err;
     const std::string kept = yTest::ReadText(File("h.csv"));
     EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 1 + 2 * 256);
-    EXPECT_EQ(kept.rfind("frame,value,A,B,C,D\n3,", 0), 0u);
+    EXPECT_EQ(kept.rfind("frame,value,L,A,B,Alpha\n3,", 0), 0u);
 
     // A movie's frames count from 0.
     ASSERT_EQ(
