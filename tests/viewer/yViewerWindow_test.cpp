@@ -211,7 +211,7 @@ TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
     }
 }
 
-TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWas)
+TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWasAndLoadingItBringsItBack)
 {
     const std::string luv = "set \"Color Model\" Luv\nset \"Render Output\" on\n";
     ASSERT_EQ(View(luv).status, 0);
@@ -220,6 +220,11 @@ TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWas)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(yTest::ReadBytes(File("p.ztp")).empty());
     EXPECT_EQ(PanelChanges(m_shot, before), 0);
+
+    // Loaded into a fresh window it brings the colour model and the rest back.
+    ASSERT_EQ(View("load-project " + File("p.ztp") + "\n").status, 0);
+    EXPECT_EQ(PanelChanges(m_shot, before), 0);
+    EXPECT_EQ(ImagePixel(m_shot, 10, 10), ImagePixel(before, 10, 10)) << "Render Output is on";
 }
 
 // Waits up to ten seconds for a file to appear.
