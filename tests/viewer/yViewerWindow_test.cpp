@@ -227,6 +227,21 @@ TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWasAndLoadingItBringsItBac
     EXPECT_EQ(ImagePixel(m_shot, 10, 10), ImagePixel(before, 10, 10)) << "Render Output is on";
 }
 
+TEST_F(yViewerWindow, At200PercentTheControlsScrollToTheRangeSlider)
+{
+    ASSERT_EQ(View("draw\n").status, 0);
+    const yStandalone::yPngImage whole = m_shot;
+    ASSERT_EQ(View("panel-zoom 2\nscroll-controls 100000\n").status, 0);
+    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, 100000);
+    const yRect range = m_places.h.panel.GetRangeSlider().GetScreenRect();
+    ASSERT_LE(zoomed.panel.y + 2 * range.bottom, zoomed.status.y) << "the slider lies inside the window";
+    int changed = 0;
+    for (int y = range.top; y < range.bottom; ++y)
+        for (int x = range.left; x < range.right; ++x)
+            changed += Pixel(m_shot, zoomed.panel.x + 2 * x, zoomed.panel.y + 2 * y) != PanelPixel(whole, {x, y});
+    EXPECT_EQ(changed, 0);
+}
+
 // Waits up to ten seconds for a file to appear.
 bool Appears(const std::string& path)
 {
