@@ -22,7 +22,8 @@ constexpr auto Word = ZT_ByteOrder::LoadU32;
 // One length-prefixed text at at, moved past it; false when it overruns.
 bool ReadText(const std::vector<uint8_t>& bytes, size_t& at, std::string& text)
 {
-    if (bytes.size() - at < 4 || Word(bytes.data() + at) > kMaxText || bytes.size() - at - 4 < Word(bytes.data() + at))
+    if (bytes.size() - at < 4 || Word(bytes.data() + at) > kMaxText ||
+        bytes.size() - at - 4 < Word(bytes.data() + at))
         return false;
     const size_t size = Word(bytes.data() + at);
     text.assign(bytes.begin() + long(at + 4), bytes.begin() + long(at + 4 + size));

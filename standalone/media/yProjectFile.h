@@ -33,8 +33,8 @@ class yProjectFile
     static bool Read(const std::string& path, size_t expectedSize, std::vector<uint8_t>& record,
                      std::string& error);
     // Written whole or not at all.
-    static bool Write(const std::string& path, const std::vector<uint8_t>& record, const yHostSettings& settings,
-                      std::string& error);
+    static bool Write(const std::string& path, const std::vector<uint8_t>& record,
+                      const yHostSettings& settings, std::string& error);
     // The file as one output of a set.
     static bool Write(yFileOutput& outputs, const std::string& path, const std::vector<uint8_t>& record,
                       const yHostSettings& settings, std::string& error);

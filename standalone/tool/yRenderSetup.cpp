@@ -106,7 +106,8 @@ bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRender
     std::vector<uint8_t> record;
     yHostSettings saved;
     if (!o.project.empty() && Exists(o.project) &&
-        (!session.Flatten(record, error) || !yProjectFile::Read(o.project, record.size(), record, saved, error) ||
+        (!session.Flatten(record, error) ||
+         !yProjectFile::Read(o.project, record.size(), record, saved, error) ||
          !session.Restore(record, error)))
         return false;
     for (const auto& setting : saved)

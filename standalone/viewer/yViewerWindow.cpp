@@ -246,8 +246,8 @@ void yViewerWindow::UploadFrame()
     }
     int width = 0, height = 0;
     SDL_GetWindowSize(m_window, &width, &height);
-    m_layout =
-        yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom, m_controlsScroll);
+    m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom,
+                                    m_controlsScroll);
     m_controlsScroll = m_layout.scroll;
 }
 

@@ -190,7 +190,8 @@ bool yViewerWorker::Project(const yViewerJob& job, std::string& error)
     if (done && job.kind == yViewerJob::SaveProject)
         done = yProjectFile::Write(job.path, record, s.HostSettings(), error);
     else if (done)
-        done = yProjectFile::Read(job.path, record.size(), record, settings, error) && s.Restore(record, error);
+        done =
+            yProjectFile::Read(job.path, record.size(), record, settings, error) && s.Restore(record, error);
     for (size_t k = 0; done && k < settings.size(); ++k)
         if (!s.SetParam(settings[k].first, settings[k].second, error))
         {

@@ -190,8 +190,8 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         // A project keeps the host's parameters; the command line's win over them.
         {"render in.png --model 10 --project @kept.ztp", "", 0, "200 0,0,10,20 Lab 256 0-217"},
         {"render in.png --project @kept.ztp", "", 0, "200 0,0,10,20 Lab 256 0-217"},
-        {"render in.png --project @kept.ztp --sample region --position 10,5 --width 4 --height 2 --model hsv", "",
-         0, "8 4,8,6,12 HSV 256 30-52"},
+        {"render in.png --project @kept.ztp --sample region --position 10,5 --width 4 --height 2 --model hsv",
+         "", 0, "8 4,8,6,12 HSV 256 30-52"},
         {"render in.png --project @kept.ztp", "", 0, "8 4,8,6,12 HSV 256 30-52"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
@@ -352,7 +352,8 @@ TEST_F(tonescope, ClicksChangeTheRenderAndAProjectKeepsThem)
     ASSERT_EQ(Run("render in.png --panel @b.png", autoView + "wait 501\n" + autoView).status, 0);
     EXPECT_NE(yTest::ReadBytes(File("a.png")), yTest::ReadBytes(File("b.png")));
 
-    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png --render-output", toggle + "resize 100 50\n")
+    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png --render-output",
+                  toggle + "resize 100 50\n")
                   .status,
               0);
     const std::vector<uint8_t> saved = yTest::ReadBytes(File("panel.ztp"));

@@ -10,7 +10,8 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
     yTest::yScratchFolder folder;
     const std::string path = folder.File("p.ztp");
     std::string error;
-    ASSERT_TRUE(yProjectFile::Write(path, std::vector<uint8_t>(36, 9), {{"Sample", "Region"}}, error)) << error;
+    ASSERT_TRUE(yProjectFile::Write(path, std::vector<uint8_t>(36, 9), {{"Sample", "Region"}}, error))
+        << error;
     const std::vector<uint8_t> good = yTest::ReadBytes(path);
     const size_t kLarge = size_t(1) << 20; // the largest record read
     const struct
@@ -24,9 +25,9 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
         {11, 0, 'Z', 36, "is truncated inside its header"},
         {47, 0, 'Z', 36, "is truncated: its record has 35 of 36 bytes"},
         {0, 4, 0, 36, "has format 0"},
-        {0, 4, 1, 36, "has bytes after its record"},                   // format 1 had no settings
-        {0, 48, 2, 36, "is truncated inside its host settings"},        // one setting more
-        {0, 52, 7, 36, "is truncated inside its host settings"},        // a longer name
+        {0, 4, 1, 36, "has bytes after its record"},             // format 1 had no settings
+        {0, 48, 2, 36, "is truncated inside its host settings"}, // one setting more
+        {0, 52, 7, 36, "is truncated inside its host settings"}, // a longer name
         {good.size() + 1, 0, 'Z', 36, "has bytes after its host settings"},
         {0, 11, 0x7F, 36, "is truncated"},
         {0, 0, 'Z', 40, "holds a record of 36 bytes where the module keeps 40"},
