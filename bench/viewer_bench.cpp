@@ -5,8 +5,8 @@
 // The window's textures are those of SDL's software renderer over a memory
 // surface, so no display is needed.
 #include "panel/zelTonescopeUI.h"
-#include "standalone/viewer/yViewerWorker.h"
 #include "standalone/media/yPngFile.h"
+#include "standalone/viewer/yViewerWorker.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>

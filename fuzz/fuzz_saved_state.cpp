@@ -24,6 +24,7 @@ void ReadAsProjectFile(const std::vector<uint8_t>& record)
                                 uint32_t(record.size())};
     std::memcpy(file.data(), header, sizeof header);
     file.insert(file.end(), record.begin(), record.end());
+    file.insert(file.end(), 4, 0); // no host settings
     const std::string& path = yFuzz::ScratchFile(file.data(), file.size());
 
     std::vector<uint8_t> read;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -147,6 +148,43 @@ void yRenderSession::SetInput(yWorld input, int downsample, int layerWidth, int 
         m_pointX = layerWidth * ZT_Fixed::ToDouble(td.x_dephault) / 100.0;
         m_pointY = layerHeight * ZT_Fixed::ToDouble(td.y_dephault) / 100.0;
     }
+}
+
+std::vector<std::pair<std::string, std::string>> yRenderSession::HostSettings() const
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    char number[64];
+    for (size_t k = 1; k < m_host->ParamCount(); ++k)
+    {
+        const yParam& p = m_host->Param(k);
+        const PF_ParamDef& def = p.def;
+        std::string value;
+        switch (def.param_type)
+        {
+        case PF_Param_POPUP:
+            value = ChoiceName(p.choices, def.u.pd.value);
+            break;
+        case PF_Param_CHECKBOX:
+            value = def.u.bd.value ? "on" : "off";
+            break;
+        case PF_Param_POINT:
+            if (!m_pointSet) continue;
+            std::snprintf(number, sizeof number, "%.17g,%.17g", m_pointX, m_pointY);
+            value = number;
+            break;
+        case PF_Param_FIX_SLIDER:
+            std::snprintf(number, sizeof number, "%.17g", ZT_Fixed::ToDouble(def.u.fd.value));
+            value = number;
+            break;
+        case PF_Param_SLIDER:
+            value = std::to_string(def.u.sd.value);
+            break;
+        default:
+            continue; // the panel's own values are in the record
+        }
+        out.emplace_back(def.name[0] ? def.name : p.label, value);
+    }
+    return out;
 }
 
 bool yRenderSession::SetParam(const std::string& name, const std::string& value, std::string& error)

@@ -13,6 +13,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace yStandalone
@@ -48,6 +49,9 @@ class yRenderSession
     // check boxes on/off, points "X,Y" in full-size layer pixels, sliders a
     // number. Followed by UPDATE_PARAMS_UI, as the host does after a change.
     bool SetParam(const std::string& name, const std::string& value, std::string& error);
+    // The host's parameters, by shown name with values SetParam takes back:
+    // what a project keeps beside the module's record. The position only once set.
+    std::vector<std::pair<std::string, std::string>> HostSettings() const;
 
     bool Render(std::string& error);
     bool Draw(std::string& error);

@@ -69,8 +69,10 @@ int main(int argc, char** argv)
                               "Write the histogram (CSV; - for standard output).");
     renderCommand->add_option("--stats", render.stats, "Write the statistics (JSON; - for standard output).");
     renderCommand->add_option("--events", render.events, "Replay an event script before the final render.");
-    renderCommand->add_option("--project", render.project,
-                              "Restore the panel from this file when it exists; save it after the run.");
+    renderCommand->add_option(
+        "--project", render.project,
+        "Restore the panel and the parameters (options given win) from this file when it "
+        "exists; save them after the run.");
     renderCommand->add_option("--module", render.module, moduleHelp);
     renderCommand->add_option("--frames", render.frames, "Frames A-B of a shot (default: all).");
     renderCommand->add_option("--jobs", render.jobs, "Frames rendered at once (default: one per core).");

@@ -81,7 +81,8 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
         (o.panel.empty() || yPngFile::Write(outputs, o.panel, session.Panel(), error)) &&
         (o.histogram.empty() || outputs.Add(o.histogram, yReportFiles::HistogramCsv(stats, bins), error)) &&
         (o.stats.empty() || outputs.Add(o.stats, yReportFiles::StatsJson(stats), error)) &&
-        (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error)) &&
+        (o.project.empty() ||
+         yProjectFile::Write(outputs, o.project, record, session.HostSettings(), error)) &&
         (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));
     if (!made || !outputs.Commit(error)) return Fail(err, error);
     session.Close();

@@ -128,10 +128,19 @@ bool OpenRenderSession(const yRenderOptions& o, const yRenderPlan& plan, yRender
     if (!session.Open(o.module, error)) return false;
     // A saved record must have the size of the one the module gives now.
     std::vector<uint8_t> record;
+    yHostSettings saved;
     if (!o.project.empty() && Exists(o.project) &&
-        (!session.Flatten(record, error) || !yProjectFile::Read(o.project, record.size(), record, error) ||
+        (!session.Flatten(record, error) ||
+         !yProjectFile::Read(o.project, record.size(), record, saved, error) ||
          !session.Restore(record, error)))
         return false;
+    for (const auto& setting : saved)
+        if (!session.SetParam(setting.first, setting.second, error))
+        {
+            error = "The project " + o.project + " cannot be applied: " + error;
+            return false;
+        }
+    // What the command line gives wins over the project.
     for (const auto& setting : plan.settings)
         if (!setting.second.empty() && !session.SetParam(setting.first, setting.second, error)) return false;
     return true;

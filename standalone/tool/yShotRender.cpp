@@ -166,6 +166,7 @@ struct yShotEnd
 {
     yWorld panel;
     std::vector<uint8_t> record;
+    yHostSettings settings;
 };
 
 class yShotRun
@@ -312,6 +313,7 @@ class yShotRun
         if (!session.Draw(error) || (!m_o.project.empty() && !session.Flatten(m_end.record, error)))
             return false;
         m_end.panel = session.Panel();
+        m_end.settings = session.HostSettings();
         m_ended = true;
         return true;
     }
@@ -362,7 +364,8 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
     if (run.HasEnd())
     {
         if ((!o.panel.empty() && !yPngFile::Write(outputs, o.panel, run.End().panel, error)) ||
-            (!o.project.empty() && !yProjectFile::Write(outputs, o.project, run.End().record, error)))
+            (!o.project.empty() &&
+             !yProjectFile::Write(outputs, o.project, run.End().record, run.End().settings, error)))
             return Fail(err, error);
     }
     if (!outputs.Commit(error)) return Fail(err, error);

@@ -5,7 +5,8 @@
 
 namespace yStandalone
 {
-yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom)
+yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
+                                 int scroll)
 {
     yViewLayout l;
     l.panelZoom = zoom == 2 ? 2 : 1;
@@ -14,7 +15,10 @@ yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWid
         std::min(std::max(0, windowWidth - kMinLayerWidth), panelWidth * l.panelZoom + 2 * kMargin);
     l.layer = {0, 0, std::max(0, windowWidth - controlsWidth), body};
     l.controls = {l.layer.width, 0, controlsWidth, body};
-    l.panel = {l.controls.x + kMargin, kControlsHeight, panelWidth * l.panelZoom, panelHeight * l.panelZoom};
+    l.scrollRange = std::max(0, kControlsHeight + panelHeight * l.panelZoom + kMargin - body);
+    l.scroll = std::min(std::max(0, scroll), l.scrollRange);
+    l.panel = {l.controls.x + kMargin, kControlsHeight - l.scroll, panelWidth * l.panelZoom,
+               panelHeight * l.panelZoom};
     l.status = {0, body, windowWidth, windowHeight - body};
     return l;
 }
@@ -27,8 +31,8 @@ void yViewLayout::ToPanel(double wx, double wy, int& px, int& py) const
 
 yBox yViewLayout::ControlRow(int k) const
 {
-    return {controls.x + kMargin, controls.y + kControlsTop + k * kControlRowPitch, controls.width - 2 * kMargin,
-            kControlRowHeight};
+    return {controls.x + kMargin, controls.y - scroll + kControlsTop + k * kControlRowPitch,
+            controls.width - 2 * kMargin, kControlRowHeight};
 }
 
 void yImageView::Placement(const yBox& area, int imageWidth, int imageHeight, double& scale, double& left,

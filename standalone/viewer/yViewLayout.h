@@ -28,9 +28,14 @@ struct yViewLayout
     yBox panel;    // the module's panel at its zoom
     yBox status;
     int panelZoom = 1;
+    // How far the Effect Controls view is scrolled up, and how far it can
+    // be: a panel too tall for the window is scrolled to reach its foot.
+    int scroll = 0, scrollRange = 0;
 
-    // The window split for a panel of the given size at 1 or 2 times.
-    static yViewLayout Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom);
+    // The window split for a panel of the given size at 1 or 2 times, the
+    // controls view scrolled by scroll pixels (kept in range).
+    static yViewLayout Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
+                               int scroll = 0);
 
     // A window point in panel pixels (the zoom undone).
     void ToPanel(double wx, double wy, int& px, int& py) const;

@@ -58,6 +58,14 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         step.panelZoom = argument == "1" ? 1 : argument == "2" ? 2 : 0;
         if (step.panelZoom == 0) why = "the panel's zoom is 1 or 2";
     }
+    else if (verb == "scroll-controls")
+    {
+        char* end = nullptr;
+        const long pixels = std::strtol(argument.c_str(), &end, 10);
+        const bool valid = end && *end == '\0' && !argument.empty() && pixels >= 0 && pixels <= 100000;
+        step.controlsScroll = valid ? int(pixels) : -1;
+        if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
+    }
     else if (verb == "layer")
     {
         std::istringstream in(argument);

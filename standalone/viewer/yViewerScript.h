@@ -6,6 +6,7 @@
 //   load-project PATH | save-project PATH | save-output PATH
 //   about                    the About dialog
 //   panel-zoom 1|2           the panel at 100 % or 200 %
+//   scroll-controls N        the Effect Controls view scrolled N pixels up
 //
 // A path with blanks is written in double quotes.
 #pragma once
@@ -21,6 +22,7 @@ struct yViewerStep
 {
     yViewerJob job;
     int panelZoom = 0; // when not 0, a window step: the panel's zoom
+    int controlsScroll = -1; // when 0 or more, a window step: the controls view's scroll
 };
 
 class yViewerScript

@@ -228,6 +228,8 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
         if (!Covered(x, y) && m_layout.layer.Contains(x, y))
             m_view.ZoomAbout(m_layout.layer, m_frame.imageWidth, m_frame.imageHeight,
                              std::pow(1.25, e.wheel.y), x, y);
+        else if (!Covered(x, y) && m_layout.controls.Contains(x, y))
+            m_controlsScroll = m_layout.scroll - e.wheel.y * yViewLayout::kControlRowPitch * 2;
         break;
     }
     default:
@@ -244,7 +246,9 @@ void yViewerWindow::UploadFrame()
     }
     int width = 0, height = 0;
     SDL_GetWindowSize(m_window, &width, &height);
-    m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom);
+    m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom,
+                                    m_controlsScroll);
+    m_controlsScroll = m_layout.scroll;
 }
 
 void yViewerWindow::DrawWindow()
@@ -302,7 +306,7 @@ void yViewerWindow::DrawWindow()
 void yViewerWindow::DrawControls()
 {
     const yBox& c = m_layout.controls;
-    ImGui::SetNextWindowPos(At(c.x, c.y));
+    ImGui::SetNextWindowPos(At(c.x, c.y - m_layout.scroll));
     ImGui::SetNextWindowSize(At(c.width, yViewLayout::kControlsHeight));
     ImGui::Begin("Effect Controls", nullptr,
                  ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
@@ -503,6 +507,8 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
     {
         if (step.panelZoom)
             m_panelZoom = step.panelZoom;
+        else if (step.controlsScroll >= 0)
+            m_controlsScroll = step.controlsScroll;
         else
             m_worker.Post(step.job);
         m_worker.WaitIdle();

@@ -64,6 +64,7 @@ class yViewerWindow
     yViewLayout m_layout;
     yImageView m_view;
     int m_panelZoom = 1;
+    int m_controlsScroll = 0; // pixels the Effect Controls view is scrolled up
     bool m_panelDrag = false, m_layerDrag = false, m_panning = false;
     bool m_quit = false;
     bool m_shoot = false; // F12 was pressed

@@ -167,22 +167,8 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
     case yViewerJob::Open:
         return OpenImage(job.path, error);
     case yViewerJob::LoadProject:
-    {
-        std::vector<uint8_t> record;
-        return s.Flatten(record, error) && yProjectFile::Read(job.path, record.size(), record, error) &&
-               s.Restore(record, error) && s.Render(error);
-    }
     case yViewerJob::SaveProject:
-    {
-        // Flattening rebuilds the instance, histogram and colour model lost
-        // until it renders again; it renders even when the file fails.
-        std::vector<uint8_t> record;
-        std::string renderError;
-        const bool saved = s.Flatten(record, error) && yProjectFile::Write(job.path, record, error);
-        const bool rendered = s.Render(renderError);
-        if (saved && !rendered) error = renderError;
-        return saved && rendered;
-    }
+        return Project(job, error);
     case yViewerJob::SaveOutput:
         return yPngFile::Write(job.path, s.Output(), error);
     case yViewerJob::About:
@@ -191,6 +177,31 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         return true;
     }
     return true;
+}
+
+bool yViewerWorker::Project(const yViewerJob& job, std::string& error)
+{
+    yRenderSession& s = *m_session;
+    // Flattening rebuilds the instance, histogram and colour model lost
+    // until it renders again: it renders whatever became of the file.
+    std::vector<uint8_t> record;
+    yHostSettings settings;
+    bool done = s.Flatten(record, error);
+    if (done && job.kind == yViewerJob::SaveProject)
+        done = yProjectFile::Write(job.path, record, s.HostSettings(), error);
+    else if (done)
+        done =
+            yProjectFile::Read(job.path, record.size(), record, settings, error) && s.Restore(record, error);
+    for (size_t k = 0; done && k < settings.size(); ++k)
+        if (!s.SetParam(settings[k].first, settings[k].second, error))
+        {
+            error = "The project " + job.path + " cannot be applied: " + error;
+            done = false;
+        }
+    std::string renderError;
+    const bool rendered = s.Render(renderError);
+    if (done && !rendered) error = renderError;
+    return done && rendered;
 }
 
 void yViewerWorker::Publish(double milliseconds, const std::string& message)

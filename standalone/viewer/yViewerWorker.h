@@ -88,6 +88,8 @@ class yViewerWorker
     void Run();
     bool Handle(const yViewerJob& job, std::string& error);
     bool OpenImage(const std::string& path, std::string& error);
+    // Saves or loads the project the job names: the record and the host's parameters.
+    bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
     yColorChoice AskChooser(const uint8_t initial[3]);
 

@@ -191,6 +191,12 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"render in.png --project @short.ztp", "", 1, "record of 35 bytes where the module keeps 36"},
         {"render in.png --project @long.ztp", "", 1, "record of 37 bytes where the module keeps 36"},
         {"render in.png --project @forged.ztp", "", 0, "200 0,0,10,20 RGB 256 0-190"},
+        // A project keeps the host's parameters; the command line's win over them.
+        {"render in.png --model 10 --project @kept.ztp", "", 0, "200 0,0,10,20 Lab 256 0-217"},
+        {"render in.png --project @kept.ztp", "", 0, "200 0,0,10,20 Lab 256 0-217"},
+        {"render in.png --project @kept.ztp --sample region --position 10,5 --width 4 --height 2 --model hsv",
+         "", 0, "8 4,8,6,12 HSV 256 30-52"},
+        {"render in.png --project @kept.ztp", "", 0, "8 4,8,6,12 HSV 256 30-52"},
         {"render in.png --output @no/such/folder/out.png", "", 1, "@no/such/folder/out.png"},
         {"render in.png --output @", "", 1, "folder"},
         // One file for two outputs, by name, through a link or a hard link.
@@ -389,7 +395,9 @@ TEST_F(tonescope, ClicksChangeTheRenderAndAProjectKeepsThem)
     ASSERT_EQ(Run("render in.png --panel @b.png", autoView + "wait 501\n" + autoView).status, 0);
     EXPECT_NE(yTest::ReadBytes(File("a.png")), yTest::ReadBytes(File("b.png")));
 
-    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png", toggle + "resize 100 50\n").status,
+    ASSERT_EQ(Run("render in.png --project @panel.ztp --panel @panel.png --render-output",
+                  toggle + "resize 100 50\n")
+                  .status,
               0);
     const std::vector<uint8_t> saved = yTest::ReadBytes(File("panel.ztp"));
     EXPECT_EQ(Png("panel.png").width * 1000 + Png("panel.png").height, 100050);

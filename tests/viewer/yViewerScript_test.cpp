@@ -33,11 +33,12 @@ TEST(yViewerScript, AMalformedLineIsNamed)
         const char* text;
         const char* line;
     } cases[] = {
-        {"draw\nlayer 1\n", "Line 2"},       // a missing coordinate
-        {"layer 1 2 3\n", "Line 1"},         // one too many
-        {"draw\ndraw\nopen\n", "Line 3"},    // no file
-        {"panel-zoom 3\n", "Line 1"},        // 1 or 2 only
-        {"layer 0 0\nfly 1 2\n", "Line 2"},  // an event line, numbered as written
+        {"draw\nlayer 1\n", "Line 2"},      // a missing coordinate
+        {"layer 1 2 3\n", "Line 1"},        // one too many
+        {"draw\ndraw\nopen\n", "Line 3"},   // no file
+        {"panel-zoom 3\n", "Line 1"},       // 1 or 2 only
+        {"scroll-controls -1\n", "Line 1"}, // pixels up, never down
+        {"layer 0 0\nfly 1 2\n", "Line 2"}, // an event line, numbered as written
     };
     for (const auto& c : cases)
     {

@@ -1,8 +1,8 @@
 // The viewer's window under Xvfb, started here: scripted runs checked on
 // their screenshots, real pointer input through xdotool, bad files, closing.
+#include "standalone/media/yPngFile.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerWorker.h"
-#include "standalone/media/yPngFile.h"
 #include "tests/panel/zelPanelTestHelpers.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
@@ -151,7 +151,8 @@ class yViewerWindow : public ::testing::Test
     {
         int changed = 0;
         for (int y = 0; y < Layout().panel.height; ++y)
-            for (int x = 0; x < Layout().panel.width; ++x) changed += PanelPixel(a, {x, y}) != PanelPixel(b, {x, y});
+            for (int x = 0; x < Layout().panel.width; ++x)
+                changed += PanelPixel(a, {x, y}) != PanelPixel(b, {x, y});
         return changed;
     }
     static yStandalone::yViewLayout Layout() { return yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 1); }
@@ -173,12 +174,11 @@ TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
     // Red alone, a selection about 200, then the black point a little up.
     const std::string red = At(m_places.Toggle(0)), view = " " + std::to_string(PanelPlaces::ViewY()) + "\n";
     const auto [blackX, blackY] = m_places.BlackThumb();
-    const std::string script = "set \"Render Output\" on\ndown " + red + " ctrl\nup " + red + "\n" +
-                               "wait 2000\ndown " + std::to_string(m_places.Column(190)) + view +
-                               "drag " + std::to_string(m_places.Column(215)) + view +
-                               "up " + std::to_string(m_places.Column(215)) + view + "wait 2000\n" +
-                               "down " + At({blackX, blackY}) + "\ndrag " + At({blackX + 5, blackY}) +
-                               "\nup " + At({blackX + 5, blackY}) + "\n";
+    const std::string script =
+        "set \"Render Output\" on\ndown " + red + " ctrl\nup " + red + "\n" + "wait 2000\ndown " +
+        std::to_string(m_places.Column(190)) + view + "drag " + std::to_string(m_places.Column(215)) + view +
+        "up " + std::to_string(m_places.Column(215)) + view + "wait 2000\n" + "down " + At({blackX, blackY}) +
+        "\ndrag " + At({blackX + 5, blackY}) + "\nup " + At({blackX + 5, blackY}) + "\n";
     const yTest::yProcessResult run = View(script);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(PanelPixel(m_shot, m_places.Toggle(1)), PanelPixel(fresh, m_places.Toggle(1))) << "B is off";
@@ -195,8 +195,8 @@ TEST_F(yViewerWindow, AScriptSolosAChannelMovesTheRangeAndHighlightsASelection)
 
 TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
 {
-    const std::string redOff = "set \"Render Output\" on\ndown " + At(m_places.Toggle(0)) + "\nup " +
-                               At(m_places.Toggle(0)) + "\n";
+    const std::string redOff =
+        "set \"Render Output\" on\ndown " + At(m_places.Toggle(0)) + "\nup " + At(m_places.Toggle(0)) + "\n";
     ASSERT_EQ(View(redOff).status, 0);
     const yStandalone::yPngImage before = m_shot;
     yTest::WriteBytes(File("bad.png"), {0x89, 'P', 'N', 'G'});
@@ -211,7 +211,7 @@ TEST_F(yViewerWindow, UnreadableFilesShowAMessageAndChangeNothing)
     }
 }
 
-TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWas)
+TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWasAndLoadingItBringsItBack)
 {
     const std::string luv = "set \"Color Model\" Luv\nset \"Render Output\" on\n";
     ASSERT_EQ(View(luv).status, 0);
@@ -220,6 +220,27 @@ TEST_F(yViewerWindow, SavingAProjectLeavesThePanelAsItWas)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(yTest::ReadBytes(File("p.ztp")).empty());
     EXPECT_EQ(PanelChanges(m_shot, before), 0);
+
+    // Loaded into a fresh window it brings the colour model and the rest back.
+    ASSERT_EQ(View("load-project " + File("p.ztp") + "\n").status, 0);
+    EXPECT_EQ(PanelChanges(m_shot, before), 0);
+    EXPECT_EQ(ImagePixel(m_shot, 10, 10), ImagePixel(before, 10, 10)) << "Render Output is on";
+}
+
+TEST_F(yViewerWindow, At200PercentTheControlsScrollToTheRangeSlider)
+{
+    ASSERT_EQ(View("draw\n").status, 0);
+    const yStandalone::yPngImage whole = m_shot;
+    ASSERT_EQ(View("panel-zoom 2\nscroll-controls 100000\n").status, 0);
+    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, 100000);
+    const yRect range = m_places.h.panel.GetRangeSlider().GetScreenRect();
+    ASSERT_LE(zoomed.panel.y + 2 * range.bottom, zoomed.status.y) << "the slider lies inside the window";
+    int changed = 0;
+    for (int y = range.top; y < range.bottom; ++y)
+        for (int x = range.left; x < range.right; ++x)
+            changed +=
+                Pixel(m_shot, zoomed.panel.x + 2 * x, zoomed.panel.y + 2 * y) != PanelPixel(whole, {x, y});
+    EXPECT_EQ(changed, 0);
 }
 
 // Waits up to ten seconds for a file to appear.
@@ -272,14 +293,16 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
     const std::string xdo = "xdotool windowfocus --sync $(cat " + File("id") + ") ";
     // F12 shoots once the input before it is handled and drawn: each click
     // waits for that frame, so no click lands while another is held.
-    const auto shoot = [&](const std::string& input, yStandalone::yPngImage& shot) {
+    const auto shoot = [&](const std::string& input, yStandalone::yPngImage& shot)
+    {
         ::unlink(File("live.png").c_str());
         std::string error;
         return std::system((xdo + input + " key F12").c_str()) == 0 && Appears(File("live.png")) &&
                yStandalone::yPngFile::Read(File("live.png"), shot, error);
     };
     yStandalone::yPngImage before, after;
-    const auto click = [&](int x, int y) {
+    const auto click = [&](int x, int y)
+    {
         return shoot("mousemove --window $(cat " + File("id") + ") " + std::to_string(x) + " " +
                          std::to_string(y) + " click 1",
                      after);
