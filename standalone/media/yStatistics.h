@@ -25,6 +25,14 @@ struct yChannelSummary
     uint64_t clippedHigh = 0;         // in the last bin
 };
 
+// Float samples that entering the host's range clamps, by red, green, blue
+// and alpha: below 0 and above 1 (NaN is neither); pixels counts those read.
+struct yClampCounts
+{
+    std::array<uint64_t, 4> below{}, above{};
+    uint64_t pixels = 0;
+};
+
 // The bins a status line's selection covers, and the panel's figure for them.
 struct ySelection
 {
@@ -46,5 +54,7 @@ class yStatistics
     static yBinCounts Counts(const std::vector<yBinCounts>& bins, int first, int last);
     // The selection a "Selection: ..." status line names; false for any other text.
     static bool ParseSelection(const std::string& statusLine, ySelection& selection);
+    // One line naming the share of each channel of path clamped, or "".
+    static std::string ClampWarning(const yClampCounts& clamped, const std::string& path);
 };
 } // namespace yStandalone

@@ -35,6 +35,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     // The image arrives shrunk by the downsample factor.
     yWorld image;
     int layerWidth = 0, layerHeight = 0;
+    yClampCounts clamped;
     if (given)
     {
         if (plan.deepGiven && given->IsDeep() != plan.deep)
@@ -51,6 +52,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
             return Fail(err, error);
         layerWidth = file.Width();
         layerHeight = file.Height();
+        clamped = file.Clamped();
     }
     yRenderSession session;
     session.SetMessageStream(&err);
@@ -63,6 +65,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     std::vector<yBinCounts> bins;
     std::vector<uint8_t> record;
     if (!session.Report(stats, bins, error)) return Fail(err, error);
+    stats.clamped = clamped;
     if (!o.project.empty() && !session.Flatten(record, error)) return Fail(err, error);
 
     // Every output is made in full before any is put in place: a run that
@@ -76,6 +79,8 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
         (o.project.empty() || yProjectFile::Write(outputs, o.project, record, error)) &&
         (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));
     if (!made || !outputs.Commit(error)) return Fail(err, error);
+    const std::string warning = yStatistics::ClampWarning(clamped, o.input);
+    if (!warning.empty()) err << warning << "\n";
     session.Close();
     if (statsOut) *statsOut = stats;
     return true;
