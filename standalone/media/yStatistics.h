@@ -12,8 +12,8 @@ namespace yStandalone
 // Counts of the four channels A, B, C, D in one bin.
 using yBinCounts = std::array<uint64_t, 4>;
 
-// One channel's figures in bins; the fractions divide them by the full scale
-// (the last bin). An empty channel has samples 0 and the rest 0.
+// One channel's figures, in bins. An empty channel has samples 0 and the
+// rest 0, which the stats leave out.
 struct yChannelSummary
 {
     uint64_t samples = 0;
