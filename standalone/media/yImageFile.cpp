@@ -80,6 +80,7 @@ bool yImageFile::NoFrame(int frame, std::string& error) const
 
 bool yImageFile::ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
 {
+    m_clamped = yClampCounts();
     if (m_png && frame == 0)
     {
         const int n = Fit(out, downsample, deep);

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "standalone/emulator/yWorld.h"
+#include "standalone/media/yStatistics.h"
 
 #include <cstdint>
 #include <memory>
@@ -53,6 +54,8 @@ class yImageFile
     // One frame (from 0) as a world of the given depth, every n-th pixel of
     // every n-th row; out is reused when it has the size already.
     bool ReadFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error);
+    // The float samples of the last frame read that were clamped.
+    const yClampCounts& Clamped() const { return m_clamped; }
 
   private:
     bool OpenPng(int64_t maxPixels, std::string& error);
@@ -76,6 +79,7 @@ class yImageFile
     bool m_deep = false;
     bool m_movie = false;
     bool m_pngRead = false; // the rows of a PNG file were read
+    yClampCounts m_clamped;
 };
 
 } // namespace yStandalone

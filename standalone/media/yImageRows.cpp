@@ -62,8 +62,20 @@ void ConvertRow(const uint16_t* row, int nchannels, const yChannelMap& map, int 
     ConvertAnyRow(row, nchannels, map, step, out, y);
 }
 
-void ConvertRow(const float* row, int nchannels, const yChannelMap& map, int step, yWorld& out, int y)
+void ConvertRow(const float* row, int nchannels, const yChannelMap& map, int step, yWorld& out, int y,
+                yClampCounts* clamped)
 {
     ConvertAnyRow(row, nchannels, map, step, out, y);
+    if (!clamped) return;
+    const int channel[4] = {map.red, map.green, map.blue, map.alpha};
+    const size_t stride = size_t(step) * size_t(nchannels);
+    for (int x = 0; x < out.Width(); ++x, row += stride)
+        for (size_t k = 0; k < 4; ++k)
+        {
+            if (channel[k] < 0) continue;
+            clamped->below[k] += row[channel[k]] < 0.0f;
+            clamped->above[k] += row[channel[k]] > 1.0f;
+        }
+    clamped->pixels += uint64_t(out.Width());
 }
 } // namespace yStandalone

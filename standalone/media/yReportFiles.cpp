@@ -62,6 +62,18 @@ nlohmann::ordered_json Selection(const yHistogramStats& stats)
             {"pixels", stats.selection.pixels},
             {"channels", channels}};
 }
+nlohmann::ordered_json Clamped(const yClampCounts& clamped)
+{
+    if (clamped.pixels == 0) return nullptr;
+    const auto channels = [](const std::array<uint64_t, 4>& counts)
+    {
+        return nlohmann::ordered_json{
+            {"red", counts[0]}, {"green", counts[1]}, {"blue", counts[2]}, {"alpha", counts[3]}};
+    };
+    return {{"pixels", clamped.pixels},
+            {"below_0", channels(clamped.below)},
+            {"above_1", channels(clamped.above)}};
+}
 } // namespace
 
 void yHistogramStats::Summarize(const std::vector<yBinCounts>& bins)
@@ -114,6 +126,7 @@ std::string yReportFiles::StatsJson(const yHistogramStats& stats, int frame)
         {"channels", channels},
         {"status_line", stats.statusLine},
         {"selection", Selection(stats)},
+        {"clamped", Clamped(stats.clamped)},
     });
     // Texts from the module are single bytes and need not be UTF-8: a byte
     // that is not becomes U+FFFD instead of failing the whole file.

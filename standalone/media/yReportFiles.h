@@ -37,6 +37,8 @@ struct yHistogramStats
     bool selected = false;
     ySelection selection;
     yBinCounts selectionCounts{};
+    // Float input only: what entering 0..1 clamped.
+    yClampCounts clamped;
 
     // The figures that only the bins give: summaries and the selection's counts.
     void Summarize(const std::vector<yBinCounts>& bins);

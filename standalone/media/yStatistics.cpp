@@ -59,6 +59,43 @@ yBinCounts yStatistics::Counts(const std::vector<yBinCounts>& bins, int first, i
     return counts;
 }
 
+namespace
+{
+// "75 % of red and 2 % of blue", the channels with a count.
+std::string Shares(const std::array<uint64_t, 4>& counts, uint64_t pixels, int& named)
+{
+    static const char* const kNames[4] = {"red", "green", "blue", "alpha"};
+    std::string text;
+    named = 0;
+    for (size_t k = 0; k < 4; ++k)
+    {
+        if (counts[k] == 0) continue;
+        char share[32];
+        std::snprintf(share, sizeof share, "%.3g %% of ", 100.0 * double(counts[k]) / double(pixels));
+        text += (named++ == 0 ? "" : ", ") + std::string(share) + kNames[k];
+    }
+    const size_t comma = text.rfind(", ");
+    return comma == std::string::npos ? text : text.replace(comma, 2, " and ");
+}
+} // namespace
+
+std::string yStatistics::ClampWarning(const yClampCounts& clamped, const std::string& path)
+{
+    int above = 0, below = 0;
+    const std::string high = Shares(clamped.above, clamped.pixels, above);
+    const std::string low = Shares(clamped.below, clamped.pixels, below);
+    if (above + below == 0) return "";
+    std::string line = path + ": ";
+    if (above)
+        line += high + (above == 1 ? " lies" : " lie") + " above 1.0 and " + (above == 1 ? "is" : "are") +
+                " counted as 1.0 (the top bin in RGB)";
+    if (above && below) line += "; ";
+    if (below)
+        line += low + (below == 1 ? " lies" : " lie") + " below 0 and " + (below == 1 ? "is" : "are") +
+                " counted as 0";
+    return line + ".";
+}
+
 bool yStatistics::ParseSelection(const std::string& statusLine, ySelection& selection)
 {
     const char* text = statusLine.c_str();

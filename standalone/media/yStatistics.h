@@ -12,8 +12,8 @@ namespace yStandalone
 // Counts of the four channels A, B, C, D in one bin.
 using yBinCounts = std::array<uint64_t, 4>;
 
-// One channel's figures in bins; the fractions divide them by the full scale
-// (the last bin). An empty channel has samples 0 and the rest 0.
+// One channel's figures, in bins. An empty channel has samples 0 and the
+// rest 0, which the stats leave out.
 struct yChannelSummary
 {
     uint64_t samples = 0;
@@ -23,6 +23,14 @@ struct yChannelSummary
     std::array<int, 8> percentiles{}; // at yStatistics::kPercentiles
     uint64_t clippedLow = 0;          // in the first bin
     uint64_t clippedHigh = 0;         // in the last bin
+};
+
+// Float samples that entering the host's range clamps, by red, green, blue
+// and alpha: below 0 and above 1 (NaN is neither); pixels counts those read.
+struct yClampCounts
+{
+    std::array<uint64_t, 4> below{}, above{};
+    uint64_t pixels = 0;
 };
 
 // The bins a status line's selection covers, and the panel's figure for them.
@@ -46,5 +54,7 @@ class yStatistics
     static yBinCounts Counts(const std::vector<yBinCounts>& bins, int first, int last);
     // The selection a "Selection: ..." status line names; false for any other text.
     static bool ParseSelection(const std::string& statusLine, ySelection& selection);
+    // One line naming the share of each channel of path clamped, or "".
+    static std::string ClampWarning(const yClampCounts& clamped, const std::string& path);
 };
 } // namespace yStandalone

@@ -39,6 +39,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     // The image arrives shrunk by the downsample factor.
     yWorld image;
     int layerWidth = 0, layerHeight = 0;
+    yClampCounts clamped;
     if (given)
     {
         if (plan.deepGiven && given->IsDeep() != plan.deep)
@@ -59,6 +60,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
         if (!plan.frames.IsAll() && (plan.frames.first != 0 || plan.frames.last != 0))
             return Fail(err, "The image " + o.input + " is a still, frame 0 alone, so it has no frames " +
                                  o.frames + ".");
+        clamped = file.Clamped();
     }
     yRenderSession session;
     session.SetMessageStream(&err);
@@ -71,6 +73,7 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     std::vector<yBinCounts> bins;
     std::vector<uint8_t> record;
     if (!session.Report(stats, bins, error)) return Fail(err, error);
+    stats.clamped = clamped;
     if (!o.project.empty() && !session.Flatten(record, error)) return Fail(err, error);
 
     // Every output is made in full before any is put in place: a run that
@@ -85,6 +88,8 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
          yProjectFile::Write(outputs, o.project, record, session.HostSettings(), error)) &&
         (o.timeline.empty() || yPngFile::Write(outputs, o.timeline, Timeline(stats, bins), error));
     if (!made || !outputs.Commit(error)) return Fail(err, error);
+    const std::string warning = yStatistics::ClampWarning(clamped, o.input);
+    if (!warning.empty()) err << warning << "\n";
     session.Close();
     WarnIfNothingSampled(err, stats.total == 0 ? 1 : 0, 1);
     if (statsOut) *statsOut = stats;

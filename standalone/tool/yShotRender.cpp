@@ -71,6 +71,9 @@ class yFrameSource
         return true;
     }
 
+    // What the last frame's float samples lost to the clamp.
+    const yClampCounts& Clamped() const { return m_file.Clamped(); }
+
   private:
     static bool Named(const yShotFrame& frame, std::string& error)
     {
@@ -280,6 +283,7 @@ class yShotRun
                     Stop(error);
                     return;
                 }
+                result.stats.clamped = worker.source.Clamped();
                 m_writer.Put(k, std::move(result));
             }
         }

@@ -3,6 +3,7 @@
 #include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
+#include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -86,7 +87,9 @@ TEST(yStatistics, FiguresAgreeWithAPlainLoopOverThePixels)
             yTest::RunTonescope({"render", folder.File("in.png"), "--module", yTest::ModulePath(), "--events",
                                  folder.File("select.txt"), "--stats", folder.File("s.json")});
         ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "") << "nothing is clamped in a PNG file";
         const nlohmann::json s = nlohmann::json::parse(yTest::ReadText(folder.File("s.json")));
+        EXPECT_TRUE(s.at("clamped").is_null());
         const double full = c.deep ? 32768 : 255;
         const nlohmann::json& selection = s["selection"];
         ASSERT_TRUE(selection.is_object()) << s["status_line"];
@@ -137,4 +140,25 @@ TEST(yStatistics, FiguresAgreeWithAPlainLoopOverThePixels)
             pixels += fullest[size_t(b)];
         EXPECT_EQ(selection["pixels"], pixels);
     }
+}
+
+TEST(yStatistics, FloatSamplesOutsideZeroToOneAreCountedAndNamed)
+{
+    yTest::yScratchFolder folder;
+    const std::string path = folder.File("hdr.exr");
+    // Six of eight reds above 1; one blue below 0 and one NaN, which is neither.
+    const float nan = std::nanf("");
+    const float pixels[8][3] = {{2, 0.5f, -1},   {1.5f, 0.5f, nan}, {9, 0.5f, 0},    {1.01f, 0.5f, 1},
+                                {3, 0.5f, 0.2f}, {4, 0.5f, 0.2f},   {1, 0.5f, 0.2f}, {0, 0.5f, 0.2f}};
+    auto out = OIIO::ImageOutput::create(path);
+    ASSERT_TRUE(out && out->open(path, OIIO::ImageSpec(4, 2, 3, OIIO::TypeDesc::FLOAT)));
+    ASSERT_TRUE(out->write_image(OIIO::TypeDesc::FLOAT, pixels) && out->close());
+    const yTest::yProcessResult r = yTest::RunTonescope(
+        {"render", path, "--module", yTest::ModulePath(), "--stats", folder.File("s.json")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, path + ": 75 % of red lies above 1.0 and is counted as 1.0 (the top bin in RGB); "
+                            "12.5 % of blue lies below 0 and is counted as 0.\n");
+    const nlohmann::json s = nlohmann::json::parse(yTest::ReadText(folder.File("s.json")));
+    EXPECT_EQ(s.at("clamped").dump(), R"({"above_1":{"alpha":0,"blue":0,"green":0,"red":6},)"
+                                      R"("below_0":{"alpha":0,"blue":1,"green":0,"red":0},"pixels":8})");
 }

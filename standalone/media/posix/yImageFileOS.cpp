@@ -120,7 +120,8 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
         else if (layout.samples == yImageLayout::kUint16)
             ConvertRow(reinterpret_cast<const uint16_t*>(row.data()), layout.channels, layout.map, n, out, y);
         else
-            ConvertRow(reinterpret_cast<const float*>(row.data()), layout.channels, layout.map, n, out, y);
+            ConvertRow(reinterpret_cast<const float*>(row.data()), layout.channels, layout.map, n, out, y,
+                       &m_clamped);
     }
     return true;
 }
