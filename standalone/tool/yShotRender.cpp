@@ -116,13 +116,24 @@ class yShotWriter
         }
     }
 
-    // The histogram and statistics files into the run's outputs.
-    bool Finish(yFileOutput& outputs, std::string& error)
+    // The histogram and statistics go into the run's outputs frame by frame,
+    // so that memory does not grow with the shot's length.
+    bool Start(yFileOutput& outputs, std::string& error)
+    {
+        m_outputs = &outputs;
+        return (m_o.histogram.empty() ||
+                (outputs.Start(m_o.histogram, m_histogram, error) &&
+                 outputs.Append(m_histogram, yReportFiles::kShotCsvHeader, error))) &&
+               (m_o.stats.empty() || outputs.Start(m_o.stats, m_stats, error));
+    }
+
+    // The picture of the shot; false with the first failure to write a frame's lines.
+    bool Finish(std::string& error)
     {
         m_progress.Finish();
-        return (m_o.histogram.empty() || outputs.Add(m_o.histogram, std::move(m_histogram), error)) &&
-               (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error)) &&
-               (m_o.timeline.empty() || yPngFile::Write(outputs, m_o.timeline, m_timeline.Draw(), error));
+        error = m_error;
+        return m_error.empty() &&
+               (m_o.timeline.empty() || yPngFile::Write(*m_outputs, m_o.timeline, m_timeline.Draw(), error));
     }
     int Skipped() const { return m_skipped; }
     int NothingSampled() const { return m_nothingSampled; }
@@ -138,8 +149,12 @@ class yShotWriter
             return;
         }
         if (result.stats.total == 0) ++m_nothingSampled;
-        if (!m_o.histogram.empty()) m_histogram += yReportFiles::HistogramCsv(result.bins, number);
-        if (!m_o.stats.empty()) m_stats += yReportFiles::StatsJson(result.stats, number);
+        std::string error;
+        if ((!m_o.histogram.empty() &&
+             !m_outputs->Append(m_histogram, yReportFiles::HistogramCsv(result.bins, number), error)) ||
+            (!m_o.stats.empty() &&
+             !m_outputs->Append(m_stats, yReportFiles::StatsJson(result.stats, number), error)))
+            if (m_error.empty()) m_error = error;
     }
 
     const yRenderOptions& m_o;
@@ -150,7 +165,9 @@ class yShotWriter
     std::map<size_t, yFrameResult> m_pending;
     size_t m_next = 0;
     int m_skipped = 0, m_nothingSampled = 0;
-    std::string m_histogram = yReportFiles::kShotCsvHeader, m_stats;
+    yFileOutput* m_outputs = nullptr;
+    size_t m_histogram = 0, m_stats = 0; // ids of the outputs
+    std::string m_error;
     yTimeline m_timeline;
 };
 
@@ -331,13 +348,14 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const int workers = int(std::min<size_t>(frames.size(), o.jobs > 0 ? size_t(o.jobs) : cores));
+    // The files of the whole shot go in place together.
+    yFileOutput outputs;
     yShotWriter writer(o, frames, err);
+    if (!writer.Start(outputs, error)) return Fail(err, error);
     yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern);
     if (!run.SetUp(workers, shotFirst, error) || !run.Render(error)) return Fail(err, error);
 
-    // The files of the whole shot go in place together.
-    yFileOutput outputs;
-    if (!writer.Finish(outputs, error)) return Fail(err, error);
+    if (!writer.Finish(error)) return Fail(err, error);
     if (run.HasEnd())
     {
         if ((!o.panel.empty() && !yPngFile::Write(outputs, o.panel, run.End().panel, error)) ||
