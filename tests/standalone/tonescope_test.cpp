@@ -498,6 +498,13 @@ TEST_F(tonescope, ALongShotFitsAFixedMemoryLimit)
     EXPECT_NE(end.find("\n1999,32768,"), std::string::npos) << end;
     const std::string lines = yTest::ReadText(File("s.jsonl"));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2000);
+    // More workers than the memory holds are cut to what fits, with a note.
+    const yProcessResult many =
+        yTest::RunTonescope({"render", File("long/f.%04d.png"), "--module", yTest::ModulePath(), "--jobs",
+                             "1000", "--frames", "0-999", "--quiet", "--stats", File("s.jsonl")},
+                            File(""), uint64_t(256) << 20);
+    EXPECT_EQ(many.status * 10 + std::count(many.err.begin(), many.err.end(), '\n'), 1) << many.err;
+    EXPECT_NE(many.err.find("workers asked for, so"), std::string::npos) << many.err;
 }
 
 // A shot renders frame by frame with the same results for any number of
