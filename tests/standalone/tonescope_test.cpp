@@ -468,7 +468,8 @@ TEST_F(tonescope, AnUnreadableFirstFrameLeavesTheOtherRangesValid)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Frame 1 was skipped"), std::string::npos) << r.err;
     const std::string all = yTest::ReadText(File("all.jsonl"));
-    EXPECT_EQ(all.substr(all.find("{\"frame\":3")), yTest::ReadText(File("part.jsonl")));
+    EXPECT_EQ(all.substr(std::min(all.find("{\"frame\":3"), all.size())),
+              yTest::ReadText(File("part.jsonl")));
 }
 
 // A long 16-bit shot under a memory limit: its files are streamed, so memory
