@@ -1,18 +1,20 @@
 // A run's output files, put in place together or not at all. Each output is
 // made in full first: a regular file into a temporary file beside it, every
-// other target kept in memory. Commit then writes the targets that are written
-// directly, copies the temporaries of hard-linked files into them and only
-// then renames the other temporaries over their files, so that a failure at
-// any point leaves every regular file as it was.
+// other target into an unnamed spool file (so memory does not grow with an
+// output's size). Commit then writes the targets that are written directly,
+// copies the temporaries of hard-linked files into them and only then renames
+// the other temporaries over their files, so that a failure at any point
+// leaves every regular file as it was.
 //
 // What a path names decides how it is written: "-" is standard output; a
 // symbolic link is followed to the file it finally names; a regular file is
 // replaced atomically with its mode and owner kept, or, when it has other
 // hard links, written in place from its whole temporary, its blocks reserved
-// first so that a full disk leaves the old content; a device, FIFO or socket is written directly. A new
-// file gets 0666 less the umask.
+// first so that a full disk leaves the old content; a device, FIFO or socket
+// is written directly. A new file gets 0666 less the umask.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +42,10 @@ class yFileOutput
 
     // Prepares one output with its whole content; false with one sentence.
     bool Add(const std::string& path, std::string bytes, std::string& error);
+    // Starts an output whose content comes in parts, each given to Append
+    // with the id Start returns.
+    bool Start(const std::string& path, size_t& id, std::string& error);
+    bool Append(size_t id, const std::string& bytes, std::string& error);
     // Writes the direct targets, then renames every temporary into place.
     bool Commit(std::string& error);
 

@@ -2,6 +2,7 @@
 
 #include "standalone/media/yFileOutput.h"
 #include "standalone/media/yImageFile.h"
+#include "standalone/media/yMachineMemory.h"
 #include "standalone/media/yPngFile.h"
 #include "standalone/media/yProgress.h"
 #include "standalone/media/yProjectFile.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -74,6 +76,14 @@ class yFrameSource
     // What the last frame's float samples lost to the clamp.
     const yClampCounts& Clamped() const { return m_file.Clamped(); }
 
+    // Bytes of one world of the shot as it is rendered.
+    uint64_t WorldBytes() const
+    {
+        const uint64_t width = uint64_t(std::max(1, m_width / m_o.downsample));
+        const uint64_t height = uint64_t(std::max(1, m_height / m_o.downsample));
+        return width * height * (m_deep ? sizeof(PF_Pixel16) : sizeof(PF_Pixel8));
+    }
+
   private:
     static bool Named(const yShotFrame& frame, std::string& error)
     {
@@ -115,20 +125,34 @@ class yShotWriter
         {
             Write(m_frames[m_next].number, next->second);
             m_pending.erase(next);
+            m_written = m_next + 1;
             m_progress.FrameDone();
         }
     }
 
-    // The histogram and statistics files into the run's outputs.
-    bool Finish(yFileOutput& outputs, std::string& error)
+    // The histogram and statistics go into the run's outputs frame by frame,
+    // so that memory does not grow with the shot's length.
+    bool Start(yFileOutput& outputs, std::string& error)
+    {
+        m_outputs = &outputs;
+        return (m_o.histogram.empty() || outputs.Start(m_o.histogram, m_histogram, error)) &&
+               (m_o.stats.empty() || outputs.Start(m_o.stats, m_stats, error));
+    }
+
+    // The picture of the shot; false with the first failure to write a frame's lines.
+    bool Finish(std::string& error)
     {
         m_progress.Finish();
-        if (m_histogram.empty()) m_histogram = yReportFiles::CsvHeader(yHistogramStats(), true);
-        return (m_o.histogram.empty() || outputs.Add(m_o.histogram, std::move(m_histogram), error)) &&
-               (m_o.stats.empty() || outputs.Add(m_o.stats, std::move(m_stats), error)) &&
-               (m_o.timeline.empty() || yPngFile::Write(outputs, m_o.timeline, m_timeline.Draw(), error));
+        error = m_error;
+        // A shot with no frame read still gets the header.
+        if (error.empty() && !m_o.histogram.empty() && !m_headerWritten)
+            m_outputs->Append(m_histogram, yReportFiles::CsvHeader(yHistogramStats(), true), error);
+        return error.empty() &&
+               (m_o.timeline.empty() || yPngFile::Write(*m_outputs, m_o.timeline, m_timeline.Draw(), error));
     }
     int Skipped() const { return m_skipped; }
+    // Frames written so far, in order.
+    size_t Written() const { return m_written; }
     int NothingSampled() const { return m_nothingSampled; }
 
   private:
@@ -142,13 +166,20 @@ class yShotWriter
             return;
         }
         if (result.stats.total == 0) ++m_nothingSampled;
-        if (!m_o.histogram.empty())
+        std::string error;
+        if (!m_o.histogram.empty() && !m_headerWritten)
         {
             // The model is the run's: the first frame read names the channels for all.
-            if (m_histogram.empty()) m_histogram = yReportFiles::CsvHeader(result.stats, true);
-            m_histogram += yReportFiles::HistogramCsv(result.stats, result.bins, number);
+            m_headerWritten = true;
+            if (!m_outputs->Append(m_histogram, yReportFiles::CsvHeader(result.stats, true), error) &&
+                m_error.empty())
+                m_error = error;
         }
-        if (!m_o.stats.empty()) m_stats += yReportFiles::StatsJson(result.stats, number);
+        if ((!m_o.histogram.empty() &&
+             !m_outputs->Append(m_histogram, yReportFiles::HistogramCsv(result.stats, result.bins, number), error)) ||
+            (!m_o.stats.empty() &&
+             !m_outputs->Append(m_stats, yReportFiles::StatsJson(result.stats, number), error)))
+            if (m_error.empty()) m_error = error;
     }
 
     const yRenderOptions& m_o;
@@ -158,8 +189,12 @@ class yShotWriter
     std::mutex m_lock;
     std::map<size_t, yFrameResult> m_pending;
     size_t m_next = 0;
+    std::atomic<size_t> m_written{0};
     int m_skipped = 0, m_nothingSampled = 0;
-    std::string m_histogram, m_stats;
+    yFileOutput* m_outputs = nullptr;
+    size_t m_histogram = 0, m_stats = 0; // ids of the outputs
+    bool m_headerWritten = false;
+    std::string m_error;
     yTimeline m_timeline;
 };
 
@@ -176,8 +211,8 @@ class yShotRun
 {
   public:
     yShotRun(const yRenderOptions& o, const yRenderPlan& plan, const std::vector<yShotFrame>& frames,
-             yShotWriter& writer, yFramePattern* outputPattern)
-        : m_o(o), m_plan(plan), m_frames(frames), m_writer(writer), m_outputPattern(outputPattern)
+             yShotWriter& writer, yFramePattern* outputPattern, std::ostream& err)
+        : m_o(o), m_plan(plan), m_frames(frames), m_writer(writer), m_outputPattern(outputPattern), m_err(err)
     {
     }
 
@@ -193,6 +228,8 @@ class yShotRun
         // before the script moves them.
         for (int w = 0; w < workers; ++w)
         {
+            // Once the shot's size is known, as many as the memory holds.
+            if (w == 1) workers = FitMemory(workers, m_workers[0]->source.WorldBytes());
             auto worker = std::make_unique<yWorker>(m_o);
             if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
             if (!LoadSetUpFrame(*worker, error)) return false;
@@ -247,6 +284,21 @@ class yShotRun
     bool HasEnd() const { return m_ended; }
 
   private:
+    int FitMemory(int workers, uint64_t worldBytes)
+    {
+        // Input, output and the reader's rows; then the effect's own tables
+        // (16-bit bins and counters), a thread's stack and its allocator's arena.
+        const uint64_t perWorker = 3 * worldBytes + (uint64_t(24) << 20);
+        const uint64_t available = AvailableMemory();
+        const uint64_t fits = std::max<uint64_t>(1, available / 4 * 3 / perWorker);
+        if (available == 0 || uint64_t(workers) <= fits) return workers;
+        // The default is one per core; only a number asked for is worth a word.
+        if (m_o.jobs > 0)
+            m_err << "Note: the memory available holds " << fits << " of the " << m_o.jobs
+                  << " workers asked for, so " << fits << " render the shot.\n";
+        return int(fits);
+    }
+
     // An unreadable frame is named where a range holds it, not where it
     // would have set the workers up: the next readable frame does that.
     bool LoadSetUpFrame(yWorker& worker, std::string& error)
@@ -273,7 +325,7 @@ class yShotRun
     {
         try
         {
-            for (size_t k = m_next++; k < m_frames.size() && !m_stop; k = m_next++)
+            for (size_t k = m_next++; k < m_frames.size() && WaitForTurn(k); k = m_next++)
             {
                 yFrameResult result;
                 std::string error;
@@ -285,12 +337,13 @@ class yShotRun
                 }
                 result.stats.clamped = worker.source.Clamped();
                 m_writer.Put(k, std::move(result));
+                Wake();
             }
         }
         catch (const std::bad_alloc&)
         {
             m_outOfMemory = true;
-            m_stop = true;
+            Halt();
         }
         catch (const std::exception& e)
         {
@@ -301,7 +354,7 @@ class yShotRun
             catch (const std::bad_alloc&)
             {
                 m_outOfMemory = true;
-                m_stop = true;
+                Halt();
             }
         }
     }
@@ -324,9 +377,36 @@ class yShotRun
 
     void Stop(const std::string& error)
     {
-        std::lock_guard<std::mutex> hold(m_stopLock);
-        if (m_fatal.empty()) m_fatal = error;
+        {
+            std::lock_guard<std::mutex> hold(m_stopLock);
+            if (m_fatal.empty()) m_fatal = error;
+        }
+        Halt();
+    }
+
+    // A worker runs at most a window of frames ahead of the writer: results
+    // waiting for an earlier frame hold a histogram each (1 MB at 16 bits),
+    // so a starved thread must not let the others race on. False: stop.
+    bool WaitForTurn(size_t k)
+    {
+        const size_t window = 2 * m_workers.size() + 2;
+        std::unique_lock<std::mutex> hold(m_turnLock);
+        m_turn.wait(hold, [&] { return m_stop || k < m_writer.Written() + window; });
+        return !m_stop;
+    }
+
+    void Wake() noexcept
+    {
+        {
+            std::lock_guard<std::mutex> hold(m_turnLock);
+        }
+        m_turn.notify_all();
+    }
+
+    void Halt() noexcept
+    {
         m_stop = true;
+        Wake();
     }
 
     const yRenderOptions& m_o;
@@ -334,9 +414,12 @@ class yShotRun
     const std::vector<yShotFrame>& m_frames;
     yShotWriter& m_writer;
     yFramePattern* m_outputPattern;
+    std::ostream& m_err;
     std::vector<std::unique_ptr<yWorker>> m_workers;
     std::atomic<size_t> m_next{0};
     std::atomic<bool> m_stop{false};
+    std::mutex m_turnLock;
+    std::condition_variable m_turn;
     std::atomic<bool> m_outOfMemory{false}; // no sentence can be made where it ran out
     std::mutex m_stopLock;
     std::string m_fatal;
@@ -358,13 +441,14 @@ bool RunShot(const yRenderOptions& o, const yRenderPlan& plan, std::ostream& err
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const int workers = int(std::min<size_t>(frames.size(), o.jobs > 0 ? size_t(o.jobs) : cores));
-    yShotWriter writer(o, frames, err);
-    yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern);
-    if (!run.SetUp(workers, shotFirst, error) || !run.Render(error)) return Fail(err, error);
-
     // The files of the whole shot go in place together.
     yFileOutput outputs;
-    if (!writer.Finish(outputs, error)) return Fail(err, error);
+    yShotWriter writer(o, frames, err);
+    if (!writer.Start(outputs, error)) return Fail(err, error);
+    yShotRun run(o, plan, frames, writer, o.output.empty() ? nullptr : &outputPattern, err);
+    if (!run.SetUp(workers, shotFirst, error) || !run.Render(error)) return Fail(err, error);
+
+    if (!writer.Finish(error)) return Fail(err, error);
     if (run.HasEnd())
     {
         if ((!o.panel.empty() && !yPngFile::Write(outputs, o.panel, run.End().panel, error)) ||

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
@@ -201,7 +203,7 @@ int CreateTemporary(const std::string& target, std::string& temporary)
             errno = EMFILE;
             break;
         }
-        const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int file = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0) return file;
         const int reason = errno;
         Unregister(temporary.c_str());
@@ -235,33 +237,42 @@ bool KeepOwnerAndMode(int file, const yTarget& target)
     return ::fchmod(file, was.st_mode & 07777) == 0;
 }
 
-// Copies a whole temporary into a file with other hard links. Its blocks are
-// reserved first, so that a full disk fails before the old content is touched.
-int CopyInto(const std::string& temporary, const std::string& target)
+// Copies what was written to from into to, from its start. With reserve the
+// blocks are had first, so that a full disk fails before to is touched (a
+// hard-linked file keeps its old content).
+int CopyAll(int from, int to, bool reserve)
 {
-    const int from = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-    const int to = from < 0 ? -1 : ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    int reason = to < 0 ? errno : 0;
     struct stat info = {};
-    if (reason == 0 && ::fstat(from, &info) != 0) reason = errno;
-    if (reason == 0 && info.st_size > 0)
+    if (::fstat(from, &info) != 0 || ::lseek(from, 0, SEEK_SET) != 0) return errno;
+    if (reserve && info.st_size > 0)
     {
         const int reserved = ::posix_fallocate(to, 0, info.st_size);
-        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) reason = reserved;
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) return reserved;
     }
     char buffer[1 << 16];
-    for (ssize_t n = 1; reason == 0 && n > 0;)
+    for (;;)
     {
-        n = ::read(from, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            n = 1;
-        else if (n < 0 || (n > 0 && !WriteAll(to, buffer, size_t(n))))
-            reason = errno;
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || (n > 0 && !WriteAll(to, buffer, size_t(n)))) return errno;
+        if (n == 0) break;
     }
-    if (reason == 0 && (::ftruncate(to, info.st_size) != 0 || ::fsync(to) != 0)) reason = errno;
-    if (to >= 0 && ::close(to) != 0 && reason == 0) reason = errno;
-    if (from >= 0) ::close(from);
-    return reason;
+    if (reserve && (::ftruncate(to, info.st_size) != 0 || ::fsync(to) != 0)) return errno;
+    return 0;
+}
+
+// A target written directly is spooled here until Commit: a file with no
+// name, so that nothing is left behind, whatever ends the process.
+int CreateSpool()
+{
+    const char* base = std::getenv("TMPDIR");
+    const std::string folder = base && *base ? base : "/tmp";
+    const int file = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (file >= 0 || (errno != EOPNOTSUPP && errno != EISDIR)) return file;
+    std::string name = folder + "/tonescope-XXXXXX";
+    const int named = ::mkostemp(name.data(), O_CLOEXEC);
+    if (named >= 0) ::unlink(name.c_str());
+    return named;
 }
 
 // A socket takes the bytes over a stream connection.
@@ -289,30 +300,41 @@ struct yFileOutput::yPending
     std::string path; // as given, for messages
     yTarget target;
     std::string temporary; // registered while it is on disk
-    std::string bytes;     // kept until a direct write
+    int file = -1;         // the temporary, or the spool of a direct target
 
     yPending() = default;
     yPending(const yPending&) = delete;
     yPending& operator=(const yPending&) = delete;
     ~yPending()
     {
+        if (file >= 0) ::close(file);
         if (temporary.empty()) return;
         ::unlink(temporary.c_str());
         Unregister(temporary.c_str());
     }
 
-    bool WriteDirect(std::string& error) const
+    // The temporary made whole: owner, mode and data on disk, closed.
+    int Seal()
     {
-        if (target.way == yWay::StandardOutput) return WriteStandardOutput(bytes, error);
-        const int file = S_ISSOCK(target.info.st_mode)
-                             ? Connect(target.path)
-                             : ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-        int reason = file < 0 ? errno : 0;
-        if (file >= 0 && !WriteAll(file, bytes.data(), bytes.size())) reason = errno;
-        if (file >= 0 && ::close(file) != 0 && reason == 0) reason = errno;
-        if (reason == 0) return true;
-        error = Failure(path, reason);
-        return false;
+        const bool replace = target.way == yWay::Replace;
+        int reason = 0;
+        if ((replace && !KeepOwnerAndMode(file, target)) || ::fsync(file) != 0) reason = errno;
+        if (replace && ::close(file) != 0 && reason == 0) reason = errno;
+        if (replace) file = -1;
+        return reason;
+    }
+
+    int WriteDirect() const
+    {
+        if (target.way == yWay::StandardOutput)
+            return std::fflush(stdout) == 0 ? CopyAll(file, STDOUT_FILENO, false) : errno;
+        const int to = S_ISSOCK(target.info.st_mode)
+                           ? Connect(target.path)
+                           : ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (to < 0) return errno;
+        int reason = CopyAll(file, to, target.way == yWay::InPlace);
+        if (::close(to) != 0 && reason == 0) reason = errno;
+        return reason;
     }
 };
 
@@ -344,63 +366,63 @@ std::string yFileOutput::FileKey(const std::string& path)
            target.path.substr(slash == std::string::npos ? 0 : slash + 1);
 }
 
-bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& error)
+bool yFileOutput::Start(const std::string& path, size_t& id, std::string& error)
 {
     auto pending = std::make_unique<yPending>();
     pending->path = path;
     if (!Resolve(path, pending->target, error) || !MayReplace(path, pending->target, error)) return false;
-    if (pending->target.way != yWay::Replace && pending->target.way != yWay::InPlace)
+    const yWay way = pending->target.way;
+    if (way == yWay::Replace || way == yWay::InPlace)
     {
-        pending->bytes = std::move(bytes);
-        m_pending.push_back(std::move(pending));
-        return true;
+        InstallSignalHandlers();
+        pending->file = CreateTemporary(pending->target.path, pending->temporary);
     }
-    InstallSignalHandlers();
-    const int file = CreateTemporary(pending->target.path, pending->temporary);
-    if (file < 0)
+    else
+        pending->file = CreateSpool();
+    if (pending->file < 0)
     {
         error = Failure(path, errno);
         return false;
     }
-    int reason = 0;
-    const bool ownMode = pending->target.way == yWay::Replace;
-    if (!WriteAll(file, bytes.data(), bytes.size()) ||
-        (ownMode && !KeepOwnerAndMode(file, pending->target)) || ::fsync(file) != 0)
-        reason = errno;
-    if (::close(file) != 0 && reason == 0) reason = errno;
-    if (reason != 0)
-    {
-        error = Failure(path, reason);
-        return false;
-    }
+    id = m_pending.size();
     m_pending.push_back(std::move(pending));
     return true;
 }
 
+bool yFileOutput::Append(size_t id, const std::string& bytes, std::string& error)
+{
+    if (WriteAll(m_pending[id]->file, bytes.data(), bytes.size())) return true;
+    error = Failure(m_pending[id]->path, errno);
+    return false;
+}
+
+bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& error)
+{
+    size_t id = 0;
+    return Start(path, id, error) && Append(id, bytes, error);
+}
+
 bool yFileOutput::Commit(std::string& error)
 {
+    const auto fail = [&](const yPending& pending, int reason)
+    {
+        error = Failure(pending.path, reason);
+        return false;
+    };
     for (const std::unique_ptr<yPending>& pending : m_pending)
-        if (pending->temporary.empty() && !pending->WriteDirect(error)) return false;
+        if (!pending->temporary.empty())
+            if (const int reason = pending->Seal()) return fail(*pending, reason);
+    // Direct targets first, then hard-linked files, each from its whole
+    // temporary, then the renames: a failure leaves the renamed files as they were.
+    for (const yWay way : {yWay::StandardOutput, yWay::Direct, yWay::InPlace})
+        for (const std::unique_ptr<yPending>& pending : m_pending)
+            if (pending->target.way == way)
+                if (const int reason = pending->WriteDirect()) return fail(*pending, reason);
     for (const std::unique_ptr<yPending>& pending : m_pending)
     {
-        if (pending->target.way != yWay::InPlace) continue;
-        if (const int reason = CopyInto(pending->temporary, pending->target.path))
-        {
-            error = Failure(pending->path, reason);
-            return false;
-        }
-        ::unlink(pending->temporary.c_str());
-        Unregister(pending->temporary.c_str());
-        pending->temporary.clear();
-    }
-    for (const std::unique_ptr<yPending>& pending : m_pending)
-    {
-        if (pending->temporary.empty()) continue;
+        if (pending->target.way != yWay::Replace) continue;
         if (::rename(pending->temporary.c_str(), pending->target.path.c_str()) != 0)
-        {
-            error = Failure(pending->path, errno);
-            return false;
-        }
+            return fail(*pending, errno);
         Unregister(pending->temporary.c_str());
         pending->temporary.clear();
     }

@@ -98,6 +98,19 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
     return true;
 }
 
+bool yFileOutput::Start(const std::string& path, size_t& id, std::string& error)
+{
+    id = m_pending.size();
+    return Add(path, std::string(), error);
+}
+
+bool yFileOutput::Append(size_t id, const std::string& bytes, std::string& error)
+{
+    (void)error;
+    m_pending[id]->bytes += bytes;
+    return true;
+}
+
 bool yFileOutput::Commit(std::string& error)
 {
     static unsigned serial = 0;
