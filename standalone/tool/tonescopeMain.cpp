@@ -1,8 +1,12 @@
 // tonescope: the replacement host's command line.
+#include "standalone/session/yEventScript.h"
 #include "standalone/tool/yDemoCommand.h"
 #include "standalone/tool/yInfoCommand.h"
 #include "standalone/tool/yRenderCommand.h"
 #include "standalone/viewer/yViewCommand.h"
+#if defined(TONESCOPE_VIEWER)
+#include "standalone/viewer/yViewerScript.h"
+#endif
 #include "standalone/emulator/yModuleBeside.h"
 #include "standalone/tool/yViewLauncher.h"
 
@@ -76,6 +80,8 @@ int main(int argc, char** argv)
     renderCommand->add_flag("--quiet", render.quiet, "No progress line while a shot renders.");
     renderCommand->add_option("--timeline", render.timeline, "Write the picture of a shot (PNG).");
     renderCommand->add_option("--max-pixels", render.maxPixels, "Refuse larger images (default: 67108864).");
+    const std::string eventLines = yStandalone::yEventScript::VerbHelp();
+    renderCommand->footer("Event script lines (--events; one a line, # starts a comment):\n" + eventLines);
 
     yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
@@ -89,6 +95,10 @@ int main(int argc, char** argv)
                             "The window as a PNG: after --script, else whenever F12 is pressed.");
     viewCommand->add_option("--size", view.width, "The window's width; the height follows at 5:8.")
         ->check(CLI::Range(640, 8192));
+#if defined(TONESCOPE_VIEWER)
+    viewCommand->footer("Script lines of the window (--script):\n" + yStandalone::yViewerScript::VerbHelp() +
+                        "\nScript lines of the panel, as in an event script:\n" + eventLines);
+#endif
 
     try
     {
