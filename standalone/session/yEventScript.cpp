@@ -3,6 +3,7 @@
 #include "host/sdk/ZT_HostPlatform.h"
 #include "standalone/emulator/yQuoted.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -68,30 +69,25 @@ class yLineParser
     {
     }
 
-    bool Parse(std::string& why)
+    // A verb, what follows it, and what it does.
+    struct yVerb
     {
-        const std::string& verb = m_words[0];
-        if (verb == "move" || verb == "drag" || verb == "up")
-            return Point(verb == "move"   ? yScriptEvent::Move
-                         : verb == "drag" ? yScriptEvent::Drag
-                                          : yScriptEvent::Up,
-                         false, why);
-        if (verb == "down") return Point(yScriptEvent::Down, true, why);
-        if (verb == "key") return KeyEvent(why);
-        if (verb == "draw" || verb == "render")
-            return Bare(verb == "draw" ? yScriptEvent::Draw : yScriptEvent::Render, why);
-        if (verb == "wait") return Wait(why);
-        if (verb == "set") return Set(why);
-        if (verb == "resize") return Resize(why);
-        if (verb == "pick") return Pick(why);
-        why = Quoted(verb) + " is not an event";
-        return false;
-    }
+        const char* name;
+        const char* form;
+        const char* about;
+        yScriptEvent::Kind kind;
+        bool (yLineParser::*parse)(std::string& why);
+    };
+    static const yVerb kVerbs[];
+
+    bool Parse(std::string& why);
 
   private:
-    bool Point(yScriptEvent::Kind kind, bool modifiers, std::string& why)
+    bool Point(std::string& why) { return XY(false, why); }
+    bool PointAndKeys(std::string& why) { return XY(true, why); }
+
+    bool XY(bool modifiers, std::string& why)
     {
-        m_event.kind = kind;
         long x = 0, y = 0;
         if (m_words.size() < 3 || !Number(m_words[1], -kMaxCoordinate, kMaxCoordinate, x) ||
             !Number(m_words[2], -kMaxCoordinate, kMaxCoordinate, y))
@@ -106,7 +102,6 @@ class yLineParser
 
     bool KeyEvent(std::string& why)
     {
-        m_event.kind = yScriptEvent::Key;
         long code = 0;
         if (m_words.size() >= 2 && m_words[1].size() == 1 && !std::isdigit(uint8_t(m_words[1][0])))
             code = uint8_t(m_words[1][0]);
@@ -119,15 +114,10 @@ class yLineParser
         return Modifiers(2, why);
     }
 
-    bool Bare(yScriptEvent::Kind kind, std::string& why)
-    {
-        m_event.kind = kind;
-        return NothingFrom(1, why);
-    }
+    bool Bare(std::string& why) { return NothingFrom(1, why); }
 
     bool Wait(std::string& why)
     {
-        m_event.kind = yScriptEvent::Wait;
         long ms = 0;
         if (m_words.size() < 2 || !Number(m_words[1], 0, std::numeric_limits<int32_t>::max(), ms))
         {
@@ -140,7 +130,6 @@ class yLineParser
 
     bool Set(std::string& why)
     {
-        m_event.kind = yScriptEvent::Set;
         if (m_words.size() < 3)
         {
             why = "\"set\" needs a parameter name and a value";
@@ -155,7 +144,6 @@ class yLineParser
 
     bool Resize(std::string& why)
     {
-        m_event.kind = yScriptEvent::Resize;
         long w = 0, h = 0;
         if (m_words.size() < 3 ||
             !Number(m_words[1], yScriptEvent::kMinWindowWidth, yScriptEvent::kMaxWindowSide, w) ||
@@ -172,7 +160,6 @@ class yLineParser
 
     bool Pick(std::string& why)
     {
-        m_event.kind = yScriptEvent::Pick;
         if (m_words.size() >= 2 && m_words[1] == "cancel")
         {
             m_event.cancel = true;
@@ -220,7 +207,54 @@ class yLineParser
     const std::vector<std::string>& m_words;
     yScriptEvent& m_event;
 };
+
+// The only verbs a script may use, in the order the help lists them.
+const yLineParser::yVerb yLineParser::kVerbs[] = {
+    {"move", "X Y", "the pointer moves over the panel (panel pixels)", yScriptEvent::Move,
+     &yLineParser::Point},
+    {"down", "X Y [ctrl] [alt] [shift]", "the button goes down", yScriptEvent::Down,
+     &yLineParser::PointAndKeys},
+    {"drag", "X Y", "the pointer moves with the button down", yScriptEvent::Drag, &yLineParser::Point},
+    {"up", "X Y", "the button comes up", yScriptEvent::Up, &yLineParser::Point},
+    {"key", "CODE [ctrl] [alt] [shift]", "a key: a number or one character", yScriptEvent::Key,
+     &yLineParser::KeyEvent},
+    {"draw", "", "the panel is drawn", yScriptEvent::Draw, &yLineParser::Bare},
+    {"render", "", "the frame is rendered", yScriptEvent::Render, &yLineParser::Bare},
+    {"wait", "MS", "the host's clock moves on (double clicks are timed by it)", yScriptEvent::Wait,
+     &yLineParser::Wait},
+    {"set", "PARAM VALUE", "a parameter by its shown name; words with blanks in double quotes",
+     yScriptEvent::Set, &yLineParser::Set},
+    {"resize", "W H", "the Effect Controls window's new size", yScriptEvent::Resize, &yLineParser::Resize},
+    {"pick", "R G B | cancel", "the colour chooser's next answer", yScriptEvent::Pick, &yLineParser::Pick},
+};
+
+bool yLineParser::Parse(std::string& why)
+{
+    for (const yVerb& verb : kVerbs)
+        if (m_words[0] == verb.name)
+        {
+            m_event.kind = verb.kind;
+            return (this->*verb.parse)(why);
+        }
+    why = Quoted(m_words[0]) + " is not an event";
+    return false;
+}
 } // namespace
+
+std::string yEventScript::HelpLine(const char* name, const char* form, const char* about)
+{
+    std::string line = "  " + std::string(name) + (*form ? " " : "") + form;
+    line.resize(std::max<size_t>(line.size() + 2, 34), ' ');
+    return line + about + "\n";
+}
+
+std::string yEventScript::VerbHelp()
+{
+    std::string out;
+    for (const auto& verb : yLineParser::kVerbs)
+        out += HelpLine(verb.name, verb.form, verb.about);
+    return out;
+}
 
 bool yEventScript::Parse(const std::string& text, std::vector<yScriptEvent>& out, std::string& error)
 {

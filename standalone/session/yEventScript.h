@@ -55,6 +55,10 @@ class yEventScript
     // On failure returns false; error names the line and what is wrong with it.
     static bool Parse(const std::string& text, std::vector<yScriptEvent>& out, std::string& error);
     static bool Read(const std::string& path, std::vector<yScriptEvent>& out, std::string& error);
+    // One line for each verb the parser takes: its form and what it does.
+    static std::string VerbHelp();
+    // A line of help: the verb and its form in a column, then what it does.
+    static std::string HelpLine(const char* name, const char* form, const char* about);
 
   private:
     static bool ParseNamed(const std::string& text, const std::string& name, std::vector<yScriptEvent>& out,

@@ -1,8 +1,12 @@
 // tonescope: the replacement host's command line.
+#include "standalone/session/yEventScript.h"
 #include "standalone/tool/yDemoCommand.h"
 #include "standalone/tool/yInfoCommand.h"
 #include "standalone/tool/yRenderCommand.h"
 #include "standalone/viewer/yViewCommand.h"
+#if defined(TONESCOPE_VIEWER)
+#include "standalone/viewer/yViewerScript.h"
+#endif
 #include "standalone/emulator/yModuleBeside.h"
 #include "standalone/emulator/yQuoted.h"
 #include "standalone/media/yImageFile.h"
@@ -85,6 +89,8 @@ int main(int argc, char** argv)
     renderCommand->add_option("--max-pixels", render.maxPixels, maxPixelsHelp);
     renderCommand->add_option("--layer", render.layer,
                               "The layer of a layered image (default: the unnamed one, else the first in colour).");
+    const std::string eventLines = yStandalone::yEventScript::VerbHelp();
+    renderCommand->footer("Event script lines (--events; one a line, # starts a comment):\n" + eventLines);
 
     yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
@@ -99,6 +105,10 @@ int main(int argc, char** argv)
     viewCommand->add_option("--size", view.width, "The window's width; the height follows at 5:8.")
         ->check(CLI::Range(640, 8192));
     viewCommand->add_option("--max-pixels", view.maxPixels, maxPixelsHelp);
+#if defined(TONESCOPE_VIEWER)
+    viewCommand->footer("Script lines of the window (--script):\n" + yStandalone::yViewerScript::VerbHelp() +
+                        "\nScript lines of the panel, as in an event script:\n" + eventLines);
+#endif
 
     try
     {

@@ -2,8 +2,10 @@
 
 #include "standalone/emulator/yQuoted.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -33,6 +35,24 @@ const std::map<std::string, yViewerJob::Kind> kPathVerbs = {
     {"save-output", yViewerJob::SaveOutput},
 };
 
+// The window's verbs, their forms and what they do; only these are taken
+// for the window, and the help lists them.
+const struct
+{
+    const char* name;
+    const char* form;
+    const char* about;
+} kWindowVerbs[] = {
+    {"layer", "X Y", "a click in the layer view, in image pixels"},
+    {"open", "PATH", "an image by the path box"},
+    {"drop", "PATH", "an image dropped on the window"},
+    {"load-project", "PATH", "a project file loaded"},
+    {"save-project", "PATH", "the project saved"},
+    {"save-output", "PATH", "the output image saved"},
+    {"about", "", "the About dialog"},
+    {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
+};
+
 // A window line into step; false with why when malformed. Lines that are
 // not the window's leave handled false.
 bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, std::string& why)
@@ -40,6 +60,9 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
     std::string verb, argument;
     handled = false;
     if (!Split(line, verb, argument) || verb[0] == '#') return true;
+    if (std::none_of(std::begin(kWindowVerbs), std::end(kWindowVerbs),
+                     [&](const auto& known) { return verb == known.name; }))
+        return true;
     const auto path = kPathVerbs.find(verb);
     handled = true;
     if (path != kPathVerbs.end())
@@ -127,5 +150,12 @@ bool yViewerScript::Read(const std::string& path, std::vector<yViewerStep>& out,
         return false;
     }
     return Parse(text.str(), out, error);
+}
+std::string yViewerScript::VerbHelp()
+{
+    std::string out;
+    for (const auto& verb : kWindowVerbs)
+        out += yEventScript::HelpLine(verb.name, verb.form, verb.about);
+    return out;
 }
 } // namespace yStandalone

@@ -31,5 +31,7 @@ class yViewerScript
     // On failure returns false; error names the line and what is wrong with it.
     static bool Parse(const std::string& text, std::vector<yViewerStep>& out, std::string& error);
     static bool Read(const std::string& path, std::vector<yViewerStep>& out, std::string& error);
+    // One line for each of the window's own verbs: its form and what it does.
+    static std::string VerbHelp();
 };
 } // namespace yStandalone

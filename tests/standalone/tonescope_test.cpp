@@ -1,5 +1,6 @@
 // The tonescope program, run as a process with the module just built.
 #include "standalone/media/yPngFile.h"
+#include "standalone/session/yEventScript.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <OpenImageIO/imageio.h>
@@ -623,4 +624,16 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         EXPECT_NE(r.err.find(message), std::string::npos) << command << ": " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+// The help lists the script lines the parsers take, the window's where the
+// window is built.
+TEST(tonescopeHelp, ListsTheScriptVerbs)
+{
+    const std::string events = yStandalone::yEventScript::VerbHelp();
+    EXPECT_NE(yTest::RunTonescope({"render", "--help"}).out.find(events), std::string::npos);
+    if (::access((std::string(TONESCOPE_PROGRAM) + "-view").c_str(), X_OK) != 0) return;
+    const std::string view = yTest::RunTonescope({"view", "--help"}).out;
+    EXPECT_NE(view.find(events), std::string::npos) << view;
+    EXPECT_NE(view.find("  layer X Y "), std::string::npos) << view;
 }
