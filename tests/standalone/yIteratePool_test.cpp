@@ -67,7 +67,10 @@ TEST(yIteratePool, RunsEachIterationOnceOnTheThreadsItHasAndReturnsTheError)
                 EXPECT_LE(seen.runs[i], i < c.count && c.threads > 1 ? 1 : 0) << c.threads << " threads, iteration " << i;
             runs += seen.runs[i];
         }
-        if (c.failing >= 0 && c.threads == 1) EXPECT_EQ(runs, c.failing + 1);
+        if (c.failing >= 0 && c.threads == 1)
+        {
+            EXPECT_EQ(runs, c.failing + 1);
+        }
     }
     EXPECT_EQ(yIteratePool::Instance().Run(6, nullptr, Nest), PF_Err_NONE);
     yIteratePool::Instance().SetThreadCount(0);

@@ -27,9 +27,10 @@ TEST(yRenderSession, TheReportCarriesThePanelsTogglesAndBarColours)
         const auto& high = before.channels[size_t(c)].barColor[200];
         EXPECT_LT(low[size_t(c)], high[size_t(c)]);
         for (int other = 0; other < 3; ++other)
-        {
-            if (other != c) EXPECT_EQ(high[size_t(other)], 0);
-        }
+            if (other != c)
+            {
+                EXPECT_EQ(high[size_t(other)], 0);
+            }
     }
     // Channel A's toggle clicked off: only A changes.
     std::vector<yStandalone::yScriptEvent> click;
