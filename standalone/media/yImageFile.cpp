@@ -30,7 +30,7 @@ bool yImageFile::OpenPng(int64_t maxPixels, std::string& error)
     m_deep = m_png->Depth() == 16;
     m_movie = false;
     m_frames = 1;
-    return CheckSize(maxPixels, error);
+    return CheckSize(maxPixels, error) && m_png->Holds(error);
 }
 
 bool yImageFile::CheckSize(int64_t maxPixels, std::string& error) const

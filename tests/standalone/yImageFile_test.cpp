@@ -5,6 +5,7 @@
 #include <OpenImageIO/imagebufalgo.h>
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -226,5 +227,48 @@ TEST(yImageFile, ReadsTiledFilesFromTheirLargestLevel)
                               0)
                         << x << "," << y;
         }
+    }
+}
+
+TEST(yImageFile, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAllocating)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "memory limits and the address sanitizer do not mix";
+#endif
+    yTest::yScratchFolder folder;
+    const std::vector<float> pixels(4 * 4 * 3, 0.5f);
+    for (const char* name : {"claim.png", "claim.tif"})
+    {
+        auto out = OIIO::ImageOutput::create(folder.File(name));
+        OIIO::ImageSpec spec(4, 4, 3, OIIO::TypeDesc::UINT16);
+        spec.attribute("compression", "none");
+        ASSERT_TRUE(out->open(folder.File(name), spec) && out->write_image(OIIO::TypeDesc::FLOAT, pixels.data()) &&
+                    out->close());
+    }
+    // Each header made to declare 8192 x 8192 pixels at 16 bits, 512 MB as a world.
+    std::vector<uint8_t> png = yTest::ReadBytes(folder.File("claim.png"));
+    for (int interlaced : {0, 1})
+    {
+        for (size_t at : {16, 20})
+            png[at + 2] = 0x20, png[at + 3] = 0;
+        png[28] = uint8_t(interlaced);
+        const uLong crc = crc32(0, png.data() + 12, 17);
+        for (int i = 0; i < 4; ++i)
+            png[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+        yTest::WriteBytes(folder.File(interlaced ? "interlaced.png" : "claim.png"), png);
+    }
+    std::vector<uint8_t> tiff = yTest::ReadBytes(folder.File("claim.tif"));
+    const size_t ifd = tiff[4] | tiff[5] << 8, entries = tiff[ifd] | tiff[ifd + 1] << 8;
+    for (size_t e = ifd + 2; e < ifd + 2 + 12 * entries; e += 12)
+        if ((tiff[e] == 0 || tiff[e] == 1) && tiff[e + 1] == 1) // width and height
+            tiff[e + 8] = 0, tiff[e + 9] = 0x20, tiff[e + 10] = tiff[e + 11] = 0;
+    yTest::WriteBytes(folder.File("claim.tif"), tiff);
+    for (const char* name : {"claim.png", "interlaced.png", "claim.tif"})
+    {
+        const yTest::yProcessResult r =
+            yTest::RunTonescope({"render", folder.File(name), "--module", yTest::ModulePath(), "--quiet"}, "",
+                                uint64_t(256) << 20);
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.err.find("is cut short: its header declares 8192 x 8192 pixels"), std::string::npos) << r.err;
     }
 }

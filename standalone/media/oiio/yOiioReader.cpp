@@ -7,6 +7,7 @@
 #include <OpenImageIO/imageio.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <vector>
@@ -88,8 +89,8 @@ bool MapChannels(const OIIO::ImageSpec& spec, const std::string& wanted, yChanne
 class yOiioReader : public yImageReader
 {
   public:
-    yOiioReader(std::unique_ptr<OIIO::ImageInput> file, std::string layer)
-        : m_file(std::move(file)), m_layer(std::move(layer))
+    yOiioReader(std::unique_ptr<OIIO::ImageInput> file, std::string path, std::string layer)
+        : m_file(std::move(file)), m_path(std::move(path)), m_layer(std::move(layer))
     {
     }
     // Whether the file has pixels to take; false with why when not.
@@ -104,7 +105,7 @@ class yOiioReader : public yImageReader
                                                                    : yImageLayout::kFloat;
         m_layout.flat = spec.depth <= 1;
         m_layout.layers = LayerNames(spec);
-        return MapChannels(spec, m_layer, m_layout.map, why);
+        return MapChannels(spec, m_layer, m_layout.map, why) && Holds(spec, why);
     }
 
     const yImageLayout& Layout() const override { return m_layout; }
@@ -163,8 +164,24 @@ class yOiioReader : public yImageReader
     }
 
   private:
+    // Whether a TIFF file is large enough for the pixels its header declares,
+    // so that a few bytes claiming a huge image are refused before the image
+    // is allocated. No codec of TIFF packs more than 4096 bytes into one.
+    bool Holds(const OIIO::ImageSpec& spec, std::string& why) const
+    {
+        if (std::string(m_file->format_name()) != "tiff") return true;
+        std::error_code failed;
+        const double bytes = double(std::filesystem::file_size(m_path, failed));
+        const bool packed = spec.get_string_attribute("compression", "none") != "none";
+        if (failed || double(spec.image_bytes()) <= bytes * (packed ? 4096 : 1)) return true;
+        why = "it is cut short: its header declares " + std::to_string(spec.width) + " x " +
+              std::to_string(spec.height) + " pixels, more than its " + std::to_string(uint64_t(bytes)) +
+              " bytes can hold";
+        return false;
+    }
+
     std::unique_ptr<OIIO::ImageInput> m_file;
-    const std::string m_layer;
+    const std::string m_path, m_layer;
     yImageLayout m_layout;
     std::vector<uint8_t> m_band; // the rows of a band of tiles
     int m_bandTop = -1;          // its first row
@@ -191,6 +208,6 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
         return nullptr;
     }
     file->threads(1);
-    auto reader = std::make_unique<yStandalone::yOiioReader>(std::move(file), layer ? layer : "");
+    auto reader = std::make_unique<yStandalone::yOiioReader>(std::move(file), path, layer ? layer : "");
     return reader->Describe(why) ? reader.release() : nullptr;
 }
