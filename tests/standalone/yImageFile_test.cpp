@@ -1,10 +1,12 @@
 #include "standalone/media/yImageFile.h"
+#include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <OpenImageIO/imagebuf.h>
 #include <OpenImageIO/imagebufalgo.h>
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cmath>
@@ -271,4 +273,29 @@ TEST(yImageFile, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAllocating)
         EXPECT_EQ(r.status, 1) << name;
         EXPECT_NE(r.err.find("is cut short: its header declares 8192 x 8192 pixels"), std::string::npos) << r.err;
     }
+}
+
+TEST(yImageFile, WhatIsNotARegularFileIsRefusedWithoutWaiting)
+{
+    yTest::yScratchFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/zero", "a device"}, {"/dev/null", "a device"}, {folder.File(""), "a folder"}, {folder.File("pipe"), "a pipe"}};
+    for (const auto& [path, kind] : cases)
+    {
+        yImageFile file;
+        std::string error;
+        EXPECT_FALSE(file.Open(path, yImageFile::kDefaultMaxPixels, error));
+        EXPECT_EQ(error, "The image " + path + " is " + kind + ", not a file that holds an image.");
+    }
+    // A pipe among a shot's frames is skipped and named.
+    std::string error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(folder.File("f.0001.png"), yWorld(4, 4, false), error)) << error;
+    ASSERT_EQ(::mkfifo(folder.File("f.0002.png").c_str(), 0600), 0);
+    const yTest::yProcessResult r = yTest::RunTonescope(
+        {"render", folder.File("f.%04d.png"), "--module", yTest::ModulePath(), "--jobs", "1", "--quiet"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Frame 2 was skipped: the image " + folder.File("f.0002.png") + " is a pipe"),
+              std::string::npos)
+        << r.err;
 }
