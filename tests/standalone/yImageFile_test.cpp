@@ -299,3 +299,39 @@ TEST(yImageFile, WhatIsNotARegularFileIsRefusedWithoutWaiting)
               std::string::npos)
         << r.err;
 }
+
+TEST(yImageFile, ALibrarysWordsFollowOurSentence)
+{
+    yTest::yScratchFolder folder;
+    std::string error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(folder.File("huge.png"), yWorld(4, 4, false), error)) << error;
+    std::vector<uint8_t> png = yTest::ReadBytes(folder.File("huge.png"));
+    for (size_t at : {16, 20}) // 1,000,000 a side
+        png[at + 1] = 0x0F, png[at + 2] = 0x42, png[at + 3] = 0x40;
+    const uLong crc = crc32(0, png.data() + 12, 17);
+    for (int i = 0; i < 4; ++i)
+        png[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+    yTest::WriteBytes(folder.File("huge.png"), png);
+    yTest::WriteBytes(folder.File("text.foo"), {'h', 'i', '\n'});
+    const std::vector<float> grey(64 * 48 * 3, 0.5f);
+    auto exr = OIIO::ImageOutput::create(folder.File("damaged.exr"));
+    ASSERT_TRUE(exr->open(folder.File("damaged.exr"), OIIO::ImageSpec(64, 48, 3, OIIO::TypeDesc::HALF)) &&
+                exr->write_image(OIIO::TypeDesc::FLOAT, grey.data()) && exr->close());
+    std::vector<uint8_t> bytes = yTest::ReadBytes(folder.File("damaged.exr"));
+    std::fill(bytes.end() - 40, bytes.end() - 4, 0x55); // inside the last rows
+    yTest::WriteBytes(folder.File("damaged.exr"), bytes);
+    const std::pair<const char*, std::string> cases[] = {
+        {"huge.png", " is 1000000 x 1000000 pixels, more than the 32768 a side this host reads."},
+        {"text.foo", ": it is in no format this host reads."},
+        {"damaged.exr", " is damaged or cut short at row "},
+    };
+    for (const auto& [name, words] : cases)
+    {
+        yImageFile file;
+        yWorld world;
+        EXPECT_FALSE(file.Open(folder.File(name), yImageFile::kDefaultMaxPixels, error) &&
+                     file.ReadFrame(0, false, 1, world, error));
+        EXPECT_NE(error.find(folder.File(name) + words), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+}

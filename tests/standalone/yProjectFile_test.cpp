@@ -25,10 +25,10 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
         {47, 0, 'Z', 36, "is truncated: its record has 35 of 36 bytes"},
         {0, 4, 0, 36, "has format 0"},
         {0, 8, 35, 36, "has bytes after its record"},
-        {0, 11, 0x7F, 36, "is truncated"},
+        {0, 11, 0x7F, 36, "is damaged: its header claims a record of 2130706468 bytes"},
         {0, 0, 'Z', 40, "holds a record of 36 bytes where the module keeps 40"},
         // A record just larger than any module keeps, with all its bytes.
-        {12 + kLarge + 1, 10, 0x10, 36, "is truncated"},
+        {12 + kLarge + 1, 10, 0x10, 36, "is damaged: its header claims a record of 1048577 bytes"},
     };
     for (const auto& c : cases)
     {

@@ -204,7 +204,11 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     auto file = OIIO::ImageInput::open(path, &config);
     if (!file)
     {
-        why = yStandalone::FirstLine(OIIO::geterror());
+        const std::string error = OIIO::geterror();
+        // OpenImageIO's words for this name the file again and guess at why.
+        why = error.find("could not find a format reader") != std::string::npos
+                  ? "it is in no format this host reads"
+                  : yStandalone::FirstLine(error);
         return nullptr;
     }
     file->threads(1);

@@ -119,7 +119,15 @@ bool yPngReader::Open(const std::string& path, std::string& error)
     size_t fileRowBytes = 0;
     if (!ReadHeader(s.png, s.info, s.file, s.passes, fileRowBytes))
     {
-        error = "The image " + path + " cannot be read: " + s.Reason() + ".";
+        // libpng's words for a size over its limit say only that the header is invalid.
+        uint8_t size[8] = {};
+        const auto side = [&](int at) { return uint32_t(size[at]) << 24 | size[at + 1] << 16 | size[at + 2] << 8 | size[at + 3]; };
+        if (std::fseek(s.file, 16, SEEK_SET) == 0 && std::fread(size, 1, 8, s.file) == 8 &&
+            (side(0) > uint32_t(kMaxSide) || side(4) > uint32_t(kMaxSide)))
+            error = "The image " + path + " is " + std::to_string(side(0)) + " x " + std::to_string(side(4)) +
+                    " pixels, more than the " + std::to_string(kMaxSide) + " a side this host reads.";
+        else
+            error = "The image " + path + " has a damaged header: " + s.Reason() + ".";
         return false;
     }
     m_width = int(png_get_image_width(s.png, s.info));
