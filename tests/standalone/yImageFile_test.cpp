@@ -320,10 +320,15 @@ TEST(yImageFile, ALibrarysWordsFollowOurSentence)
     std::vector<uint8_t> bytes = yTest::ReadBytes(folder.File("damaged.exr"));
     std::fill(bytes.end() - 40, bytes.end() - 4, 0x55); // inside the last rows
     yTest::WriteBytes(folder.File("damaged.exr"), bytes);
+    bytes = yTest::ReadBytes(folder.File("damaged.exr"));
+    const size_t size = yTest::FindBytes(bytes, std::string("chlist") + '\0') + 7;
+    bytes[size + 3] = 0x70; // the channel list claims 1.8 GB
+    yTest::WriteBytes(folder.File("claim.exr"), bytes);
     const std::pair<const char*, std::string> cases[] = {
         {"huge.png", " is 1000000 x 1000000 pixels, more than the 32768 a side this host reads."},
         {"text.foo", ": it is in no format this host reads."},
         {"damaged.exr", " is damaged or cut short at row "},
+        {"claim.exr", ": it is damaged: its attribute \"channels\" claims 1879048"},
     };
     for (const auto& [name, words] : cases)
     {

@@ -7,7 +7,9 @@
 #include <OpenImageIO/imageio.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <new>
 #include <vector>
@@ -83,6 +85,52 @@ bool MapChannels(const OIIO::ImageSpec& spec, const std::string& wanted, yChanne
     for (int c = 0; c < spec.nchannels; ++c)
         names += (c ? ", " : "") + std::string(spec.channel_name(c));
     why = "it has no R, G and B or Y channels (its channels: " + names + ")";
+    return false;
+}
+
+// Whether every attribute in an OpenEXR file's headers fits in the file:
+// OpenEXR allocates and clears what a header claims before reading it.
+bool ExrHeadersFit(const std::string& path, std::string& why)
+{
+    std::error_code failed;
+    const uint64_t total = std::filesystem::file_size(path, failed);
+    // The headers are read as far as their first megabytes.
+    std::vector<char> bytes(failed ? 0 : size_t(std::min<uint64_t>(total, uint64_t(1) << 24)));
+    std::ifstream(path, std::ios::binary).read(bytes.data(), long(bytes.size()));
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), "\x76\x2f\x31\x01", 4) != 0) return true;
+    const bool parts = (uint8_t(bytes[5]) & 0x10) != 0;
+    size_t at = 8;
+    const auto text = [&](std::string& out)
+    {
+        if (at >= bytes.size()) return false;
+        const auto end = std::find(bytes.begin() + long(at), bytes.end(), '\0');
+        if (end == bytes.end()) return false;
+        out.assign(bytes.begin() + long(at), end);
+        at = size_t(end - bytes.begin()) + 1;
+        return true;
+    };
+    for (std::string name, type; text(name);)
+    {
+        if (name.empty())
+        {
+            // A multi-part file's headers end with an empty one.
+            if (!parts || (at < bytes.size() && bytes[at] == '\0')) return true;
+            continue;
+        }
+        if (!text(type) || at + 4 > bytes.size()) break;
+        const uint32_t size = uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
+                              uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
+        at += 4;
+        if (size > total - at)
+        {
+            why = "it is damaged: its attribute \"" + name.substr(0, 40) + "\" claims " + std::to_string(size) +
+                  " bytes, more than the file holds";
+            return false;
+        }
+        at += size;
+    }
+    if (bytes.size() < total) return true;
+    why = "it is damaged: its header ends early";
     return false;
 }
 
@@ -198,6 +246,7 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     (void)oneThread;
     if (auto movie = yStandalone::OpenMovie(path, why)) return movie.release();
     if (!why.empty()) return nullptr;
+    if (!yStandalone::ExrHeadersFit(path, why)) return nullptr;
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);
