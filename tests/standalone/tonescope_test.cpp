@@ -493,7 +493,7 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         {"render seq", "Frame 2 of"},
         {"render claim.png", "20000 x 20000 pixels, more than the 67108864 allowed (see --max-pixels)"},
         {"render claim.png --max-pixels 400000000", "is cut short"},
-        {"render short.cut.exr", "Unexpected end of file"},
+        {"render short.cut.exr", "it is cut short inside its header."},
         {"render short.m.mp4", "Cannot read the image"},
     };
     for (const auto& [command, message] : refused)

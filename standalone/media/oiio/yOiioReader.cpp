@@ -130,7 +130,7 @@ bool ExrHeadersFit(const std::string& path, std::string& why)
         at += size;
     }
     if (bytes.size() < total) return true;
-    why = "it is damaged: its header ends early";
+    why = "it is cut short inside its header";
     return false;
 }
 
