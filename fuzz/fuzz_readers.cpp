@@ -9,7 +9,6 @@
 #include "standalone/media/yImageFile.h"
 #include "standalone/emulator/yModuleFile.h"
 #include "standalone/media/yPngFile.h"
-#include "standalone/media/yPngReader.h"
 #include "standalone/media/yProjectFile.h"
 #include "standalone/emulator/yPropertyList.h"
 
@@ -32,8 +31,9 @@ enum Reader
     kReaderCount
 };
 
-// PNG files through the image reader, whole and shrunk, into both depths
-// (other formats are OpenImageIO's own, which this target does not fuzz).
+// Any file through the image reader, whole and shrunk, into both depths: PNG
+// through ours, the rest through the readers' library (OpenEXR, TIFF and the
+// other formats, movies through FFmpeg, whose last frame is read too).
 void ReadImage(const std::string& path, int downsample)
 {
     yStandalone::yPngImage image;
@@ -44,7 +44,6 @@ void ReadImage(const std::string& path, int downsample)
         Require(image.rgba.size() == size_t(image.width) * size_t(image.height) * 4 &&
                     (image.depth == 8 || image.depth == 16),
                 "every pixel of an image read has four samples of 8 or 16 bits");
-    if (!yStandalone::yPngReader::IsPng(path)) return;
     yStandalone::yImageFile file;
     if (!file.Open(path, int64_t(1) << 20, error))
     {
@@ -52,17 +51,19 @@ void ReadImage(const std::string& path, int downsample)
         return;
     }
     for (bool deep : {false, true})
-    {
-        yStandalone::yWorld world;
-        if (!file.ReadFrame(0, deep, downsample, world, error))
+        for (int frame : {0, file.Frames() - 1})
         {
-            Require(!error.empty(), "an image that cannot be read says why");
-            return;
+            yStandalone::yWorld world;
+            if (!file.ReadFrame(frame, deep, downsample, world, error))
+            {
+                Require(!error.empty(), "an image that cannot be read says why");
+                return;
+            }
+            Require(world.Width() == (file.Width() + downsample - 1) / downsample &&
+                        world.Height() == (file.Height() + downsample - 1) / downsample &&
+                        world.IsDeep() == deep,
+                    "the world has the image's size at 1/n and the depth asked for");
         }
-        Require(world.Width() == (file.Width() + downsample - 1) / downsample &&
-                    world.Height() == (file.Height() + downsample - 1) / downsample && world.IsDeep() == deep,
-                "the world has the image's size at 1/n and the depth asked for");
-    }
 }
 
 void ReadEventScript(const uint8_t* data, size_t size)

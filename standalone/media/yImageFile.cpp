@@ -6,10 +6,28 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <vector>
 
 namespace yStandalone
 {
+namespace
+{
+// What a path that is not a regular file is, or empty when it is one or is
+// not there at all.
+std::string NotAFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    const fs::file_status status = fs::status(path, failed);
+    if (failed || fs::is_regular_file(status)) return "";
+    if (fs::is_directory(status)) return "a folder";
+    if (fs::is_fifo(status)) return "a pipe";
+    if (fs::is_character_file(status) || fs::is_block_file(status)) return "a device";
+    return "not a regular file";
+}
+} // namespace
+
 bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error, const std::string& layer)
 {
     m_path = path;
@@ -17,6 +35,13 @@ bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& e
     m_png.reset();
     CloseOther();
     m_pngRead = false;
+    // A device or a pipe would keep a format's probe waiting for ever.
+    const std::string kind = NotAFile(path);
+    if (!kind.empty())
+    {
+        error = "The image " + path + " is " + kind + ", not a file that holds an image.";
+        return false;
+    }
     if (yPngReader::IsPng(path)) return OpenPng(maxPixels, error);
     return OpenOther(maxPixels, layer, error);
 }
@@ -30,7 +55,7 @@ bool yImageFile::OpenPng(int64_t maxPixels, std::string& error)
     m_deep = m_png->Depth() == 16;
     m_movie = false;
     m_frames = 1;
-    return CheckSize(maxPixels, error);
+    return CheckSize(maxPixels, error) && m_png->Holds(error);
 }
 
 bool yImageFile::CheckSize(int64_t maxPixels, std::string& error) const

@@ -13,7 +13,7 @@ bool yPngFile::Read(const std::string& path, yPngImage& out, std::string& error)
 {
     out = yPngImage{};
     yPngReader reader;
-    if (!reader.Open(path, error)) return false;
+    if (!reader.Open(path, error) || !reader.Holds(error)) return false;
     const size_t samples = size_t(reader.Width()) * 4;
     if (int64_t(reader.Width()) * reader.Height() > kMaxPixels ||
         !TryResize(out.rgba, samples * size_t(reader.Height())))

@@ -29,6 +29,10 @@ class yPngReader
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     int Depth() const { return m_depth; }
+    // Whether the file is large enough for the rows its header declares, so
+    // that a few bytes claiming a huge image are refused before the image is
+    // allocated; false with one sentence.
+    bool Holds(std::string& error) const;
     // The next row, top down, into Width() * 4 samples; false with one sentence.
     bool ReadRow(void* rgba, std::string& error);
 
@@ -37,5 +41,7 @@ class yPngReader
     std::unique_ptr<State> m_state;
     std::string m_path;
     int m_width = 0, m_height = 0, m_depth = 8;
+    uint64_t m_fileBytes = UINT64_MAX;
+    size_t m_fileRowBytes = 0; // a row as the file packs it
 };
 } // namespace yStandalone

@@ -95,7 +95,11 @@ bool yProjectFile::Read(const std::string& path, size_t expectedSize, std::vecto
         error = "The project " + path + " has format " + std::to_string(Word(bytes.data() + 4)) +
                 ", which this tonescope does not read (it reads format " + std::to_string(kFormatVersion) +
                 ").";
-    else if (Word(bytes.data() + 8) > kMaxRecord || bytes.size() - kHeaderSize < Word(bytes.data() + 8))
+    else if (Word(bytes.data() + 8) > kMaxRecord)
+        error = "The project " + path + " is damaged: its header claims a record of " +
+                std::to_string(Word(bytes.data() + 8)) + " bytes, more than the " + std::to_string(kMaxRecord) +
+                " a project holds.";
+    else if (bytes.size() - kHeaderSize < Word(bytes.data() + 8))
         error = "The project " + path + " is truncated: its record has " +
                 std::to_string(bytes.size() - kHeaderSize) + " of " + std::to_string(Word(bytes.data() + 8)) +
                 " bytes.";

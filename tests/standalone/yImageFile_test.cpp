@@ -1,10 +1,13 @@
 #include "standalone/media/yImageFile.h"
+#include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
 #include <OpenImageIO/imagebuf.h>
 #include <OpenImageIO/imagebufalgo.h>
 #include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -226,5 +229,114 @@ TEST(yImageFile, ReadsTiledFilesFromTheirLargestLevel)
                               0)
                         << x << "," << y;
         }
+    }
+}
+
+TEST(yImageFile, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAllocating)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "memory limits and the address sanitizer do not mix";
+#endif
+    yTest::yScratchFolder folder;
+    const std::vector<float> pixels(4 * 4 * 3, 0.5f);
+    for (const char* name : {"claim.png", "claim.tif"})
+    {
+        auto out = OIIO::ImageOutput::create(folder.File(name));
+        OIIO::ImageSpec spec(4, 4, 3, OIIO::TypeDesc::UINT16);
+        spec.attribute("compression", "none");
+        ASSERT_TRUE(out->open(folder.File(name), spec) && out->write_image(OIIO::TypeDesc::FLOAT, pixels.data()) &&
+                    out->close());
+    }
+    // Each header made to declare 8192 x 8192 pixels at 16 bits, 512 MB as a world.
+    std::vector<uint8_t> png = yTest::ReadBytes(folder.File("claim.png"));
+    for (int interlaced : {0, 1})
+    {
+        for (size_t at : {16, 20})
+            png[at + 2] = 0x20, png[at + 3] = 0;
+        png[28] = uint8_t(interlaced);
+        const uLong crc = crc32(0, png.data() + 12, 17);
+        for (int i = 0; i < 4; ++i)
+            png[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+        yTest::WriteBytes(folder.File(interlaced ? "interlaced.png" : "claim.png"), png);
+    }
+    std::vector<uint8_t> tiff = yTest::ReadBytes(folder.File("claim.tif"));
+    const size_t ifd = tiff[4] | tiff[5] << 8, entries = tiff[ifd] | tiff[ifd + 1] << 8;
+    for (size_t e = ifd + 2; e < ifd + 2 + 12 * entries; e += 12)
+        if ((tiff[e] == 0 || tiff[e] == 1) && tiff[e + 1] == 1) // width and height
+            tiff[e + 8] = 0, tiff[e + 9] = 0x20, tiff[e + 10] = tiff[e + 11] = 0;
+    yTest::WriteBytes(folder.File("claim.tif"), tiff);
+    for (const char* name : {"claim.png", "interlaced.png", "claim.tif"})
+    {
+        const yTest::yProcessResult r =
+            yTest::RunTonescope({"render", folder.File(name), "--module", yTest::ModulePath(), "--quiet"}, "",
+                                uint64_t(256) << 20);
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.err.find("is cut short: its header declares 8192 x 8192 pixels"), std::string::npos) << r.err;
+    }
+}
+
+TEST(yImageFile, WhatIsNotARegularFileIsRefusedWithoutWaiting)
+{
+    yTest::yScratchFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/zero", "a device"}, {"/dev/null", "a device"}, {folder.File(""), "a folder"}, {folder.File("pipe"), "a pipe"}};
+    for (const auto& [path, kind] : cases)
+    {
+        yImageFile file;
+        std::string error;
+        EXPECT_FALSE(file.Open(path, yImageFile::kDefaultMaxPixels, error));
+        EXPECT_EQ(error, "The image " + path + " is " + kind + ", not a file that holds an image.");
+    }
+    // A pipe among a shot's frames is skipped and named.
+    std::string error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(folder.File("f.0001.png"), yWorld(4, 4, false), error)) << error;
+    ASSERT_EQ(::mkfifo(folder.File("f.0002.png").c_str(), 0600), 0);
+    const yTest::yProcessResult r = yTest::RunTonescope(
+        {"render", folder.File("f.%04d.png"), "--module", yTest::ModulePath(), "--jobs", "1", "--quiet"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Frame 2 was skipped: the image " + folder.File("f.0002.png") + " is a pipe"),
+              std::string::npos)
+        << r.err;
+}
+
+TEST(yImageFile, ALibrarysWordsFollowOurSentence)
+{
+    yTest::yScratchFolder folder;
+    std::string error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(folder.File("huge.png"), yWorld(4, 4, false), error)) << error;
+    std::vector<uint8_t> png = yTest::ReadBytes(folder.File("huge.png"));
+    for (size_t at : {16, 20}) // 1,000,000 a side
+        png[at + 1] = 0x0F, png[at + 2] = 0x42, png[at + 3] = 0x40;
+    const uLong crc = crc32(0, png.data() + 12, 17);
+    for (int i = 0; i < 4; ++i)
+        png[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+    yTest::WriteBytes(folder.File("huge.png"), png);
+    yTest::WriteBytes(folder.File("text.foo"), {'h', 'i', '\n'});
+    const std::vector<float> grey(64 * 48 * 3, 0.5f);
+    auto exr = OIIO::ImageOutput::create(folder.File("damaged.exr"));
+    ASSERT_TRUE(exr->open(folder.File("damaged.exr"), OIIO::ImageSpec(64, 48, 3, OIIO::TypeDesc::HALF)) &&
+                exr->write_image(OIIO::TypeDesc::FLOAT, grey.data()) && exr->close());
+    std::vector<uint8_t> bytes = yTest::ReadBytes(folder.File("damaged.exr"));
+    std::fill(bytes.end() - 40, bytes.end() - 4, 0x55); // inside the last rows
+    yTest::WriteBytes(folder.File("damaged.exr"), bytes);
+    bytes = yTest::ReadBytes(folder.File("damaged.exr"));
+    const size_t size = yTest::FindBytes(bytes, std::string("chlist") + '\0') + 7;
+    bytes[size + 3] = 0x70; // the channel list claims 1.8 GB
+    yTest::WriteBytes(folder.File("claim.exr"), bytes);
+    const std::pair<const char*, std::string> cases[] = {
+        {"huge.png", " is 1000000 x 1000000 pixels, more than the 32768 a side this host reads."},
+        {"text.foo", ": it is in no format this host reads."},
+        {"damaged.exr", " is damaged or cut short at row "},
+        {"claim.exr", ": it is damaged: its attribute \"channels\" claims 1879048"},
+    };
+    for (const auto& [name, words] : cases)
+    {
+        yImageFile file;
+        yWorld world;
+        EXPECT_FALSE(file.Open(folder.File(name), yImageFile::kDefaultMaxPixels, error) &&
+                     file.ReadFrame(0, false, 1, world, error));
+        EXPECT_NE(error.find(folder.File(name) + words), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
     }
 }

@@ -29,10 +29,10 @@ TEST(yProjectFile, RefusesTruncatedForeignAndNewerFiles)
         {0, 48, 2, 36, "is truncated inside its host settings"}, // one setting more
         {0, 52, 7, 36, "is truncated inside its host settings"}, // a longer name
         {good.size() + 1, 0, 'Z', 36, "has bytes after its host settings"},
-        {0, 11, 0x7F, 36, "is truncated"},
+        {0, 11, 0x7F, 36, "is damaged: its header claims a record of 2130706468 bytes"},
         {0, 0, 'Z', 40, "holds a record of 36 bytes where the module keeps 40"},
         // A record just larger than any module keeps, with all its bytes.
-        {12 + kLarge + 1, 10, 0x10, 36, "is truncated"},
+        {12 + kLarge + 1, 10, 0x10, 36, "is damaged: its header claims a record of 1048577 bytes"},
     };
     for (const auto& c : cases)
     {

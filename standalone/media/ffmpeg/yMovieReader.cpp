@@ -19,6 +19,9 @@ namespace yStandalone
 {
 namespace
 {
+// Larger frames than any image this host takes by default.
+constexpr int64_t kMostPixels = int64_t(1) << 26;
+
 std::string AvError(int code)
 {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -276,7 +279,8 @@ class yMovieReader : public yImageReader
     {
         const AVFrame& f = *m_frame;
         const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(AVPixelFormat(f.format));
-        if (!desc || f.width <= 0 || f.height <= 0) return Fail(why, "its frames have no pixels this host takes");
+        if (!desc || f.width <= 0 || f.height <= 0 || int64_t(f.width) * f.height > kMostPixels)
+            return Fail(why, "its frames have no pixels this host takes");
         const bool deep = desc->comp[0].depth > 8, alpha = (desc->flags & AV_PIX_FMT_FLAG_ALPHA) != 0;
         const AVPixelFormat into = deep ? (alpha ? AV_PIX_FMT_RGBA64 : AV_PIX_FMT_RGB48)
                                         : (alpha ? AV_PIX_FMT_RGBA : AV_PIX_FMT_RGB24);

@@ -7,6 +7,9 @@
 #include <OpenImageIO/imageio.h>
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <new>
 #include <vector>
@@ -85,11 +88,57 @@ bool MapChannels(const OIIO::ImageSpec& spec, const std::string& wanted, yChanne
     return false;
 }
 
+// Whether every attribute in an OpenEXR file's headers fits in the file:
+// OpenEXR allocates and clears what a header claims before reading it.
+bool ExrHeadersFit(const std::string& path, std::string& why)
+{
+    std::error_code failed;
+    const uint64_t total = std::filesystem::file_size(path, failed);
+    // The headers are read as far as their first megabytes.
+    std::vector<char> bytes(failed ? 0 : size_t(std::min<uint64_t>(total, uint64_t(1) << 24)));
+    std::ifstream(path, std::ios::binary).read(bytes.data(), long(bytes.size()));
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), "\x76\x2f\x31\x01", 4) != 0) return true;
+    const bool parts = (uint8_t(bytes[5]) & 0x10) != 0;
+    size_t at = 8;
+    const auto text = [&](std::string& out)
+    {
+        if (at >= bytes.size()) return false;
+        const auto end = std::find(bytes.begin() + long(at), bytes.end(), '\0');
+        if (end == bytes.end()) return false;
+        out.assign(bytes.begin() + long(at), end);
+        at = size_t(end - bytes.begin()) + 1;
+        return true;
+    };
+    for (std::string name, type; text(name);)
+    {
+        if (name.empty())
+        {
+            // A multi-part file's headers end with an empty one.
+            if (!parts || (at < bytes.size() && bytes[at] == '\0')) return true;
+            continue;
+        }
+        if (!text(type) || at + 4 > bytes.size()) break;
+        const uint32_t size = uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
+                              uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
+        at += 4;
+        if (size > total - at)
+        {
+            why = "it is damaged: its attribute \"" + name.substr(0, 40) + "\" claims " + std::to_string(size) +
+                  " bytes, more than the file holds";
+            return false;
+        }
+        at += size;
+    }
+    if (bytes.size() < total) return true;
+    why = "it is cut short inside its header";
+    return false;
+}
+
 class yOiioReader : public yImageReader
 {
   public:
-    yOiioReader(std::unique_ptr<OIIO::ImageInput> file, std::string layer)
-        : m_file(std::move(file)), m_layer(std::move(layer))
+    yOiioReader(std::unique_ptr<OIIO::ImageInput> file, std::string path, std::string layer)
+        : m_file(std::move(file)), m_path(std::move(path)), m_layer(std::move(layer))
     {
     }
     // Whether the file has pixels to take; false with why when not.
@@ -104,7 +153,7 @@ class yOiioReader : public yImageReader
                                                                    : yImageLayout::kFloat;
         m_layout.flat = spec.depth <= 1;
         m_layout.layers = LayerNames(spec);
-        return MapChannels(spec, m_layer, m_layout.map, why);
+        return MapChannels(spec, m_layer, m_layout.map, why) && Holds(spec, why);
     }
 
     const yImageLayout& Layout() const override { return m_layout; }
@@ -163,8 +212,24 @@ class yOiioReader : public yImageReader
     }
 
   private:
+    // Whether a TIFF file is large enough for the pixels its header declares,
+    // so that a few bytes claiming a huge image are refused before the image
+    // is allocated. No codec of TIFF packs more than 4096 bytes into one.
+    bool Holds(const OIIO::ImageSpec& spec, std::string& why) const
+    {
+        if (std::string(m_file->format_name()) != "tiff") return true;
+        std::error_code failed;
+        const double bytes = double(std::filesystem::file_size(m_path, failed));
+        const bool packed = spec.get_string_attribute("compression", "none") != "none";
+        if (failed || double(spec.image_bytes()) <= bytes * (packed ? 4096 : 1)) return true;
+        why = "it is cut short: its header declares " + std::to_string(spec.width) + " x " +
+              std::to_string(spec.height) + " pixels, more than its " + std::to_string(uint64_t(bytes)) +
+              " bytes can hold";
+        return false;
+    }
+
     std::unique_ptr<OIIO::ImageInput> m_file;
-    const std::string m_layer;
+    const std::string m_path, m_layer;
     yImageLayout m_layout;
     std::vector<uint8_t> m_band; // the rows of a band of tiles
     int m_bandTop = -1;          // its first row
@@ -181,16 +246,21 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     (void)oneThread;
     if (auto movie = yStandalone::OpenMovie(path, why)) return movie.release();
     if (!why.empty()) return nullptr;
+    if (!yStandalone::ExrHeadersFit(path, why)) return nullptr;
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);
     auto file = OIIO::ImageInput::open(path, &config);
     if (!file)
     {
-        why = yStandalone::FirstLine(OIIO::geterror());
+        const std::string error = OIIO::geterror();
+        // OpenImageIO's words for this name the file again and guess at why.
+        why = error.find("could not find a format reader") != std::string::npos
+                  ? "it is in no format this host reads"
+                  : yStandalone::FirstLine(error);
         return nullptr;
     }
     file->threads(1);
-    auto reader = std::make_unique<yStandalone::yOiioReader>(std::move(file), layer ? layer : "");
+    auto reader = std::make_unique<yStandalone::yOiioReader>(std::move(file), path, layer ? layer : "");
     return reader->Describe(why) ? reader.release() : nullptr;
 }

@@ -112,7 +112,7 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
     {
         if (!reader->ReadRow(y * n, row.data(), why))
         {
-            error = "The image " + m_path + " cannot be read: " + why + ".";
+            error = "The image " + m_path + " is damaged or cut short at row " + std::to_string(y * n) + ": " + why + ".";
             return false;
         }
         if (layout.samples == yImageLayout::kUint8)

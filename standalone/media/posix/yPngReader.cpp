@@ -8,6 +8,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <vector>
 
 namespace yStandalone
@@ -34,6 +35,8 @@ struct yPngReader::State
 
 namespace
 {
+constexpr double kDeflateMostPacked = 1032;
+
 void OnError(png_structp png, png_const_charp message)
 {
     char* text = static_cast<char*>(png_get_error_ptr(png));
@@ -43,13 +46,15 @@ void OnError(png_structp png, png_const_charp message)
 
 void OnWarning(png_structp, png_const_charp) {}
 
-// The header, and the conversion to RGBA of 8 or 16 bits set up.
-bool ReadHeader(png_structp png, png_infop info, std::FILE* file, int& passes)
+// The header, and the conversion to RGBA of 8 or 16 bits set up; fileRowBytes
+// receives the size of a row as the file packs it.
+bool ReadHeader(png_structp png, png_infop info, std::FILE* file, int& passes, size_t& fileRowBytes)
 {
     if (setjmp(png_jmpbuf(png))) return false;
     png_init_io(png, file);
     png_set_user_limits(png, yPngReader::kMaxSide, yPngReader::kMaxSide);
     png_read_info(png, info);
+    fileRowBytes = png_get_rowbytes(png, info);
     const int type = png_get_color_type(png, info);
     const int bits = png_get_bit_depth(png, info);
     if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -111,16 +116,37 @@ bool yPngReader::Open(const std::string& path, std::string& error)
         error = "There is not enough memory to read the image " + path + ".";
         return false;
     }
-    if (!ReadHeader(s.png, s.info, s.file, s.passes))
+    size_t fileRowBytes = 0;
+    if (!ReadHeader(s.png, s.info, s.file, s.passes, fileRowBytes))
     {
-        error = "The image " + path + " cannot be read: " + s.Reason() + ".";
+        // libpng's words for a size over its limit say only that the header is invalid.
+        uint8_t size[8] = {};
+        const auto side = [&](int at) { return uint32_t(size[at]) << 24 | size[at + 1] << 16 | size[at + 2] << 8 | size[at + 3]; };
+        if (std::fseek(s.file, 16, SEEK_SET) == 0 && std::fread(size, 1, 8, s.file) == 8 &&
+            (side(0) > uint32_t(kMaxSide) || side(4) > uint32_t(kMaxSide)))
+            error = "The image " + path + " is " + std::to_string(side(0)) + " x " + std::to_string(side(4)) +
+                    " pixels, more than the " + std::to_string(kMaxSide) + " a side this host reads.";
+        else
+            error = "The image " + path + " has a damaged header: " + s.Reason() + ".";
         return false;
     }
     m_width = int(png_get_image_width(s.png, s.info));
     m_height = int(png_get_image_height(s.png, s.info));
+    struct stat file = {};
+    m_fileBytes = ::fstat(fileno(s.file), &file) == 0 ? uint64_t(file.st_size) : UINT64_MAX;
+    m_fileRowBytes = fileRowBytes;
     m_depth = png_get_bit_depth(s.png, s.info);
     s.rowBytes = png_get_rowbytes(s.png, s.info);
     return true;
+}
+
+bool yPngReader::Holds(std::string& error) const
+{
+    // Deflate packs at most 1032 bytes into one.
+    if (double(m_fileRowBytes + 1) * m_height <= double(m_fileBytes) * kDeflateMostPacked) return true;
+    error = "The image " + m_path + " is cut short: its header declares " + std::to_string(m_width) + " x " +
+            std::to_string(m_height) + " pixels, more than its " + std::to_string(m_fileBytes) + " bytes can hold.";
+    return false;
 }
 
 bool yPngReader::ReadRow(void* rgba, std::string& error)

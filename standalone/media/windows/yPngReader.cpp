@@ -70,6 +70,12 @@ bool yPngReader::Open(const std::string& path, std::string& error)
     return true;
 }
 
+// stb_image has read the whole file already.
+bool yPngReader::Holds(std::string&) const
+{
+    return true;
+}
+
 bool yPngReader::ReadRow(void* rgba, std::string& error)
 {
     if (!m_state || !m_state->pixels || m_state->row >= m_height)
