@@ -51,6 +51,7 @@ const struct
     {"save-output", "PATH", "the output image saved"},
     {"about", "", "the About dialog"},
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
+    {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
