@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -185,10 +186,14 @@ int Describe(const std::string& modulePath, std::ostream& out, std::ostream& err
 // What it prints is printed only when all went well; otherwise only why not.
 namespace
 {
-// A module starts as programs do on Linux and on Windows; anything else is
+// A module starts as programs do on Linux and on Windows, or is named as
+// modules are (so a damaged one is called a damaged module); anything else is
 // taken for an image.
 bool IsProgramFile(const std::string& path)
 {
+    const std::string extension = std::filesystem::path(path).extension().string();
+    for (const char* moduleExtension : {".aex", ".so", ".dll"})
+        if (extension == moduleExtension) return true;
     char magic[4] = {};
     std::ifstream(path, std::ios::binary).read(magic, sizeof magic);
     return std::string(magic, 4) == "\x7f" "ELF" || std::string(magic, 2) == "MZ";

@@ -116,6 +116,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
     png[16] = png[17] = png[18] = png[19] = 0; // width 0
     yTest::WriteBytes(File("zero.png"), png);
     yTest::WriteBytes(File("text.png"), {'h', 'i', '\n'});
+    yTest::WriteBytes(File("text.so"), {'h', 'i', '\n'});
     yTest::WriteBytes(File("foreign.ztp"), std::vector<uint8_t>(48, 'x'));
     yTest::WriteBytes(File("x.png"), {'x'});
     ::link(File("x.png").c_str(), File("y.png").c_str());
@@ -225,6 +226,7 @@ TEST_F(tonescope, DoesWhatItIsToldOrRefusesInOneSentence)
         {"info", "", 0, "Global set-down done\n"},
         {"info @missing.so", "", 1, "@missing.so: No such file"},
         {"info @text.png", "", 1, "@text.png: Not a PNG file."},
+        {"info @text.so", "", 1, "@text.so is not a shared library"},
         {"info " TONESCOPE_PLAIN_LIBRARY, "", 1, "no resource section"},
         {"info @renamed.so", "", 1, "@renamed.so does not export its entry point \"maiX\""},
         {"info @flags.so", "", 1, "The property list gives the out_flags 0x0"},
