@@ -75,6 +75,7 @@ class yFrameSource
 
     // What the last frame's float samples lost to the clamp.
     const yClampCounts& Clamped() const { return m_file.Clamped(); }
+    bool IsMovie() const { return m_file.IsMovie(); }
 
     // Bytes of one world of the shot as it is rendered.
     uint64_t WorldBytes() const
@@ -235,6 +236,10 @@ class yShotRun
             if (!LoadSetUpFrame(*worker, error)) return false;
             m_workers.push_back(std::move(worker));
         }
+        // A movie's frames come from one decoder moving forward, the first
+        // worker's: with one each, every worker would decode nearly every frame.
+        m_sharedSource =
+            m_workers.size() > 1 && m_workers[0]->source.IsMovie() ? &m_workers[0]->source : nullptr;
         yRenderSession& first = m_workers[0]->session;
         if (!RenderAndReplay(m_plan, first, error)) return false;
         if (m_plan.events.empty())
@@ -325,17 +330,19 @@ class yShotRun
     {
         try
         {
-            for (size_t k = m_next++; k < m_frames.size() && WaitForTurn(k); k = m_next++)
+            for (;;)
             {
+                size_t k = 0;
                 yFrameResult result;
+                yClampCounts clamped;
+                if (!Take(worker, k, result, clamped)) return;
                 std::string error;
-                result.read = worker.source.Load(m_frames[k], m_plan, worker.session, result.error);
                 if (result.read && !RenderFrame(worker.session, k, result, error))
                 {
                     Stop(error);
                     return;
                 }
-                result.stats.clamped = worker.source.Clamped();
+                result.stats.clamped = clamped;
                 m_writer.Put(k, std::move(result));
                 Wake();
             }
@@ -357,6 +364,22 @@ class yShotRun
                 Halt();
             }
         }
+    }
+
+    // The next frame, read into the worker's input; false: none is left.
+    // A shared decoder is held from taking the number to the end of reading,
+    // so that it reads the frames in order; waiting for the writer meanwhile
+    // is safe, as the frames before are read and only rendering.
+    bool Take(yWorker& worker, size_t& k, yFrameResult& result, yClampCounts& clamped)
+    {
+        std::unique_lock<std::mutex> decoding(m_decodeLock, std::defer_lock);
+        if (m_sharedSource) decoding.lock();
+        k = m_next++;
+        if (k >= m_frames.size() || !WaitForTurn(k)) return false;
+        yFrameSource& source = m_sharedSource ? *m_sharedSource : worker.source;
+        result.read = source.Load(m_frames[k], m_plan, worker.session, result.error);
+        clamped = source.Clamped();
+        return true;
     }
 
     bool RenderFrame(yRenderSession& session, size_t k, yFrameResult& result, std::string& error)
@@ -417,6 +440,8 @@ class yShotRun
     std::ostream& m_err;
     std::vector<std::unique_ptr<yWorker>> m_workers;
     std::atomic<size_t> m_next{0};
+    yFrameSource* m_sharedSource = nullptr; // a movie's one decoder, else none
+    std::mutex m_decodeLock;
     std::atomic<bool> m_stop{false};
     std::mutex m_turnLock;
     std::condition_variable m_turn;
