@@ -14,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -518,39 +517,6 @@ TEST_F(tonescope, ALongShotFitsAFixedMemoryLimit)
                             File(""), uint64_t(256) << 20);
     EXPECT_EQ(many.status * 10 + std::count(many.err.begin(), many.err.end(), '\n'), 1) << many.err;
     EXPECT_NE(many.err.find("workers asked for, so"), std::string::npos) << many.err;
-}
-
-// A movie is decoded once however many workers render it: their processor
-// time stays near one worker's, and the results are the same.
-TEST_F(tonescope, MovieShotsDecodeOnceForAllWorkers)
-{
-    // Large noisy frames rendered small, so that decoding is most of the work.
-    ASSERT_EQ(std::system(
-                  ("ffmpeg -loglevel error -f lavfi -i testsrc2=size=1920x1080:rate=25,noise=alls=40:allf=t "
-                   "-frames:v 32 -c:v libx264 -preset ultrafast -crf 8 " +
-                   File("big.mp4"))
-                      .c_str()),
-              0);
-    std::string first;
-    double cpu[2] = {};
-    for (int i = 0; i < 2; ++i)
-    {
-        rusage before{}, after{};
-        ::getrusage(RUSAGE_CHILDREN, &before);
-        ASSERT_EQ(Run("render big.mp4 --downsample 16 --stats @s.jsonl --quiet --jobs " +
-                      std::string(i == 0 ? "1" : "4"))
-                      .status,
-                  0);
-        ::getrusage(RUSAGE_CHILDREN, &after);
-        const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-        cpu[i] = seconds(after.ru_utime) + seconds(after.ru_stime) - seconds(before.ru_utime) -
-                 seconds(before.ru_stime);
-        const std::string stats = yTest::ReadText(File("s.jsonl"));
-        EXPECT_EQ(first.empty() ? stats : first, stats);
-        first = stats;
-    }
-    EXPECT_LT(cpu[1], 1.6 * cpu[0]) << "4 workers took " << cpu[1] << " s of processor time, 1 took "
-                                    << cpu[0];
 }
 
 // A shot renders frame by frame with the same results for any number of
