@@ -7,23 +7,6 @@
 
 namespace yStandalone
 {
-int yStatistics::Percentile(const std::vector<yBinCounts>& bins, int channel, int perMille)
-{
-    uint64_t samples = 0;
-    for (const yBinCounts& b : bins)
-        samples += b[size_t(channel)];
-    if (samples == 0) return -1;
-    // Counts are 32-bit, so a thousand times their sum stays within 64 bits.
-    const uint64_t rank = samples * uint64_t(perMille);
-    uint64_t running = 0;
-    for (size_t b = 0; b < bins.size(); ++b)
-    {
-        running += bins[b][size_t(channel)];
-        if (running * 1000 >= rank) return int(b);
-    }
-    return int(bins.size()) - 1;
-}
-
 yChannelSummary yStatistics::Summarize(const std::vector<yBinCounts>& bins, int channel)
 {
     yChannelSummary s;
@@ -41,9 +24,24 @@ yChannelSummary yStatistics::Summarize(const std::vector<yBinCounts>& bins, int 
     for (size_t b = 0; b < bins.size(); ++b)
         if (bins[b][k] != 0) squares += double(bins[b][k]) * (double(b) - s.mean) * (double(b) - s.mean);
     s.deviation = std::sqrt(squares / double(s.samples));
-    s.median = Percentile(bins, channel, 500);
-    for (size_t p = 0; p < kPercentiles.size(); ++p)
-        s.percentiles[p] = Percentile(bins, channel, kPercentiles[p]);
+    // The median and the percentiles in one pass over the running count.
+    // Counts are 32-bit, so a thousand times their sum stays within 64 bits.
+    const auto reached = [&](uint64_t running, int perMille)
+    { return running * 1000 >= s.samples * uint64_t(perMille); };
+    uint64_t running = 0;
+    size_t next = 0;
+    bool medianFound = false;
+    for (size_t b = 0; b < bins.size() && (next < kPercentiles.size() || !medianFound); ++b)
+    {
+        running += bins[b][k];
+        for (; next < kPercentiles.size() && reached(running, kPercentiles[next]); ++next)
+            s.percentiles[next] = int(b);
+        if (!medianFound && reached(running, 500))
+        {
+            s.median = int(b);
+            medianFound = true;
+        }
+    }
     s.clippedLow = bins.front()[k];
     s.clippedHigh = bins.back()[k];
     return s;

@@ -46,10 +46,9 @@ class yStatistics
     // In thousandths, so that the ranks stay integer arithmetic.
     static constexpr std::array<int, 8> kPercentiles = {1, 10, 50, 250, 750, 950, 990, 999};
 
+    // A percentile is the lowest bin whose running count reaches its share
+    // of the channel's samples.
     static yChannelSummary Summarize(const std::vector<yBinCounts>& bins, int channel);
-    // The lowest bin whose running count reaches perMille / 1000 of the
-    // channel's samples; -1 for an empty channel.
-    static int Percentile(const std::vector<yBinCounts>& bins, int channel, int perMille);
     // Each channel's samples in bins first to last, clamped to the bins.
     static yBinCounts Counts(const std::vector<yBinCounts>& bins, int first, int last);
     // The selection a "Selection: ..." status line names; false for any other text.
