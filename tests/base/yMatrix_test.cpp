@@ -69,6 +69,12 @@ TEST(yMatrix, InverseAndElementwiseOperations)
     EXPECT_FLOAT_EQ(d.m[2][1], b.m[2][1] - a.m[2][1]);
     ExpectNear(yMatrix(a).Offset(d, 1), b, 1e-5f); // a + (b - a)
     ExpectNear(yMatrix(a).Offset(d, 0.5f), yMatrix().Interpolate(a, b, 0.5f), 1e-5f);
+
+    // The host's matrix keeps rows and columns where they were.
+    const PF_FloatMatrix host = a;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(host.mat[r][c], double(a.m[r][c])) << "row " << r << " column " << c;
 }
 
 TEST(yMatrix, FixedPointCompanion)
