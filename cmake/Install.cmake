@@ -1,5 +1,5 @@
 # cmake --install build --prefix P: P/bin/tonescope, P/lib/tonescope/ (the
-# modules, tonescope-readers.so, tonescope-view), P/share/doc/tonescope,
+# modules, tonescope-readers.so, tonescope-movies.so, tonescope-view), P/share/doc/tonescope,
 # P/share/man/man1/tonescope.1 and the bash completion. The program finds
 # what lies in P/lib/tonescope by itself.
 if(WIN32)
@@ -14,7 +14,7 @@ foreach(_profile ${TONESCOPE_PROFILES})
   install(TARGETS ${_module} LIBRARY DESTINATION ${_lib})
 endforeach()
 if(TARGET tonescope_readers)
-  install(TARGETS tonescope_readers LIBRARY DESTINATION ${_lib})
+  install(TARGETS tonescope_readers tonescope_movies LIBRARY DESTINATION ${_lib})
 endif()
 if(TARGET tonescope_view)
   install(TARGETS tonescope_view RUNTIME DESTINATION ${_lib})

@@ -52,4 +52,7 @@ class yImageReader
 // or empty: the file's own choice); null with one clause saying why not.
 using yOpenImageReader = yImageReader* (*)(const char* path, const char* layer, std::string& why);
 inline constexpr const char* kOpenImageReaderSymbol = "tonescopeOpenImageReader";
+// What the movie library exports: the same, but null with why empty when the
+// file is not a movie (a still image, for the image readers).
+inline constexpr const char* kOpenMovieReaderSymbol = "tonescopeOpenMovieReader";
 } // namespace yStandalone

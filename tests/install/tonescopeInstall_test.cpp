@@ -75,7 +75,8 @@ TEST(tonescopeInstall, TheDebianPackageHoldsTheProgramAndNamesWhatItNeeds)
     const std::string contents = Shell("dpkg-deb -c " + out.path + "/tonescope_*.deb", status);
     ASSERT_EQ(status, 0) << contents;
     for (const char* path : {"./usr/bin/tonescope", "./usr/lib/tonescope/zelTonescope.so",
-                             "./usr/lib/tonescope/tonescope-readers.so", "./usr/share/man/man1/tonescope.1",
+                             "./usr/lib/tonescope/tonescope-readers.so", "./usr/lib/tonescope/tonescope-movies.so",
+                             "./usr/share/man/man1/tonescope.1",
                              "./usr/share/bash-completion/completions/tonescope"})
         EXPECT_NE(contents.find(std::string(path) + "\n"), std::string::npos) << path;
     const std::string depends = Shell("dpkg-deb -f " + out.path + "/tonescope_*.deb Depends", status);

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <sys/wait.h>
 
 using yStandalone::yImageFile;
 using yStandalone::yWorld;
@@ -127,4 +128,35 @@ TEST(yMovieReader, AMovieCutShortNamesTheFramesItLacks)
     EXPECT_GT(read, 4);
     EXPECT_NE(r.err.find(std::to_string(kFrames - read) + " of 40 frames were skipped."), std::string::npos)
         << r.err;
+}
+
+TEST(yMovieReader, AMovieNeedsOnlyTheMovieLibrary)
+{
+    // The program with the movie library beside it and not the image readers.
+    yTest::yScratchFolder folder;
+    const std::string program = TONESCOPE_PROGRAM;
+    const std::string bin = program.substr(0, program.rfind('/'));
+    ASSERT_EQ(std::system(("mkdir " + folder.File("bin") + " && cp " + program + " " + bin +
+                           "/tonescope-movies.so " + folder.File("bin"))
+                              .c_str()),
+              0);
+    ASSERT_TRUE(MakeMovie(folder.File("m.mp4"), "-c:v libx264"));
+    yTest::WriteBytes(folder.File("s.exr"), {0x76, 0x2f, 0x31, 0x01, 2, 0, 0, 0});
+    const struct
+    {
+        const char* file;
+        int status;
+        const char* says;
+    } rows[] = {
+        {"m.mp4", 0, "64 x 48"},
+        {"s.exr", 1, "needs the image readers"}, // an OpenEXR file is never probed as a movie
+    };
+    for (const auto& row : rows)
+    {
+        const std::string run = folder.File("bin/tonescope") + " info " + folder.File(row.file) + " >" +
+                                folder.File("out") + " 2>&1";
+        EXPECT_EQ(WEXITSTATUS(std::system(run.c_str())), row.status) << row.file;
+        EXPECT_NE(yTest::ReadText(folder.File("out")).find(row.says), std::string::npos)
+            << yTest::ReadText(folder.File("out"));
+    }
 }

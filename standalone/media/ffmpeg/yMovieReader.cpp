@@ -348,3 +348,9 @@ std::unique_ptr<yImageReader> OpenMovie(const std::string& path, std::string& wh
     return nullptr;
 }
 } // namespace yStandalone
+
+extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* tonescopeOpenMovieReader(
+    const char* path, const char*, std::string& why)
+{
+    return yStandalone::OpenMovie(path, why).release();
+}

@@ -1,4 +1,4 @@
-// Movies through FFmpeg's libraries, inside the readers' library. Frames are
+// Movies through FFmpeg's libraries, in the movie library of their own. Frames are
 // found by their presentation time, so that frame k is the k-th picture the
 // decoder gives in order, whatever the order of the packets (B-frames) and
 // whatever the container claims.

@@ -1,7 +1,5 @@
-// The readers' library: movies through FFmpeg's libraries, every other
-// format OpenImageIO reads, behind the yImageReader interface. The program
-// opens it when a file needs it.
-#include "standalone/media/ffmpeg/yMovieReader.h"
+// The readers' library: every format OpenImageIO reads, behind the
+// yImageReader interface. The program opens it when a file needs it.
 #include "standalone/media/yImageReader.h"
 
 #include <OpenImageIO/imageio.h>
@@ -244,8 +242,6 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     // is one thread, and --jobs spreads the frames over the cores.
     static const bool oneThread = OIIO::attribute("exr_threads", -1);
     (void)oneThread;
-    if (auto movie = yStandalone::OpenMovie(path, why)) return movie.release();
-    if (!why.empty()) return nullptr;
     if (!yStandalone::ExrHeadersFit(path, why)) return nullptr;
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;

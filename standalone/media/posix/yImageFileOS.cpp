@@ -1,5 +1,8 @@
-// The formats besides PNG on POSIX: whatever the readers' library reads
-// (OpenImageIO's formats, movies too), opened on first need.
+// The formats besides PNG on POSIX: movies through the movie library
+// (FFmpeg's), the other image formats through the readers' library
+// (OpenImageIO's), each opened on first need. Loading OpenImageIO brings some
+// 260 libraries and takes half a second, so a movie never loads it, and a
+// file whose first bytes name a still format is never probed as a movie.
 #include "standalone/media/yImageFile.h"
 
 #include "standalone/emulator/yModuleBeside.h"
@@ -10,6 +13,8 @@
 
 #include <dlfcn.h>
 
+#include <cstring>
+#include <fstream>
 #include <mutex>
 #include <vector>
 
@@ -17,32 +22,64 @@ namespace yStandalone
 {
 namespace
 {
-constexpr const char* kReadersFileName = "tonescope-readers.so";
-
-// The readers' library's open function, loaded once for the process; null
-// with the reason when it cannot be.
-yOpenImageReader Readers(std::string& why)
+// A library beside the program and its open function, loaded once for the
+// process; null with the reason when it cannot be.
+class yReaderLibrary
 {
-    static std::once_flag once;
-    static yOpenImageReader open = nullptr;
-    static std::string failure;
-    std::call_once(once, [] {
-        // A program that links the readers in (a test, the fuzzer) has them already.
-        open = reinterpret_cast<yOpenImageReader>(::dlsym(RTLD_DEFAULT, kOpenImageReaderSymbol));
-        if (open) return;
-        const std::string path = BesideProgram(kReadersFileName);
-        void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!library)
-        {
-            failure = "reading it needs the image readers (" + path +
-                      ") and OpenImageIO, which this installation lacks";
-            return;
-        }
-        open = reinterpret_cast<yOpenImageReader>(::dlsym(library, kOpenImageReaderSymbol));
-        if (!open) failure = "the image readers (" + path + ") are of another version";
-    });
-    why = failure;
-    return open;
+  public:
+    // needs: what the reason names as missing.
+    yReaderLibrary(const char* fileName, const char* symbol, const char* needs)
+        : fileName(fileName), symbol(symbol), needs(needs)
+    {
+    }
+
+    yOpenImageReader Load(std::string& why)
+    {
+        std::call_once(once, [this] {
+            // A program that links the readers in (a test, the fuzzer) has them already.
+            open = reinterpret_cast<yOpenImageReader>(::dlsym(RTLD_DEFAULT, symbol));
+            if (open) return;
+            const std::string path = BesideProgram(fileName);
+            void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (!library)
+            {
+                failure = std::string("reading it needs ") + needs + " (" + path + "), which this installation lacks";
+                return;
+            }
+            open = reinterpret_cast<yOpenImageReader>(::dlsym(library, symbol));
+            if (!open) failure = "the readers in " + path + " are of another version";
+        });
+        why = failure;
+        return open;
+    }
+
+  private:
+    const char *fileName, *symbol, *needs;
+    std::once_flag once;
+    yOpenImageReader open = nullptr;
+    std::string failure;
+};
+
+yReaderLibrary g_movies("tonescope-movies.so", kOpenMovieReaderSymbol, "the movie reader and FFmpeg");
+yReaderLibrary g_images("tonescope-readers.so", kOpenImageReaderSymbol, "the image readers and OpenImageIO");
+
+// Whether the file starts as a still image format does: OpenEXR, TIFF,
+// JPEG, DPX, Cineon, BMP, GIF, Radiance, Photoshop, JPEG 2000, SGI.
+bool LooksStill(const std::string& path)
+{
+    static const std::vector<std::string> kMagic = {
+        {"\x76\x2f\x31\x01", 4}, {"II*\0", 4}, {"MM\0*", 4}, {"II+\0", 4}, {"MM\0+", 4},
+        {"\xff\xd8\xff", 3},      {"SDPX", 4},   {"XPDS", 4},   {"\x80\x2a\x5f\xd7", 4},
+        {"BM", 2},                 {"GIF8", 4},   {"#?", 2},     {"8BPS", 4},
+        {"\0\0\0\x0cjP  ", 8},     {"\xff\x4f\xff\x51", 4}, {"\x01\xda", 2},
+    };
+    char head[8] = {};
+    std::ifstream in(path, std::ios::binary);
+    in.read(head, sizeof head);
+    const size_t got = size_t(in.gcount());
+    for (const std::string& magic : kMagic)
+        if (got >= magic.size() && std::memcmp(head, magic.data(), magic.size()) == 0) return true;
+    return false;
 }
 } // namespace
 
@@ -62,8 +99,18 @@ void yImageFile::CloseOther()
 bool yImageFile::OpenOther(int64_t maxPixels, const std::string& layer, std::string& error)
 {
     std::string why;
-    const yOpenImageReader open = Readers(why);
-    if (open) m_other->reader.reset(open(m_path.c_str(), layer.c_str(), why));
+    if (!LooksStill(m_path))
+    {
+        // Not a movie leaves why empty; a movie the reader cannot take does
+        // not. Without the movie library the image readers still have a go.
+        if (const yOpenImageReader movies = g_movies.Load(why))
+            m_other->reader.reset(movies(m_path.c_str(), layer.c_str(), why));
+        else
+            why.clear();
+    }
+    if (!m_other->reader && why.empty())
+        if (const yOpenImageReader images = g_images.Load(why))
+            m_other->reader.reset(images(m_path.c_str(), layer.c_str(), why));
     if (!m_other->reader)
     {
         error = "Cannot read the image " + m_path + ": " + why + ".";
