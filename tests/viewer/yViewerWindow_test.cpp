@@ -231,8 +231,11 @@ TEST_F(yViewerWindow, At200PercentTheControlsScrollToTheRangeSlider)
 {
     ASSERT_EQ(View("draw\n").status, 0);
     const yStandalone::yPngImage whole = m_shot;
-    ASSERT_EQ(View("panel-zoom 2\nscroll-controls 100000\n").status, 0);
-    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, 100000);
+    // Scrolled until the panel's foot meets the status bar.
+    const auto unscrolled = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2);
+    const int foot = unscrolled.panel.y + unscrolled.panel.height - unscrolled.status.y;
+    ASSERT_EQ(View("panel-zoom 2\nscroll-controls " + std::to_string(foot) + "\n").status, 0);
+    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, foot);
     const yRect range = m_places.h.panel.GetRangeSlider().GetScreenRect();
     ASSERT_LE(zoomed.panel.y + 2 * range.bottom, zoomed.status.y) << "the slider lies inside the window";
     int changed = 0;
