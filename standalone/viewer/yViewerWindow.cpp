@@ -511,6 +511,8 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
             m_panelZoom = step.panelZoom;
         else if (step.controlsScroll >= 0)
             m_controlsScroll = step.controlsScroll;
+        else if (!step.scope.empty())
+            m_scope.Apply(step.scope);
         else
             m_worker.Post(step.job);
         m_worker.WaitIdle();
