@@ -17,22 +17,24 @@ void ToggleLog(benchmark::State& state)
     std::vector<yStandalone::yBinCounts> bins(32769);
     std::mt19937 random(11u);
     for (auto& bin : bins)
-        for (auto& count : bin) count = random() % 4000;
+        for (auto& count : bin)
+            count = random() % 4000;
     std::array<yStandalone::yChannelStats, 4> channels;
     for (int k = 0; k < 4; ++k)
     {
         channels[size_t(k)].shown = k < 3;
         channels[size_t(k)].summary.samples = 1;
         channels[size_t(k)].summary.mean = 16384;
-        for (auto& rgb : channels[size_t(k)].barColor) rgb = {200, 120, 60};
+        for (auto& rgb : channels[size_t(k)].barColor)
+            rgb = {200, 120, 60};
     }
     yStandalone::yScopeMode mode;
     std::vector<uint8_t> rgba;
     for (auto _ : state)
     {
         mode.log = !mode.log;
-        yStandalone::yScopePicture::Draw(bins, channels, mode, layout.scopePlot.width, layout.scopePlot.height,
-                                         rgba);
+        yStandalone::yScopePicture::Draw(bins, channels, mode, layout.scopePlot.width,
+                                         layout.scopePlot.height, rgba);
         benchmark::DoNotOptimize(rgba.data());
     }
     state.SetLabel(std::to_string(layout.scopePlot.width) + " x " + std::to_string(layout.scopePlot.height));

@@ -32,9 +32,12 @@ std::string Share(uint64_t count, uint64_t all)
 
 bool yScopePane::Apply(const std::string& word)
 {
-    if (word == "log" || word == "linear") m_mode.log = word == "log";
-    else if (word == "parade" || word == "overlay") m_mode.parade = word == "parade";
-    else return false;
+    if (word == "log" || word == "linear")
+        m_mode.log = word == "log";
+    else if (word == "parade" || word == "overlay")
+        m_mode.parade = word == "parade";
+    else
+        return false;
     return true;
 }
 
@@ -59,8 +62,8 @@ void yScopePane::Draw(SDL_Renderer* renderer, const yViewerFrame& frame, const y
                           h != plot.height))
             Release();
         if (!m_texture)
-            m_texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, plot.width,
-                                          plot.height);
+            m_texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                          plot.width, plot.height);
         if (m_texture) SDL_UpdateTexture(m_texture, nullptr, m_pixels.data(), plot.width * 4);
         m_drawnSerial = frame.serial;
         m_drawnMode = m_mode;
@@ -84,7 +87,8 @@ void yScopePane::Draw(SDL_Renderer* renderer, const yViewerFrame& frame, const y
     ImDrawList* draw = ImGui::GetWindowDrawList();
     // The picture spans the pane's whole width, padding included.
     draw->PushClipRect(At(pane.x, pane.y), At(pane.x + pane.width, pane.y + pane.height), false);
-    if (m_texture) draw->AddImage(m_texture, At(plot.x, plot.y), At(plot.x + plot.width, plot.y + plot.height));
+    if (m_texture)
+        draw->AddImage(m_texture, At(plot.x, plot.y), At(plot.x + plot.width, plot.y + plot.height));
     DrawAxes(frame, plot, scale);
     draw->PopClipRect();
     ImGui::SetCursorScreenPos(At(pane.x + 8 * scale, plot.y + plot.height + 40 * scale));
@@ -106,7 +110,8 @@ void yScopePane::DrawAxes(const yViewerFrame& frame, const yBox& plot, float sca
     {
         // Quarters of the code values: 0, 64 .. 255 or 0, 8192 .. 32768.
         const int value = q == 4 ? bins - 1 : bins * q / 4;
-        const float x = float(plot.x + std::min(plot.width - 1, yScopePicture::Column(value, bins, plot.width)));
+        const float x =
+            float(plot.x + std::min(plot.width - 1, yScopePicture::Column(value, bins, plot.width)));
         draw->AddLine(At(x, foot), At(x, foot + 4 * scale), IM_COL32(60, 60, 60, 255), scale);
         char code[16], unit[16];
         std::snprintf(code, sizeof code, "%d", value);
@@ -127,8 +132,10 @@ void yScopePane::DrawTable(const yViewerFrame& frame) const
 {
     const yHistogramStats& s = frame.scope;
     int shown = 0;
-    for (const yChannelStats& c : s.channels) shown += c.shown;
-    if (shown > 0 && ImGui::BeginTable("statistics", shown + 1, ImGuiTableFlags_Borders | ImGuiTableFlags_SizingStretchProp))
+    for (const yChannelStats& c : s.channels)
+        shown += c.shown;
+    if (shown > 0 && ImGui::BeginTable("statistics", shown + 1,
+                                       ImGuiTableFlags_Borders | ImGuiTableFlags_SizingStretchProp))
     {
         ImGui::TableSetupColumn(s.model.c_str(), ImGuiTableColumnFlags_WidthStretch, 1.6f);
         for (const yChannelStats& c : s.channels)
@@ -172,7 +179,8 @@ void yScopePane::DrawTable(const yViewerFrame& frame) const
     }
     if (!ImGui::BeginTable("clamped", 5, ImGuiTableFlags_Borders | ImGuiTableFlags_SizingStretchProp)) return;
     ImGui::TableSetupColumn("Float input", ImGuiTableColumnFlags_WidthStretch, 1.6f);
-    for (const char* name : {"R", "G", "B", "A"}) ImGui::TableSetupColumn(name);
+    for (const char* name : {"R", "G", "B", "A"})
+        ImGui::TableSetupColumn(name);
     ImGui::TableHeadersRow();
     for (int line = 0; line < 4; ++line)
     {

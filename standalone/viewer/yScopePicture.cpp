@@ -18,7 +18,8 @@ struct yCanvas
     void Add(int x, int y, const yRgb& c) const
     {
         uint8_t* p = pixels + (size_t(y) * size_t(width) + size_t(x)) * 4;
-        for (int k = 0; k < 3; ++k) p[k] = uint8_t(std::min(255, p[k] + c[size_t(k)]));
+        for (int k = 0; k < 3; ++k)
+            p[k] = uint8_t(std::min(255, p[k] + c[size_t(k)]));
     }
     void Set(int x, int y, const yRgb& c) const
     {
@@ -37,7 +38,8 @@ yRgb ColorAt(const yChannelStats& c, int bin, int bins)
     const int most = std::max({int(rgb[0]), int(rgb[1]), int(rgb[2])});
     if (most == 0 || (rgb[0] == rgb[1] && rgb[1] == rgb[2])) return {150, 150, 150};
     yRgb full;
-    for (size_t k = 0; k < 3; ++k) full[k] = uint8_t(rgb[k] * 255 / most);
+    for (size_t k = 0; k < 3; ++k)
+        full[k] = uint8_t(rgb[k] * 255 / most);
     return full;
 }
 
@@ -119,13 +121,16 @@ void yScopePicture::Draw(const std::vector<yBinCounts>& bins, const std::array<y
             const int bin = std::min(n - 1, int((int64_t(x + 1) * n - 1) / width));
             const uint64_t count = n < width ? bins[size_t(bin)][size_t(k)] : columns[size_t(x)];
             const double share = std::min(1.0, Scaled(count, mode.log) / full);
-            const int rows = count > 0 ? std::max(1, int(std::lround(share * band))) : 0;
+            // Any count shows as a row at least, but never beyond its band.
+            const int rows = count > 0 ? std::min(band, std::max(1, int(std::lround(share * band)))) : 0;
             const yRgb color = ColorAt(c, bin, n);
-            for (int y = bandBottom - rows; y < bandBottom; ++y) canvas.Add(x, y, color);
+            for (int y = bandBottom - rows; y < bandBottom; ++y)
+                canvas.Add(x, y, color);
         }
         // Mean solid, 1st and 99th percentiles dashed, in the channel's colour lightened.
         yRgb light = ColorAt(c, n / 2, n);
-        for (uint8_t& v : light) v = uint8_t(128 + v / 2);
+        for (uint8_t& v : light)
+            v = uint8_t(128 + v / 2);
         const struct
         {
             double bin;

@@ -45,9 +45,13 @@ TEST(yScopePicture, BarsScaleBandsMarkersAndReduction)
     for (int k = 0; k < 4; ++k)
     {
         channels[size_t(k)].shown = k < 3;
-        for (auto& rgb : channels[size_t(k)].barColor) rgb = {uint8_t(k == 0 ? 255 : 0), uint8_t(k == 1 ? 255 : 0),
-                                                           uint8_t(k == 2 ? 255 : 0)};
+        for (auto& rgb : channels[size_t(k)].barColor)
+            rgb = {uint8_t(k == 0 ? 255 : 0), uint8_t(k == 1 ? 255 : 0), uint8_t(k == 2 ? 255 : 0)};
     }
+    // A picture smaller than its bands and markers stays inside its pixels (the sanitizers check).
+    std::vector<uint8_t> tiny;
+    yScopePicture::Draw(std::vector<yStandalone::yBinCounts>(256, {1, 1, 1, 1}), channels, {false, true}, 4, 3, tiny);
+    EXPECT_EQ(tiny.size(), 48u);
     for (const auto& c : cases)
     {
         std::vector<yStandalone::yBinCounts> bins(size_t(c.bins));
