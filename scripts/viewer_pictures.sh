@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes screenshots of the viewer for a person to look at, on the demo's
 # output image: fresh, HSV with channel B soloed, a selection highlighted in
-# Region mode, and a 16-bit render. Runs under Xvfb when no display is set.
+# Region mode, a 16-bit render, and the host's scope pane in parade with its
+# statistics table (the Effect Controls view scrolled down to it). Runs under Xvfb when no display is set.
 # Usage: scripts/viewer_pictures.sh OUTDIR [BUILD_DIR]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,6 +51,10 @@ down 100 150
 drag 170 150
 up 170 150
 S
+cat >"$work/scope.txt" <<'S'
+scope parade
+scroll-controls 330
+S
 cat >"$work/deep.txt" <<'S'
 down 284 11
 up 284 11
@@ -64,5 +69,6 @@ viewer-fresh fresh.txt
 viewer-hsv-solo-b hsv-solo-b.txt
 viewer-region-selection region-selection.txt
 viewer-16bit deep.txt --depth 16
+viewer-scope scope.txt
 EOF
 echo "Wrote the viewer screenshots to $out"

@@ -15,10 +15,17 @@ yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWid
         std::min(std::max(0, windowWidth - kMinLayerWidth), panelWidth * l.panelZoom + 2 * kMargin);
     l.layer = {0, 0, std::max(0, windowWidth - controlsWidth), body};
     l.controls = {l.layer.width, 0, controlsWidth, body};
-    l.scrollRange = std::max(0, kControlsHeight + panelHeight * l.panelZoom + kMargin - body);
+    const int scopeHeight = panelWidth > 0 ? kScopeHeight * l.panelZoom + kMargin : 0;
+    l.scrollRange = std::max(0, kControlsHeight + panelHeight * l.panelZoom + kMargin + scopeHeight - body);
     l.scroll = std::min(std::max(0, scroll), l.scrollRange);
     l.panel = {l.controls.x + kMargin, kControlsHeight - l.scroll, panelWidth * l.panelZoom,
                panelHeight * l.panelZoom};
+    if (panelWidth > 0)
+    {
+        l.scope = {l.panel.x, l.panel.y + l.panel.height + kMargin, l.panel.width, kScopeHeight * l.panelZoom};
+        l.scopePlot = {l.scope.x, l.scope.y + kScopeBarHeight * l.panelZoom, l.scope.width,
+                       kScopePlotHeight * l.panelZoom};
+    }
     l.status = {0, body, windowWidth, windowHeight - body};
     return l;
 }

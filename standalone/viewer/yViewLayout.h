@@ -22,10 +22,17 @@ struct yViewLayout
     static constexpr int kControlsTop = 27;
     static constexpr int kControlRowPitch = 23;
     static constexpr int kControlRowHeight = 19;
+    // The host's scope pane below the panel, at 100 %: its toggles' row, the
+    // plot, then the axes and the statistics. All double at 200 %.
+    static constexpr int kScopeBarHeight = 27;
+    static constexpr int kScopePlotHeight = 160;
+    static constexpr int kScopeHeight = 700;
 
     yBox layer;    // the rendered image
     yBox controls; // the Effect Controls view: host controls, then the panel
     yBox panel;    // the module's panel at its zoom
+    yBox scope;    // the host's scope pane below the panel
+    yBox scopePlot; // the pane's histogram picture
     yBox status;
     int panelZoom = 1;
     // How far the Effect Controls view is scrolled up, and how far it can

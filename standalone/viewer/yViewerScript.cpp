@@ -52,6 +52,7 @@ const struct
     {"about", "", "the About dialog"},
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
+    {"scope", "log|linear|parade|overlay", "the scope pane's scale, or its channels in bands or overlaid"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -89,6 +90,12 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         const bool valid = end && *end == '\0' && !argument.empty() && pixels >= 0 && pixels <= 100000;
         step.controlsScroll = valid ? int(pixels) : -1;
         if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
+    }
+    else if (verb == "scope")
+    {
+        step.scope = argument;
+        if (argument != "log" && argument != "linear" && argument != "parade" && argument != "overlay")
+            why = "scope takes log, linear, parade or overlay";
     }
     else if (verb == "layer")
     {

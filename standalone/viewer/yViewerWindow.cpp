@@ -85,6 +85,7 @@ yViewerWindow::~yViewerWindow()
     }
     if (m_image) SDL_DestroyTexture(m_image);
     if (m_panel) SDL_DestroyTexture(m_panel);
+    m_scope.Release();
     if (m_renderer) SDL_DestroyRenderer(m_renderer);
     if (m_window) SDL_DestroyWindow(m_window);
     SDL_Quit();
@@ -451,6 +452,7 @@ bool yViewerWindow::Frame()
     ImGui::NewFrame();
     DrawWindow();
     DrawControls();
+    m_scope.Draw(m_renderer, m_frame, m_layout);
     DrawDialogs();
     ImGui::Render();
     SDL_SetRenderDrawColor(m_renderer, 0xEC, 0xEC, 0xEC, 255);
@@ -509,6 +511,8 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
             m_panelZoom = step.panelZoom;
         else if (step.controlsScroll >= 0)
             m_controlsScroll = step.controlsScroll;
+        else if (!step.scope.empty())
+            m_scope.Apply(step.scope);
         else
             m_worker.Post(step.job);
         m_worker.WaitIdle();

@@ -4,6 +4,7 @@
 // jobs for the render worker and shows the frames it publishes.
 #pragma once
 
+#include "standalone/viewer/yScopePane.h"
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerScript.h"
@@ -56,6 +57,7 @@ class yViewerWindow
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_image = nullptr;
     SDL_Texture* m_panel = nullptr;
+    yScopePane m_scope;
     bool m_imguiReady = false;
     yViewerFrame m_frame;
     uint64_t m_shownMessage = 0;

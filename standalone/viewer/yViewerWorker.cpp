@@ -147,6 +147,7 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     if (!file.ReadFrame(0, deep, 1, world, error)) return false;
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
+    m_clamped = file.Clamped();
     return m_session->Render(error);
 }
 
@@ -213,10 +214,14 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.region = false;
     std::string error;
     s.Draw(error);
-    yHistogramStats stats;
-    std::vector<yBinCounts> bins;
+    yHistogramStats& stats = frame.scope;
+    // The bins go straight into the frame: no copy beyond the module's own.
+    std::vector<yBinCounts>& bins = frame.scopeBins;
+    stats = yHistogramStats();
+    bins.clear();
     if (s.Output().Width() > 0 && s.Report(stats, bins, error))
     {
+        stats.clamped = m_clamped;
         frame.statusLine = stats.statusLine;
         frame.top = stats.top;
         frame.left = stats.left;

@@ -8,6 +8,7 @@
 #include "standalone/viewer/yViewerJob.h"
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
+#include "standalone/media/yReportFiles.h"
 
 #include <atomic>
 #include <cstdint>
@@ -48,6 +49,12 @@ struct yViewerFrame
     std::vector<yViewerParam> params;
     std::string message;        // the last failure or the module's text; empty when none
     uint64_t messageSerial = 0; // grows with every new message
+    // What the host's scope pane draws: the module's bins (all four
+    // channels; scope.channels tells which are shown, their names, colours
+    // and summaries), its depth and model, and what reading the input
+    // clamped. No bins before the first render.
+    yHistogramStats scope;
+    std::vector<yBinCounts> scopeBins;
 };
 
 struct yViewerSettings
@@ -101,6 +108,7 @@ class yViewerWorker
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     yViewerFrame m_frame, m_spare;
+    yClampCounts m_clamped; // of the image shown
     bool m_stopping = false;
     bool m_chooserOpen = false, m_chooserAnswered = false;
     uint8_t m_chooserInitial[3] = {0, 0, 0};

@@ -25,6 +25,9 @@ TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
         EXPECT_EQ(px * 1000 + py, 339 * 1000 + 299) << c.width;
         l.ToPanel(l.panel.x - 1, l.panel.y, px, py);
         EXPECT_EQ(px, -1);
+        // Scrolled to the end, the scope pane's foot meets the status bar.
+        const auto end = yStandalone::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom, 100000);
+        EXPECT_EQ(end.scope.y + end.scope.height + yStandalone::yViewLayout::kMargin, end.status.y) << c.width;
     }
 }
 

@@ -38,6 +38,7 @@ TEST(yViewerScript, AMalformedLineIsNamed)
         {"draw\ndraw\nopen\n", "Line 3"},   // no file
         {"panel-zoom 3\n", "Line 1"},       // 1 or 2 only
         {"scroll-controls -1\n", "Line 1"}, // pixels up, never down
+        {"scope loud\n", "Line 1"},         // log, linear, parade or overlay
         {"layer 0 0\nfly 1 2\n", "Line 2"}, // an event line, numbered as written
     };
     for (const auto& c : cases)

@@ -1,6 +1,7 @@
 // The viewer's window under Xvfb, started here: scripted runs checked on
 // their screenshots, real pointer input through xdotool, bad files, closing.
 #include "standalone/media/yPngFile.h"
+#include "standalone/viewer/yScopePicture.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerWorker.h"
 #include "tests/panel/zelPanelTestHelpers.h"
@@ -231,8 +232,11 @@ TEST_F(yViewerWindow, At200PercentTheControlsScrollToTheRangeSlider)
 {
     ASSERT_EQ(View("draw\n").status, 0);
     const yStandalone::yPngImage whole = m_shot;
-    ASSERT_EQ(View("panel-zoom 2\nscroll-controls 100000\n").status, 0);
-    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, 100000);
+    // Scrolled until the panel's foot meets the status bar.
+    const auto unscrolled = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2);
+    const int foot = unscrolled.panel.y + unscrolled.panel.height - unscrolled.status.y;
+    ASSERT_EQ(View("panel-zoom 2\nscroll-controls " + std::to_string(foot) + "\n").status, 0);
+    const auto zoomed = yStandalone::yViewLayout::Compute(kWidth, kHeight, 340, 300, 2, foot);
     const yRect range = m_places.h.panel.GetRangeSlider().GetScreenRect();
     ASSERT_LE(zoomed.panel.y + 2 * range.bottom, zoomed.status.y) << "the slider lies inside the window";
     int changed = 0;
@@ -241,6 +245,29 @@ TEST_F(yViewerWindow, At200PercentTheControlsScrollToTheRangeSlider)
             changed +=
                 Pixel(m_shot, zoomed.panel.x + 2 * x, zoomed.panel.y + 2 * y) != PanelPixel(whole, {x, y});
     EXPECT_EQ(changed, 0);
+}
+
+TEST_F(yViewerWindow, TheScopePaneOnALogScaleLiftsAFewPixelsThatLinearLeavesFlat)
+{
+    // Grey 60 but for four pixels of 200.
+    yStandalone::yWorld image(64, 48, false);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+        {
+            const uint8_t v = y == 0 && x < 4 ? 200 : 60;
+            image.Pixel8(x, y) = PF_Pixel8{255, v, v, v};
+        }
+    std::string error;
+    ASSERT_TRUE(yStandalone::yPngFile::Write(File("in.png"), image, error)) << error;
+    ASSERT_EQ(View("scope linear\n").status, 0);
+    const yStandalone::yPngImage linear = m_shot;
+    ASSERT_EQ(View("scope log\n").status, 0);
+    const yStandalone::yBox plot = Layout().scopePlot;
+    const int few = plot.x + yStandalone::yScopePicture::Column(200, 256, plot.width);
+    const int none = plot.x + yStandalone::yScopePicture::Column(120, 256, plot.width);
+    const int y = plot.y + plot.height - 16;
+    EXPECT_NE(Pixel(m_shot, few, y), Pixel(linear, few, y));
+    EXPECT_EQ(Pixel(m_shot, none, y), Pixel(linear, none, y));
 }
 
 // Waits up to ten seconds for a file to appear.
