@@ -181,6 +181,7 @@ TEST(yDrawPortComposite, WritesIntoAnEightBitHostWorld)
     // Placed partly outside, only the part inside the world is written.
     std::fill(pixels.begin(), pixels.end(), 0);
     port.CompositeTo(&world, yPointL(-90, 30), 1.0f, 1, nullptr, 1);
+    EXPECT_EQ(pixels[size_t(39) * rowBytes + 3], 90); // the world's first column
     EXPECT_EQ(pixels[size_t(39) * rowBytes + 9 * 4 + 3], 99);
     EXPECT_EQ(pixels[size_t(29) * rowBytes + 1] + pixels[size_t(30) * rowBytes + 10 * 4 + 1], 0);
     port.CompositeTo(nullptr, yPointL(0, 0), 1.0f, 1, nullptr, 0);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 
 using yStandalone::yEffectHost;
@@ -103,6 +105,12 @@ template <class UtilsT> void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandl
         EXPECT_EQ(u.get_platform_data(in.effect_ref, PF_PlatData_MAIN_WND, &data), PF_Err_NONE);
         EXPECT_EQ(data, nullptr) << "no main window here";
         EXPECT_EQ(in.inter.add_param(other, -1, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+        // A name that fills its field without an ending is cut to the field;
+        // an index out of turn is refused.
+        PF_ParamDef def{};
+        std::fill(std::begin(def.name), std::end(def.name), 'x');
+        EXPECT_EQ(in.inter.add_param(in.effect_ref, 7, &def), PF_Err_INVALID_INDEX);
+        EXPECT_EQ(in.inter.add_param(in.effect_ref, -1, &def), PF_Err_NONE);
 
         char text[8] = "abc";
         EXPECT_EQ(u.ansi.strcpy(text, nullptr), text);
@@ -143,6 +151,7 @@ TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
                 Misuse(in, *ae_legacy::UtilsOf(&in), ae_current::kHandleSuiteVersion);
         };
         EXPECT_EQ(host.Call(PF_Cmd_ABOUT), PF_Err_NONE);
+        EXPECT_EQ(std::string(host.Param(host.ParamCount() - 1).def.name), std::string(31, 'x'));
         EXPECT_EQ(host.BadHandleUses(), 1);
         EXPECT_EQ(host.LiveHandles(), 0u);
         EXPECT_EQ(host.OpenSuites(), 0);
