@@ -533,7 +533,7 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         ASSERT_TRUE(yStandalone::yPngFile::Write(File("seq/f.000" + std::to_string(k) + ".png"), frame, error));
     }
     const std::string outputs =
-        " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png --timeline @t.png";
+        " --histogram @h.csv --stats @s.jsonl --panel @p.png --output @o.%02d.png --timeline @t.png --project @j.ztp";
     // After a script too: a toggle, the black thumb dragged, a model, a
     // smaller window and the pointer left over a control.
     for (const std::string script :
@@ -545,10 +545,11 @@ TEST_F(tonescope, ShotsRenderFrameByFrameAlikeOnAnyNumberOfWorkers)
         for (const std::string shot :
              {"seq/f.%04d.png --frames 1-4 --jobs 1", "seq/f.%04d.png --frames 1-4 --jobs 3"})
         {
+            std::remove(File("j.ztp").c_str()); // a project there would be restored first
             ASSERT_EQ(Run("render " + shot + outputs + " --render-output", script).status, 0) << shot;
             const std::string all = yTest::ReadText(File("h.csv")) + yTest::ReadText(File("s.jsonl")) +
                                     yTest::ReadText(File("p.png")) + yTest::ReadText(File("o.03.png")) +
-                                    yTest::ReadText(File("t.png"));
+                                    yTest::ReadText(File("t.png")) + yTest::ReadText(File("j.ztp"));
             EXPECT_EQ(first.empty() ? all : first, all) << shot << script;
             first = all;
         }
