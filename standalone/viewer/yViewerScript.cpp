@@ -52,6 +52,7 @@ const struct
     {"about", "", "the About dialog"},
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
+    {"frame", "N", "a shot's frame N shown, or the nearest it has"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -89,6 +90,15 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         const bool valid = end && *end == '\0' && !argument.empty() && pixels >= 0 && pixels <= 100000;
         step.controlsScroll = valid ? int(pixels) : -1;
         if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
+    }
+    else if (verb == "frame")
+    {
+        char* end = nullptr;
+        const long number = std::strtol(argument.c_str(), &end, 10);
+        step.job.kind = yViewerJob::Frame;
+        step.job.frame = int(number);
+        if (argument.empty() || *end != '\0' || number < 0 || number > 999999999)
+            why = "frame needs a frame number from 0";
     }
     else if (verb == "layer")
     {

@@ -7,6 +7,7 @@
 //   about                    the About dialog
 //   panel-zoom 1|2           the panel at 100 % or 200 %
 //   scroll-controls N        the Effect Controls view scrolled N pixels up
+//   frame N                  a shot's frame N shown
 //
 // A path with blanks is written in double quotes.
 #pragma once
@@ -23,6 +24,7 @@ struct yViewerStep
     yViewerJob job;
     int panelZoom = 0; // when not 0, a window step: the panel's zoom
     int controlsScroll = -1; // when 0 or more, a window step: the controls view's scroll
+    int play = -1; // when 0 or 1, a window step: playback paused or started
 };
 
 class yViewerScript

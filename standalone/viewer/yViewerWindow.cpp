@@ -277,7 +277,10 @@ void yViewerWindow::DrawWindow()
     char facts[128];
     std::snprintf(facts, sizeof facts, "%d x %d, %d-bit   last job %.1f ms", m_frame.imageWidth,
                   m_frame.imageHeight, m_frame.deep ? 16 : 8, m_frame.jobMilliseconds);
-    const std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    if (m_frame.lastFrame >= m_frame.firstFrame)
+        text = "Frame " + std::to_string(m_frame.frameNumber) + " of " + std::to_string(m_frame.firstFrame) + "-" +
+               std::to_string(m_frame.lastFrame) + "   |   " + text;
     draw->AddText(At(s.x + 6, s.y + 5), IM_COL32(0, 0, 0, 255), text.c_str());
 
     // Over the panel the cursor is the one the module asked for.

@@ -4,6 +4,7 @@
 #include "standalone/media/yImageFile.h"
 #include "standalone/media/yPngFile.h"
 #include "standalone/media/yProjectFile.h"
+#include "standalone/media/yShot.h"
 #include "standalone/session/yRenderSession.h"
 
 #include <algorithm>
@@ -140,6 +141,7 @@ void yViewerWorker::Run()
 
 bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
 {
+    if (yShot::IsShot(path)) return OpenShot(path, error);
     yImageFile file;
     yWorld world;
     if (!file.Open(path, m_settings.maxPixels, error)) return false;
@@ -147,6 +149,31 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     if (!file.ReadFrame(0, deep, 1, world, error)) return false;
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
+    m_shot.Close();
+    return m_session->Render(error);
+}
+
+bool yViewerWorker::OpenShot(const std::string& path, std::string& error)
+{
+    yViewerShot shot;
+    yWorld world;
+    if (!shot.Open(path, m_settings.maxPixels, m_settings.depth, error) || !shot.Read(shot.First(), world, error))
+        return false;
+    m_shot = std::move(shot);
+    m_frameNumber = m_shot.First();
+    m_session->SetInput(std::move(world), 1, m_shot.Width(), m_shot.Height());
+    return m_session->Render(error);
+}
+
+bool yViewerWorker::ShowFrame(int number, std::string& error)
+{
+    if (!m_shot.IsOpen()) return true;
+    number = m_shot.Clamp(number);
+    if (!m_shot.Read(number, m_nextInput, error)) return false;
+    yWorld shown = m_session->TakeInput();
+    m_session->SetInput(std::move(m_nextInput), 1, m_shot.Width(), m_shot.Height());
+    m_nextInput = std::move(shown);
+    m_frameNumber = number;
     return m_session->Render(error);
 }
 
@@ -171,6 +198,8 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         return Project(job, error);
     case yViewerJob::SaveOutput:
         return yPngFile::Write(job.path, s.Output(), error);
+    case yViewerJob::Frame:
+        return ShowFrame(job.frame, error);
     case yViewerJob::About:
         if (s.Host().Call(PF_Cmd_ABOUT) != PF_Err_NONE) return false;
         error = s.Host().ReturnMessage(); // shown as the message
@@ -235,6 +264,9 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.jobMilliseconds = milliseconds;
     frame.cursor = s.Cursor();
     frame.params = HostControls(s.Host());
+    frame.frameNumber = m_frameNumber;
+    frame.firstFrame = m_shot.First();
+    frame.lastFrame = m_shot.Last();
 
     std::lock_guard<std::mutex> lock(m_mutex);
     frame.serial = m_frame.serial + 1;

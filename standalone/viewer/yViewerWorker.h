@@ -8,6 +8,7 @@
 #include "standalone/viewer/yViewerJob.h"
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
+#include "standalone/viewer/yViewerShot.h"
 
 #include <atomic>
 #include <cstdint>
@@ -48,6 +49,7 @@ struct yViewerFrame
     std::vector<yViewerParam> params;
     std::string message;        // the last failure or the module's text; empty when none
     uint64_t messageSerial = 0; // grows with every new message
+    int frameNumber = 0, firstFrame = 0, lastFrame = -1; // a shot's; none when last < first
 };
 
 struct yViewerSettings
@@ -88,6 +90,8 @@ class yViewerWorker
     void Run();
     bool Handle(const yViewerJob& job, std::string& error);
     bool OpenImage(const std::string& path, std::string& error);
+    bool OpenShot(const std::string& path, std::string& error);
+    bool ShowFrame(int number, std::string& error);
     // Saves or loads the project the job names: the record and the host's parameters.
     bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
@@ -105,5 +109,8 @@ class yViewerWorker
     bool m_chooserOpen = false, m_chooserAnswered = false;
     uint8_t m_chooserInitial[3] = {0, 0, 0};
     yColorChoice m_chooserAnswer;
+    yViewerShot m_shot; // open when the input is a shot
+    int m_frameNumber = 0;
+    yWorld m_nextInput; // the next frame is read here, the shown one kept until it reads
 };
 } // namespace yStandalone
