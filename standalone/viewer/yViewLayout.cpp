@@ -6,7 +6,7 @@
 namespace yStandalone
 {
 yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
-                                 int scroll)
+                                 int scroll, bool shot)
 {
     yViewLayout l;
     l.panelZoom = zoom == 2 ? 2 : 1;
@@ -20,6 +20,11 @@ yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWid
     l.panel = {l.controls.x + kMargin, kControlsHeight - l.scroll, panelWidth * l.panelZoom,
                panelHeight * l.panelZoom};
     l.status = {0, body, windowWidth, windowHeight - body};
+    if (shot)
+    {
+        l.layer.height = std::max(0, body - kScrubHeight);
+        l.scrub = {0, l.layer.height, l.layer.width, body - l.layer.height};
+    }
     return l;
 }
 

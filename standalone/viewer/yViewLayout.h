@@ -22,20 +22,24 @@ struct yViewLayout
     static constexpr int kControlsTop = 27;
     static constexpr int kControlRowPitch = 23;
     static constexpr int kControlRowHeight = 19;
+    // A shot's strip under the layer view: play button and frame slider.
+    static constexpr int kScrubHeight = 30;
 
     yBox layer;    // the rendered image
     yBox controls; // the Effect Controls view: host controls, then the panel
     yBox panel;    // the module's panel at its zoom
     yBox status;
+    yBox scrub; // a shot's; empty for a still image
     int panelZoom = 1;
     // How far the Effect Controls view is scrolled up, and how far it can
     // be: a panel too tall for the window is scrolled to reach its foot.
     int scroll = 0, scrollRange = 0;
 
     // The window split for a panel of the given size at 1 or 2 times, the
-    // controls view scrolled by scroll pixels (kept in range).
+    // controls view scrolled by scroll pixels (kept in range); a shot has
+    // its strip under the layer view.
     static yViewLayout Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
-                               int scroll = 0);
+                               int scroll = 0, bool shot = false);
 
     // A window point in panel pixels (the zoom undone).
     void ToPanel(double wx, double wy, int& px, int& py) const;

@@ -171,6 +171,7 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
     }
     case SDL_KEYDOWN:
         if (e.key.keysym.sym == SDLK_F12) m_shoot = true;
+        else if (!io.WantCaptureKeyboard && ScrubKey(e.key.keysym.sym)) break;
         else if (!io.WantCaptureKeyboard && e.key.keysym.sym > 0 && e.key.keysym.sym < 128)
             PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(e.key.keysym.sym));
         break;
@@ -247,7 +248,7 @@ void yViewerWindow::UploadFrame()
     int width = 0, height = 0;
     SDL_GetWindowSize(m_window, &width, &height);
     m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom,
-                                    m_controlsScroll);
+                                    m_controlsScroll, IsShot());
     m_controlsScroll = m_layout.scroll;
 }
 
@@ -454,6 +455,7 @@ bool yViewerWindow::Frame()
     ImGui::NewFrame();
     DrawWindow();
     DrawControls();
+    DrawScrub();
     DrawDialogs();
     ImGui::Render();
     SDL_SetRenderDrawColor(m_renderer, 0xEC, 0xEC, 0xEC, 255);
@@ -487,7 +489,8 @@ void yViewerWindow::RunLive(const std::string& screenshot)
     while (true)
     {
         // Sleeps until input comes or a frame is due.
-        SDL_WaitEventTimeout(nullptr, 30);
+        SDL_WaitEventTimeout(nullptr, m_playing ? 5 : 30);
+        Play();
         // Idle before the frame: the frame then shows every job done. ImGui
         // takes a click over two frames, so a shot waits for a few.
         const bool idle = m_worker.Idle();
