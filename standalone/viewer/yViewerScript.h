@@ -8,6 +8,8 @@
 //   panel-zoom 1|2           the panel at 100 % or 200 %
 //   scroll-controls N        the Effect Controls view scrolled N pixels up
 //   frame N                  a shot's frame N shown
+//   play | pause             playback; under a script each line after play
+//                            steps one frame once it is done, until pause
 //
 // A path with blanks is written in double quotes.
 #pragma once

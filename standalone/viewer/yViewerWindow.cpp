@@ -515,9 +515,17 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
             m_panelZoom = step.panelZoom;
         else if (step.controlsScroll >= 0)
             m_controlsScroll = step.controlsScroll;
+        else if (step.play >= 0)
+            m_playing = step.play == 1;
         else
             m_worker.Post(step.job);
         m_worker.WaitIdle();
+        // Scripted playback steps a frame a line, so that it runs the same every time.
+        if (m_playing && step.play < 0 && Frame())
+        {
+            StepFrame(1);
+            m_worker.WaitIdle();
+        }
         // A few frames let the window settle (popups open a frame late).
         for (int k = 0; k < 2; ++k)
             if (!Frame()) return true;

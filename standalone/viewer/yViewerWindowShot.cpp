@@ -20,6 +20,7 @@ void yViewerWindow::Seek(int number)
 void yViewerWindow::StepFrame(int delta)
 {
     // Keys pressed faster than frames come step from the last asked.
+    if (!IsShot()) return;
     const int from = m_seekFrame == m_frame.serial ? m_seek : m_frame.frameNumber;
     const int count = m_frame.lastFrame - m_frame.firstFrame + 1;
     Seek(m_frame.firstFrame + ((from - m_frame.firstFrame + delta) % count + count) % count);

@@ -362,6 +362,7 @@ TEST_F(yViewerWindow, AShotShowsTheFrameAskedAndABadFrameLeavesTheShownOne)
         {File("f.%d.png"), "frame 3\n", 3, ""},
         {File("f.%d.png"), "frame 3\nframe 5\n", 3, "Frame 5 of"}, // unreadable: frame 3 stays
         {File("m.mkv"), "frame 2\n", 3, ""},               // a movie counts from 0
+        {File("f.%d.png"), "play\ndraw\ndraw\npause\ndraw\n", 3, ""}, // a frame a line while playing
     };
     yStandalone::yPngImage first;
     const yStandalone::yViewLayout layout = Layout(); // its middle lies in the image, strips or not
