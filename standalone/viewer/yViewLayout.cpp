@@ -22,8 +22,9 @@ yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWid
     l.status = {0, body, windowWidth, windowHeight - body};
     if (shot)
     {
-        l.layer.height = std::max(0, body - kScrubHeight);
-        l.scrub = {0, l.layer.height, l.layer.width, body - l.layer.height};
+        l.layer.height = std::max(0, body - kScrubHeight - kTimelineHeight);
+        l.timeline = {0, l.layer.height, l.layer.width, std::min(kTimelineHeight, body - l.layer.height)};
+        l.scrub = {0, l.timeline.y + l.timeline.height, l.layer.width, body - l.timeline.y - l.timeline.height};
     }
     return l;
 }

@@ -24,12 +24,15 @@ struct yViewLayout
     static constexpr int kControlRowHeight = 19;
     // A shot's strip under the layer view: play button and frame slider.
     static constexpr int kScrubHeight = 30;
+    // Above it, the shot's timeline picture.
+    static constexpr int kTimelineHeight = 110;
 
     yBox layer;    // the rendered image
     yBox controls; // the Effect Controls view: host controls, then the panel
     yBox panel;    // the module's panel at its zoom
     yBox status;
-    yBox scrub; // a shot's; empty for a still image
+    yBox scrub;    // a shot's; empty for a still image
+    yBox timeline; // a shot's
     int panelZoom = 1;
     // How far the Effect Controls view is scrolled up, and how far it can
     // be: a panel too tall for the window is scrolled to reach its foot.

@@ -85,6 +85,7 @@ yViewerWindow::~yViewerWindow()
     }
     if (m_image) SDL_DestroyTexture(m_image);
     if (m_panel) SDL_DestroyTexture(m_panel);
+    if (m_timelineTexture) SDL_DestroyTexture(m_timelineTexture);
     if (m_renderer) SDL_DestroyRenderer(m_renderer);
     if (m_window) SDL_DestroyWindow(m_window);
     SDL_Quit();
@@ -177,6 +178,7 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (Covered(e.button.x, e.button.y)) break;
+        if (e.button.button == SDL_BUTTON_LEFT && ClickTimeline(e.button.x, e.button.y)) break;
         if (e.button.button == SDL_BUTTON_LEFT && m_layout.panel.Contains(e.button.x, e.button.y))
         {
             m_layout.ToPanel(e.button.x, e.button.y, px, py);
@@ -245,6 +247,9 @@ void yViewerWindow::UploadFrame()
         m_image = Upload(m_renderer, m_image, m_frame.imageWidth, m_frame.imageHeight, m_frame.image);
         m_panel = Upload(m_renderer, m_panel, m_frame.panelWidth, m_frame.panelHeight, m_frame.panel);
     }
+    if (m_worker.TakeTimeline(m_timeline))
+        m_timelineTexture =
+            Upload(m_renderer, m_timelineTexture, m_timeline.width, m_timeline.height, m_timeline.rgba);
     int width = 0, height = 0;
     SDL_GetWindowSize(m_window, &width, &height);
     m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom,

@@ -56,6 +56,8 @@ class yViewerWindow
     // The frame delta further than the last one asked, wrapping at the ends.
     void StepFrame(int delta);
     bool ScrubKey(int key);
+    // A click on the timeline picture goes to its frame; false when elsewhere.
+    bool ClickTimeline(int x, int y);
     // While playing: the next frame once the worker is idle and its time has come.
     void Play();
 
@@ -86,5 +88,7 @@ class yViewerWindow
     int m_seek = 0;           // the last frame asked for
     uint64_t m_seekFrame = 0; // the published frame it was asked over
     double m_lastStep = 0;    // seconds, when playback last stepped
+    yTimelinePicture m_timeline;
+    SDL_Texture* m_timelineTexture = nullptr;
 };
 } // namespace yStandalone

@@ -5,6 +5,9 @@
 #include <SDL.h>
 #include <imgui.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace yStandalone
 {
 void yViewerWindow::Seek(int number)
@@ -58,10 +61,33 @@ void yViewerWindow::Play()
     StepFrame(1);
 }
 
+bool yViewerWindow::ClickTimeline(int x, int y)
+{
+    const yBox& b = m_layout.timeline;
+    if (!IsShot() || !b.Contains(x, y) || m_timeline.frames == 0 || b.width == 0) return false;
+    // The picture is stretched over the box.
+    const double px = double(x - b.x) * m_timeline.width / b.width;
+    const int index = int(std::floor((px - m_timeline.plotLeft) / m_timeline.columnWidth));
+    Seek(m_timeline.first + std::min(m_timeline.frames - 1, std::max(0, index)));
+    return true;
+}
+
 void yViewerWindow::DrawScrub()
 {
+    const yBox& t = m_layout.timeline;
+    if (!IsShot() || t.height == 0) return;
+    ImDrawList* draw = ImGui::GetBackgroundDrawList();
+    const ImVec2 topLeft(float(t.x), float(t.y)), bottomRight(float(t.x + t.width), float(t.y + t.height));
+    draw->AddRectFilled(topLeft, bottomRight, IM_COL32(0, 0, 0, 255));
+    if (m_timelineTexture && m_timeline.width > 0)
+    {
+        draw->AddImage(m_timelineTexture, topLeft, bottomRight);
+        const int shown = m_seekFrame == m_frame.serial ? m_seek : m_frame.frameNumber;
+        const double column = m_timeline.plotLeft + (shown - m_timeline.first + 0.5) * m_timeline.columnWidth;
+        const float x = float(t.x + column * t.width / m_timeline.width);
+        draw->AddLine(ImVec2(x, float(t.y)), ImVec2(x, float(t.y + t.height)), IM_COL32(255, 210, 0, 255), 2);
+    }
     const yBox& b = m_layout.scrub;
-    if (!IsShot() || b.height == 0) return;
     ImGui::SetNextWindowPos(ImVec2(float(b.x), float(b.y)));
     ImGui::SetNextWindowSize(ImVec2(float(b.width), float(b.height)));
     ImGui::Begin("##shot", nullptr,

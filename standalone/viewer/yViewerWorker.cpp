@@ -117,6 +117,7 @@ void yViewerWorker::Stop()
     m_changed.notify_all();
     m_jobs.Stop();
     if (m_thread.joinable()) m_thread.join();
+    m_timeline.Stop();
     if (m_session) m_session->Close();
     m_session.reset();
     yHostPlatform::Instance().SetChooser(nullptr);
@@ -150,6 +151,8 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
     m_shot.Close();
+    m_timeline.Stop();
+    m_timeline.Clear();
     return m_session->Render(error);
 }
 
@@ -162,6 +165,11 @@ bool yViewerWorker::OpenShot(const std::string& path, std::string& error)
     m_shot = std::move(shot);
     m_frameNumber = m_shot.First();
     m_session->SetInput(std::move(world), 1, m_shot.Width(), m_shot.Height());
+    // Instances open on this thread; without one the shot has no timeline.
+    auto timeline = std::make_unique<yRenderSession>();
+    std::string ignored;
+    if (timeline->Open(m_settings.modulePath, ignored))
+        m_timeline.Start(std::move(timeline), path, m_settings.maxPixels, m_settings.depth);
     return m_session->Render(error);
 }
 

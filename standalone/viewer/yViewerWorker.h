@@ -9,6 +9,7 @@
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
 #include "standalone/viewer/yViewerShot.h"
+#include "standalone/viewer/yViewerTimeline.h"
 
 #include <atomic>
 #include <cstdint>
@@ -85,6 +86,8 @@ class yViewerWorker
     // The colour chooser the module opened, while it waits for an answer.
     bool ChooserOpen(uint8_t initial[3]) const;
     void AnswerChooser(const yColorChoice& choice);
+    // The shot's timeline picture as it fills in, when newer; true then.
+    bool TakeTimeline(yTimelinePicture& picture) { return m_timeline.Take(picture); }
 
   private:
     void Run();
@@ -111,6 +114,7 @@ class yViewerWorker
     yColorChoice m_chooserAnswer;
     yViewerShot m_shot; // open when the input is a shot
     int m_frameNumber = 0;
+    yViewerTimeline m_timeline;
     yWorld m_nextInput; // the next frame is read here, the shown one kept until it reads
 };
 } // namespace yStandalone

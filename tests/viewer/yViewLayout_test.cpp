@@ -17,8 +17,9 @@ TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
     {
         const auto l = yStandalone::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom, 0, c.shot);
         EXPECT_EQ(l.layer.width + l.controls.width, c.width);
-        EXPECT_EQ(l.layer.height + l.scrub.height + l.status.height, c.height);
-        EXPECT_EQ(l.scrub.y * l.scrub.width, c.shot ? l.layer.height * l.layer.width : 0);
+        EXPECT_EQ(l.layer.height + l.timeline.height + l.scrub.height + l.status.height, c.height);
+        EXPECT_EQ(l.scrub.y * l.scrub.width, c.shot ? (l.timeline.y + l.timeline.height) * l.layer.width : 0);
+        EXPECT_EQ(l.timeline.y, c.shot ? l.layer.height : 0);
         EXPECT_EQ(l.controls.x, l.layer.width);
         EXPECT_GE(l.layer.width, std::min(c.width, int(yStandalone::yViewLayout::kMinLayerWidth)));
         // The last pixel of the zoomed panel is the panel's last pixel.
