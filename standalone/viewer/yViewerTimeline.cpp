@@ -2,8 +2,10 @@
 
 #include "standalone/media/yTimeline.h"
 #include "standalone/session/yRenderSession.h"
+#include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerShot.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace yStandalone
@@ -66,15 +68,22 @@ void yViewerTimeline::Run(std::unique_ptr<yRenderSession> session, std::string i
         try
         {
             const yWorld drawn = timeline.Draw();
+            // Rows shrink to about the window's strip by their brightest, so
+            // that a lone lit bin still shows.
+            const int rows = (drawn.Height() + yViewLayout::kTimelineHeight - 1) / yViewLayout::kTimelineHeight;
             yTimelinePicture picture;
             picture.width = drawn.Width();
-            picture.height = drawn.Height();
-            picture.rgba.reserve(size_t(picture.width) * size_t(picture.height) * 4);
-            for (int y = 0; y < picture.height; ++y)
+            picture.height = (drawn.Height() + rows - 1) / rows;
+            picture.rgba.assign(size_t(picture.width) * size_t(picture.height) * 4, 255);
+            for (int y = 0; y < drawn.Height(); ++y)
                 for (int x = 0; x < picture.width; ++x)
                 {
                     const PF_Pixel8& p = drawn.Pixel8(x, y);
-                    picture.rgba.insert(picture.rgba.end(), {p.red, p.green, p.blue, 255});
+                    uint8_t* to = &picture.rgba[(size_t(y / rows) * size_t(picture.width) + size_t(x)) * 4];
+                    const bool first = y % rows == 0;
+                    to[0] = first ? p.red : std::max(to[0], p.red);
+                    to[1] = first ? p.green : std::max(to[1], p.green);
+                    to[2] = first ? p.blue : std::max(to[2], p.blue);
                 }
             picture.first = shot.First();
             picture.frames = shot.Count();
