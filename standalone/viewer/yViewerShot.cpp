@@ -22,16 +22,17 @@ bool yViewerShot::Open(const std::string& input, int64_t maxPixels, const std::s
     Close();
     std::vector<yShotFrame> frames;
     if (!yShot::Find(input, yFrameRange{}, frames, error)) return false;
-    yImageFile file;
-    if (!file.Open(frames.front().path, maxPixels, error)) return false;
+    // The first frame's reader is kept: a movie counts its frames on opening.
+    auto file = std::make_unique<yImageFile>();
+    if (!file->Open(frames.front().path, maxPixels, error)) return false;
     m_frames = std::move(frames);
     m_input = input;
-    m_path.clear();
-    m_file.reset();
+    m_path = m_frames.front().path;
+    m_file = std::move(file);
     m_maxPixels = maxPixels;
-    m_width = file.Width();
-    m_height = file.Height();
-    m_fileDeep = file.IsDeep();
+    m_width = m_file->Width();
+    m_height = m_file->Height();
+    m_fileDeep = m_file->IsDeep();
     m_deep = depth.empty() ? m_fileDeep : depth == "16";
     return true;
 }
