@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <unistd.h>
 
@@ -101,8 +102,42 @@ void ToggleChannel(benchmark::State& state, const char* model)
     SDL_FreeSurface(target);
     worker.Stop();
 }
+
+// A step to the next frame of a 1920 x 1080 shot: the Frame job reads the
+// frame, renders it and publishes it with its histogram; the window takes it.
+void StepFrame(benchmark::State& state)
+{
+    namespace fs = std::filesystem;
+    const std::string folder = "/tmp/viewer_bench_shot_" + std::to_string(::getpid());
+    fs::create_directories(folder);
+    for (const char* name : {"/f.0.png", "/f.1.png"})
+        fs::copy_file(InputFile(), folder + name, fs::copy_options::overwrite_existing);
+    yStandalone::yViewerSettings settings;
+    settings.modulePath = TONESCOPE_MODULE;
+    settings.input = folder;
+    settings.realClock = false;
+    yStandalone::yViewerWorker worker;
+    std::string error;
+    if (!worker.Start(settings, error)) return state.SkipWithError(error.c_str());
+    // The timeline's instance finishes first, so that it does not share the processor.
+    yStandalone::yTimelinePicture timeline;
+    for (int wait = 0; wait < 1000 && timeline.done < 2; ++wait, ::usleep(10000)) worker.TakeTimeline(timeline);
+    yStandalone::yViewerFrame frame;
+    yStandalone::yViewerJob step;
+    step.kind = yStandalone::yViewerJob::Frame;
+    for (auto _ : state)
+    {
+        step.frame ^= 1;
+        worker.Post(step);
+        worker.WaitIdle();
+        worker.TakeFrame(frame);
+    }
+    worker.Stop();
+    fs::remove_all(folder);
+}
 } // namespace
 
+BENCHMARK(StepFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK_CAPTURE(ToggleChannel, RGB, "RGB")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK_CAPTURE(ToggleChannel, HSV, "HSV")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK_CAPTURE(ToggleChannel, Lab, "Lab")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

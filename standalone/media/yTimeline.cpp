@@ -1,6 +1,7 @@
 #include "standalone/media/yTimeline.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -15,12 +16,26 @@ const PF_Pixel8 kBlack = {255, 0, 0, 0};
 const PF_Pixel8 kOutline = {255, 60, 60, 60};
 const PF_Pixel8 kText = {255, 200, 200, 200};
 
-// Digits 0-9 and the minus sign, 3 x 5 pixels, a row to a byte (bit 2 leftmost),
-// drawn at kGlyphScale.
-const uint8_t kGlyphs[11][5] = {
+// Digits 0-9, the minus sign, A-Z and the asterisk (as in "a*"), 3 x 5
+// pixels, a row to a byte (bit 2 leftmost), drawn at kGlyphScale.
+const uint8_t kGlyphs[38][5] = {
     {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7}, {5, 5, 7, 1, 1}, {7, 4, 7, 1, 7},
-    {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}, {0, 0, 7, 0, 0},
+    {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}, {0, 0, 7, 0, 0}, {2, 5, 7, 5, 5},
+    {6, 5, 6, 5, 6}, {3, 4, 4, 4, 3}, {6, 5, 5, 5, 6}, {7, 4, 6, 4, 7}, {7, 4, 6, 4, 4}, {3, 4, 5, 5, 3},
+    {5, 5, 7, 5, 5}, {7, 2, 2, 2, 7}, {1, 1, 1, 5, 2}, {5, 5, 6, 5, 5}, {4, 4, 4, 4, 7}, {5, 7, 7, 5, 5},
+    {6, 5, 5, 5, 5}, {2, 5, 5, 5, 2}, {6, 5, 6, 4, 4}, {2, 5, 5, 6, 3}, {6, 5, 6, 5, 5}, {3, 4, 2, 1, 6},
+    {7, 2, 2, 2, 2}, {5, 5, 5, 5, 7}, {5, 5, 5, 5, 2}, {5, 5, 7, 7, 5}, {5, 5, 2, 5, 5}, {5, 5, 2, 2, 2},
+    {7, 1, 2, 4, 7}, {0, 5, 2, 5, 0},
 };
+
+// A character's glyph, letters in capitals; nullptr leaves a blank.
+const uint8_t* GlyphOf(char c)
+{
+    const char upper = char(std::toupper(static_cast<unsigned char>(c)));
+    if (c >= '0' && c <= '9') return kGlyphs[c - '0'];
+    if (upper >= 'A' && upper <= 'Z') return kGlyphs[11 + upper - 'A'];
+    return c == '-' ? kGlyphs[10] : c == '*' ? kGlyphs[37] : nullptr;
+}
 const int kGlyphScale = 2;
 const int kGlyphWidth = 3 * kGlyphScale;
 const int kGlyphHeight = 5 * kGlyphScale;
@@ -28,6 +43,7 @@ const int kGlyphAdvance = kGlyphWidth + kGlyphScale;
 const int kLabelSpace = 2 * kGlyphAdvance; // at least this much between two labels
 const int kLabelTop = kTickLength + 2;     // below the last strip
 const int kLabelHeight = kLabelTop + kGlyphHeight;
+const int kNameGap = 8; // between a strip's name and the strip
 
 int TextWidth(const std::string& text)
 {
@@ -44,8 +60,8 @@ void DrawText(yWorld& world, int left, int top, const std::string& text)
 {
     for (size_t i = 0; i < text.size(); ++i)
     {
-        const uint8_t* glyph = kGlyphs[text[i] == '-' ? 10 : text[i] - '0'];
-        for (int row = 0; row < 5; ++row)
+        const uint8_t* glyph = GlyphOf(text[i]);
+        for (int row = 0; row < 5 && glyph; ++row)
             for (int col = 0; col < 3; ++col)
                 if (glyph[row] & (4 >> col))
                     Fill(world, left + int(i) * kGlyphAdvance + col * kGlyphScale, top + row * kGlyphScale,
@@ -100,6 +116,7 @@ void yTimeline::AddFrame(int frameNumber, const yHistogramStats& stats, const st
             {
                 Strip strip;
                 strip.channel = k;
+                strip.name = stats.channels[size_t(k)].name;
                 strip.color = FullColors(stats.channels[size_t(k)]);
                 m_strips.push_back(std::move(strip));
             }
@@ -120,27 +137,40 @@ void yTimeline::AddFrame(int frameNumber, const yHistogramStats& stats, const st
 
 int yTimeline::ColumnWidth() const
 {
-    const int frames = std::max(FrameCount(), 1);
+    const int frames = std::max(Length(), 1);
     return std::max(1, (kMinPlotWidth + frames - 1) / frames);
+}
+
+int yTimeline::PlotLeft() const
+{
+    int names = 0; // the widest strip name, a column left of the strips
+    for (const Strip& strip : m_strips)
+        names = std::max(names, strip.name.empty() ? 0 : TextWidth(strip.name) + kNameGap);
+    return kMargin + names;
 }
 
 yWorld yTimeline::Draw() const
 {
-    const int plotWidth = ColumnWidth() * std::max(FrameCount(), 1);
+    const int plotWidth = ColumnWidth() * std::max(Length(), 1);
     const int strips = StripCount();
     const int stripsHeight = strips * kRows + std::max(strips - 1, 0) * kStripGap;
-    yWorld world(plotWidth + 2 * kMargin, stripsHeight + kLabelHeight + 2 * kMargin, false);
+    const int left = PlotLeft();
+    yWorld world(left + plotWidth + kMargin, stripsHeight + kLabelHeight + 2 * kMargin, false);
     FillWorld(&kBlack, nullptr, &world.World());
     for (int s = 0; s < strips; ++s)
-        DrawStrip(world, m_strips[size_t(s)], kMargin, kMargin + s * (kRows + kStripGap));
-    DrawFrameNumbers(world, kMargin, kMargin + stripsHeight);
+    {
+        const int top = kMargin + s * (kRows + kStripGap);
+        DrawStrip(world, m_strips[size_t(s)], left, top);
+        DrawText(world, kMargin, top + (kRows - kGlyphHeight) / 2, m_strips[size_t(s)].name);
+    }
+    DrawFrameNumbers(world, left, kMargin + stripsHeight);
     return world;
 }
 
 void yTimeline::DrawStrip(yWorld& world, const Strip& strip, int left, int top) const
 {
     const int width = ColumnWidth();
-    const int plotWidth = width * std::max(FrameCount(), 1);
+    const int plotWidth = width * std::max(Length(), 1);
     // A dim outline just outside the strip tells an empty strip from the gap.
     Fill(world, left - 1, top - 1, plotWidth + 2, 1, kOutline);
     Fill(world, left - 1, top + kRows, plotWidth + 2, 1, kOutline);

@@ -2,14 +2,17 @@
 // columns are the frames in order and whose rows are the histogram's bins
 // (bin 0 at the bottom), lit by the count on a log scale in the channel's own
 // bar colour, with frame numbers along the bottom. An exposure drift shows as
-// a band that moves up or down, a colour shift as strips that part.
+// a band that moves up or down, a colour shift as strips that part. Each
+// strip's channel name stands at its left.
 #pragma once
 
 #include "standalone/media/yReportFiles.h"
 #include "standalone/emulator/yWorld.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace yStandalone
@@ -34,21 +37,32 @@ class yTimeline
     // An opaque 8-bit picture; throws yOutOfMemory when it cannot be had.
     yWorld Draw() const;
 
+    // A picture filled in as frames come is laid out for the shot's whole
+    // length from the start, its frames to come black.
+    void SetLength(int frames) { m_length = frames; }
+    int Length() const { return std::max(FrameCount(), m_length); }
+    // Frame index k's column in the picture: from PlotLeft() + k * ColumnWidth().
+    int ColumnWidth() const;
+    // Where the strips start: after the column of channel names.
+    int PlotLeft() const;
+
   private:
     struct Strip
     {
         int channel = 0;
+        std::string name;
         // Full-brightness colour of each row.
         std::array<std::array<uint8_t, 3>, kRows> color{};
         // kRows counts per frame, frame after frame (saturating).
         std::vector<uint32_t> counts;
     };
 
-    int ColumnWidth() const;
+
     void DrawStrip(yWorld& world, const Strip& strip, int left, int top) const;
     void DrawFrameNumbers(yWorld& world, int left, int top) const;
 
     std::vector<Strip> m_strips;
     std::vector<int> m_frameNumbers;
+    int m_length = 0;
 };
 } // namespace yStandalone

@@ -94,7 +94,9 @@ int main(int argc, char** argv)
 
     yStandalone::yViewOptions view;
     CLI::App* viewCommand = app.add_subcommand("view", "Open the effect live in a window.");
-    viewCommand->add_option("INPUT", view.input, "The image to open (or drop one on the window).");
+    viewCommand->add_option("INPUT", view.input,
+                            "The image or shot to open: a pattern (sh010.%04d.exr), a folder of frames or a "
+                            "movie (or drop one on the window).");
     viewCommand->add_option("--depth", view.depth, "8 or 16 bits (default: the file's own).")
         ->check(CLI::IsMember({"8", "16"}));
     viewCommand->add_option("--module", view.module, moduleHelp);

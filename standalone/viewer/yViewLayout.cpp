@@ -6,7 +6,7 @@
 namespace yStandalone
 {
 yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
-                                 int scroll)
+                                 int scroll, bool shot)
 {
     yViewLayout l;
     l.panelZoom = zoom == 2 ? 2 : 1;
@@ -27,6 +27,12 @@ yViewLayout yViewLayout::Compute(int windowWidth, int windowHeight, int panelWid
                        kScopePlotHeight * l.panelZoom};
     }
     l.status = {0, body, windowWidth, windowHeight - body};
+    if (shot)
+    {
+        l.layer.height = std::max(0, body - kScrubHeight - kTimelineHeight);
+        l.timeline = {0, l.layer.height, l.layer.width, std::min(kTimelineHeight, body - l.layer.height)};
+        l.scrub = {0, l.timeline.y + l.timeline.height, l.layer.width, body - l.timeline.y - l.timeline.height};
+    }
     return l;
 }
 

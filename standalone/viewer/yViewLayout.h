@@ -27,6 +27,10 @@ struct yViewLayout
     static constexpr int kScopeBarHeight = 27;
     static constexpr int kScopePlotHeight = 160;
     static constexpr int kScopeHeight = 700;
+    // A shot's strip under the layer view: play button and frame slider.
+    static constexpr int kScrubHeight = 30;
+    // Above it, the shot's timeline picture.
+    static constexpr int kTimelineHeight = 110;
 
     yBox layer;    // the rendered image
     yBox controls; // the Effect Controls view: host controls, then the panel
@@ -34,15 +38,18 @@ struct yViewLayout
     yBox scope;    // the host's scope pane below the panel
     yBox scopePlot; // the pane's histogram picture
     yBox status;
+    yBox scrub;    // a shot's; empty for a still image
+    yBox timeline; // a shot's
     int panelZoom = 1;
     // How far the Effect Controls view is scrolled up, and how far it can
     // be: a panel too tall for the window is scrolled to reach its foot.
     int scroll = 0, scrollRange = 0;
 
     // The window split for a panel of the given size at 1 or 2 times, the
-    // controls view scrolled by scroll pixels (kept in range).
+    // controls view scrolled by scroll pixels (kept in range); a shot has
+    // its strip under the layer view.
     static yViewLayout Compute(int windowWidth, int windowHeight, int panelWidth, int panelHeight, int zoom,
-                               int scroll = 0);
+                               int scroll = 0, bool shot = false);
 
     // A window point in panel pixels (the zoom undone).
     void ToPanel(double wx, double wy, int& px, int& py) const;

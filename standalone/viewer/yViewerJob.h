@@ -1,6 +1,6 @@
 // What the window asks of the render worker, in order. Jobs that only set a
 // state (a pointer move, a drag, a parameter's value, the layer point, a
-// render) are superseded by a newer one of the same kind still waiting, so a
+// render, a frame) are superseded by a newer one of the same kind still waiting, so a
 // busy worker skips the stale ones and the window never waits on it.
 #pragma once
 
@@ -24,12 +24,14 @@ struct yViewerJob
         SaveProject, // path
         SaveOutput,  // path
         About,
+        Frame,       // frame: a shot's frame shown, the nearest it has
     };
 
     Kind kind = Event;
     yScriptEvent event;
     double x = 0, y = 0;
     std::string path;
+    int frame = 0;
 
     // Whether this job makes an earlier waiting one pointless.
     bool Supersedes(const yViewerJob& older) const;

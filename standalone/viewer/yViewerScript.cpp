@@ -53,6 +53,9 @@ const struct
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
     {"scope", "log|linear|parade|overlay", "the scope pane's scale, or its channels in bands or overlaid"},
+    {"frame", "N", "a shot's frame N shown, or the nearest it has"},
+    {"play", "", "playback: each later line steps one frame once done"},
+    {"pause", "", "playback stopped"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -96,6 +99,20 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         step.scope = argument;
         if (argument != "log" && argument != "linear" && argument != "parade" && argument != "overlay")
             why = "scope takes log, linear, parade or overlay";
+    }
+    else if (verb == "frame")
+    {
+        char* end = nullptr;
+        const long number = std::strtol(argument.c_str(), &end, 10);
+        step.job.kind = yViewerJob::Frame;
+        step.job.frame = int(number);
+        if (argument.empty() || *end != '\0' || number < 0 || number > 999999999)
+            why = "frame needs a frame number from 0";
+    }
+    else if (verb == "play" || verb == "pause")
+    {
+        step.play = verb == "play";
+        if (!argument.empty()) why = verb + " takes nothing";
     }
     else if (verb == "layer")
     {

@@ -8,6 +8,9 @@
 //   panel-zoom 1|2           the panel at 100 % or 200 %
 //   scroll-controls N        the Effect Controls view scrolled N pixels up
 //   scope log|linear|parade|overlay   the host's scope pane's scale or layout
+//   frame N                  a shot's frame N shown
+//   play | pause             playback; under a script each line after play
+//                            steps one frame once it is done, until pause
 //
 // A path with blanks is written in double quotes.
 #pragma once
@@ -25,6 +28,7 @@ struct yViewerStep
     int panelZoom = 0; // when not 0, a window step: the panel's zoom
     int controlsScroll = -1; // when 0 or more, a window step: the controls view's scroll
     std::string scope;       // when not empty, a window step: the scope pane's scale or layout
+    int play = -1; // when 0 or 1, a window step: playback paused or started
 };
 
 class yViewerScript

@@ -86,6 +86,7 @@ yViewerWindow::~yViewerWindow()
     if (m_image) SDL_DestroyTexture(m_image);
     if (m_panel) SDL_DestroyTexture(m_panel);
     m_scope.Release();
+    if (m_timelineTexture) SDL_DestroyTexture(m_timelineTexture);
     if (m_renderer) SDL_DestroyRenderer(m_renderer);
     if (m_window) SDL_DestroyWindow(m_window);
     SDL_Quit();
@@ -172,11 +173,13 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
     }
     case SDL_KEYDOWN:
         if (e.key.keysym.sym == SDLK_F12) m_shoot = true;
+        else if (!io.WantCaptureKeyboard && ScrubKey(e.key.keysym.sym)) break;
         else if (!io.WantCaptureKeyboard && e.key.keysym.sym > 0 && e.key.keysym.sym < 128)
             PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(e.key.keysym.sym));
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (Covered(e.button.x, e.button.y)) break;
+        if (e.button.button == SDL_BUTTON_LEFT && ClickTimeline(e.button.x, e.button.y)) break;
         if (e.button.button == SDL_BUTTON_LEFT && m_layout.panel.Contains(e.button.x, e.button.y))
         {
             m_layout.ToPanel(e.button.x, e.button.y, px, py);
@@ -245,10 +248,13 @@ void yViewerWindow::UploadFrame()
         m_image = Upload(m_renderer, m_image, m_frame.imageWidth, m_frame.imageHeight, m_frame.image);
         m_panel = Upload(m_renderer, m_panel, m_frame.panelWidth, m_frame.panelHeight, m_frame.panel);
     }
+    if (m_worker.TakeTimeline(m_timeline))
+        m_timelineTexture =
+            Upload(m_renderer, m_timelineTexture, m_timeline.width, m_timeline.height, m_timeline.rgba);
     int width = 0, height = 0;
     SDL_GetWindowSize(m_window, &width, &height);
     m_layout = yViewLayout::Compute(width, height, m_frame.panelWidth, m_frame.panelHeight, m_panelZoom,
-                                    m_controlsScroll);
+                                    m_controlsScroll, IsShot());
     m_controlsScroll = m_layout.scroll;
 }
 
@@ -278,7 +284,10 @@ void yViewerWindow::DrawWindow()
     char facts[128];
     std::snprintf(facts, sizeof facts, "%d x %d, %d-bit   last job %.1f ms", m_frame.imageWidth,
                   m_frame.imageHeight, m_frame.deep ? 16 : 8, m_frame.jobMilliseconds);
-    const std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    if (m_frame.lastFrame >= m_frame.firstFrame)
+        text = "Frame " + std::to_string(m_frame.frameNumber) + " of " + std::to_string(m_frame.firstFrame) + "-" +
+               std::to_string(m_frame.lastFrame) + "   |   " + text;
     draw->AddText(At(s.x + 6, s.y + 5), IM_COL32(0, 0, 0, 255), text.c_str());
 
     // Over the panel the cursor is the one the module asked for.
@@ -453,6 +462,7 @@ bool yViewerWindow::Frame()
     DrawWindow();
     DrawControls();
     m_scope.Draw(m_renderer, m_frame, m_layout);
+    DrawScrub();
     DrawDialogs();
     ImGui::Render();
     SDL_SetRenderDrawColor(m_renderer, 0xEC, 0xEC, 0xEC, 255);
@@ -486,7 +496,8 @@ void yViewerWindow::RunLive(const std::string& screenshot)
     while (true)
     {
         // Sleeps until input comes or a frame is due.
-        SDL_WaitEventTimeout(nullptr, 30);
+        SDL_WaitEventTimeout(nullptr, m_playing ? 5 : 30);
+        Play();
         // Idle before the frame: the frame then shows every job done. ImGui
         // takes a click over two frames, so a shot waits for a few.
         const bool idle = m_worker.Idle();
@@ -513,9 +524,17 @@ bool yViewerWindow::RunScript(const std::vector<yViewerStep>& steps, const std::
             m_controlsScroll = step.controlsScroll;
         else if (!step.scope.empty())
             m_scope.Apply(step.scope);
+        else if (step.play >= 0)
+            m_playing = step.play == 1;
         else
             m_worker.Post(step.job);
         m_worker.WaitIdle();
+        // Scripted playback steps a frame a line, so that it runs the same every time.
+        if (m_playing && step.play < 0 && Frame())
+        {
+            StepFrame(1);
+            m_worker.WaitIdle();
+        }
         // A few frames let the window settle (popups open a frame late).
         for (int k = 0; k < 2; ++k)
             if (!Frame()) return true;

@@ -50,6 +50,17 @@ class yViewerWindow
     void DrawDialogs();
     void FitPanelToWindow();
     bool Screenshot(const std::string& path, std::string& error);
+    // A shot's strip, frame keys and playback (yViewerWindowShot.cpp).
+    bool IsShot() const { return m_frame.lastFrame >= m_frame.firstFrame; }
+    void DrawScrub();
+    void Seek(int number);
+    // The frame delta further than the last one asked, wrapping at the ends.
+    void StepFrame(int delta);
+    bool ScrubKey(int key);
+    // A click on the timeline picture goes to its frame; false when elsewhere.
+    bool ClickTimeline(int x, int y);
+    // While playing: the next frame once the worker is idle and its time has come.
+    void Play();
 
     yViewerWorker& m_worker;
     std::ostream& m_err;
@@ -75,5 +86,11 @@ class yViewerWindow
     bool m_chooserShown = false;
     float m_chooserColor[3] = {0, 0, 0};
     int m_cursor = -1;
+    bool m_playing = false;
+    int m_seek = 0;           // the last frame asked for
+    uint64_t m_seekFrame = 0; // the published frame it was asked over
+    double m_lastStep = 0;    // seconds, when playback last stepped
+    yTimelinePicture m_timeline;
+    SDL_Texture* m_timelineTexture = nullptr;
 };
 } // namespace yStandalone

@@ -4,6 +4,7 @@
 #include "standalone/media/yImageFile.h"
 #include "standalone/media/yPngFile.h"
 #include "standalone/media/yProjectFile.h"
+#include "standalone/media/yShot.h"
 #include "standalone/session/yRenderSession.h"
 
 #include <algorithm>
@@ -116,6 +117,7 @@ void yViewerWorker::Stop()
     m_changed.notify_all();
     m_jobs.Stop();
     if (m_thread.joinable()) m_thread.join();
+    m_timeline.Stop();
     if (m_session) m_session->Close();
     m_session.reset();
     yHostPlatform::Instance().SetChooser(nullptr);
@@ -140,6 +142,7 @@ void yViewerWorker::Run()
 
 bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
 {
+    if (yShot::IsShot(path)) return OpenShot(path, error);
     yImageFile file;
     yWorld world;
     if (!file.Open(path, m_settings.maxPixels, error)) return false;
@@ -148,6 +151,40 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
     m_clamped = file.Clamped();
+    m_shot.Close();
+    m_timeline.Stop();
+    m_timeline.Clear();
+    return m_session->Render(error);
+}
+
+bool yViewerWorker::OpenShot(const std::string& path, std::string& error)
+{
+    yViewerShot shot;
+    yWorld world;
+    if (!shot.Open(path, m_settings.maxPixels, m_settings.depth, error) || !shot.Read(shot.First(), world, error))
+        return false;
+    m_shot = std::move(shot);
+    m_frameNumber = m_shot.First();
+    m_session->SetInput(std::move(world), 1, m_shot.Width(), m_shot.Height());
+    m_clamped = m_shot.Clamped();
+    // Instances open on this thread; without one the shot has no timeline.
+    auto timeline = std::make_unique<yRenderSession>();
+    std::string ignored;
+    if (timeline->Open(m_settings.modulePath, ignored))
+        m_timeline.Start(std::move(timeline), path, m_settings.maxPixels, m_settings.depth);
+    return m_session->Render(error);
+}
+
+bool yViewerWorker::ShowFrame(int number, std::string& error)
+{
+    if (!m_shot.IsOpen()) return true;
+    number = m_shot.Clamp(number);
+    if (!m_shot.Read(number, m_nextInput, error)) return false;
+    yWorld shown = m_session->TakeInput();
+    m_session->SetInput(std::move(m_nextInput), 1, m_shot.Width(), m_shot.Height());
+    m_nextInput = std::move(shown);
+    m_frameNumber = number;
+    m_clamped = m_shot.Clamped();
     return m_session->Render(error);
 }
 
@@ -172,6 +209,8 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         return Project(job, error);
     case yViewerJob::SaveOutput:
         return yPngFile::Write(job.path, s.Output(), error);
+    case yViewerJob::Frame:
+        return ShowFrame(job.frame, error);
     case yViewerJob::About:
         if (s.Host().Call(PF_Cmd_ABOUT) != PF_Err_NONE) return false;
         error = s.Host().ReturnMessage(); // shown as the message
@@ -240,6 +279,9 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.jobMilliseconds = milliseconds;
     frame.cursor = s.Cursor();
     frame.params = HostControls(s.Host());
+    frame.frameNumber = m_frameNumber;
+    frame.firstFrame = m_shot.First();
+    frame.lastFrame = m_shot.Last();
 
     std::lock_guard<std::mutex> lock(m_mutex);
     frame.serial = m_frame.serial + 1;

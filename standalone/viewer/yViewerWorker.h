@@ -9,6 +9,8 @@
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
 #include "standalone/media/yReportFiles.h"
+#include "standalone/viewer/yViewerShot.h"
+#include "standalone/viewer/yViewerTimeline.h"
 
 #include <atomic>
 #include <cstdint>
@@ -55,6 +57,7 @@ struct yViewerFrame
     // clamped. No bins before the first render.
     yHistogramStats scope;
     std::vector<yBinCounts> scopeBins;
+    int frameNumber = 0, firstFrame = 0, lastFrame = -1; // a shot's; none when last < first
 };
 
 struct yViewerSettings
@@ -90,11 +93,15 @@ class yViewerWorker
     // The colour chooser the module opened, while it waits for an answer.
     bool ChooserOpen(uint8_t initial[3]) const;
     void AnswerChooser(const yColorChoice& choice);
+    // The shot's timeline picture as it fills in, when newer; true then.
+    bool TakeTimeline(yTimelinePicture& picture) { return m_timeline.Take(picture); }
 
   private:
     void Run();
     bool Handle(const yViewerJob& job, std::string& error);
     bool OpenImage(const std::string& path, std::string& error);
+    bool OpenShot(const std::string& path, std::string& error);
+    bool ShowFrame(int number, std::string& error);
     // Saves or loads the project the job names: the record and the host's parameters.
     bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
@@ -113,5 +120,9 @@ class yViewerWorker
     bool m_chooserOpen = false, m_chooserAnswered = false;
     uint8_t m_chooserInitial[3] = {0, 0, 0};
     yColorChoice m_chooserAnswer;
+    yViewerShot m_shot; // open when the input is a shot
+    int m_frameNumber = 0;
+    yViewerTimeline m_timeline;
+    yWorld m_nextInput; // the next frame is read here, the shown one kept until it reads
 };
 } // namespace yStandalone

@@ -104,3 +104,22 @@ TEST(Timeline, BarColoursAreDrawnAtFullBrightness)
         EXPECT_EQ(found, 480) << r.color[0] << " " << r.color[1] << " " << r.color[2];
     }
 }
+
+TEST(Timeline, NamedStripsAreLabelledAtTheirLeftAndALengthLeavesTheFramesToComeBlack)
+{
+    auto stats = Stats(3);
+    stats.channels[0].name = "Red";
+    stats.channels[1].name = "Green";
+    yTimeline timeline;
+    timeline.SetLength(960);
+    timeline.AddFrame(0, stats, Bins({{5, 1}}));
+    const yWorld w = timeline.Draw();
+    EXPECT_EQ(w.Width() - timeline.PlotLeft(), Shot(960, 3).Width() - 10) << "the whole length, one pixel a frame";
+    int text[2] = {0, 0}; // grey pixels left of each strip
+    for (int s = 0; s < 2; ++s)
+        for (int y = 10 + s * 262; y < 10 + s * 262 + 256; ++y)
+            for (int x = 0; x < timeline.PlotLeft(); ++x)
+                text[s] += w.Pixel8(x, y).red == 200 && w.Pixel8(x, y).blue == 200;
+    EXPECT_GT(text[0], 20);
+    EXPECT_GT(text[1], text[0]) << "five letters against three";
+}

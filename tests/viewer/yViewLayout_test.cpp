@@ -11,12 +11,15 @@ TEST(yViewLayout, PartsTileTheWindowAndPanelPointsComeBackUnzoomed)
     const struct
     {
         int width, height, zoom;
-    } cases[] = {{1280, 800, 1}, {1920, 1200, 2}, {700, 500, 2}, {200, 100, 1}};
+        bool shot; // the strip under the layer view
+    } cases[] = {{1280, 800, 1, false}, {1920, 1200, 2, true}, {700, 500, 2, false}, {200, 100, 1, true}};
     for (const auto& c : cases)
     {
-        const auto l = yStandalone::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom);
+        const auto l = yStandalone::yViewLayout::Compute(c.width, c.height, 340, 300, c.zoom, 0, c.shot);
         EXPECT_EQ(l.layer.width + l.controls.width, c.width);
-        EXPECT_EQ(l.layer.height + l.status.height, c.height);
+        EXPECT_EQ(l.layer.height + l.timeline.height + l.scrub.height + l.status.height, c.height);
+        EXPECT_EQ(l.scrub.y * l.scrub.width, c.shot ? (l.timeline.y + l.timeline.height) * l.layer.width : 0);
+        EXPECT_EQ(l.timeline.y, c.shot ? l.layer.height : 0);
         EXPECT_EQ(l.controls.x, l.layer.width);
         EXPECT_GE(l.layer.width, std::min(c.width, int(yStandalone::yViewLayout::kMinLayerWidth)));
         // The last pixel of the zoomed panel is the panel's last pixel.

@@ -355,4 +355,64 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
     if (ended == viewer) child.pid = 0;
     EXPECT_TRUE(ended == viewer && WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
+
+// Frame n of the shot in the tests below: a flat colour of its own.
+uint32_t ShotColour(int n)
+{
+    return uint32_t(n * 40) << 16 | uint32_t(250 - n * 40) << 8 | 90u;
+}
+
+TEST_F(yViewerWindow, AShotShowsTheFrameAskedAndABadFrameLeavesTheShownOne)
+{
+    if (s_xvfb <= 0) return;
+    // Frames 1 to 4 as PNG files, 5 broken; the movie holds 1 to 4 from its frame 0.
+    for (int n = 1; n <= 4; ++n)
+    {
+        yStandalone::yWorld w(32, 24, false);
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 32; ++x)
+                w.Pixel8(x, y) = PF_Pixel8{255, uint8_t(ShotColour(n) >> 16), uint8_t(ShotColour(n) >> 8), 90};
+        std::string error;
+        ASSERT_TRUE(yStandalone::yPngFile::Write(File("f." + std::to_string(n) + ".png"), w, error)) << error;
+    }
+    const bool movie = std::system(("ffmpeg -loglevel error -start_number 1 -i " + File("f.%d.png") +
+                                    " -c:v ffv1 " + File("m.mkv"))
+                                       .c_str()) == 0;
+    yTest::WriteBytes(File("f.5.png"), {0x89, 'P', 'N', 'G'});
+    const struct
+    {
+        std::string input, script;
+        int shown;          // the frame whose colour the layer view shows
+        const char* error;  // in the message, when one is due
+    } cases[] = {
+        {File("f.%d.png"), "draw\n", 1, ""},               // the shot opens on its first frame
+        {File("f.%d.png"), "frame 3\n", 3, ""},
+        {File("f.%d.png"), "frame 3\nframe 5\n", 3, "Frame 5 of"}, // unreadable: frame 3 stays
+        {File("m.mkv"), "frame 2\n", 3, ""},               // a movie counts from 0
+        {File("f.%d.png"), "play\ndraw\ndraw\npause\ndraw\n", 3, ""}, // a frame a line while playing
+    };
+    yStandalone::yPngImage first;
+    const yStandalone::yViewLayout layout = Layout(); // its middle lies in the image, strips or not
+    for (const auto& c : cases)
+    {
+        if (c.input == File("m.mkv") && !movie) continue;
+        std::ofstream(File("script.txt")) << c.script;
+        const yTest::yProcessResult run =
+            yTest::RunTonescope({"view", c.input, "--module", yTest::ModulePath(), "--script", File("script.txt"),
+                                 "--screenshot", File("shot.png")});
+        ASSERT_EQ(run.status, 0) << c.script << run.err;
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << c.script << run.err;
+        std::string error;
+        ASSERT_TRUE(yStandalone::yPngFile::Read(File("shot.png"), m_shot, error)) << error;
+        EXPECT_EQ(Pixel(m_shot, layout.layer.x + layout.layer.width / 2, layout.layer.y + layout.layer.height / 2),
+                  ShotColour(c.shown))
+            << c.script;
+        if (first.width == 0) first = m_shot;
+        int changed = 0; // the status bar's number after "Frame "
+        for (int x = layout.status.x + 40; x < layout.status.x + 52; ++x)
+            for (int y = layout.status.y; y < layout.status.y + layout.status.height; ++y)
+                changed += Pixel(m_shot, x, y) != Pixel(first, x, y);
+        EXPECT_EQ(changed > 0, c.shown != 1) << c.script;
+    }
+}
 } // namespace
