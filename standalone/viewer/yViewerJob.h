@@ -24,6 +24,7 @@ struct yViewerJob
         SaveProject, // path
         SaveOutput,  // path
         About,
+        Probe, // x, y in image pixels: the pixel's values in the status bar
     };
 
     Kind kind = Event;

@@ -52,6 +52,7 @@ const struct
     {"about", "", "the About dialog"},
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
+    {"probe", "X Y", "the pointer over the layer view, in image pixels: the pixel's values"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -90,14 +91,14 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         step.controlsScroll = valid ? int(pixels) : -1;
         if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
     }
-    else if (verb == "layer")
+    else if (verb == "layer" || verb == "probe")
     {
         std::istringstream in(argument);
         std::string extra;
-        step.job.kind = yViewerJob::LayerPoint;
+        step.job.kind = verb == "layer" ? yViewerJob::LayerPoint : yViewerJob::Probe;
         if (!(in >> step.job.x >> step.job.y) || (in >> extra) || std::abs(step.job.x) > 1e6 ||
             std::abs(step.job.y) > 1e6)
-            why = "layer needs X Y in image pixels";
+            why = verb + " needs X Y in image pixels";
     }
     else
         handled = false;

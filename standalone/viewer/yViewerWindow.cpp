@@ -211,6 +211,8 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
             PostEvent(yScriptEvent::Drag, px, py);
         else if (e.type == SDL_MOUSEMOTION && !Covered(x, y) && m_layout.panel.Contains(x, y))
             PostEvent(yScriptEvent::Move, px, py);
+        else if (e.type == SDL_MOUSEMOTION && !Covered(x, y) && m_layout.layer.Contains(x, y))
+            PostProbe(x, y);
         break;
     }
     case SDL_MOUSEBUTTONUP:
@@ -277,7 +279,8 @@ void yViewerWindow::DrawWindow()
     char facts[128];
     std::snprintf(facts, sizeof facts, "%d x %d, %d-bit   last job %.1f ms", m_frame.imageWidth,
                   m_frame.imageHeight, m_frame.deep ? 16 : 8, m_frame.jobMilliseconds);
-    const std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    std::string text = m_frame.statusLine.empty() ? facts : m_frame.statusLine + "   |   " + facts;
+    if (!m_frame.probeLine.empty()) text = m_frame.probeLine + "   |   " + text;
     draw->AddText(At(s.x + 6, s.y + 5), IM_COL32(0, 0, 0, 255), text.c_str());
 
     // Over the panel the cursor is the one the module asked for.

@@ -49,6 +49,8 @@ class yViewerWindow
     void DrawDialogs();
     void FitPanelToWindow();
     bool Screenshot(const std::string& path, std::string& error);
+    // The pixel probe (yViewerWindowKeys.cpp).
+    void PostProbe(int x, int y);
 
     yViewerWorker& m_worker;
     std::ostream& m_err;

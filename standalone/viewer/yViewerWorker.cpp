@@ -175,6 +175,8 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         if (s.Host().Call(PF_Cmd_ABOUT) != PF_Err_NONE) return false;
         error = s.Host().ReturnMessage(); // shown as the message
         return true;
+    case yViewerJob::Probe:
+        return m_probe.Probe(m_settings.modulePath, s, int(job.x), int(job.y), m_probeLine, error);
     }
     return true;
 }
@@ -233,6 +235,7 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.panelHeight = s.Panel().Height();
     ToRgba(s.Panel(), frame.panel);
     frame.jobMilliseconds = milliseconds;
+    frame.probeLine = m_probeLine;
     frame.cursor = s.Cursor();
     frame.params = HostControls(s.Host());
 

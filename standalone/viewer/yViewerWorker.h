@@ -6,6 +6,7 @@
 #pragma once
 
 #include "standalone/viewer/yViewerJob.h"
+#include "standalone/viewer/yViewerProbe.h"
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
 
@@ -48,6 +49,7 @@ struct yViewerFrame
     std::vector<yViewerParam> params;
     std::string message;        // the last failure or the module's text; empty when none
     uint64_t messageSerial = 0; // grows with every new message
+    std::string probeLine;      // the probed pixel's values; empty when none
 };
 
 struct yViewerSettings
@@ -105,5 +107,7 @@ class yViewerWorker
     bool m_chooserOpen = false, m_chooserAnswered = false;
     uint8_t m_chooserInitial[3] = {0, 0, 0};
     yColorChoice m_chooserAnswer;
+    yViewerProbe m_probe;
+    std::string m_probeLine;
 };
 } // namespace yStandalone
