@@ -171,6 +171,9 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
     }
     case SDL_KEYDOWN:
         if (e.key.keysym.sym == SDLK_F12) m_shoot = true;
+        else if (!io.WantTextInput &&
+                 yViewerShortcuts::Find(e.key.keysym.sym, Modifiers()) != yViewerAction::None)
+            Act(yViewerShortcuts::Find(e.key.keysym.sym, Modifiers()));
         else if (!io.WantCaptureKeyboard && e.key.keysym.sym > 0 && e.key.keysym.sym < 128)
             PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(e.key.keysym.sym));
         break;

@@ -7,6 +7,7 @@
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerScript.h"
+#include "standalone/viewer/yViewerShortcuts.h"
 #include "standalone/viewer/yViewerWorker.h"
 
 #include <memory>
@@ -49,7 +50,8 @@ class yViewerWindow
     void DrawDialogs();
     void FitPanelToWindow();
     bool Screenshot(const std::string& path, std::string& error);
-    // The pixel probe (yViewerWindowKeys.cpp).
+    // Shortcuts and the pixel probe (yViewerWindowKeys.cpp).
+    void Act(yViewerAction action);
     void PostProbe(int x, int y);
 
     yViewerWorker& m_worker;

@@ -1,10 +1,62 @@
-// The pointer over the layer view asks for the pixel probe.
+// The window's shortcuts and pixel probe, apart from the rest of its input.
 #include "standalone/viewer/yViewerWindow.h"
+
+#include "host/sdk/AE_Effect.h"
 
 #include <cmath>
 
 namespace yStandalone
 {
+namespace
+{
+// The host's control the model keys step through.
+constexpr const char* kModelControl = "Color Model";
+} // namespace
+
+void yViewerWindow::Act(yViewerAction action)
+{
+    yViewerJob job;
+    switch (action)
+    {
+    case yViewerAction::NextModel:
+    case yViewerAction::PreviousModel:
+        for (const yViewerParam& p : m_frame.params)
+            if (p.type == PF_Param_POPUP && p.name == kModelControl && p.max >= 1 && !p.disabled)
+            {
+                const int step = action == yViewerAction::NextModel ? 1 : -1;
+                const int count = int(p.max);
+                job.event.kind = yScriptEvent::Set;
+                job.event.param = p.name;
+                job.event.value = std::to_string((int(p.value) - 1 + step + count) % count + 1);
+                m_worker.Post(job);
+            }
+        break;
+    case yViewerAction::FitView:
+        m_view = yImageView();
+        break;
+    case yViewerAction::ActualSize:
+    {
+        // The fitted scale tells the zoom at which one image pixel is one window pixel.
+        double scale = 1, left = 0, top = 0;
+        yImageView().Placement(m_layout.layer, m_frame.imageWidth, m_frame.imageHeight, scale, left, top);
+        m_view = yImageView();
+        if (scale > 0) m_view.zoom = 1 / scale;
+        break;
+    }
+    case yViewerAction::PanelZoom:
+        m_panelZoom = 3 - m_panelZoom;
+        break;
+    case yViewerAction::PanelZoomIn:
+        m_panelZoom = 2;
+        break;
+    case yViewerAction::PanelZoomOut:
+        m_panelZoom = 1;
+        break;
+    case yViewerAction::None:
+        break;
+    }
+}
+
 void yViewerWindow::PostProbe(int x, int y)
 {
     double ix = 0, iy = 0;
