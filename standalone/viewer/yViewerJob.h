@@ -25,6 +25,8 @@ struct yViewerJob
         SaveOutput,  // path
         About,
         Probe, // x, y in image pixels: the pixel's values in the status bar
+        Undo,
+        Redo,
     };
 
     Kind kind = Event;

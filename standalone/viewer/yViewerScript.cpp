@@ -53,6 +53,8 @@ const struct
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
     {"probe", "X Y", "the pointer over the layer view, in image pixels: the pixel's values"},
+    {"undo", "", "the last change of a parameter or the panel undone"},
+    {"redo", "", "the change undone last made again"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -90,6 +92,11 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         const bool valid = end && *end == '\0' && !argument.empty() && pixels >= 0 && pixels <= 100000;
         step.controlsScroll = valid ? int(pixels) : -1;
         if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
+    }
+    else if (verb == "undo" || verb == "redo")
+    {
+        step.job.kind = verb == "undo" ? yViewerJob::Undo : yViewerJob::Redo;
+        if (!argument.empty()) why = verb + " takes nothing";
     }
     else if (verb == "layer" || verb == "probe")
     {

@@ -8,6 +8,7 @@
 //   panel-zoom 1|2           the panel at 100 % or 200 %
 //   scroll-controls N        the Effect Controls view scrolled N pixels up
 //   probe X Y                the pointer over the layer view: the pixel's values
+//   undo | redo              the last change undone, or made again
 //
 // A path with blanks is written in double quotes.
 #pragma once

@@ -17,6 +17,8 @@ enum class yViewerAction
     PanelZoom, // 100 % and 200 % in turn
     PanelZoomIn,
     PanelZoomOut,
+    Undo,
+    Redo,
 };
 
 struct yShortcut

@@ -52,6 +52,11 @@ void yViewerWindow::Act(yViewerAction action)
     case yViewerAction::PanelZoomOut:
         m_panelZoom = 1;
         break;
+    case yViewerAction::Undo:
+    case yViewerAction::Redo:
+        job.kind = action == yViewerAction::Undo ? yViewerJob::Undo : yViewerJob::Redo;
+        m_worker.Post(job);
+        break;
     case yViewerAction::None:
         break;
     }

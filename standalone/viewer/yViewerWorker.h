@@ -5,6 +5,7 @@
 // a frame: the pictures as 8-bit RGBA and what the window shows beside them.
 #pragma once
 
+#include "standalone/viewer/yViewerHistory.h"
 #include "standalone/viewer/yViewerJob.h"
 #include "standalone/viewer/yViewerProbe.h"
 #include "standalone/emulator/yHostPlatform.h"
@@ -94,6 +95,9 @@ class yViewerWorker
     bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
     yColorChoice AskChooser(const uint8_t initial[3]);
+    // A snapshot for undo when the job changed the record or the parameters.
+    bool Remember(std::string& error);
+    bool Revert(const yViewerSnapshot* snapshot, std::string& error);
 
     yViewerSettings m_settings;
     std::unique_ptr<yRenderSession> m_session;
@@ -109,5 +113,6 @@ class yViewerWorker
     yColorChoice m_chooserAnswer;
     yViewerProbe m_probe;
     std::string m_probeLine;
+    yViewerHistory m_history;
 };
 } // namespace yStandalone

@@ -1,6 +1,7 @@
-// The render worker in-process: the pixel probe, read from the frames it
-// publishes.
+// The render worker in-process: the pixel probe and undo, read from the
+// frames it publishes.
 #include "standalone/media/yPngFile.h"
+#include "standalone/session/yRenderSession.h"
 #include "standalone/viewer/yViewerScript.h"
 #include "standalone/viewer/yViewerWorker.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
@@ -42,6 +43,13 @@ class yViewerWorkerTest : public ::testing::Test
         return frame;
     }
 
+    static int Model(const yViewerFrame& frame)
+    {
+        for (const yViewerParam& p : frame.params)
+            if (p.name == "Color Model") return int(p.value);
+        return 0;
+    }
+
     yTest::yScratchFolder m_folder;
     yViewerWorker m_worker;
 };
@@ -64,4 +72,21 @@ TEST_F(yViewerWorkerTest, TheProbeShowsThePixelAndTheModelsValuesFromTheModule)
     EXPECT_EQ(Run("probe 2 0").probeLine, "") << "outside the image";
 }
 
+TEST_F(yViewerWorkerTest, UndoAndRedoBringTheColourModelBack)
+{
+    const int first = Model(Run(""));
+    const struct
+    {
+        const char* script;
+        const char* model; // "" for the first
+    } cases[] = {
+        {"set \"Color Model\" HSV\nundo", ""},
+        {"redo", "HSV"},
+        {"set \"Color Model\" Lab\nmove 10 10\nundo", "HSV"}, // the move made no snapshot
+        {"undo\nundo", ""}, // past the first state nothing changes
+        {"redo\nredo\nredo", "Lab"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Model(Run(c.script)), c.model[0] ? ColorModelNumber(c.model) : first) << c.script;
+}
 } // namespace
