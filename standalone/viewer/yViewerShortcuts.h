@@ -19,6 +19,7 @@ enum class yViewerAction
     PanelZoomOut,
     Undo,
     Redo,
+    Help,
 };
 
 struct yShortcut

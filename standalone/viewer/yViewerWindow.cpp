@@ -366,6 +366,8 @@ void yViewerWindow::DrawControls()
         job.kind = yViewerJob::About;
         m_worker.Post(job);
     }
+    ImGui::SameLine();
+    if (ImGui::Button("Help")) Act(yViewerAction::Help);
     ImGui::InputText("File", m_path, sizeof m_path);
     const struct
     {
@@ -458,6 +460,7 @@ bool yViewerWindow::Frame()
     DrawWindow();
     DrawControls();
     DrawDialogs();
+    DrawHelp();
     ImGui::Render();
     SDL_SetRenderDrawColor(m_renderer, 0xEC, 0xEC, 0xEC, 255);
     SDL_RenderClear(m_renderer);

@@ -50,9 +50,10 @@ class yViewerWindow
     void DrawDialogs();
     void FitPanelToWindow();
     bool Screenshot(const std::string& path, std::string& error);
-    // Shortcuts and the pixel probe (yViewerWindowKeys.cpp).
+    // Shortcuts, the pixel probe and the help (yViewerWindowKeys.cpp).
     void Act(yViewerAction action);
     void PostProbe(int x, int y);
+    void DrawHelp();
 
     yViewerWorker& m_worker;
     std::ostream& m_err;
@@ -77,5 +78,6 @@ class yViewerWindow
     bool m_chooserShown = false;
     float m_chooserColor[3] = {0, 0, 0};
     int m_cursor = -1;
+    bool m_helpOpen = false;
 };
 } // namespace yStandalone

@@ -1,7 +1,9 @@
-// The window's shortcuts and pixel probe, apart from the rest of its input.
+// The window's shortcuts, pixel probe and help, apart from the rest of its input.
 #include "standalone/viewer/yViewerWindow.h"
 
 #include "host/sdk/AE_Effect.h"
+
+#include <imgui.h>
 
 #include <cmath>
 
@@ -57,6 +59,9 @@ void yViewerWindow::Act(yViewerAction action)
         job.kind = action == yViewerAction::Undo ? yViewerJob::Undo : yViewerJob::Redo;
         m_worker.Post(job);
         break;
+    case yViewerAction::Help:
+        m_helpOpen = !m_helpOpen;
+        break;
     case yViewerAction::None:
         break;
     }
@@ -70,5 +75,17 @@ void yViewerWindow::PostProbe(int x, int y)
     job.kind = yViewerJob::Probe;
     job.x = std::floor(ix), job.y = std::floor(iy);
     m_worker.Post(job);
+}
+
+void yViewerWindow::DrawHelp()
+{
+    if (!m_helpOpen) return;
+    ImGui::SetNextWindowPos(ImVec2(float(m_layout.layer.x + yViewLayout::kMargin),
+                                   float(m_layout.layer.y + yViewLayout::kMargin)),
+                            ImGuiCond_Appearing);
+    ImGui::Begin("Shortcuts", &m_helpOpen,
+                 ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
+    ImGui::TextUnformatted(yViewerShortcuts::Help().c_str());
+    ImGui::End();
 }
 } // namespace yStandalone
