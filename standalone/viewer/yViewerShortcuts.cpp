@@ -29,6 +29,7 @@ const yShortcut kShortcuts[] = {
     {SDLK_z, kCtrl, yViewerAction::Undo, "Ctrl+Z", "undo"},
     {SDLK_z, kCtrl | kShift, yViewerAction::Redo, "Ctrl+Shift+Z", "redo"},
     {SDLK_y, kCtrl, yViewerAction::Redo, "Ctrl+Y", "redo"},
+    {SDLK_o, kCtrl, yViewerAction::OpenFile, "Ctrl+O", "choose an image to open"},
     {SDLK_F1, 0, yViewerAction::Help, "F1", "this help"},
     {0, 0, yViewerAction::None, "Left/Right", "previous/next frame"},
     {0, 0, yViewerAction::None, "Home/End", "first/last frame"},

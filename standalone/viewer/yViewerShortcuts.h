@@ -20,6 +20,7 @@ enum class yViewerAction
     Undo,
     Redo,
     Help,
+    OpenFile,
 };
 
 struct yShortcut

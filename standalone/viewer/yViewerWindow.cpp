@@ -368,6 +368,11 @@ void yViewerWindow::DrawControls()
     }
     ImGui::SameLine();
     if (ImGui::Button("Help")) Act(yViewerAction::Help);
+    if (m_fileDialog.Available())
+    {
+        ImGui::SameLine();
+        if (ImGui::Button("Browse...")) Act(yViewerAction::OpenFile);
+    }
     ImGui::InputText("File", m_path, sizeof m_path);
     const struct
     {
@@ -453,6 +458,7 @@ bool yViewerWindow::Frame()
         HandleEvent(e);
     }
     if (m_quit) return false;
+    PollFileDialog();
     UploadFrame();
     ImGui_ImplSDLRenderer_NewFrame();
     ImGui_ImplSDL2_NewFrame();

@@ -4,6 +4,7 @@
 // jobs for the render worker and shows the frames it publishes.
 #pragma once
 
+#include "standalone/viewer/yFileDialog.h"
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerScript.h"
@@ -50,10 +51,11 @@ class yViewerWindow
     void DrawDialogs();
     void FitPanelToWindow();
     bool Screenshot(const std::string& path, std::string& error);
-    // Shortcuts, the pixel probe and the help (yViewerWindowKeys.cpp).
+    // Shortcuts, the probe, help and the file dialog (yViewerWindowKeys.cpp).
     void Act(yViewerAction action);
     void PostProbe(int x, int y);
     void DrawHelp();
+    void PollFileDialog();
 
     yViewerWorker& m_worker;
     std::ostream& m_err;
@@ -79,5 +81,6 @@ class yViewerWindow
     float m_chooserColor[3] = {0, 0, 0};
     int m_cursor = -1;
     bool m_helpOpen = false;
+    yFileDialog m_fileDialog;
 };
 } // namespace yStandalone

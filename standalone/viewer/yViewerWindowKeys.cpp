@@ -1,10 +1,12 @@
-// The window's shortcuts, pixel probe and help, apart from the rest of its input.
+// The window's shortcuts, pixel probe, help and file dialog, apart from the
+// rest of the window's input.
 #include "standalone/viewer/yViewerWindow.h"
 
 #include "host/sdk/AE_Effect.h"
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace yStandalone
@@ -62,6 +64,10 @@ void yViewerWindow::Act(yViewerAction action)
     case yViewerAction::Help:
         m_helpOpen = !m_helpOpen;
         break;
+    case yViewerAction::OpenFile:
+        if (!m_fileDialog.Start("Open an image"))
+            m_err << "No file dialog could be opened: type the image's path in the File box.\n";
+        break;
     case yViewerAction::None:
         break;
     }
@@ -87,5 +93,17 @@ void yViewerWindow::DrawHelp()
                  ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
     ImGui::TextUnformatted(yViewerShortcuts::Help().c_str());
     ImGui::End();
+}
+
+void yViewerWindow::PollFileDialog()
+{
+    std::string path;
+    if (m_fileDialog.Poll(path) != yFileDialog::Chosen) return;
+    path.copy(m_path, sizeof m_path - 1);
+    m_path[std::min(path.size(), sizeof m_path - 1)] = '\0';
+    yViewerJob job;
+    job.kind = yViewerJob::Open;
+    job.path = path;
+    m_worker.Post(job);
 }
 } // namespace yStandalone
