@@ -160,6 +160,7 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     if (!file.ReadFrame(0, deep, 1, world, error)) return false;
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
+    m_probeLine.clear(); // the old image's pixel
     return m_session->Render(error);
 }
 

@@ -70,6 +70,7 @@ TEST_F(yViewerWorkerTest, TheProbeShowsThePixelAndTheModelsValuesFromTheModule)
         EXPECT_NE(Run(c.script).probeLine.find(c.shows), std::string::npos)
             << c.script << "\n" << Run(c.script).probeLine;
     EXPECT_EQ(Run("probe 2 0").probeLine, "") << "outside the image";
+    EXPECT_EQ(Run("probe 0 0\nopen " + m_folder.File("in.png")).probeLine, "") << "a new image";
 }
 
 TEST_F(yViewerWorkerTest, UndoAndRedoBringTheColourModelBack)
