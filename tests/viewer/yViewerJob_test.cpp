@@ -10,7 +10,7 @@ using yStandalone::yScriptEvent;
 using yStandalone::yViewerJob;
 
 // One letter a job: m move, d drag, c click, s/t "set" of two parameters,
-// p layer point, o open.
+// p layer point, q probe, o open.
 yViewerJob Job(char letter)
 {
     yViewerJob job;
@@ -22,6 +22,7 @@ yViewerJob Job(char letter)
     case 's': job.event.kind = yScriptEvent::Set; job.event.param = "Width"; break;
     case 't': job.event.kind = yScriptEvent::Set; job.event.param = "Height"; break;
     case 'p': job.kind = yViewerJob::LayerPoint; break;
+    case 'q': job.kind = yViewerJob::Probe; break;
     default: job.kind = yViewerJob::Open; break;
     }
     job.x = letter; // tells which push survived
@@ -41,6 +42,7 @@ TEST(yViewerJobQueue, ANewerJobSupersedesTheLastWaitingOneOfItsKind)
         {"ss", "s"},      // one parameter's values
         {"st", "st"},     // two parameters both count
         {"pp", "p"},
+        {"qqq", "q"},
         {"oo", "oo"},     // files each count
         {"cc", "cc"},     // a double click keeps both clicks
     };
