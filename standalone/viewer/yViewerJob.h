@@ -27,6 +27,7 @@ struct yViewerJob
         Probe, // x, y in image pixels: the pixel's values in the status bar
         Undo,
         Redo,
+        Toggle, // x: a channel, 0 to 3: a click on its toggle in the panel
     };
 
     Kind kind = Event;

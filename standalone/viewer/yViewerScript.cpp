@@ -55,6 +55,7 @@ const struct
     {"probe", "X Y", "the pointer over the layer view, in image pixels: the pixel's values"},
     {"undo", "", "the last change of a parameter or the panel undone"},
     {"redo", "", "the change undone last made again"},
+    {"toggle", "1|2|3|4", "a click on the panel's toggle of that channel"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -92,6 +93,13 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         const bool valid = end && *end == '\0' && !argument.empty() && pixels >= 0 && pixels <= 100000;
         step.controlsScroll = valid ? int(pixels) : -1;
         if (step.controlsScroll < 0) why = "scroll-controls needs pixels from 0 to 100000";
+    }
+    else if (verb == "toggle")
+    {
+        step.job.kind = yViewerJob::Toggle;
+        step.job.x =
+            argument.size() == 1 && argument[0] >= '1' && argument[0] <= '4' ? argument[0] - '1' : -1;
+        if (step.job.x < 0) why = "toggle takes a channel from 1 to 4";
     }
     else if (verb == "undo" || verb == "redo")
     {

@@ -9,6 +9,7 @@
 //   scroll-controls N        the Effect Controls view scrolled N pixels up
 //   probe X Y                the pointer over the layer view: the pixel's values
 //   undo | redo              the last change undone, or made again
+//   toggle 1|2|3|4           a click on the panel's toggle of that channel
 //
 // A path with blanks is written in double quotes.
 #pragma once

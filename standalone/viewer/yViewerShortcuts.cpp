@@ -15,6 +15,10 @@ constexpr uint32_t kShift = ZT_Modifier_SHIFT, kCtrl = ZT_Modifier_CONTROL;
 const yShortcut kShortcuts[] = {
     {SDLK_m, 0, yViewerAction::NextModel, "M", "next colour model"},
     {SDLK_m, kShift, yViewerAction::PreviousModel, "Shift+M", "previous colour model"},
+    {SDLK_1, 0, yViewerAction::ToggleA, "1 2 3 4", "the panel's channel toggles"},
+    {SDLK_2, 0, yViewerAction::ToggleB, "", ""},
+    {SDLK_3, 0, yViewerAction::ToggleC, "", ""},
+    {SDLK_4, 0, yViewerAction::ToggleD, "", ""},
     {SDLK_f, 0, yViewerAction::FitView, "F", "fit the image in the layer view"},
     {SDLK_z, 0, yViewerAction::ActualSize, "Z", "the image at 100 %"},
     {SDLK_0, kCtrl, yViewerAction::ActualSize, "Ctrl+0", "the image at 100 %"},

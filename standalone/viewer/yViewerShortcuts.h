@@ -9,7 +9,11 @@ namespace yStandalone
 {
 enum class yViewerAction
 {
-    None, // listed in the help only: another part of the window takes the key
+    None,    // listed in the help only: another part of the window takes the key
+    ToggleA, // the panel's channel toggles, in order
+    ToggleB,
+    ToggleC,
+    ToggleD,
     NextModel,
     PreviousModel,
     FitView,

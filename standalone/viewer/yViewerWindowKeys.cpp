@@ -35,6 +35,14 @@ void yViewerWindow::Act(yViewerAction action)
                 m_worker.Post(job);
             }
         break;
+    case yViewerAction::ToggleA:
+    case yViewerAction::ToggleB:
+    case yViewerAction::ToggleC:
+    case yViewerAction::ToggleD:
+        job.kind = yViewerJob::Toggle;
+        job.x = int(action) - int(yViewerAction::ToggleA);
+        m_worker.Post(job);
+        break;
     case yViewerAction::FitView:
         m_view = yImageView();
         break;

@@ -49,7 +49,9 @@ void ToRgba(const yWorld& world, std::vector<uint8_t>& out)
 // and draws change nothing worth undoing on their own.
 bool ChangesState(const yViewerJob& job)
 {
-    if (job.kind == yViewerJob::LayerPoint || job.kind == yViewerJob::LoadProject) return true;
+    if (job.kind == yViewerJob::LayerPoint || job.kind == yViewerJob::LoadProject ||
+        job.kind == yViewerJob::Toggle)
+        return true;
     if (job.kind != yViewerJob::Event) return false;
     const yScriptEvent::Kind k = job.event.kind;
     // Keys are left out: a text box being typed in would lose its focus.
@@ -195,6 +197,8 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         return Revert(m_history.Undo(), error);
     case yViewerJob::Redo:
         return Revert(m_history.Redo(), error);
+    case yViewerJob::Toggle:
+        return m_toggles.Toggle(m_settings.modulePath, s, int(job.x), error);
     }
     return true;
 }

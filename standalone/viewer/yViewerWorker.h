@@ -8,6 +8,7 @@
 #include "standalone/viewer/yViewerHistory.h"
 #include "standalone/viewer/yViewerJob.h"
 #include "standalone/viewer/yViewerProbe.h"
+#include "standalone/viewer/yViewerToggles.h"
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
 
@@ -114,5 +115,6 @@ class yViewerWorker
     yViewerProbe m_probe;
     std::string m_probeLine;
     yViewerHistory m_history;
+    yViewerToggles m_toggles;
 };
 } // namespace yStandalone

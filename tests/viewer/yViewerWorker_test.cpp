@@ -90,4 +90,27 @@ TEST_F(yViewerWorkerTest, UndoAndRedoBringTheColourModelBack)
     for (const auto& c : cases)
         EXPECT_EQ(Model(Run(c.script)), c.model[0] ? ColorModelNumber(c.model) : first) << c.script;
 }
+TEST_F(yViewerWorkerTest, ToggleClicksTheChannelsToggleThatTheModuleSaysItIs)
+{
+    const struct
+    {
+        const char* script;
+        const char* grey; // the output's grey pixel, red green blue
+    } cases[] = {
+        {"set \"Render Output\" on", "100 100 100"},
+        {"toggle 1", "0 100 100"},
+        {"toggle 3", "0 100 0"},
+        {"undo", "0 100 100"},
+        {"redo", "0 100 0"},
+        {"toggle 1\ntoggle 3", "100 100 100"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::vector<uint8_t> image = Run(c.script).image;
+        ASSERT_EQ(image.size(), 8u);
+        EXPECT_EQ(std::to_string(image[4]) + " " + std::to_string(image[5]) + " " + std::to_string(image[6]),
+                  c.grey)
+            << c.script;
+    }
+}
 } // namespace
