@@ -62,6 +62,7 @@ class yRenderSession
     // script's end needs the drawn panel.
     bool ReplayScript(const std::vector<yScriptEvent>& events, std::string& error);
 
+    const yWorld& Input() const { return m_input; }
     const yWorld& Output() const { return m_output; }
     const yWorld& Panel() const { return m_panel; }
     bool Report(yHistogramStats& stats, std::vector<yBinCounts>& bins, std::string& error);

@@ -6,6 +6,7 @@
 #include "standalone/viewer/yViewCommand.h"
 #if defined(TONESCOPE_VIEWER)
 #include "standalone/viewer/yViewerScript.h"
+#include "standalone/viewer/yViewerShortcuts.h"
 #endif
 #include "standalone/emulator/yModuleBeside.h"
 #include "standalone/emulator/yQuoted.h"
@@ -109,7 +110,8 @@ int main(int argc, char** argv)
     viewCommand->add_option("--max-pixels", view.maxPixels, maxPixelsHelp);
 #if defined(TONESCOPE_VIEWER)
     viewCommand->footer("Script lines of the window (--script):\n" + yStandalone::yViewerScript::VerbHelp() +
-                        "\nScript lines of the panel, as in an event script:\n" + eventLines);
+                        "\nScript lines of the panel, as in an event script:\n" + eventLines +
+                        "\nKeys of the window:\n" + yStandalone::yViewerShortcuts::Help());
 #endif
 
     try

@@ -5,7 +5,7 @@ namespace yStandalone
 bool yViewerJob::Supersedes(const yViewerJob& older) const
 {
     if (kind != older.kind) return false;
-    if (kind == LayerPoint || kind == Frame) return true;
+    if (kind == LayerPoint || kind == Frame || kind == Probe) return true;
     if (kind != Event || event.kind != older.event.kind) return false;
     switch (event.kind)
     {

@@ -25,6 +25,10 @@ struct yViewerJob
         SaveOutput,  // path
         About,
         Frame,       // frame: a shot's frame shown, the nearest it has
+        Probe, // x, y in image pixels: the pixel's values in the status bar
+        Undo,
+        Redo,
+        Toggle, // x: a channel, 0 to 3: a click on its toggle in the panel
     };
 
     Kind kind = Event;

@@ -56,6 +56,10 @@ const struct
     {"frame", "N", "a shot's frame N shown, or the nearest it has"},
     {"play", "", "playback: each later line steps one frame once done"},
     {"pause", "", "playback stopped"},
+    {"probe", "X Y", "the pointer over the layer view, in image pixels: the pixel's values"},
+    {"undo", "", "the last change of a parameter or the panel undone"},
+    {"redo", "", "the change undone last made again"},
+    {"toggle", "1|2|3|4", "a click on the panel's toggle of that channel"},
 };
 
 // A window line into step; false with why when malformed. Lines that are
@@ -114,14 +118,26 @@ bool ParseWindowLine(const std::string& line, yViewerStep& step, bool& handled, 
         step.play = verb == "play";
         if (!argument.empty()) why = verb + " takes nothing";
     }
-    else if (verb == "layer")
+    else if (verb == "toggle")
+    {
+        step.job.kind = yViewerJob::Toggle;
+        step.job.x =
+            argument.size() == 1 && argument[0] >= '1' && argument[0] <= '4' ? argument[0] - '1' : -1;
+        if (step.job.x < 0) why = "toggle takes a channel from 1 to 4";
+    }
+    else if (verb == "undo" || verb == "redo")
+    {
+        step.job.kind = verb == "undo" ? yViewerJob::Undo : yViewerJob::Redo;
+        if (!argument.empty()) why = verb + " takes nothing";
+    }
+    else if (verb == "layer" || verb == "probe")
     {
         std::istringstream in(argument);
         std::string extra;
-        step.job.kind = yViewerJob::LayerPoint;
+        step.job.kind = verb == "layer" ? yViewerJob::LayerPoint : yViewerJob::Probe;
         if (!(in >> step.job.x >> step.job.y) || (in >> extra) || std::abs(step.job.x) > 1e6 ||
             std::abs(step.job.y) > 1e6)
-            why = "layer needs X Y in image pixels";
+            why = verb + " needs X Y in image pixels";
     }
     else
         handled = false;

@@ -11,6 +11,9 @@
 //   frame N                  a shot's frame N shown
 //   play | pause             playback; under a script each line after play
 //                            steps one frame once it is done, until pause
+//   probe X Y                the pointer over the layer view: the pixel's values
+//   undo | redo              the last change undone, or made again
+//   toggle 1|2|3|4           a click on the panel's toggle of that channel
 //
 // A path with blanks is written in double quotes.
 #pragma once

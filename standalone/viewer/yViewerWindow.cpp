@@ -172,11 +172,23 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
         break;
     }
     case SDL_KEYDOWN:
-        if (e.key.keysym.sym == SDLK_F12) m_shoot = true;
-        else if (!io.WantCaptureKeyboard && ScrubKey(e.key.keysym.sym)) break;
-        else if (!io.WantCaptureKeyboard && e.key.keysym.sym > 0 && e.key.keysym.sym < 128)
-            PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(e.key.keysym.sym));
+    {
+        const int32_t key = e.key.keysym.sym;
+        int mx = 0, my = 0;
+        SDL_GetMouseState(&mx, &my);
+        // Plain letters and digits go to the panel while the pointer is on
+        // it, where an open number takes typing; Control and F-keys act anywhere.
+        const bool typing = m_layout.panel.Contains(mx, my) && !(Modifiers() & ZT_Modifier_CONTROL) && key > 0 &&
+                            key < 128;
+        const yViewerAction action = typing ? yViewerAction::None : yViewerShortcuts::Find(key, Modifiers());
+        if (key == SDLK_F12) m_shoot = true;
+        else if (!io.WantCaptureKeyboard && ScrubKey(key)) break;
+        else if (!io.WantTextInput && action != yViewerAction::None)
+            Act(action);
+        else if (!io.WantCaptureKeyboard && key > 0 && key < 128)
+            PostEvent(yScriptEvent::Key, 0, 0, Modifiers(), uint32_t(key));
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
         if (Covered(e.button.x, e.button.y)) break;
         if (e.button.button == SDL_BUTTON_LEFT && ClickTimeline(e.button.x, e.button.y)) break;
@@ -215,6 +227,8 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
             PostEvent(yScriptEvent::Drag, px, py);
         else if (e.type == SDL_MOUSEMOTION && !Covered(x, y) && m_layout.panel.Contains(x, y))
             PostEvent(yScriptEvent::Move, px, py);
+        else if (e.type == SDL_MOUSEMOTION && !Covered(x, y) && m_layout.layer.Contains(x, y))
+            PostProbe(x, y);
         break;
     }
     case SDL_MOUSEBUTTONUP:
@@ -288,6 +302,7 @@ void yViewerWindow::DrawWindow()
     if (m_frame.lastFrame >= m_frame.firstFrame)
         text = "Frame " + std::to_string(m_frame.frameNumber) + " of " + std::to_string(m_frame.firstFrame) + "-" +
                std::to_string(m_frame.lastFrame) + "   |   " + text;
+    if (!m_frame.probeLine.empty()) text = m_frame.probeLine + "   |   " + text;
     draw->AddText(At(s.x + 6, s.y + 5), IM_COL32(0, 0, 0, 255), text.c_str());
 
     // Over the panel the cursor is the one the module asked for.
@@ -369,6 +384,13 @@ void yViewerWindow::DrawControls()
         yViewerJob job;
         job.kind = yViewerJob::About;
         m_worker.Post(job);
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Help")) Act(yViewerAction::Help);
+    if (m_fileDialog.Available())
+    {
+        ImGui::SameLine();
+        if (ImGui::Button("Browse...")) Act(yViewerAction::OpenFile);
     }
     ImGui::InputText("File", m_path, sizeof m_path);
     const struct
@@ -455,6 +477,7 @@ bool yViewerWindow::Frame()
         HandleEvent(e);
     }
     if (m_quit) return false;
+    PollFileDialog();
     UploadFrame();
     ImGui_ImplSDLRenderer_NewFrame();
     ImGui_ImplSDL2_NewFrame();
@@ -464,6 +487,7 @@ bool yViewerWindow::Frame()
     m_scope.Draw(m_renderer, m_frame, m_layout);
     DrawScrub();
     DrawDialogs();
+    DrawHelp();
     ImGui::Render();
     SDL_SetRenderDrawColor(m_renderer, 0xEC, 0xEC, 0xEC, 255);
     SDL_RenderClear(m_renderer);

@@ -5,9 +5,11 @@
 #pragma once
 
 #include "standalone/viewer/yScopePane.h"
+#include "standalone/viewer/yFileDialog.h"
 #include "standalone/viewer/yViewCommand.h"
 #include "standalone/viewer/yViewLayout.h"
 #include "standalone/viewer/yViewerScript.h"
+#include "standalone/viewer/yViewerShortcuts.h"
 #include "standalone/viewer/yViewerWorker.h"
 
 #include <memory>
@@ -61,6 +63,11 @@ class yViewerWindow
     bool ClickTimeline(int x, int y);
     // While playing: the next frame once the worker is idle and its time has come.
     void Play();
+    // Shortcuts, the probe, help and the file dialog (yViewerWindowKeys.cpp).
+    void Act(yViewerAction action);
+    void PostProbe(int x, int y);
+    void DrawHelp();
+    void PollFileDialog();
 
     yViewerWorker& m_worker;
     std::ostream& m_err;
@@ -92,5 +99,7 @@ class yViewerWindow
     double m_lastStep = 0;    // seconds, when playback last stepped
     yTimelinePicture m_timeline;
     SDL_Texture* m_timelineTexture = nullptr;
+    bool m_helpOpen = false;
+    yFileDialog m_fileDialog;
 };
 } // namespace yStandalone

@@ -46,6 +46,19 @@ void ToRgba(const yWorld& world, std::vector<uint8_t>& out)
     }
 }
 
+// Jobs that may end a change of a parameter or of the panel; moves, drags
+// and draws change nothing worth undoing on their own.
+bool ChangesState(const yViewerJob& job)
+{
+    if (job.kind == yViewerJob::LayerPoint || job.kind == yViewerJob::LoadProject ||
+        job.kind == yViewerJob::Toggle)
+        return true;
+    if (job.kind != yViewerJob::Event) return false;
+    const yScriptEvent::Kind k = job.event.kind;
+    // Keys are left out: a text box being typed in would lose its focus.
+    return k == yScriptEvent::Up || k == yScriptEvent::Set || k == yScriptEvent::Pick;
+}
+
 std::vector<yViewerParam> HostControls(yEffectHost& host)
 {
     std::vector<yViewerParam> out;
@@ -103,6 +116,7 @@ bool yViewerWorker::Start(const yViewerSettings& settings, std::string& error)
     m_session = std::make_unique<yRenderSession>();
     if (!m_session->Open(settings.modulePath, error)) return false;
     if (!settings.input.empty() && !OpenImage(settings.input, error)) return false;
+    if (!Remember(error)) return false;
     Publish(0, settings.input.empty() ? "Drop an image on the window or type its path in the box." : "");
     m_thread = std::thread([this] { Run(); });
     return true;
@@ -130,7 +144,8 @@ void yViewerWorker::Run()
     {
         const auto start = std::chrono::steady_clock::now();
         std::string error;
-        const bool done = Handle(job, error);
+        bool done = Handle(job, error);
+        if (done && ChangesState(job)) done = Remember(error);
         if (m_jobs.Empty() || !done)
         {
             const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
@@ -151,6 +166,7 @@ bool yViewerWorker::OpenImage(const std::string& path, std::string& error)
     // Only an image read whole replaces the one shown.
     m_session->SetInput(std::move(world), 1, file.Width(), file.Height());
     m_clamped = file.Clamped();
+    m_probeLine.clear(); // the old image's pixel
     m_shot.Close();
     m_timeline.Stop();
     m_timeline.Clear();
@@ -167,6 +183,7 @@ bool yViewerWorker::OpenShot(const std::string& path, std::string& error)
     m_frameNumber = m_shot.First();
     m_session->SetInput(std::move(world), 1, m_shot.Width(), m_shot.Height());
     m_clamped = m_shot.Clamped();
+    m_probeLine.clear();
     // Instances open on this thread; without one the shot has no timeline.
     auto timeline = std::make_unique<yRenderSession>();
     std::string ignored;
@@ -215,6 +232,14 @@ bool yViewerWorker::Handle(const yViewerJob& job, std::string& error)
         if (s.Host().Call(PF_Cmd_ABOUT) != PF_Err_NONE) return false;
         error = s.Host().ReturnMessage(); // shown as the message
         return true;
+    case yViewerJob::Probe:
+        return m_probe.Probe(m_settings.modulePath, s, int(job.x), int(job.y), m_probeLine, error);
+    case yViewerJob::Undo:
+        return Revert(m_history.Undo(), error);
+    case yViewerJob::Redo:
+        return Revert(m_history.Redo(), error);
+    case yViewerJob::Toggle:
+        return m_toggles.Toggle(m_settings.modulePath, s, int(job.x), error);
     }
     return true;
 }
@@ -242,6 +267,27 @@ bool yViewerWorker::Project(const yViewerJob& job, std::string& error)
     const bool rendered = s.Render(renderError);
     if (done && !rendered) error = renderError;
     return done && rendered;
+}
+
+bool yViewerWorker::Remember(std::string& error)
+{
+    yRenderSession& s = *m_session;
+    yViewerSnapshot snapshot;
+    // Flattening sets the instance up again: it renders again, as after a project.
+    if (!s.Flatten(snapshot.record, error)) return false;
+    snapshot.settings = s.HostSettings();
+    m_history.Record(std::move(snapshot));
+    return s.Render(error);
+}
+
+bool yViewerWorker::Revert(const yViewerSnapshot* snapshot, std::string& error)
+{
+    yRenderSession& s = *m_session;
+    if (!snapshot) return true; // nothing to undo or redo
+    bool done = s.Restore(snapshot->record, error);
+    for (size_t k = 0; done && k < snapshot->settings.size(); ++k)
+        done = s.SetParam(snapshot->settings[k].first, snapshot->settings[k].second, error);
+    return done && s.Render(error);
 }
 
 void yViewerWorker::Publish(double milliseconds, const std::string& message)
@@ -277,6 +323,7 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
     frame.panelHeight = s.Panel().Height();
     ToRgba(s.Panel(), frame.panel);
     frame.jobMilliseconds = milliseconds;
+    frame.probeLine = m_probeLine;
     frame.cursor = s.Cursor();
     frame.params = HostControls(s.Host());
     frame.frameNumber = m_frameNumber;

@@ -5,7 +5,10 @@
 // a frame: the pictures as 8-bit RGBA and what the window shows beside them.
 #pragma once
 
+#include "standalone/viewer/yViewerHistory.h"
 #include "standalone/viewer/yViewerJob.h"
+#include "standalone/viewer/yViewerProbe.h"
+#include "standalone/viewer/yViewerToggles.h"
 #include "standalone/emulator/yHostPlatform.h"
 #include "standalone/media/yImageFile.h"
 #include "standalone/media/yReportFiles.h"
@@ -58,6 +61,7 @@ struct yViewerFrame
     yHistogramStats scope;
     std::vector<yBinCounts> scopeBins;
     int frameNumber = 0, firstFrame = 0, lastFrame = -1; // a shot's; none when last < first
+    std::string probeLine;      // the probed pixel's values; empty when none
 };
 
 struct yViewerSettings
@@ -106,6 +110,9 @@ class yViewerWorker
     bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
     yColorChoice AskChooser(const uint8_t initial[3]);
+    // A snapshot for undo when the job changed the record or the parameters.
+    bool Remember(std::string& error);
+    bool Revert(const yViewerSnapshot* snapshot, std::string& error);
 
     yViewerSettings m_settings;
     std::unique_ptr<yRenderSession> m_session;
@@ -124,5 +131,9 @@ class yViewerWorker
     int m_frameNumber = 0;
     yViewerTimeline m_timeline;
     yWorld m_nextInput; // the next frame is read here, the shown one kept until it reads
+    yViewerProbe m_probe;
+    std::string m_probeLine;
+    yViewerHistory m_history;
+    yViewerToggles m_toggles;
 };
 } // namespace yStandalone

@@ -10,7 +10,7 @@ using yStandalone::yScriptEvent;
 using yStandalone::yViewerJob;
 
 // One letter a job: m move, d drag, c click, s/t "set" of two parameters,
-// p layer point, f frame, o open.
+// p layer point, f frame, q probe, o open.
 yViewerJob Job(char letter)
 {
     yViewerJob job;
@@ -23,6 +23,7 @@ yViewerJob Job(char letter)
     case 't': job.event.kind = yScriptEvent::Set; job.event.param = "Height"; break;
     case 'p': job.kind = yViewerJob::LayerPoint; break;
     case 'f': job.kind = yViewerJob::Frame; break;
+    case 'q': job.kind = yViewerJob::Probe; break;
     default: job.kind = yViewerJob::Open; break;
     }
     job.x = letter; // tells which push survived
@@ -44,6 +45,7 @@ TEST(yViewerJobQueue, ANewerJobSupersedesTheLastWaitingOneOfItsKind)
         {"pp", "p"},
         {"fff", "f"},     // scrubbing keeps only the newest frame
         {"fpf", "fpf"},
+        {"qqq", "q"},
         {"oo", "oo"},     // files each count
         {"cc", "cc"},     // a double click keeps both clicks
     };
