@@ -344,6 +344,14 @@ TEST_F(yViewerWindow, RealPointerInputTurnsAChannelOffAndClosingEndsTheProcess)
     EXPECT_NE(PanelPixel(after, m_places.Toggle(0)), PanelPixel(before, m_places.Toggle(0)));
     EXPECT_EQ(ImagePixel(before, 10, 10), 0x3C3C3Cu);
     EXPECT_EQ(ImagePixel(after, 10, 10), 0x003C3Cu) << "red is off";
+    // Key 1 toggles red, but not with the pointer on the panel, where keys are the panel's.
+    const std::string window = "mousemove --window $(cat " + File("id") + ") ";
+    for (const auto& [input, pixel] : {std::pair{std::string("key 1"), 0x003C3Cu},
+                                       std::pair{window + "300 300 key 1", 0x3C3C3Cu}})
+    {
+        ASSERT_TRUE(shoot(input, after)) << input;
+        EXPECT_EQ(ImagePixel(after, 10, 10), pixel) << input;
+    }
 
     // Closing while the worker renders (a click in the layer view) ends it in order.
     std::system((xdo + "mousemove --window $(cat " + File("id") + ") 300 300 click 1").c_str());
