@@ -89,6 +89,7 @@ TEST(yColorConversions, InverseEdges)
         {true, {31, 255, 9}, {255, 255, 255}},   // lightness 255 is white whatever the hue
         {true, {31, 60, 0}, {60, 60, 60}},       // no saturation: grey of the lightness
         {true, {0, 200, 128}, {228, 174, 174}},  // partial saturation mixes in the grey
+        {true, {0, 128, 255}, {255, 2, 2}},      // the first lightness of the upper half
         {true, {42, 100, 255}, {200, 198, 0}},   // last hue of the first sector
         {true, {43, 100, 255}, {198, 200, 0}},   // first of the second
         {true, {212, 150, 255}, {253, 46, 255}},
