@@ -160,3 +160,19 @@ TEST(yMovieReader, AMovieNeedsOnlyTheMovieLibrary)
             << yTest::ReadText(folder.File("out"));
     }
 }
+
+TEST(yMovieReader, AMovieWrittenAgainIsCountedAgain)
+{
+    // The frames a scan found are kept for the file as it was, not for its name.
+    yTest::yScratchFolder folder;
+    const std::string movie = folder.File("m.mp4");
+    for (const int frames : {40, 12, 40})
+    {
+        ASSERT_TRUE(Ffmpeg("-f lavfi -i testsrc=size=64x48:rate=25 -frames:v " + std::to_string(frames) +
+                           " -c:v libx264 -y " + movie));
+        yImageFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(movie, yImageFile::kDefaultMaxPixels, error)) << error;
+        EXPECT_EQ(file.Frames(), frames);
+    }
+}

@@ -12,7 +12,9 @@ extern "C"
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <filesystem>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace yStandalone
@@ -74,6 +76,31 @@ struct yPacketTime
     int64_t pts, dts;
     bool key;
 };
+
+// What a scan of a movie found, kept for the process: a run opens the same
+// movie several times (to find the shot, for its set-up, for the timeline),
+// and a scan reads the whole file. A file changed since is scanned again.
+struct yScanKey
+{
+    std::string path;
+    uintmax_t size = 0;
+    int64_t written = 0;
+    int stream = 0;
+    bool operator==(const yScanKey& o) const
+    {
+        return path == o.path && size == o.size && written == o.written && stream == o.stream;
+    }
+};
+struct yScan
+{
+    int frames = 0;
+    bool sequential = false;
+    std::vector<int64_t> times;
+    std::vector<yPacketTime> keys;
+};
+constexpr size_t kKeptScans = 8;
+std::mutex g_scansLock;
+std::vector<std::pair<yScanKey, yScan>> g_scans;
 
 class yMovieReader : public yImageReader
 {
@@ -164,12 +191,38 @@ class yMovieReader : public yImageReader
         return 0;
     }
 
-    // Reads the packets of the video stream once, without decoding, for the
-    // frames' times in presentation order and the keyframes in decode order.
+    // The frames' times and keyframes, from the scan kept for this file when
+    // an earlier reader made one, else from a scan of the file now.
     bool Scan(std::string& why)
     {
         for (unsigned s = 0; s < m_format->nb_streams; ++s)
             if (int(s) != m_stream) m_format->streams[s]->discard = AVDISCARD_ALL;
+        std::error_code failed;
+        const auto size = std::filesystem::file_size(m_path, failed);
+        const auto written = std::filesystem::last_write_time(m_path, failed);
+        const yScanKey key{m_path, failed ? 0 : uintmax_t(size),
+                           failed ? 0 : int64_t(written.time_since_epoch().count()), m_stream};
+        std::lock_guard<std::mutex> hold(g_scansLock);
+        for (const auto& [kept, scan] : g_scans)
+            if (!failed && kept == key)
+            {
+                m_frames = scan.frames;
+                m_sequential = scan.sequential;
+                m_times = scan.times;
+                m_keys = scan.keys;
+                return true;
+            }
+        if (!ScanFile(why)) return false;
+        if (failed) return true;
+        if (g_scans.size() >= kKeptScans) g_scans.erase(g_scans.begin());
+        g_scans.push_back({key, {m_frames, m_sequential, m_times, m_keys}});
+        return true;
+    }
+
+    // Reads the packets of the video stream once, without decoding, for the
+    // frames' times in presentation order and the keyframes in decode order.
+    bool ScanFile(std::string& why)
+    {
         std::vector<yPacketTime> packets;
         bool timed = true;
         int read;
