@@ -95,7 +95,8 @@ PF_Err MisuseEntry(PF_Cmd, PF_InData* in, PF_OutData*, PF_ParamDef**, PF_LayerDe
 }
 } // namespace
 
-template <class UtilsT> void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandleSuiteVersion)
+template <class UtilsT>
+void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandleSuiteVersion, int32_t paramUtilsVersion)
 {
     {
         void* data = &in;
@@ -111,6 +112,12 @@ template <class UtilsT> void Misuse(PF_InData& in, UtilsT& u, int32_t otherHandl
         std::fill(std::begin(def.name), std::end(def.name), 'x');
         EXPECT_EQ(in.inter.add_param(in.effect_ref, 7, &def), PF_Err_INVALID_INDEX);
         EXPECT_EQ(in.inter.add_param(in.effect_ref, -1, &def), PF_Err_NONE);
+        // The layer and that one: a third parameter's look cannot be changed.
+        const void* params = nullptr;
+        ASSERT_EQ(in.pica_basicP->AcquireSuite(kPFParamUtilsSuite, paramUtilsVersion, &params), kSPNoError);
+        EXPECT_EQ(static_cast<const PF_ParamUtilsSuite3*>(params)->PF_UpdateParamUI(in.effect_ref, 2, &def),
+                  PF_Err_INVALID_INDEX);
+        in.pica_basicP->ReleaseSuite(kPFParamUtilsSuite, paramUtilsVersion);
 
         char text[8] = "abc";
         EXPECT_EQ(u.ansi.strcpy(text, nullptr), text);
@@ -146,9 +153,9 @@ TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
         g_misuse = [profile](PF_InData& in)
         {
             if (profile == yStandalone::yProfile::Current)
-                Misuse(in, *ae_current::UtilsOf(&in), ae_legacy::kHandleSuiteVersion);
+                Misuse(in, *ae_current::UtilsOf(&in), ae_legacy::kHandleSuiteVersion, ae_current::kParamUtilsSuiteVersion);
             else
-                Misuse(in, *ae_legacy::UtilsOf(&in), ae_current::kHandleSuiteVersion);
+                Misuse(in, *ae_legacy::UtilsOf(&in), ae_current::kHandleSuiteVersion, ae_legacy::kParamUtilsSuiteVersion);
         };
         EXPECT_EQ(host.Call(PF_Cmd_ABOUT), PF_Err_NONE);
         EXPECT_EQ(std::string(host.Param(host.ParamCount() - 1).def.name), std::string(31, 'x'));
