@@ -13,12 +13,10 @@ constexpr auto Word = ZT_ByteOrder::LoadU32;
 bool yModuleFile::Open(const std::string& path, std::string& error)
 {
     m_path = path;
-    m_section.clear();
-    m_entries.clear();
+    Clear();
     if (!ReadResources(path, error))
     {
-        m_section.clear();
-        m_entries.clear();
+        Clear();
         return false;
     }
     return true;
@@ -26,8 +24,8 @@ bool yModuleFile::Open(const std::string& path, std::string& error)
 
 bool yModuleFile::ReadDirectory(std::string& error)
 {
-    const uint64_t size = m_section.size();
-    const uint8_t* base = m_section.data();
+    const uint64_t size = m_sectionSize;
+    const uint8_t* base = m_section;
     if (size < sizeof(ZT_Resources::Header) || Word(base) != ZT_Resources::kMagic)
     {
         error = "The resource section of " + m_path + " does not start with a resource directory.";
@@ -60,11 +58,19 @@ bool yModuleFile::ReadDirectory(std::string& error)
     return true;
 }
 
+void yModuleFile::Clear()
+{
+    m_section = nullptr;
+    m_sectionSize = 0;
+    m_keep.reset();
+    m_entries.clear();
+}
+
 yResourceView yModuleFile::Find(uint32_t type, uint32_t number, uint32_t language) const
 {
     for (const Entry& entry : m_entries)
         if (entry.type == type && entry.number == number && (language == 0 || entry.language == language))
-            return {m_section.data() + entry.offset, entry.size};
+            return {m_section + entry.offset, entry.size};
     return {};
 }
 } // namespace yStandalone

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,10 +37,11 @@ class yModuleFile
     };
 
     // Fills the section and its entries from the library at path: the ELF
-    // section read whole on POSIX, the resources one by one on Windows.
+    // section mapped on POSIX, the resources read one by one on Windows.
     bool ReadResources(const std::string& path, std::string& error);
-    // The resource directory at the start of a section read whole.
+    // The resource directory at the start of the section.
     bool ReadDirectory(std::string& error);
+    void Clear();
     // True when [offset, offset + size) lies inside a range of total bytes.
     static bool Inside(uint64_t offset, uint64_t size, uint64_t total)
     {
@@ -47,17 +49,13 @@ class yModuleFile
     }
 
     std::string m_path;
-    // Bytes the file fills at once: resizing does not clear them first.
-    struct yUncleared : std::allocator<uint8_t>
-    {
-        template <class U> struct rebind
-        {
-            using other = yUncleared;
-        };
-        void construct(uint8_t*) {}
-        template <class... Args> void construct(uint8_t* p, Args&&... args) { *p = uint8_t(args...); }
-    };
-    std::vector<uint8_t, yUncleared> m_section;
+    // The section's bytes: mapped from the file on POSIX, so that only the
+    // pages read are loaded (the fonts and artwork are most of it, and the
+    // host reads the property list alone); gathered resource by resource on
+    // Windows. m_keep owns what m_section points into.
+    const uint8_t* m_section = nullptr;
+    size_t m_sectionSize = 0;
+    std::shared_ptr<const void> m_keep;
     std::vector<Entry> m_entries;
 };
 } // namespace yStandalone

@@ -5,8 +5,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <elf.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -155,12 +157,20 @@ bool yModuleFile::ReadResources(const std::string& path, std::string& error)
                 "The module " + path + " is truncated: its resource section lies past the end of the file.";
             return false;
         }
-        m_section.resize(section.sh_size);
-        if (!file.ReadAt(section.sh_offset, m_section.data(), m_section.size()))
+        // Mapped from the page the section starts in; an empty one has no directory.
+        if (section.sh_size == 0) return ReadDirectory(error);
+        const uint64_t page = uint64_t(::sysconf(_SC_PAGESIZE));
+        const uint64_t start = section.sh_offset / page * page, lead = section.sh_offset - start;
+        const size_t length = size_t(lead + section.sh_size);
+        void* mapped = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE, file.Descriptor(), off_t(start));
+        if (mapped == MAP_FAILED)
         {
             error = "The module " + path + " cannot be read.";
             return false;
         }
+        m_keep = std::shared_ptr<const void>(mapped, [length](const void* p) { ::munmap(const_cast<void*>(p), length); });
+        m_section = static_cast<const uint8_t*>(mapped) + lead;
+        m_sectionSize = size_t(section.sh_size);
         return ReadDirectory(error);
     }
     error = "The module " + path + " has no resource section \"" + ZT_Resources::kSectionName +

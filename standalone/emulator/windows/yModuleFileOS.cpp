@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace yStandalone
 {
@@ -110,12 +112,16 @@ bool yModuleFile::ReadResources(const std::string& path, std::string& error)
         // A module without resources of the type fails the walk; that is no error here.
         EnumResourceNamesA(image, typeId, EachName, LONG_PTR(&walk));
     }
+    auto section = std::make_shared<std::vector<uint8_t>>();
     for (const yFoundResource& resource : found)
     {
         m_entries.push_back(Entry{resource.type, resource.number, resource.language, uint32_t(resource.bytes.size()),
-                                  uint32_t(m_section.size())});
-        m_section.insert(m_section.end(), resource.bytes.begin(), resource.bytes.end());
+                                  uint32_t(section->size())});
+        section->insert(section->end(), resource.bytes.begin(), resource.bytes.end());
     }
+    m_section = section->data();
+    m_sectionSize = section->size();
+    m_keep = section;
     FreeLibrary(image);
     return true;
 }
