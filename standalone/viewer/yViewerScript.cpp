@@ -52,7 +52,7 @@ const struct
     {"about", "", "the About dialog"},
     {"panel-zoom", "1|2", "the panel at 100 % or 200 %"},
     {"scroll-controls", "PIXELS", "the Effect Controls view scrolled down so far"},
-    {"scope", "log|linear|parade|overlay", "the scope pane's scale, or its channels in bands or overlaid"},
+    {"scope", "MODE", "the scope pane: log or linear scale, parade or overlaid channels"},
     {"frame", "N", "a shot's frame N shown, or the nearest it has"},
     {"play", "", "playback: each later line steps one frame once done"},
     {"pause", "", "playback stopped"},
