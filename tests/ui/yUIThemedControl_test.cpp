@@ -79,6 +79,10 @@ TEST_F(ThemedButton, BandsFollowTheEventAndReadFromThePictureBottom)
     EXPECT_EQ(Shown(), kQuarters[3]);
     h.Over(11, 11);
     EXPECT_EQ(Shown(), kQuarters[3]);
+    // A control that does not invalidate is left as it was drawn last.
+    control.SetInvalidates(false);
+    control.SetDisabled(false);
+    EXPECT_EQ(Shown(), kQuarters[3]);
 }
 
 TEST(yUIThemedControl, WithoutAPictureDrawsAnOutlinedCross)
