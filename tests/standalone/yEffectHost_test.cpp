@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -162,5 +163,36 @@ TEST(yEffectHostCallbacks, RefuseWhatIsNotTheirs)
         EXPECT_EQ(host.BadHandleUses(), 1);
         EXPECT_EQ(host.LiveHandles(), 0u);
         EXPECT_EQ(host.OpenSuites(), 0);
+    }
+}
+
+namespace
+{
+bool g_withDefault = false;
+// An arbitrary parameter whose value the module cannot make: its default
+// is missing, or copying it fails.
+PF_Err ArbitraryEntry(PF_Cmd cmd, PF_InData* in, PF_OutData*, PF_ParamDef**, PF_LayerDef*, void*)
+{
+    if (cmd == PF_Cmd_ARBITRARY_CALLBACK) return PF_Err_OUT_OF_MEMORY;
+    if (cmd != PF_Cmd_PARAMS_SETUP) return PF_Err_NONE;
+    PF_ParamDef def{};
+    def.param_type = PF_Param_ARBITRARY_DATA;
+    std::strcpy(def.name, "Record");
+    def.u.arb_d.dephault = g_withDefault ? ae_current::UtilsOf(in)->host_new_handle(4) : nullptr;
+    return in->inter.add_param(in->effect_ref, -1, &def);
+}
+} // namespace
+
+TEST(yEffectHostCallbacks, AnArbitraryValueTheModuleCannotMakeIsRefused)
+{
+    for (const bool withDefault : {false, true})
+    {
+        g_withDefault = withDefault;
+        yEffectHost host(&ArbitraryEntry, yStandalone::yProfile::Current);
+        ASSERT_EQ(host.Call(PF_Cmd_PARAMS_SETUP), PF_Err_NONE);
+        std::string error;
+        EXPECT_FALSE(host.MakeArbitraryValues(error));
+        EXPECT_NE(error.find(withDefault ? "made no value" : "no default that is a handle"), std::string::npos)
+            << error;
     }
 }
