@@ -38,4 +38,23 @@ TEST(yUISimpleButton, LookFollowsTargetEventAndState)
     EXPECT_EQ(button.ChooseLook(), B::kLookDisabled);
 }
 
+// The ring a hovered toggle wears: black while off unless told another colour.
+TEST(yUISimpleButton, TheHoverRingTakesTheOffColour)
+{
+    ControlHarness h;
+    yUIToggle button;
+    button.SetPosition(yPointL(10, 10));
+    button.SetSize(yPointL(20, 10));
+    button.SetToggleMode(true);
+    button.SetRingOnHover(true);
+    h.Add(button);
+    h.UsePort(40, 40);
+    h.Over(15, 15);
+    h.Draw();
+    EXPECT_EQ(h.Pixel(10, 10), yColor8(255, 0, 0, 0));
+    button.SetRingColors(yColor8(255, 200, 0, 0), yColor8(255, 0, 0, 200));
+    h.Draw();
+    EXPECT_EQ(h.Pixel(10, 10), yColor8(255, 0, 0, 200));
+}
+
 } // namespace
