@@ -79,10 +79,11 @@ TEST_F(ThemedButton, BandsFollowTheEventAndReadFromThePictureBottom)
     EXPECT_EQ(Shown(), kQuarters[3]);
     h.Over(11, 11);
     EXPECT_EQ(Shown(), kQuarters[3]);
-    // A control that does not invalidate is left as it was drawn last.
-    control.SetInvalidates(false);
+    // A hidden control asked to draw itself leaves the port as it was.
     control.SetDisabled(false);
-    EXPECT_EQ(Shown(), kQuarters[3]);
+    control.SetVisible(false);
+    control.Draw();
+    EXPECT_EQ(h.Pixel(11, 11), kQuarters[3]);
 }
 
 TEST(yUIThemedControl, WithoutAPictureDrawsAnOutlinedCross)
