@@ -1,5 +1,6 @@
 #include "standalone/tool/yShotRender.h"
 
+#include "standalone/emulator/yIteratePool.h"
 #include "standalone/media/yFileOutput.h"
 #include "standalone/media/yImageFile.h"
 #include "standalone/media/yMachineMemory.h"
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cctype>
 #include <condition_variable>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,6 +45,16 @@ class yFrameSource
     // The frame as the input of session; false with a sentence naming it.
     bool Load(const yShotFrame& frame, const yRenderPlan& plan, yRenderSession& session, std::string& error)
     {
+        // The session's last input is read into again: one input world a worker.
+        yWorld world = session.TakeInput();
+        if (!Read(frame, plan, world, error)) return false;
+        Give(std::move(world), session);
+        return true;
+    }
+
+    // The frame's pixels into world, which is reused when its size fits.
+    bool Read(const yShotFrame& frame, const yRenderPlan& plan, yWorld& world, std::string& error)
+    {
         if (m_path != frame.path)
         {
             m_path.clear();
@@ -65,12 +77,15 @@ class yFrameSource
                     (m_fileDeep ? " at 16 bits." : " at 8 bits.");
             return false;
         }
-        // The session's last input is read into again: one input world a worker.
-        yWorld world = session.TakeInput();
         if (!m_file.ReadFrame(frame.subimage, m_deep, m_o.downsample, world, error))
             return Named(frame, error);
-        session.SetInput(std::move(world), m_o.downsample, m_width, m_height);
         return true;
+    }
+
+    // A world this source read becomes the session's input.
+    void Give(yWorld world, yRenderSession& session) const
+    {
+        session.SetInput(std::move(world), m_o.downsample, m_width, m_height);
     }
 
     // What the last frame's float samples lost to the clamp.
@@ -99,6 +114,16 @@ class yFrameSource
     // The first frame sets the shot's size and depth.
     int m_width = 0, m_height = 0;
     bool m_fileDeep = false, m_deep = false;
+};
+
+// A frame the feed read, on its way to a worker.
+struct yFedFrame
+{
+    size_t k = 0; // its place in the run
+    bool read = false;
+    std::string error;
+    yWorld world;
+    yClampCounts clamped;
 };
 
 // One effect instance with its own reader.
@@ -229,17 +254,16 @@ class yShotRun
         // before the script moves them.
         for (int w = 0; w < workers; ++w)
         {
-            // Once the shot's size is known, as many as the memory holds.
-            if (w == 1) workers = FitMemory(workers, m_workers[0]->source.WorldBytes());
+            if (w == 1 && !Size(workers)) break;
             auto worker = std::make_unique<yWorker>(m_o);
             if (!OpenRenderSession(m_o, m_plan, worker->session, error)) return false;
-            if (!LoadSetUpFrame(*worker, error)) return false;
+            // A movie is decoded by the feed alone: the others copy the set-up frame.
+            if (m_feedSource)
+                m_feedSource->Give(yWorld(m_workers[0]->session.Input()), worker->session);
+            else if (!LoadSetUpFrame(*worker, error))
+                return false;
             m_workers.push_back(std::move(worker));
         }
-        // A movie's frames come from one decoder moving forward, the first
-        // worker's: with one each, every worker would decode nearly every frame.
-        m_sharedSource =
-            m_workers.size() > 1 && m_workers[0]->source.IsMovie() ? &m_workers[0]->source : nullptr;
         yRenderSession& first = m_workers[0]->session;
         if (!RenderAndReplay(m_plan, first, error)) return false;
         if (m_plan.events.empty())
@@ -271,7 +295,16 @@ class yShotRun
             } joined;
             try
             {
-                joined.threads.reserve(m_workers.size());
+                joined.threads.reserve(m_workers.size() + 1);
+                if (m_feedSource) joined.threads.emplace_back([this] { Feed(); });
+            }
+            catch (const std::exception&)
+            {
+                // Without the feed each worker reads with a decoder of its own.
+                m_feedSource = nullptr;
+            }
+            try
+            {
                 for (size_t w = 1; w < m_workers.size(); ++w)
                     joined.threads.emplace_back([this, w] { Work(*m_workers[w]); });
             }
@@ -289,6 +322,28 @@ class yShotRun
     bool HasEnd() const { return m_ended; }
 
   private:
+    // Once the first worker knows the shot's size and kind: how many more to
+    // open, and whether a movie is fed. False: the first works alone.
+    bool Size(int& workers)
+    {
+        yFrameSource& first = m_workers[0]->source;
+        if (first.IsMovie())
+        {
+            // A movie's frames come from one decoder moving forward on a
+            // thread of its own, where its reference frames stay in one
+            // core's caches: with one each, every worker would decode nearly
+            // every frame, and taking turns at one moves it from core to core
+            // at every frame. By default the decoder's core is left to it.
+            m_feedSource = &first;
+            if (m_o.jobs == 0) workers = std::max(1, workers - 1);
+            if (m_o.threads == 0)
+                yIteratePool::Instance().SetThreadCount(std::max(1, int(std::thread::hardware_concurrency()) - 1));
+        }
+        // As many as the memory holds.
+        workers = FitMemory(workers, first.WorldBytes());
+        return workers > 1;
+    }
+
     int FitMemory(int workers, uint64_t worldBytes)
     {
         // Input, output and the reader's rows; then the effect's own tables
@@ -325,11 +380,9 @@ class yShotRun
         return false;
     }
 
-    // Whatever a worker meets ends in m_fatal, never on its own thread.
     void Work(yWorker& worker) noexcept
     {
-        try
-        {
+        Guarded([&] {
             for (;;)
             {
                 size_t k = 0;
@@ -346,6 +399,52 @@ class yShotRun
                 m_writer.Put(k, std::move(result));
                 Wake();
             }
+        });
+    }
+
+    // The feed's thread: every frame in order from the one decoder, no
+    // further ahead of the writer than a worker may run.
+    void Feed() noexcept
+    {
+        Guarded([&] {
+            for (size_t k = 0; k < m_frames.size(); ++k)
+            {
+                yFedFrame fed;
+                {
+                    std::unique_lock<std::mutex> hold(m_turnLock);
+                    m_turn.wait(hold, [&] {
+                        return m_stop || (m_fed.size() < m_workers.size() && k < m_writer.Written() + Window());
+                    });
+                    if (m_stop) return;
+                    if (!m_spare.empty())
+                    {
+                        fed.world = std::move(m_spare.back());
+                        m_spare.pop_back();
+                    }
+                }
+                fed.k = k;
+                fed.read = m_feedSource->Read(m_frames[k], m_plan, fed.world, fed.error);
+                fed.clamped = m_feedSource->Clamped();
+                {
+                    std::lock_guard<std::mutex> hold(m_turnLock);
+                    m_fed.push_back(std::move(fed));
+                }
+                m_turn.notify_all();
+            }
+        });
+        {
+            std::lock_guard<std::mutex> hold(m_turnLock);
+            m_fedAll = true;
+        }
+        m_turn.notify_all();
+    }
+
+    // Whatever a thread meets ends in m_fatal, never on its own thread.
+    template <class Body> void Guarded(Body body) noexcept
+    {
+        try
+        {
+            body();
         }
         catch (const std::bad_alloc&)
         {
@@ -367,18 +466,44 @@ class yShotRun
     }
 
     // The next frame, read into the worker's input; false: none is left.
-    // A shared decoder is held from taking the number to the end of reading,
-    // so that it reads the frames in order; waiting for the writer meanwhile
-    // is safe, as the frames before are read and only rendering.
     bool Take(yWorker& worker, size_t& k, yFrameResult& result, yClampCounts& clamped)
     {
-        std::unique_lock<std::mutex> decoding(m_decodeLock, std::defer_lock);
-        if (m_sharedSource) decoding.lock();
+        if (m_feedSource) return TakeFed(worker, k, result, clamped);
         k = m_next++;
         if (k >= m_frames.size() || !WaitForTurn(k)) return false;
-        yFrameSource& source = m_sharedSource ? *m_sharedSource : worker.source;
-        result.read = source.Load(m_frames[k], m_plan, worker.session, result.error);
-        clamped = source.Clamped();
+        result.read = worker.source.Load(m_frames[k], m_plan, worker.session, result.error);
+        clamped = worker.source.Clamped();
+        return true;
+    }
+
+    // The feed's next frame becomes the worker's input; the input it had
+    // goes back to the feed to be read into.
+    bool TakeFed(yWorker& worker, size_t& k, yFrameResult& result, yClampCounts& clamped)
+    {
+        yFedFrame fed;
+        {
+            std::unique_lock<std::mutex> hold(m_turnLock);
+            m_turn.wait(hold, [&] { return m_stop || !m_fed.empty() || m_fedAll; });
+            if (m_stop || m_fed.empty()) return false;
+            fed = std::move(m_fed.front());
+            m_fed.pop_front();
+        }
+        k = fed.k;
+        result.read = fed.read;
+        result.error = std::move(fed.error);
+        clamped = fed.clamped;
+        yWorld spare = std::move(fed.world);
+        if (result.read)
+        {
+            yWorld input = worker.session.TakeInput();
+            m_feedSource->Give(std::move(spare), worker.session);
+            spare = std::move(input);
+        }
+        {
+            std::lock_guard<std::mutex> hold(m_turnLock);
+            m_spare.push_back(std::move(spare));
+        }
+        m_turn.notify_all();
         return true;
     }
 
@@ -390,7 +515,8 @@ class yShotRun
             return false;
         if (k + 1 < m_frames.size()) return true;
         // The last frame: the panel as it stands now, and the project.
-        if (!session.Draw(error) || (!m_o.project.empty() && !session.Flatten(m_end.record, error)))
+        if ((!m_o.panel.empty() && !session.Draw(error)) ||
+            (!m_o.project.empty() && !session.Flatten(m_end.record, error)))
             return false;
         m_end.panel = session.Panel();
         m_end.settings = session.HostSettings();
@@ -412,11 +538,11 @@ class yShotRun
     // so a starved thread must not let the others race on. False: stop.
     bool WaitForTurn(size_t k)
     {
-        const size_t window = 2 * m_workers.size() + 2;
         std::unique_lock<std::mutex> hold(m_turnLock);
-        m_turn.wait(hold, [&] { return m_stop || k < m_writer.Written() + window; });
+        m_turn.wait(hold, [&] { return m_stop || k < m_writer.Written() + Window(); });
         return !m_stop;
     }
+    size_t Window() const { return 2 * m_workers.size() + 2; }
 
     void Wake() noexcept
     {
@@ -440,8 +566,12 @@ class yShotRun
     std::ostream& m_err;
     std::vector<std::unique_ptr<yWorker>> m_workers;
     std::atomic<size_t> m_next{0};
-    yFrameSource* m_sharedSource = nullptr; // a movie's one decoder, else none
-    std::mutex m_decodeLock;
+    // A movie's one decoder and the frames it read, waiting for a worker;
+    // all under m_turnLock.
+    yFrameSource* m_feedSource = nullptr;
+    std::deque<yFedFrame> m_fed;
+    std::vector<yWorld> m_spare; // worlds given back, to be read into
+    bool m_fedAll = false;
     std::atomic<bool> m_stop{false};
     std::mutex m_turnLock;
     std::condition_variable m_turn;
