@@ -30,10 +30,11 @@ std::string NotAFile(const std::string& path)
 
 bool yImageFile::Open(const std::string& path, int64_t maxPixels, std::string& error, const std::string& layer)
 {
+    // The reader set down first, under the name it was opened by.
+    CloseOther();
     m_path = path;
     m_layers.clear();
     m_png.reset();
-    CloseOther();
     m_pngRead = false;
     // A device or a pipe would keep a format's probe waiting for ever.
     const std::string kind = NotAFile(path);

@@ -99,9 +99,9 @@ TEST(yMovieReader, AMovieRendersAsItsFramesDoOnAnyNumberOfWorkers)
         const std::string range = std::string("--frames ") + frames + " --histogram ";
         ASSERT_EQ(Render(folder.File("f%03d.png"), range + folder.File("want.csv")).status, 0);
         const std::string want = yTest::ReadText(folder.File("want.csv"));
-        for (const char* jobs : {"1", "2"})
+        for (const std::string jobs : {" --jobs 1", " --jobs 2", ""})
         {
-            const yTest::yProcessResult r = Render(movie, range + folder.File("got.csv") + " --jobs " + jobs);
+            const yTest::yProcessResult r = Render(movie, range + folder.File("got.csv") + jobs);
             ASSERT_EQ(r.status, 0) << r.err;
             EXPECT_TRUE(yTest::ReadText(folder.File("got.csv")) == want) << frames << " on " << jobs;
         }
@@ -161,18 +161,20 @@ TEST(yMovieReader, AMovieNeedsOnlyTheMovieLibrary)
     }
 }
 
-TEST(yMovieReader, AMovieWrittenAgainIsCountedAgain)
+TEST(yMovieReader, AMovieWrittenAgainOrAnotherIsCountedAgain)
 {
-    // The frames a scan found are kept for the file as it was, not for its name.
+    // What a reader found is kept for the file as it was, not for its name,
+    // nor for the next file the same image opens.
     yTest::yScratchFolder folder;
-    const std::string movie = folder.File("m.mp4");
-    for (const int frames : {40, 12, 40})
+    yImageFile file;
+    const std::pair<const char*, int> movies[] = {{"m.mp4", 40}, {"n.mp4", 12}, {"m.mp4", 12}, {"m.mp4", 40}};
+    for (const auto& [name, frames] : movies)
     {
+        const std::string movie = folder.File(name);
         ASSERT_TRUE(Ffmpeg("-f lavfi -i testsrc=size=64x48:rate=25 -frames:v " + std::to_string(frames) +
                            " -c:v libx264 -y " + movie));
-        yImageFile file;
         std::string error;
         ASSERT_TRUE(file.Open(movie, yImageFile::kDefaultMaxPixels, error)) << error;
-        EXPECT_EQ(file.Frames(), frames);
+        EXPECT_EQ(file.Frames(), frames) << name;
     }
 }

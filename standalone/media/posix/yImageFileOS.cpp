@@ -14,6 +14,7 @@
 #include <dlfcn.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <vector>
@@ -81,25 +82,73 @@ bool LooksStill(const std::string& path)
         if (got >= magic.size() && std::memcmp(head, magic.data(), magic.size()) == 0) return true;
     return false;
 }
+// A movie reader set down, kept for the next open of the same file: a run
+// opens a movie to tell it from a still, to count its frames and to read
+// them, and each open starts a decoder and decodes the first frame.
+class yParkedMovie
+{
+  public:
+    // identity: the file's as the reader opened it.
+    void Park(const std::string& path, const std::string& identity, std::unique_ptr<yImageReader> reader)
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_reader = identity.empty() ? nullptr : std::move(reader);
+        m_path = path;
+        m_identity = identity;
+    }
+
+    // The reader kept for path when the file is still the one it read.
+    std::unique_ptr<yImageReader> Take(const std::string& path, const std::string& identity)
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        if (!m_reader || path != m_path || identity != m_identity) return nullptr;
+        return std::move(m_reader);
+    }
+
+    // The file's size and time of writing; empty when they cannot be read.
+    static std::string IdentityOf(const std::string& path)
+    {
+        std::error_code failed;
+        const auto size = std::filesystem::file_size(path, failed);
+        if (failed) return "";
+        const auto written = std::filesystem::last_write_time(path, failed);
+        if (failed) return "";
+        return std::to_string(size) + ":" + std::to_string(written.time_since_epoch().count());
+    }
+
+  private:
+    std::mutex m_lock;
+    std::unique_ptr<yImageReader> m_reader;
+    std::string m_path, m_identity;
+};
+yParkedMovie g_parked;
 } // namespace
 
 struct yImageFile::Other
 {
     std::unique_ptr<yImageReader> reader;
+    std::string identity; // the file's, as it was opened
 };
 
 yImageFile::yImageFile() : m_other(std::make_unique<Other>()) {}
-yImageFile::~yImageFile() = default;
+yImageFile::~yImageFile()
+{
+    CloseOther();
+}
 
 void yImageFile::CloseOther()
 {
+    if (m_other->reader && m_other->reader->Layout().movie)
+        g_parked.Park(m_path, m_other->identity, std::move(m_other->reader));
     m_other->reader.reset();
 }
 
 bool yImageFile::OpenOther(int64_t maxPixels, const std::string& layer, std::string& error)
 {
     std::string why;
-    if (!LooksStill(m_path))
+    m_other->identity = yParkedMovie::IdentityOf(m_path);
+    m_other->reader = g_parked.Take(m_path, m_other->identity);
+    if (!m_other->reader && !LooksStill(m_path))
     {
         // Not a movie leaves why empty; a movie the reader cannot take does
         // not. Without the movie library the image readers still have a go.
