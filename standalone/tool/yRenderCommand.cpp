@@ -67,7 +67,10 @@ bool Run(const yRenderOptions& o, std::ostream& err, const yWorld* given, yHisto
     if (!OpenRenderSession(o, plan, session, error)) return Fail(err, error);
     session.SetInput(std::move(image), o.downsample, layerWidth, layerHeight);
     if (!RenderAndReplay(plan, session, error)) return Fail(err, error);
-    if (!session.Render(error) || !session.Draw(error)) return Fail(err, error);
+    // A script leaves its last render to the event that asked for one. The
+    // panel is drawn even when it is not written: the statistics give its
+    // status line.
+    if ((!plan.events.empty() && !session.Render(error)) || !session.Draw(error)) return Fail(err, error);
 
     yHistogramStats stats;
     std::vector<yBinCounts> bins;
