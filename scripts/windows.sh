@@ -99,6 +99,15 @@ compare_runs() {
           fail "$label: the panels of $run differ outside the text."
       done
     done
+    # A shot, whose histogram and statistics go to their files frame by frame.
+    mkdir -p shot
+    for k in 1 2 3; do cp input.png "shot/f.000$k.png"; done
+    "$native/bin/tonescope" render shot/f.%04d.png --model Lab --quiet --module "$linux_module" \
+      --histogram linux-shot.csv --stats - >linux-shot.jsonl
+    wintool render shot/f.%04d.png --model Lab --quiet --module module.aex \
+      --histogram win-shot.csv --stats - >win-shot.jsonl || fail "$label: tonescope.exe failed on the shot."
+    cmp -s linux-shot.csv win-shot.csv || fail "$label: the shot's histograms differ."
+    cmp -s linux-shot.jsonl win-shot.jsonl || fail "$label: the shot's statistics differ."
     # The demo, with the module beside the program: its event script clicks
     # the panel before the last render.
     mkdir -p linux-demo win-demo

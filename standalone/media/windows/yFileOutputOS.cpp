@@ -1,6 +1,8 @@
-// A run's output files on Windows: each made in full in memory, then written
-// to a temporary file beside its target and moved over it, so that a failure
-// leaves the files that were there. "-" is standard output.
+// A run's output files on Windows: each made in full in a temporary file
+// beside its target, then moved over it, so that a failure leaves the files
+// that were there. "-" is standard output, spooled in the temporary folder.
+// An output that comes in parts goes to its file as it comes, so memory does
+// not grow with a shot's length.
 #include "standalone/media/yFileOutput.h"
 
 #define WIN32_LEAN_AND_MEAN
@@ -17,7 +19,8 @@ struct yFileOutput::yPending
 {
     std::string path;
     std::string bytes;
-    std::string temporary; // written, not yet moved into place
+    std::string temporary;      // written, not yet moved into place
+    std::FILE* parts = nullptr; // where Append writes, open until Commit
 };
 
 namespace
@@ -26,6 +29,22 @@ std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? "." : slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+// A new name beside path for its temporary file.
+std::string TemporaryBeside(const std::string& path)
+{
+    static unsigned serial = 0;
+    return path + ".part" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++);
+}
+
+// A file in the temporary folder that goes when it is closed.
+std::FILE* OpenSpool()
+{
+    char folder[MAX_PATH + 1], name[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length > MAX_PATH || GetTempFileNameA(folder, "zts", 0, name) == 0) return nullptr;
+    return std::fopen(name, "w+bD");
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes)
@@ -42,7 +61,10 @@ yFileOutput::yFileOutput() = default;
 yFileOutput::~yFileOutput()
 {
     for (const auto& pending : m_pending)
+    {
+        if (pending->parts) std::fclose(pending->parts);
         if (!pending->temporary.empty()) DeleteFileA(pending->temporary.c_str());
+    }
 }
 
 std::string yFileOutput::FileKey(const std::string& path)
@@ -101,31 +123,72 @@ bool yFileOutput::Add(const std::string& path, std::string bytes, std::string& e
 bool yFileOutput::Start(const std::string& path, size_t& id, std::string& error)
 {
     id = m_pending.size();
-    return Add(path, std::string(), error);
+    if (!Add(path, std::string(), error)) return false;
+    yPending& pending = *m_pending.back();
+    if (path != "-") pending.temporary = TemporaryBeside(path);
+    pending.parts = path == "-" ? OpenSpool() : std::fopen(pending.temporary.c_str(), "wb");
+    if (pending.parts) return true;
+    error = "Cannot write " + path + ".";
+    return false;
 }
 
 bool yFileOutput::Append(size_t id, const std::string& bytes, std::string& error)
 {
-    (void)error;
-    m_pending[id]->bytes += bytes;
-    return true;
+    yPending& pending = *m_pending[id];
+    if (std::fwrite(bytes.data(), 1, bytes.size(), pending.parts) == bytes.size()) return true;
+    error = "Cannot write " + pending.path + ".";
+    return false;
 }
+
+namespace
+{
+// Closes a file written in parts; false when any part failed to reach it.
+bool CloseParts(std::FILE*& parts)
+{
+    const bool written = std::fflush(parts) == 0 && !std::ferror(parts);
+    const bool closed = std::fclose(parts) == 0;
+    parts = nullptr;
+    return written && closed;
+}
+
+// Ready to read the spooled parts of "-" back from their start.
+bool Rewind(std::FILE* spool)
+{
+    return std::fflush(spool) == 0 && std::fseek(spool, 0, SEEK_SET) == 0;
+}
+} // namespace
 
 bool yFileOutput::Commit(std::string& error)
 {
-    static unsigned serial = 0;
     for (const auto& pending : m_pending)
     {
         if (pending->path == "-")
         {
             _setmode(_fileno(stdout), _O_BINARY);
-            if (!WriteStandardOutput(pending->bytes, error)) return false;
+            if (!pending->parts)
+            {
+                if (!WriteStandardOutput(pending->bytes, error)) return false;
+                continue;
+            }
+            if (!Rewind(pending->parts))
+            {
+                error = "Cannot write " + pending->path + ".";
+                return false;
+            }
+            std::string chunk(size_t(1) << 16, '\0');
+            for (size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pending->parts)) > 0;)
+                if (!WriteStandardOutput(chunk.substr(0, got), error)) return false;
+            CloseParts(pending->parts);
             continue;
         }
-        const std::string temporary =
-            pending->path + ".part" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++);
-        pending->temporary = temporary;
-        if (!WriteWhole(temporary, pending->bytes))
+        if (pending->parts)
+        {
+            if (CloseParts(pending->parts)) continue;
+            error = "Cannot write " + pending->path + ".";
+            return false;
+        }
+        pending->temporary = TemporaryBeside(pending->path);
+        if (!WriteWhole(pending->temporary, pending->bytes))
         {
             error = "Cannot write " + pending->path + ".";
             return false;
