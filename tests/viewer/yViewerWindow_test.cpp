@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,19 +69,31 @@ class yViewerWindow : public ::testing::Test
         const char* options = std::getenv("ASAN_OPTIONS");
         ::setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":detect_leaks=0").c_str(), 1);
 #endif
-        // A display no other server holds.
-        int number = 50 + ::getpid() % 400;
-        while (::access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) ++number;
-        const std::string display = ":" + std::to_string(number);
+        // The server picks a free display and names it once it takes
+        // connections, so that tests running side by side never share one.
+        int named[2];
+        if (::pipe(named) != 0) return;
         s_xvfb = ::fork();
         if (s_xvfb == 0)
         {
-            ::execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1600x1000x24", "-nolisten", "tcp", nullptr);
+            ::close(named[0]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(named[1]).c_str(), "-screen", "0",
+                     "1600x1000x24", "-nolisten", "tcp", nullptr);
             ::_exit(127);
         }
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        for (int wait = 0; wait < 100 && ::access(socket.c_str(), F_OK) != 0; ++wait) ::usleep(50000);
-        ::setenv("DISPLAY", display.c_str(), 1);
+        ::close(named[1]);
+        std::string number;
+        char c = 0;
+        pollfd ready{named[0], POLLIN, 0};
+        while (::poll(&ready, 1, 30000) == 1 && ::read(named[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        ::close(named[0]);
+        if (number.empty())
+        {
+            TearDownTestSuite();
+            return;
+        }
+        ::setenv("DISPLAY", (":" + number).c_str(), 1);
     }
     static void TearDownTestSuite()
     {
