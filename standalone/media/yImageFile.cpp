@@ -89,13 +89,31 @@ bool yImageFile::ReadPng(int n, yWorld& out, std::string& error)
     return true;
 }
 
-int yImageFile::Fit(yWorld& out, int downsample, bool deep) const
+int yImageFile::Fit(int fileWidth, int fileHeight, yWorld& out, int downsample, bool deep)
 {
     const int n = std::max(1, downsample);
-    const int width = (m_width + n - 1) / n, height = (m_height + n - 1) / n;
+    const int width = (fileWidth + n - 1) / n, height = (fileHeight + n - 1) / n;
     if (out.Width() != width || out.Height() != height || out.IsDeep() != deep)
         out = yWorld(width, height, deep);
     return n;
+}
+
+void yImageFile::Convert(const yDecodedFrame& frame, bool deep, int downsample, yWorld& out, yClampCounts& clamped)
+{
+    clamped = yClampCounts();
+    const yImageLayout& layout = frame.layout;
+    const int n = Fit(layout.width, layout.height, out, downsample, deep);
+    const size_t rowBytes = frame.rows.size() / size_t(std::max(1, layout.height));
+    for (int y = 0; y < out.Height(); ++y)
+    {
+        const uint8_t* row = frame.rows.data() + size_t(y) * size_t(n) * rowBytes;
+        if (layout.samples == yImageLayout::kUint8)
+            ConvertRow(row, layout.channels, layout.map, n, out, y);
+        else if (layout.samples == yImageLayout::kUint16)
+            ConvertRow(reinterpret_cast<const uint16_t*>(row), layout.channels, layout.map, n, out, y);
+        else
+            ConvertRow(reinterpret_cast<const float*>(row), layout.channels, layout.map, n, out, y, &clamped);
+    }
 }
 
 bool yImageFile::NoFrame(int frame, std::string& error) const

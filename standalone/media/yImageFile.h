@@ -13,11 +13,13 @@
 #pragma once
 
 #include "standalone/emulator/yWorld.h"
+#include "standalone/media/yImageReader.h"
 #include "standalone/media/yStatistics.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace yStandalone
 {
@@ -57,12 +59,27 @@ class yImageFile
     // The float samples of the last frame read that were clamped.
     const yClampCounts& Clamped() const { return m_clamped; }
 
+    // A movie's frame as the file holds its samples, so that one thread can
+    // decode while others turn frames into worlds.
+    struct yDecodedFrame
+    {
+        yImageLayout layout;
+        std::vector<uint8_t> rows; // reused from frame to frame
+    };
+    bool DecodeFrame(int frame, yDecodedFrame& out, std::string& error);
+    // A decoded frame into a world, as ReadFrame reads one.
+    static void Convert(const yDecodedFrame& frame, bool deep, int downsample, yWorld& out,
+                        yClampCounts& clamped);
+
   private:
     bool OpenPng(int64_t maxPixels, std::string& error);
     bool CheckSize(int64_t maxPixels, std::string& error) const;
     bool ReadPng(int n, yWorld& out, std::string& error);
     // Gives out the size of a frame read every n-th pixel; returns n.
-    int Fit(yWorld& out, int downsample, bool deep) const;
+    int Fit(yWorld& out, int downsample, bool deep) const { return Fit(m_width, m_height, out, downsample, deep); }
+    static int Fit(int width, int height, yWorld& out, int downsample, bool deep);
+    // The reader at the frame, of the first frame's size; null with a sentence.
+    yImageReader* SeekOther(int frame, std::string& error);
     bool NoFrame(int frame, std::string& error) const;
 
     // The other formats differ by system (posix/ or windows/yImageFileOS.cpp):

@@ -88,6 +88,20 @@ class yFrameSource
         session.SetInput(std::move(world), m_o.downsample, m_width, m_height);
     }
 
+    // A movie's frame as its file holds it; false with a sentence naming it.
+    bool Decode(const yShotFrame& frame, yImageFile::yDecodedFrame& decoded, std::string& error)
+    {
+        return m_file.DecodeFrame(frame.subimage, decoded, error) || Named(frame, error);
+    }
+
+    // A frame Decode gave, turned into the session's input on the caller's thread.
+    void GiveDecoded(const yImageFile::yDecodedFrame& decoded, yRenderSession& session, yClampCounts& clamped) const
+    {
+        yWorld world = session.TakeInput();
+        yImageFile::Convert(decoded, m_deep, m_o.downsample, world, clamped);
+        Give(std::move(world), session);
+    }
+
     // What the last frame's float samples lost to the clamp.
     const yClampCounts& Clamped() const { return m_file.Clamped(); }
     bool IsMovie() const { return m_file.IsMovie(); }
@@ -116,14 +130,13 @@ class yFrameSource
     bool m_fileDeep = false, m_deep = false;
 };
 
-// A frame the feed read, on its way to a worker.
+// A frame the feed decoded, on its way to a worker.
 struct yFedFrame
 {
     size_t k = 0; // its place in the run
     bool read = false;
     std::string error;
-    yWorld world;
-    yClampCounts clamped;
+    yImageFile::yDecodedFrame decoded;
 };
 
 // One effect instance with its own reader.
@@ -402,8 +415,8 @@ class yShotRun
         });
     }
 
-    // The feed's thread: every frame in order from the one decoder, no
-    // further ahead of the writer than a worker may run.
+    // The feed's thread: every frame in order from the one decoder, a few
+    // frames ahead of the writer at most.
     void Feed() noexcept
     {
         Guarded([&] {
@@ -411,20 +424,23 @@ class yShotRun
             {
                 yFedFrame fed;
                 {
+                    // A few frames more than a worker may hold: one frame
+                    // costs the decoder more than another (a keyframe).
+                    const size_t more = 3;
                     std::unique_lock<std::mutex> hold(m_turnLock);
                     m_turn.wait(hold, [&] {
-                        return m_stop || (m_fed.size() < m_workers.size() && k < m_writer.Written() + Window());
+                        return m_stop ||
+                               (m_fed.size() < m_workers.size() + more && k < m_writer.Written() + Window() + more);
                     });
                     if (m_stop) return;
                     if (!m_spare.empty())
                     {
-                        fed.world = std::move(m_spare.back());
+                        fed.decoded = std::move(m_spare.back());
                         m_spare.pop_back();
                     }
                 }
                 fed.k = k;
-                fed.read = m_feedSource->Read(m_frames[k], m_plan, fed.world, fed.error);
-                fed.clamped = m_feedSource->Clamped();
+                fed.read = m_feedSource->Decode(m_frames[k], fed.decoded, fed.error);
                 {
                     std::lock_guard<std::mutex> hold(m_turnLock);
                     m_fed.push_back(std::move(fed));
@@ -476,8 +492,8 @@ class yShotRun
         return true;
     }
 
-    // The feed's next frame becomes the worker's input; the input it had
-    // goes back to the feed to be read into.
+    // The feed's next frame becomes the worker's input, converted here so
+    // that the feed only decodes; its buffer goes back to be decoded into.
     bool TakeFed(yWorker& worker, size_t& k, yFrameResult& result, yClampCounts& clamped)
     {
         yFedFrame fed;
@@ -491,17 +507,10 @@ class yShotRun
         k = fed.k;
         result.read = fed.read;
         result.error = std::move(fed.error);
-        clamped = fed.clamped;
-        yWorld spare = std::move(fed.world);
-        if (result.read)
-        {
-            yWorld input = worker.session.TakeInput();
-            m_feedSource->Give(std::move(spare), worker.session);
-            spare = std::move(input);
-        }
+        if (result.read) m_feedSource->GiveDecoded(fed.decoded, worker.session, clamped);
         {
             std::lock_guard<std::mutex> hold(m_turnLock);
-            m_spare.push_back(std::move(spare));
+            m_spare.push_back(std::move(fed.decoded));
         }
         m_turn.notify_all();
         return true;
@@ -570,7 +579,7 @@ class yShotRun
     // all under m_turnLock.
     yFrameSource* m_feedSource = nullptr;
     std::deque<yFedFrame> m_fed;
-    std::vector<yWorld> m_spare; // worlds given back, to be read into
+    std::vector<yImageFile::yDecodedFrame> m_spare; // buffers given back, to be decoded into
     bool m_fedAll = false;
     std::atomic<bool> m_stop{false};
     std::mutex m_turnLock;

@@ -180,22 +180,52 @@ bool yImageFile::OpenOther(int64_t maxPixels, const std::string& layer, std::str
     return false;
 }
 
-bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
+yImageReader* yImageFile::SeekOther(int frame, std::string& error)
 {
     yImageReader* reader = m_other->reader.get();
     std::string why;
-    if (!reader || frame < 0 || frame >= m_frames) return NoFrame(frame, error);
+    if (!reader || frame < 0 || frame >= m_frames)
+    {
+        NoFrame(frame, error);
+        return nullptr;
+    }
     if (!reader->Seek(frame, why))
     {
         error = "Frame " + std::to_string(frame) + " of " + m_path + " cannot be read: " + why + ".";
-        return false;
+        return nullptr;
     }
     const yImageLayout& layout = reader->Layout();
-    if (layout.width != m_width || layout.height != m_height)
-    {
-        error = "Frame " + std::to_string(frame) + " of " + m_path + " has another size than the first.";
-        return false;
-    }
+    if (layout.width == m_width && layout.height == m_height) return reader;
+    error = "Frame " + std::to_string(frame) + " of " + m_path + " has another size than the first.";
+    return nullptr;
+}
+
+bool yImageFile::DecodeFrame(int frame, yDecodedFrame& out, std::string& error)
+{
+    yImageReader* reader = m_movie ? SeekOther(frame, error) : nullptr;
+    if (!reader) return m_movie ? false : NoFrame(frame, error);
+    out.layout = reader->Layout();
+    const yImageLayout& layout = out.layout;
+    const size_t sampleBytes = layout.samples == yImageLayout::kUint8 ? 1 : layout.samples == yImageLayout::kUint16 ? 2 : 4;
+    const size_t rowBytes = size_t(m_width) * size_t(layout.channels) * sampleBytes;
+    if (!TryResize(out.rows, rowBytes * size_t(m_height)))
+        throw yOutOfMemory("a frame of the movie " + m_path, rowBytes * size_t(m_height));
+    std::string why;
+    for (int y = 0; y < m_height; ++y)
+        if (!reader->ReadRow(y, out.rows.data() + size_t(y) * rowBytes, why))
+        {
+            error = "The image " + m_path + " is damaged or cut short at row " + std::to_string(y) + ": " + why + ".";
+            return false;
+        }
+    return true;
+}
+
+bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& out, std::string& error)
+{
+    yImageReader* reader = SeekOther(frame, error);
+    if (!reader) return false;
+    const yImageLayout& layout = reader->Layout();
+    std::string why;
     const int n = Fit(out, downsample, deep);
 
     // Rows are read one at a time in the file's own sample type, or as

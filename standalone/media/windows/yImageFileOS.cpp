@@ -25,4 +25,9 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
 {
     return NoFrame(frame, error);
 }
+
+bool yImageFile::DecodeFrame(int frame, yDecodedFrame& out, std::string& error)
+{
+    return NoFrame(frame, error);
+}
 } // namespace yStandalone
