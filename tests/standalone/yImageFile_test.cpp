@@ -324,11 +324,19 @@ TEST(yImageFile, ALibrarysWordsFollowOurSentence)
     const size_t size = yTest::FindBytes(bytes, std::string("chlist") + '\0') + 7;
     bytes[size + 3] = 0x70; // the channel list claims 1.8 GB
     yTest::WriteBytes(folder.File("claim.exr"), bytes);
+    // The same claim by an attribute after a channel list that declares 1
+    // byte: OpenEXR reads the whole list, then the claim.
+    bytes[size] = 1, bytes[size + 1] = bytes[size + 2] = bytes[size + 3] = 0;
+    const std::string claim = std::string("comments\0string\0", 16) + std::string("\0\0\0\x70", 4);
+    const size_t next = yTest::FindBytes(bytes, std::string("\0\0compression", 13)) + 2;
+    bytes.insert(bytes.begin() + long(next), claim.begin(), claim.end());
+    yTest::WriteBytes(folder.File("hidden.exr"), bytes);
     const std::pair<const char*, std::string> cases[] = {
         {"huge.png", " is 1000000 x 1000000 pixels, more than the 32768 a side this host reads."},
         {"text.foo", ": it is in no format this host reads."},
         {"damaged.exr", " is damaged or cut short at row "},
         {"claim.exr", ": it is damaged: its attribute \"channels\" claims 1879048"},
+        {"hidden.exr", ": it is damaged: its attribute \"comments\" claims 1879048"},
     };
     for (const auto& [name, words] : cases)
     {

@@ -86,6 +86,47 @@ bool MapChannels(const OIIO::ImageSpec& spec, const std::string& wanted, yChanne
     return false;
 }
 
+// The bytes OpenEXR reads for an attribute's value at bytes[at], which are
+// not always the size the attribute declares: a value of a fixed type is
+// read at its type's size, a channel list up to its empty name, a preview as
+// its width and height say. What follows is read from there on, so the
+// check must step as OpenEXR does. 0 when the value runs past the bytes.
+uint64_t ExrValueLength(const std::string& type, uint32_t declared, const std::vector<char>& bytes, size_t at)
+{
+    static const std::pair<const char*, uint32_t> kFixed[] = {
+        {"box2i", 16}, {"box2f", 16},  {"chromaticities", 32}, {"compression", 1}, {"double", 8},
+        {"envmap", 1}, {"float", 4},   {"int", 4},             {"keycode", 28},    {"lineOrder", 1},
+        {"m33f", 36},  {"m33d", 72},   {"m44f", 64},           {"m44d", 128},      {"rational", 8},
+        {"tiledesc", 9}, {"timecode", 8}, {"v2i", 8}, {"v2f", 8}, {"v2d", 16}, {"v3i", 12}, {"v3f", 12},
+        {"v3d", 24},   {"deepImageState", 1},
+    };
+    for (const auto& [name, length] : kFixed)
+        if (type == name) return length;
+    const auto word = [&](size_t from) -> uint64_t
+    {
+        return from + 4 > bytes.size() ? 0
+                                       : uint32_t(uint8_t(bytes[from])) | uint32_t(uint8_t(bytes[from + 1])) << 8 |
+                                             uint32_t(uint8_t(bytes[from + 2])) << 16 |
+                                             uint32_t(uint8_t(bytes[from + 3])) << 24;
+    };
+    if (type == "preview")
+    {
+        const uint64_t pixels = word(at) * word(at + 4); // each word below 2^32
+        return pixels > (UINT64_MAX - 8) / 4 ? UINT64_MAX : 8 + pixels * 4;
+    }
+    if (type != "chlist") return declared;
+    // Names of at most 255 bytes, each with 16 bytes of layout, then an empty name.
+    for (size_t from = at; from < bytes.size();)
+    {
+        const auto end = std::find(bytes.begin() + long(from), bytes.begin() + long(std::min(bytes.size(), from + 256)),
+                                   '\0');
+        if (end == bytes.end() || size_t(end - bytes.begin()) == std::min(bytes.size(), from + 256)) return 0;
+        if (size_t(end - bytes.begin()) == from) return from + 1 - at;
+        from = size_t(end - bytes.begin()) + 1 + 16;
+    }
+    return 0;
+}
+
 // Whether every attribute in an OpenEXR file's headers fits in the file:
 // OpenEXR allocates and clears what a header claims before reading it.
 bool ExrHeadersFit(const std::string& path, std::string& why)
@@ -119,13 +160,15 @@ bool ExrHeadersFit(const std::string& path, std::string& why)
         const uint32_t size = uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
                               uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
         at += 4;
-        if (size > total - at)
+        const uint64_t length = ExrValueLength(type, size, bytes, at);
+        if (std::max<uint64_t>(size, length) > total - at)
         {
-            why = "it is damaged: its attribute \"" + name.substr(0, 40) + "\" claims " + std::to_string(size) +
-                  " bytes, more than the file holds";
+            why = "it is damaged: its attribute \"" + name.substr(0, 40) + "\" claims " +
+                  std::to_string(std::max<uint64_t>(size, length)) + " bytes, more than the file holds";
             return false;
         }
-        at += size;
+        if (length == 0 && size > 0) break;
+        at += size_t(length);
     }
     if (bytes.size() < total) return true;
     why = "it is cut short inside its header";
