@@ -352,18 +352,19 @@ class yShotRun
             if (m_o.threads == 0)
                 yIteratePool::Instance().SetThreadCount(std::max(1, int(std::thread::hardware_concurrency()) - 1));
         }
-        // As many as the memory holds.
-        workers = FitMemory(workers, first.WorldBytes());
+        // As many as the memory holds, beside the feed's frames.
+        workers = FitMemory(workers, first.WorldBytes(), m_feedSource ? (kFedFrames + 1) * first.WorldBytes() : 0);
         return workers > 1;
     }
 
-    int FitMemory(int workers, uint64_t worldBytes)
+    int FitMemory(int workers, uint64_t worldBytes, uint64_t shared)
     {
         // Input, output and the reader's rows; then the effect's own tables
         // (16-bit bins and counters), a thread's stack and its allocator's arena.
         const uint64_t perWorker = 3 * worldBytes + (uint64_t(24) << 20);
         const uint64_t available = AvailableMemory();
-        const uint64_t fits = std::max<uint64_t>(1, available / 4 * 3 / perWorker);
+        const uint64_t usable = available / 4 * 3;
+        const uint64_t fits = std::max<uint64_t>(1, (usable > shared ? usable - shared : 0) / perWorker);
         if (available == 0 || uint64_t(workers) <= fits) return workers;
         // The default is one per core; only a number asked for is worth a word.
         if (m_o.jobs > 0)
@@ -424,13 +425,11 @@ class yShotRun
             {
                 yFedFrame fed;
                 {
-                    // A few frames more than a worker may hold: one frame
+                    // A few frames more than a worker may run ahead: one frame
                     // costs the decoder more than another (a keyframe).
-                    const size_t more = 3;
                     std::unique_lock<std::mutex> hold(m_turnLock);
                     m_turn.wait(hold, [&] {
-                        return m_stop ||
-                               (m_fed.size() < m_workers.size() + more && k < m_writer.Written() + Window() + more);
+                        return m_stop || (m_fed.size() < kFedFrames && k < m_writer.Written() + Window() + kFedFrames);
                     });
                     if (m_stop) return;
                     if (!m_spare.empty())
@@ -552,6 +551,8 @@ class yShotRun
         return !m_stop;
     }
     size_t Window() const { return 2 * m_workers.size() + 2; }
+    // Decoded frames waiting for a worker, at most.
+    static constexpr size_t kFedFrames = 4;
 
     void Wake() noexcept
     {
