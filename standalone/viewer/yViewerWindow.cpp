@@ -257,7 +257,8 @@ void yViewerWindow::HandleEvent(const SDL_Event& e)
 
 void yViewerWindow::UploadFrame()
 {
-    if (m_worker.TakeFrame(m_frame))
+    const uint64_t shown = m_frame.renderSerial;
+    if (m_worker.TakeFrame(m_frame) && m_frame.renderSerial != shown)
     {
         m_image = Upload(m_renderer, m_image, m_frame.imageWidth, m_frame.imageHeight, m_frame.image);
         m_panel = Upload(m_renderer, m_panel, m_frame.panelWidth, m_frame.panelHeight, m_frame.panel);

@@ -146,10 +146,16 @@ void yViewerWorker::Run()
         std::string error;
         bool done = Handle(job, error);
         if (done && ChangesState(job)) done = Remember(error);
+        m_unpublished = m_unpublished || job.kind != yViewerJob::Probe;
         if (m_jobs.Empty() || !done)
         {
             const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-            Publish(took.count(), done ? error : error.empty() ? "The module refused the event." : error);
+            // A probe changes its line only: no draw, no pictures to convert or copy.
+            if (done && !m_unpublished)
+                PublishProbe(took.count());
+            else
+                Publish(took.count(), done ? error : error.empty() ? "The module refused the event." : error);
+            m_unpublished = false;
         }
         m_jobs.Finished();
     }
@@ -332,16 +338,37 @@ void yViewerWorker::Publish(double milliseconds, const std::string& message)
 
     std::lock_guard<std::mutex> lock(m_mutex);
     frame.serial = m_frame.serial + 1;
+    frame.renderSerial = m_frame.renderSerial + 1;
     frame.message = message.empty() ? m_frame.message : message;
     frame.messageSerial = m_frame.messageSerial + (message.empty() ? 0 : 1);
     std::swap(m_frame, frame);
+}
+
+void yViewerWorker::PublishProbe(double milliseconds)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_frame.probeLine = m_probeLine;
+    m_frame.jobMilliseconds = milliseconds;
+    ++m_frame.serial;
 }
 
 bool yViewerWorker::TakeFrame(yViewerFrame& frame)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_frame.serial == frame.serial) return false;
+    if (frame.renderSerial != m_frame.renderSerial)
+    {
+        frame = m_frame;
+        return true;
+    }
+    // The same pictures: the caller's stay, the rest is copied.
+    std::vector<uint8_t> image = std::move(m_frame.image), panel = std::move(m_frame.panel);
+    std::vector<uint8_t> shownImage = std::move(frame.image), shownPanel = std::move(frame.panel);
     frame = m_frame;
+    m_frame.image = std::move(image);
+    m_frame.panel = std::move(panel);
+    frame.image = std::move(shownImage);
+    frame.panel = std::move(shownPanel);
     return true;
 }
 

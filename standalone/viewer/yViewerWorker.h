@@ -41,6 +41,9 @@ struct yViewerParam
 struct yViewerFrame
 {
     uint64_t serial = 0; // grows with every frame published
+    // Grows when the pictures and what comes of a render change; a probe
+    // alone publishes only its line.
+    uint64_t renderSerial = 0;
     int imageWidth = 0, imageHeight = 0;
     bool deep = false;
     std::vector<uint8_t> image; // the output, RGBA rows top down
@@ -91,7 +94,8 @@ class yViewerWorker
     void WaitIdle() { m_jobs.WaitIdle(); }
     // Whether every job posted so far is done and its frame published.
     bool Idle() const { return m_jobs.Idle(); }
-    // Copies the newest frame into frame when it is newer; true then.
+    // Copies the newest frame into frame when it is newer; true then. The
+    // pictures are copied only when frame holds older ones.
     bool TakeFrame(yViewerFrame& frame);
 
     // The colour chooser the module opened, while it waits for an answer.
@@ -109,6 +113,7 @@ class yViewerWorker
     // Saves or loads the project the job names: the record and the host's parameters.
     bool Project(const yViewerJob& job, std::string& error);
     void Publish(double milliseconds, const std::string& message);
+    void PublishProbe(double milliseconds);
     yColorChoice AskChooser(const uint8_t initial[3]);
     // A snapshot for undo when the job changed the record or the parameters.
     bool Remember(std::string& error);
@@ -133,6 +138,7 @@ class yViewerWorker
     yWorld m_nextInput; // the next frame is read here, the shown one kept until it reads
     yViewerProbe m_probe;
     std::string m_probeLine;
+    bool m_unpublished = false; // a job since the last publication changed more than the probe
     yViewerHistory m_history;
     yViewerToggles m_toggles;
 };

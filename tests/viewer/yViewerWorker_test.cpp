@@ -32,14 +32,20 @@ class yViewerWorkerTest : public ::testing::Test
         ASSERT_TRUE(m_worker.Start(settings, error)) << error;
     }
 
-    // The frame after the script's lines.
-    yViewerFrame Run(const std::string& script)
+    // Posts the script's lines and waits until they are done.
+    void Post(const std::string& script)
     {
         std::vector<yViewerStep> steps;
         std::string error;
         EXPECT_TRUE(yViewerScript::Parse(script, steps, error)) << error;
         for (const yViewerStep& step : steps) m_worker.Post(step.job);
         m_worker.WaitIdle();
+    }
+
+    // The frame after the script's lines.
+    yViewerFrame Run(const std::string& script)
+    {
+        Post(script);
         yViewerFrame frame;
         m_worker.TakeFrame(frame);
         return frame;
@@ -73,6 +79,22 @@ TEST_F(yViewerWorkerTest, TheProbeShowsThePixelAndTheModelsValuesFromTheModule)
             << c.script << "\n" << Run(c.script).probeLine;
     EXPECT_EQ(Run("probe 2 0").probeLine, "") << "outside the image";
     EXPECT_EQ(Run("probe 0 0\nopen " + m_folder.File("in.png")).probeLine, "") << "a new image";
+    // A probe alone leaves the pictures the window holds as they are, not
+    // copied again; a change before it in the same batch does not.
+    yViewerFrame shown;
+    ASSERT_TRUE(m_worker.TakeFrame(shown));
+    for (const auto& [script, kept] :
+         {std::pair{"probe 1 0", true}, std::pair{"set \"Color Model\" HSV\nprobe 0 0", false}})
+    {
+        // A byte more marks the window's own pictures; a copy drops it.
+        shown.image.push_back(0);
+        shown.panel.push_back(0);
+        const size_t marked[2] = {shown.image.size(), shown.panel.size()};
+        Post(script);
+        ASSERT_TRUE(m_worker.TakeFrame(shown)) << script;
+        EXPECT_NE(shown.probeLine, "") << script;
+        EXPECT_EQ(shown.image.size() == marked[0] && shown.panel.size() == marked[1], kept) << script;
+    }
 }
 
 TEST_F(yViewerWorkerTest, UndoAndRedoBringTheColourModelBack)
