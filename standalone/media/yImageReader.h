@@ -4,6 +4,8 @@
 // not load the image library and the hundreds it brings along.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 namespace yStandalone
@@ -55,4 +57,27 @@ inline constexpr const char* kOpenImageReaderSymbol = "tonescopeOpenImageReader"
 // What the movie library exports: the same, but null with why empty when the
 // file is not a movie (a still image, for the image readers).
 inline constexpr const char* kOpenMovieReaderSymbol = "tonescopeOpenMovieReader";
+
+// The still format a file's first bytes (up to 8) name, as OpenImageIO calls
+// its reader: OpenEXR, TIFF, JPEG, DPX, Cineon, BMP, GIF, Radiance,
+// Photoshop, JPEG 2000, SGI. Null when they name none of them.
+inline const char* StillFormatByMagic(const char* head, size_t size)
+{
+    static const struct
+    {
+        const char* magic;
+        size_t size;
+        const char* format;
+    } kMagic[] = {
+        {"\x76\x2f\x31\x01", 4, "openexr"}, {"II*\0", 4, "tiff"}, {"MM\0*", 4, "tiff"},
+        {"II+\0", 4, "tiff"},                {"MM\0+", 4, "tiff"}, {"\xff\xd8\xff", 3, "jpeg"},
+        {"SDPX", 4, "dpx"},                   {"XPDS", 4, "dpx"},    {"\x80\x2a\x5f\xd7", 4, "cineon"},
+        {"BM", 2, "bmp"},                     {"GIF8", 4, "gif"},    {"#?", 2, "hdr"},
+        {"8BPS", 4, "psd"},                   {"\0\0\0\x0cjP  ", 8, "jpeg2000"},
+        {"\xff\x4f\xff\x51", 4, "jpeg2000"}, {"\x01\xda", 2, "sgi"},
+    };
+    for (const auto& m : kMagic)
+        if (size >= m.size && std::memcmp(head, m.magic, m.size) == 0) return m.format;
+    return nullptr;
+}
 } // namespace yStandalone

@@ -1,4 +1,5 @@
 #include "standalone/media/yImageFile.h"
+#include "standalone/media/yImageReader.h"
 #include "standalone/media/yPngFile.h"
 #include "tests/standalone/yStandaloneTestHelpers.h"
 
@@ -15,6 +16,9 @@
 
 using yStandalone::yImageFile;
 using yStandalone::yWorld;
+
+// The image readers' entry, linked into this test.
+extern "C" yStandalone::yImageReader* tonescopeOpenImageReader(const char* path, const char* layer, std::string& why);
 
 namespace
 {
@@ -347,4 +351,19 @@ TEST(yImageFile, ALibrarysWordsFollowOurSentence)
         EXPECT_NE(error.find(folder.File(name) + words), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
     }
+}
+
+TEST(yImageFile, AFileReadAsRlaWithAChannelTypeTheReaderAbortsOnIsRefused)
+{
+    // Colour channels of type 3, in a file without a name to go by that the
+    // movie reader does not take: the image readers try it as RLA.
+    yTest::yScratchFolder folder;
+    std::vector<uint8_t> rla(800, 0x55);
+    rla[18] = 0, rla[19] = 3, rla[26] = 0xFF, rla[27] = 0xFE;
+    yTest::WriteBytes(folder.File("rla.bin"), rla);
+    std::string why;
+    const std::unique_ptr<yStandalone::yImageReader> reader(
+        tonescopeOpenImageReader(folder.File("rla.bin").c_str(), "", why));
+    EXPECT_FALSE(reader);
+    EXPECT_EQ(why, "it is damaged: read as an RLA file, it gives channels of type 3");
 }

@@ -175,6 +175,26 @@ bool ExrHeadersFit(const std::string& path, std::string& why)
     return false;
 }
 
+// Whether OpenImageIO's RLA reader, trying a file without a name to go by,
+// would stop the process: it aborts on a channel type it does not know
+// instead of refusing the file. The header's fields are big-endian.
+bool RlaWouldAbort(const std::vector<char>& head, std::string& why)
+{
+    constexpr size_t kHeaderBytes = 740;
+    if (head.size() < kHeaderBytes) return false;
+    const auto field = [&](size_t at) { return int16_t(uint8_t(head[at]) << 8 | uint8_t(head[at + 1])); };
+    const int16_t revision = field(26);
+    if (revision != 0 && revision != int16_t(0xFFFE)) return false; // refused as no RLA file
+    for (const size_t at : {18, 660, 664}) // colour, matte and auxiliary channel types
+    {
+        const int16_t type = field(at);
+        if (type == 0 || type == 1 || type == 2 || type == 4) continue;
+        why = "it is damaged: read as an RLA file, it gives channels of type " + std::to_string(type);
+        return true;
+    }
+    return false;
+}
+
 class yOiioReader : public yImageReader
 {
   public:
@@ -289,10 +309,27 @@ extern "C" __attribute__((visibility("default"))) yStandalone::yImageReader* ton
     // Samples as the file stores them: no premultiplying by alpha.
     OIIO::ImageSpec config;
     config.attribute("oiio:UnassociatedAlpha", 1);
-    auto file = OIIO::ImageInput::open(path, &config);
+    std::vector<char> head(740);
+    std::ifstream in(path, std::ios::binary);
+    in.read(head.data(), long(head.size()));
+    head.resize(size_t(in.gcount()));
+    // A file whose first bytes name its format is opened by that reader
+    // alone, never by OpenImageIO trying each of its readers in turn.
+    const char* format = yStandalone::StillFormatByMagic(head.data(), head.size());
+    if (!format && yStandalone::RlaWouldAbort(head, why)) return nullptr;
+    std::unique_ptr<OIIO::ImageInput> file;
+    std::string failure; // the named reader's own words
+    OIIO::ImageSpec spec;
+    if (!format)
+        file = OIIO::ImageInput::open(path, &config);
+    else if ((file = OIIO::ImageInput::create(format)) && !file->open(path, spec, config))
+    {
+        failure = file->geterror();
+        file.reset();
+    }
     if (!file)
     {
-        const std::string error = OIIO::geterror();
+        const std::string error = failure.empty() ? OIIO::geterror() : failure;
         // OpenImageIO's words for this name the file again and guess at why.
         why = error.find("could not find a format reader") != std::string::npos
                   ? "it is in no format this host reads"

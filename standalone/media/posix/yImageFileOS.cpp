@@ -68,19 +68,10 @@ yReaderLibrary g_images("tonescope-readers.so", kOpenImageReaderSymbol, "the ima
 // JPEG, DPX, Cineon, BMP, GIF, Radiance, Photoshop, JPEG 2000, SGI.
 bool LooksStill(const std::string& path)
 {
-    static const std::vector<std::string> kMagic = {
-        {"\x76\x2f\x31\x01", 4}, {"II*\0", 4}, {"MM\0*", 4}, {"II+\0", 4}, {"MM\0+", 4},
-        {"\xff\xd8\xff", 3},      {"SDPX", 4},   {"XPDS", 4},   {"\x80\x2a\x5f\xd7", 4},
-        {"BM", 2},                 {"GIF8", 4},   {"#?", 2},     {"8BPS", 4},
-        {"\0\0\0\x0cjP  ", 8},     {"\xff\x4f\xff\x51", 4}, {"\x01\xda", 2},
-    };
     char head[8] = {};
     std::ifstream in(path, std::ios::binary);
     in.read(head, sizeof head);
-    const size_t got = size_t(in.gcount());
-    for (const std::string& magic : kMagic)
-        if (got >= magic.size() && std::memcmp(head, magic.data(), magic.size()) == 0) return true;
-    return false;
+    return StillFormatByMagic(head, size_t(in.gcount())) != nullptr;
 }
 // A movie reader set down, kept for the next open of the same file: a run
 // opens a movie to tell it from a still, to count its frames and to read
