@@ -69,31 +69,36 @@ class yViewerWindow : public ::testing::Test
         const char* options = std::getenv("ASAN_OPTIONS");
         ::setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":detect_leaks=0").c_str(), 1);
 #endif
-        // The server picks a free display and names it once it takes
-        // connections, so that tests running side by side never share one.
-        int named[2];
-        if (::pipe(named) != 0) return;
-        s_xvfb = ::fork();
-        if (s_xvfb == 0)
+        // A display of this process's own; the server names it once it
+        // takes connections, and ends at once when another holds it, so
+        // that tests running side by side never share one.
+        for (int number = 50 + ::getpid() % 400, tries = 0; tries < 20; ++number, ++tries)
         {
+            int named[2];
+            if (::pipe(named) != 0) return;
+            s_xvfb = ::fork();
+            if (s_xvfb == 0)
+            {
+                ::close(named[0]);
+                ::execlp("Xvfb", "Xvfb", (":" + std::to_string(number)).c_str(), "-displayfd",
+                         std::to_string(named[1]).c_str(), "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
+                         nullptr);
+                ::_exit(127);
+            }
+            ::close(named[1]);
+            std::string ready;
+            char c = 0;
+            pollfd wait{named[0], POLLIN, 0};
+            while (::poll(&wait, 1, 30000) == 1 && ::read(named[0], &c, 1) == 1 && c != '\n')
+                ready += c;
             ::close(named[0]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", std::to_string(named[1]).c_str(), "-screen", "0",
-                     "1600x1000x24", "-nolisten", "tcp", nullptr);
-            ::_exit(127);
-        }
-        ::close(named[1]);
-        std::string number;
-        char c = 0;
-        pollfd ready{named[0], POLLIN, 0};
-        while (::poll(&ready, 1, 30000) == 1 && ::read(named[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(named[0]);
-        if (number.empty())
-        {
+            if (ready == std::to_string(number))
+            {
+                ::setenv("DISPLAY", (":" + ready).c_str(), 1);
+                return;
+            }
             TearDownTestSuite();
-            return;
         }
-        ::setenv("DISPLAY", (":" + number).c_str(), 1);
     }
     static void TearDownTestSuite()
     {
