@@ -113,6 +113,12 @@ class yParkedMovie
     std::string m_path, m_identity;
 };
 yParkedMovie g_parked;
+
+// Bytes of one sample as the reader gives it: floats for anything but 8 and 16 bits.
+size_t SampleBytes(const yImageLayout& layout)
+{
+    return layout.samples == yImageLayout::kUint8 ? 1 : layout.samples == yImageLayout::kUint16 ? 2 : 4;
+}
 } // namespace
 
 struct yImageFile::Other
@@ -197,7 +203,7 @@ bool yImageFile::DecodeFrame(int frame, yDecodedFrame& out, std::string& error)
     if (!reader) return m_movie ? false : NoFrame(frame, error);
     out.layout = reader->Layout();
     const yImageLayout& layout = out.layout;
-    const size_t sampleBytes = layout.samples == yImageLayout::kUint8 ? 1 : layout.samples == yImageLayout::kUint16 ? 2 : 4;
+    const size_t sampleBytes = SampleBytes(layout);
     const size_t rowBytes = size_t(m_width) * size_t(layout.channels) * sampleBytes;
     if (!TryResize(out.rows, rowBytes * size_t(m_height)))
         throw yOutOfMemory("a frame of the movie " + m_path, rowBytes * size_t(m_height));
@@ -221,7 +227,7 @@ bool yImageFile::ReadOtherFrame(int frame, bool deep, int downsample, yWorld& ou
 
     // Rows are read one at a time in the file's own sample type, or as
     // floats for anything but 8 and 16 bits.
-    const size_t sampleBytes = layout.samples == yImageLayout::kUint8 ? 1 : layout.samples == yImageLayout::kUint16 ? 2 : 4;
+    const size_t sampleBytes = SampleBytes(layout);
     std::vector<uint8_t> row;
     const size_t rowBytes = size_t(m_width) * size_t(layout.channels) * sampleBytes;
     if (!TryResize(row, rowBytes)) throw yOutOfMemory("a row of the image " + m_path, rowBytes);
